@@ -1,0 +1,156 @@
+// Object: the dispatch interface through which scripts call every object,
+// host objects and script class instances alike. Objects are intrusively
+// counted; the last release destroys the object at once (scripts rely on
+// deterministic Class_Terminate).
+#pragma once
+
+#include "runtime/Error.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <utility>
+
+namespace vbs {
+
+class Variant;
+
+using DispId = int32_t;
+constexpr DispId DispIdValue = 0; // the default member
+constexpr DispId DispIdUnknown = -1;
+constexpr DispId DispIdNewEnum = -4; // enumeration, for For Each
+
+// How a member is invoked. PropertyPut is `obj.x = v` (Let), PropertyPutRef
+// is `Set obj.x = v`.
+enum class InvokeKind : uint8_t {
+    Method = 1,
+    PropertyGet = 2,
+    PropertyPut = 4,
+    PropertyPutRef = 8,
+    // `obj.x(args)` or `obj.x` read in a context where either a method call or
+    // a property read will do (the language does not distinguish them).
+    MethodOrGet = Method | PropertyGet,
+};
+
+// Arguments in script order, left to right. For PropertyPut and
+// PropertyPutRef the assigned value is the last element. An element may be a
+// by-reference Variant (VarType::Ref) when the caller passes a variable, so
+// that the callee can write back; omitted arguments are Variant::missing().
+using Args = std::span<Variant>;
+
+// Intrusive counted reference to anything with addRef()/release().
+template <class T>
+class Ref {
+public:
+    Ref() noexcept = default;
+    Ref(std::nullptr_t) noexcept { }
+    Ref(T* p) noexcept
+        : m_p(p)
+    {
+        if (m_p)
+            m_p->addRef();
+    }
+    Ref(const Ref& o) noexcept
+        : Ref(o.m_p)
+    {
+    }
+    Ref(Ref&& o) noexcept
+        : m_p(std::exchange(o.m_p, nullptr))
+    {
+    }
+    template <class U>
+    Ref(const Ref<U>& o) noexcept
+        : Ref(static_cast<T*>(o.get()))
+    {
+    }
+    ~Ref()
+    {
+        if (m_p)
+            m_p->release();
+    }
+    Ref& operator=(Ref o) noexcept
+    {
+        std::swap(m_p, o.m_p);
+        return *this;
+    }
+    T* get() const noexcept { return m_p; }
+    T* operator->() const noexcept { return m_p; }
+    T& operator*() const noexcept { return *m_p; }
+    explicit operator bool() const noexcept { return m_p != nullptr; }
+    T* detach() noexcept { return std::exchange(m_p, nullptr); }
+    static Ref adopt(T* p) noexcept
+    {
+        Ref r;
+        r.m_p = p;
+        return r;
+    }
+
+private:
+    T* m_p = nullptr;
+};
+
+template <class T, class... A>
+Ref<T> makeRef(A&&... a)
+{
+    return Ref<T>(new T(std::forward<A>(a)...));
+}
+
+// Enumeration for For Each: next() gives the following element, or false
+// at the end.
+class Enumerator {
+public:
+    virtual ~Enumerator() = default;
+    void addRef() noexcept { ++m_refs; }
+    void release() noexcept
+    {
+        if (--m_refs == 0)
+            delete this;
+    }
+    virtual Result<bool> next(Variant& out) = 0;
+
+private:
+    uint32_t m_refs = 0;
+};
+
+class Object {
+public:
+    Object() = default;
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    virtual ~Object() = default;
+
+    void addRef() noexcept { ++m_refs; }
+    void release() noexcept
+    {
+        if (--m_refs == 0)
+            finalRelease();
+    }
+    uint32_t refCount() const noexcept { return m_refs; }
+
+    // The name TypeName() reports.
+    virtual Str typeName() const = 0;
+
+    // Case-insensitive member lookup; DispIdUnknown when there is none.
+    virtual DispId memberId(std::u16string_view name) = 0;
+
+    // Invokes a member. Errors come back as values with the member's own
+    // number and description.
+    virtual Result<Variant> invoke(DispId id, InvokeKind kind, Args args) = 0;
+
+    // For Each support: an enumerator over the object's elements, or error
+    // 451 "Object not a collection".
+    virtual Result<Ref<Enumerator>> enumerate();
+
+    // The spelling of a member for error messages, when the object knows it.
+    virtual Str memberName(DispId id) const;
+
+protected:
+    // Called when the count reaches zero. Script class instances override it
+    // to run Class_Terminate before deleting themselves.
+    virtual void finalRelease() noexcept { delete this; }
+
+private:
+    uint32_t m_refs = 0;
+};
+
+} // namespace vbs

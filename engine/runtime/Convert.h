@@ -1,0 +1,49 @@
+// Conversions between subtypes, as the language's C* functions and implicit
+// coercions do them (locale: United States English). Every function takes a
+// dereferenced value; an object is read through its default member first.
+// Errors: 13 Type mismatch (not convertible), 6 Overflow (out of range),
+// 94 Invalid use of Null (Null where a value is required).
+#pragma once
+
+#include "runtime/Variant.h"
+
+namespace vbs {
+
+Result<bool> toBool(const Variant& v); // CBool
+Result<uint8_t> toByte(const Variant& v); // CByte
+Result<int16_t> toInteger(const Variant& v); // CInt: rounds half to even
+Result<int32_t> toLong(const Variant& v); // CLng: rounds half to even
+Result<float> toSingle(const Variant& v); // CSng
+Result<double> toDouble(const Variant& v); // CDbl (Empty is 0, Boolean True -1)
+Result<int64_t> toCurrency(const Variant& v); // CCur, scaled by 10000
+Result<double> toDate(const Variant& v); // CDate: numbers are serials, strings parsed
+Result<Str> toString(const Variant& v); // CStr (Empty is "", Null is 94)
+
+// The value with objects replaced by their default member's value and ByRef
+// links followed; arrays and other values pass unchanged.
+Result<Variant> toValue(const Variant& v);
+
+// A number for arithmetic: numeric subtypes pass (Boolean stays Boolean),
+// Empty is Integer 0, strings are parsed to Double (13 when not numeric),
+// Date stays Date. Null passes through (callers propagate it).
+Result<Variant> toNumeric(const Variant& v);
+
+// Number parsing as the language reads numeric strings: surrounding blanks,
+// sign, decimal point, exponent, &H / &O prefixes, grouping commas between
+// digits; false when the text is not a number.
+bool parseNumber(std::u16string_view text, double& out);
+
+// Number formatting as CStr does it.
+Str formatDouble(double v); // up to 15 significant digits: 1E+20, 1E-05, 0.5, -3
+Str formatSingle(float v); // up to 7 significant digits
+Str formatCurrency(int64_t scaled); // up to 4 decimals, no trailing zeros
+
+// Round half to even (banker's rounding), the rule of CInt/CLng, \ and Mod.
+double roundHalfEven(double v) noexcept;
+
+// VarType-name as TypeName reports it for a non-object value ("Integer",
+// "String", "Variant()" for arrays, ...). Objects: the object's typeName(),
+// "Nothing" for Nothing.
+Str typeName(const Variant& v);
+
+} // namespace vbs

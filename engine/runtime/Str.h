@@ -1,0 +1,121 @@
+// Str: the engine's string. Immutable to everyone who shares it, counted,
+// length-prefixed UTF-16 (the language counts UTF-16 code units). A uniquely
+// owned string is appended to in place, so `s = s & x` in a loop is amortised
+// O(1) per append. The empty string has no allocation (null rep).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vbs {
+
+struct StringRep {
+    uint32_t refs;
+    uint32_t length;
+    uint32_t capacity;
+    char16_t data[1]; // length + 1 units, NUL-terminated for convenience
+
+    static StringRep* allocate(size_t length, size_t capacity); // nullptr when too large / no memory
+    void addRef() noexcept { ++refs; }
+    void release() noexcept
+    {
+        if (--refs == 0)
+            ::operator delete(this);
+    }
+};
+
+class Str {
+public:
+    // Longest string the engine makes; beyond it an operation fails with
+    // "Out of memory" instead of exhausting the machine.
+    static constexpr size_t MaxLength = 0x10000000; // 256 Mi code units
+
+    Str() noexcept = default;
+    Str(std::u16string_view text); // throws std::bad_alloc past MaxLength
+    Str(const char16_t* text)
+        : Str(std::u16string_view(text))
+    {
+    }
+    Str(const Str& other) noexcept
+        : m_rep(other.m_rep)
+    {
+        if (m_rep)
+            m_rep->addRef();
+    }
+    Str(Str&& other) noexcept
+        : m_rep(other.m_rep)
+    {
+        other.m_rep = nullptr;
+    }
+    Str& operator=(const Str& other) noexcept;
+    Str& operator=(Str&& other) noexcept;
+    ~Str()
+    {
+        if (m_rep)
+            m_rep->release();
+    }
+
+    // Conversions. fromUtf8 replaces invalid bytes by U+FFFD; fromAscii takes a
+    // plain 7-bit literal (error texts, type names).
+    static Str fromUtf8(std::string_view utf8);
+    static Str fromAscii(std::string_view ascii);
+    static Str fromLatin1(std::string_view latin1);
+    std::string toUtf8() const;
+
+    // Makes a string of `length` units whose contents the caller fills in
+    // through mutableData(). Returns false (and leaves *this empty) when the
+    // length exceeds MaxLength or memory runs out.
+    [[nodiscard]] bool allocate(size_t length);
+    char16_t* mutableData() noexcept { return m_rep ? m_rep->data : nullptr; }
+
+    size_t size() const noexcept { return m_rep ? m_rep->length : 0; }
+    bool empty() const noexcept { return size() == 0; }
+    const char16_t* data() const noexcept { return m_rep ? m_rep->data : u""; }
+    std::u16string_view view() const noexcept { return { data(), size() }; }
+    char16_t operator[](size_t i) const noexcept { return m_rep->data[i]; }
+    operator std::u16string_view() const noexcept { return view(); }
+
+    // Appends in place when this is the only reference and capacity allows,
+    // otherwise reallocates with geometric growth. Returns false when the
+    // result would exceed MaxLength or memory runs out (*this unchanged).
+    [[nodiscard]] bool append(std::u16string_view tail);
+
+    bool operator==(const Str& other) const noexcept { return view() == other.view(); }
+    bool operator==(std::u16string_view other) const noexcept { return view() == other; }
+
+    // Raw handle for Variant: adopt takes over one reference, detach gives it up.
+    static Str adopt(StringRep* rep) noexcept
+    {
+        Str s;
+        s.m_rep = rep;
+        return s;
+    }
+    StringRep* detach() noexcept
+    {
+        StringRep* r = m_rep;
+        m_rep = nullptr;
+        return r;
+    }
+    StringRep* rep() const noexcept { return m_rep; }
+
+private:
+    StringRep* m_rep = nullptr;
+};
+
+// Case folding used for names and text comparison (vbTextCompare): simple
+// per-unit upper-casing, the same both ways.
+char16_t foldCase(char16_t c) noexcept;
+std::u16string foldName(std::u16string_view name);
+bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) noexcept;
+
+// UTF-8 helpers for hosts and the runner.
+std::u16string utf8ToUtf16(std::string_view utf8);
+std::string utf16ToUtf8(std::u16string_view utf16);
+
+// Reads script-file bytes: a UTF-8 byte-order mark is skipped; text that is
+// valid UTF-8 is decoded as such, otherwise every byte is read as Windows-1252.
+std::u16string decodeScriptText(std::string_view bytes);
+
+} // namespace vbs

@@ -1,0 +1,232 @@
+// Variant: the one value type of the language. 16 bytes: a subtype tag and an
+// 8-byte payload. Heap payloads (strings, arrays, objects) are counted.
+#pragma once
+
+#include "automation/Object.h"
+#include "runtime/Str.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace vbs {
+
+class Array;
+
+// Subtype tags; the numeric values are those VarType() reports.
+enum class VarType : uint16_t {
+    Empty = 0,
+    Null = 1,
+    Integer = 2,
+    Long = 3,
+    Single = 4,
+    Double = 5,
+    Currency = 6,
+    Date = 7,
+    String = 8,
+    Object = 9,
+    Error = 10,
+    Boolean = 11,
+    Variant = 12,
+    Byte = 17,
+    Array = 0x2000, // VarType() reports 8204 (vbArray + vbVariant)
+    // Internal: a reference to another Variant (ByRef arguments). Never
+    // stored in a variable; readers dereference with deref().
+    Ref = 0x4000,
+};
+
+// Value of an omitted optional argument (an Error subtype with this code).
+constexpr int32_t ParamNotFound = static_cast<int32_t>(0x80020004);
+
+class Variant {
+public:
+    Variant() noexcept { m_i64 = 0; }
+    Variant(const Variant& o) noexcept
+        : m_type(o.m_type)
+    {
+        m_i64 = o.m_i64;
+        retain();
+    }
+    Variant(Variant&& o) noexcept
+        : m_type(o.m_type)
+    {
+        m_i64 = o.m_i64;
+        o.m_type = VarType::Empty;
+    }
+    Variant& operator=(const Variant& o) noexcept
+    {
+        if (this != &o) {
+            Variant tmp(o);
+            swap(tmp);
+        }
+        return *this;
+    }
+    Variant& operator=(Variant&& o) noexcept
+    {
+        if (this != &o) {
+            clear();
+            m_type = o.m_type;
+            m_i64 = o.m_i64;
+            o.m_type = VarType::Empty;
+        }
+        return *this;
+    }
+    ~Variant() { clear(); }
+
+    // Constructors by subtype (explicit names: the subtypes must stay apart).
+    static Variant null() noexcept { return make(VarType::Null); }
+    static Variant missing() noexcept;
+    static Variant fromBool(bool b) noexcept;
+    static Variant fromByte(uint8_t v) noexcept;
+    static Variant fromInteger(int16_t v) noexcept;
+    static Variant fromLong(int32_t v) noexcept;
+    static Variant fromSingle(float v) noexcept;
+    static Variant fromDouble(double v) noexcept;
+    static Variant fromCurrency(int64_t scaled) noexcept; // value * 10000
+    static Variant fromDate(double serial) noexcept;
+    static Variant fromError(int32_t code) noexcept;
+    static Variant fromString(Str s) noexcept;
+    static Variant fromString(std::u16string_view s) { return fromString(Str(s)); }
+    static Variant fromObject(Object* o) noexcept; // nullptr is Nothing
+    static Variant fromObject(const Ref<Object>& o) noexcept { return fromObject(o.get()); }
+    static Variant nothing() noexcept { return fromObject(nullptr); }
+    static Variant fromArray(Array* a) noexcept; // takes a new reference
+    static Variant fromRef(Variant* target) noexcept; // ByRef link, no ownership
+
+    VarType type() const noexcept { return m_type; }
+    // VarType() as the language reports it (arrays: 8204).
+    int32_t varType() const noexcept;
+
+    bool isEmpty() const noexcept { return m_type == VarType::Empty; }
+    bool isNull() const noexcept { return m_type == VarType::Null; }
+    bool isString() const noexcept { return m_type == VarType::String; }
+    bool isObject() const noexcept { return m_type == VarType::Object; }
+    bool isNothing() const noexcept { return m_type == VarType::Object && !m_obj; }
+    bool isArray() const noexcept { return m_type == VarType::Array; }
+    bool isRef() const noexcept { return m_type == VarType::Ref; }
+    bool isMissing() const noexcept { return m_type == VarType::Error && m_i32 == ParamNotFound; }
+    // Integer, Long, Byte, Single, Double, Currency, Date, Boolean.
+    bool isNumeric() const noexcept;
+
+    // Follows ByRef links (at most one level is ever made).
+    const Variant& deref() const noexcept { return m_type == VarType::Ref ? *m_ref : *this; }
+    Variant& deref() noexcept { return m_type == VarType::Ref ? *m_ref : *this; }
+
+    // Raw payload accessors; the caller has checked type().
+    bool asBool() const noexcept { return m_i16 != 0; }
+    uint8_t asByte() const noexcept { return m_u8; }
+    int16_t asInteger() const noexcept { return m_i16; }
+    int32_t asLong() const noexcept { return m_i32; }
+    float asSingle() const noexcept { return m_f32; }
+    double asDouble() const noexcept { return m_f64; }
+    int64_t asCurrency() const noexcept { return m_i64; }
+    double asDate() const noexcept { return m_f64; }
+    int32_t asError() const noexcept { return m_i32; }
+    Str asString() const noexcept { return m_str ? Str::adopt((m_str->addRef(), m_str)) : Str(); }
+    std::u16string_view stringView() const noexcept
+    {
+        return m_str ? std::u16string_view(m_str->data, m_str->length) : std::u16string_view();
+    }
+    Object* asObject() const noexcept { return m_obj; }
+    Array* asArray() const noexcept { return m_arr; }
+    Variant* asRef() const noexcept { return m_ref; }
+
+    // In-place string append when this Variant holds the only reference
+    // (`s = s & x`). Returns false on out-of-memory.
+    [[nodiscard]] bool appendString(std::u16string_view tail);
+    // Mutable array payload, copied first when shared (copy-on-write).
+    Array* mutableArray();
+
+    void clear() noexcept
+    {
+        release();
+        m_type = VarType::Empty;
+        m_i64 = 0;
+    }
+    void swap(Variant& o) noexcept
+    {
+        std::swap(m_type, o.m_type);
+        std::swap(m_i64, o.m_i64);
+    }
+
+private:
+    static Variant make(VarType t) noexcept
+    {
+        Variant v;
+        v.m_type = t;
+        return v;
+    }
+    void retain() const noexcept;
+    void release() noexcept;
+
+    VarType m_type = VarType::Empty;
+    uint16_t m_reserved[3] = {};
+    union {
+        int64_t m_i64;
+        int32_t m_i32;
+        int16_t m_i16;
+        uint8_t m_u8;
+        float m_f32;
+        double m_f64;
+        StringRep* m_str;
+        Object* m_obj;
+        Array* m_arr;
+        Variant* m_ref;
+    };
+};
+static_assert(sizeof(Variant) == 16, "Variant must stay 16 bytes");
+
+// Arrays of Variants, up to 60 dimensions, lower bounds 0 as in the language.
+// Stored with the first index varying fastest, so that ReDim Preserve (which
+// may change only the last dimension) is a resize. Counted; the Variant that
+// holds one copies it before writing when it is shared (assignment copies
+// arrays in the language).
+class Array {
+public:
+    static constexpr int MaxDims = 60;
+
+    // bounds: upper bound per dimension (count = ubound + 1; -1 gives an
+    // empty dimension). Fails with 7 "Out of memory" for absurd sizes, 9 for
+    // negative counts below -1.
+    static Result<Array*> create(std::span<const int32_t> upperBounds, bool fixed);
+    static Array* createVector(std::vector<Variant> elements); // dynamic, 1 dimension
+
+    void addRef() noexcept { ++m_refs; }
+    void release() noexcept
+    {
+        if (--m_refs == 0)
+            delete this;
+    }
+    uint32_t refCount() const noexcept { return m_refs; }
+    Array* clone() const; // new array, refs 0
+
+    int dims() const noexcept { return static_cast<int>(m_upper.size()); }
+    int32_t upperBound(int dim) const noexcept { return m_upper[dim]; } // dim 0-based
+    int32_t lowerBound(int) const noexcept { return 0; }
+    size_t size() const noexcept { return m_data.size(); }
+    bool fixed() const noexcept { return m_fixed; }
+    // Locked while For Each runs over it or an element is passed ByRef:
+    // ReDim and Erase then fail with error 10.
+    bool locked() const noexcept { return m_locks != 0; }
+    void lock() noexcept { ++m_locks; }
+    void unlock() noexcept { --m_locks; }
+
+    // Element by indexes; error 9 when the count or a bound is wrong.
+    Result<Variant*> at(std::span<const int32_t> indexes);
+    Variant& operator[](size_t flat) noexcept { return m_data[flat]; }
+    const Variant& operator[](size_t flat) const noexcept { return m_data[flat]; }
+    std::vector<Variant>& elements() noexcept { return m_data; }
+
+    // ReDim Preserve: same dimension count, only the last bound may change.
+    Status redimPreserve(std::span<const int32_t> upperBounds);
+
+private:
+    Array() = default;
+    uint32_t m_refs = 0;
+    uint16_t m_locks = 0;
+    bool m_fixed = false;
+    std::vector<int32_t> m_upper;
+    std::vector<Variant> m_data;
+};
+
+} // namespace vbs

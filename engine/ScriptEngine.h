@@ -5,6 +5,7 @@
 #pragma once
 
 #include "automation/Dispatch.h"
+#include "runtime/ScriptSite.h"
 #include "runtime/Variant.h"
 
 #include <functional>
@@ -14,22 +15,6 @@
 #include <string_view>
 
 namespace vbs {
-
-// What the engine asks of its host: the windows it opens for scripts and the
-// time-out question. The default implementations do nothing useful; hosts
-// override what they support.
-class ScriptSite {
-public:
-    virtual ~ScriptSite() = default;
-    // MsgBox: returns the button pressed (vbOK = 1 ... vbNo = 7).
-    virtual int messageBox(const Str& prompt, int buttons, const Str& title);
-    // InputBox: the text entered, or nullopt when cancelled. xpos/ypos are
-    // twips, or nullopt when omitted.
-    virtual std::optional<Str> inputBox(const Str& prompt, const Str& title, const Str& defaultText,
-                                        std::optional<int> xpos, std::optional<int> ypos);
-    // Called when script code has run longer than the time-out; true stops it.
-    virtual bool stopOnTimeout() { return false; }
-};
 
 enum class AddMembers : bool { No = false, Yes = true };
 

@@ -31,4 +31,26 @@ Str formatTimeShort(double serial); // 18:51
 // month names, times with AM/PM. False when the text is not a date.
 bool parseDateTime(std::u16string_view text, double& out);
 
+// Bounds of the valid serials (1/1/100 00:00 .. 12/31/9999 23:59:59).
+constexpr double MinDateSerial = -657434.0;
+constexpr double MaxDateSerial = 2958465.0;
+
+// Splits a serial into its calendar day number (the truncated part, after
+// rounding the time to the second) and seconds since midnight (0..86399).
+void splitSerial(double serial, double& day, int& seconds) noexcept;
+// The inverse: a day number and a time fraction (0 <= fraction < 1 counts
+// forward from midnight even before 12/30/1899).
+double joinSerial(double day, double timeFraction) noexcept;
+int weekdayOfSerial(double serial) noexcept; // 1 = Sunday .. 7 = Saturday
+int daysInMonth(int year, int month) noexcept;
+
+// English names: month 1..12, weekday 1 = Sunday .. 7.
+std::u16string_view monthName(int month, bool abbreviate) noexcept;
+std::u16string_view weekdayName(int weekday, bool abbreviate) noexcept;
+
+// The local clock: Now (whole seconds) and Timer (seconds since midnight,
+// with fractions).
+double nowSerial();
+double secondsSinceMidnight();
+
 } // namespace vbs

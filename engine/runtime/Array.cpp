@@ -1,0 +1,125 @@
+// Array: creation with size limits, indexing and ReDim Preserve.
+#include "runtime/Variant.h"
+
+#include "runtime/Error.h"
+
+#include <new>
+
+namespace vbs {
+
+namespace {
+
+// Largest element count an array may have. Far beyond what a script needs,
+// well below what exhausts the machine (a Variant is 16 bytes: 1 GiB).
+constexpr uint64_t maxElements = uint64_t(64) << 20;
+
+// Element count of the given bounds, or an error: 9 for a bound below -1,
+// 7 when the product passes the cap (checked before each multiplication, so
+// it cannot overflow). An empty dimension makes the whole array empty.
+Result<size_t> elementCount(std::span<const int32_t> upperBounds)
+{
+    bool empty = false;
+    for (int32_t ub : upperBounds) {
+        if (ub < -1)
+            return fail(ErrorCode::SubscriptOutOfRange);
+        empty = empty || ub == -1;
+    }
+    if (empty)
+        return size_t(0);
+    uint64_t total = 1;
+    for (int32_t ub : upperBounds) {
+        const auto count = static_cast<uint64_t>(ub) + 1;
+        if (count > maxElements / total)
+            return fail(ErrorCode::OutOfMemory);
+        total *= count;
+    }
+    return static_cast<size_t>(total);
+}
+
+} // namespace
+
+Result<Array*> Array::create(std::span<const int32_t> upperBounds, bool fixed)
+{
+    if (upperBounds.size() > static_cast<size_t>(MaxDims))
+        return fail(ErrorCode::SubscriptOutOfRange);
+    TRY_ASSIGN(count, elementCount(upperBounds));
+    Array* a = new (std::nothrow) Array();
+    if (!a)
+        return fail(ErrorCode::OutOfMemory);
+    try {
+        a->m_upper.assign(upperBounds.begin(), upperBounds.end());
+        a->m_data.resize(upperBounds.empty() ? 0 : count);
+    } catch (const std::bad_alloc&) {
+        delete a;
+        return fail(ErrorCode::OutOfMemory);
+    }
+    a->m_fixed = fixed;
+    return a;
+}
+
+Array* Array::createVector(std::vector<Variant> elements)
+{
+    Array* a = new Array();
+    a->m_upper.push_back(static_cast<int32_t>(elements.size()) - 1);
+    a->m_data = std::move(elements);
+    return a;
+}
+
+Array* Array::clone() const
+{
+    Array* a = new (std::nothrow) Array();
+    if (!a)
+        return nullptr;
+    try {
+        a->m_upper = m_upper;
+        a->m_data = m_data;
+    } catch (const std::bad_alloc&) {
+        delete a;
+        return nullptr;
+    }
+    a->m_fixed = m_fixed;
+    return a;
+}
+
+Result<Variant*> Array::at(std::span<const int32_t> indexes)
+{
+    if (indexes.size() != m_upper.size() || m_data.empty())
+        return fail(ErrorCode::SubscriptOutOfRange);
+    size_t flat = 0;
+    size_t stride = 1;
+    for (size_t d = 0; d < indexes.size(); ++d) {
+        const int32_t i = indexes[d];
+        if (i < 0 || i > m_upper[d])
+            return fail(ErrorCode::SubscriptOutOfRange);
+        flat += static_cast<size_t>(i) * stride;
+        stride *= static_cast<size_t>(m_upper[d]) + 1;
+    }
+    return &m_data[flat];
+}
+
+Status Array::redimPreserve(std::span<const int32_t> upperBounds)
+{
+    if (m_fixed || locked())
+        return fail(ErrorCode::ArrayFixedOrLocked);
+    if (upperBounds.empty() || upperBounds.size() > static_cast<size_t>(MaxDims))
+        return fail(ErrorCode::SubscriptOutOfRange);
+    // A dynamic array that was never dimensioned takes any shape.
+    if (!m_upper.empty()) {
+        if (upperBounds.size() != m_upper.size())
+            return fail(ErrorCode::SubscriptOutOfRange);
+        for (size_t d = 0; d + 1 < m_upper.size(); ++d) {
+            if (upperBounds[d] != m_upper[d])
+                return fail(ErrorCode::SubscriptOutOfRange);
+        }
+    }
+    TRY_ASSIGN(count, elementCount(upperBounds));
+    try {
+        m_data.resize(count);
+        m_upper.assign(upperBounds.begin(), upperBounds.end());
+    } catch (const std::bad_alloc&) {
+        return fail(ErrorCode::OutOfMemory);
+    }
+    return {};
+}
+
+} // namespace vbs

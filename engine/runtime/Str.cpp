@@ -1,0 +1,334 @@
+// Str: allocation, UTF-8 / Latin-1 / Windows-1252 conversion and case folding.
+#include "runtime/Str.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace vbs {
+
+namespace {
+
+constexpr size_t headerBytes = offsetof(StringRep, data);
+
+constexpr char16_t replacementChar = 0xFFFD;
+
+// Decodes one UTF-8 sequence starting at bytes[i]. Returns the code point and
+// advances i, or returns -1 (and advances i by one) when the sequence is
+// invalid: overlong forms, surrogates and values past U+10FFFF included.
+int32_t decodeUtf8(std::string_view bytes, size_t& i)
+{
+    const auto b0 = static_cast<uint8_t>(bytes[i]);
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    int extra;
+    int32_t cp;
+    int32_t minimum;
+    if ((b0 & 0xE0) == 0xC0) {
+        extra = 1, cp = b0 & 0x1F, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2, cp = b0 & 0x0F, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3, cp = b0 & 0x07, minimum = 0x10000;
+    } else {
+        ++i;
+        return -1;
+    }
+    if (i + extra >= bytes.size()) {
+        ++i;
+        return -1;
+    }
+    for (int k = 1; k <= extra; ++k) {
+        const auto b = static_cast<uint8_t>(bytes[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return -1;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return -1;
+    }
+    i += extra + 1;
+    return cp;
+}
+
+void appendCodePoint(std::u16string& out, int32_t cp)
+{
+    if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+    } else {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    }
+}
+
+void appendUtf8(std::string& out, uint32_t cp)
+{
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+// Windows-1252 in 0x80..0x9F; the five unassigned bytes keep their C1 value.
+constexpr char16_t cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool isValidUtf8(std::string_view bytes)
+{
+    size_t i = 0;
+    while (i < bytes.size()) {
+        if (decodeUtf8(bytes, i) < 0)
+            return false;
+    }
+    return true;
+}
+
+// Upper case of a unit in the Latin Extended blocks where case pairs
+// alternate: `oddIsLower` says which member of each pair is the small letter.
+char16_t foldPair(char16_t c, bool oddIsLower)
+{
+    const bool odd = (c & 1) != 0;
+    return odd == oddIsLower ? static_cast<char16_t>(c - 1) : c;
+}
+
+} // namespace
+
+StringRep* StringRep::allocate(size_t length, size_t capacity)
+{
+    capacity = std::max(capacity, length);
+    if (capacity > Str::MaxLength)
+        return nullptr;
+    void* memory = ::operator new(headerBytes + (capacity + 1) * sizeof(char16_t), std::nothrow);
+    if (!memory)
+        return nullptr;
+    auto* rep = static_cast<StringRep*>(memory);
+    rep->refs = 1;
+    rep->length = static_cast<uint32_t>(length);
+    rep->capacity = static_cast<uint32_t>(capacity);
+    rep->data[length] = 0;
+    return rep;
+}
+
+Str::Str(std::u16string_view text)
+{
+    if (text.empty())
+        return;
+    m_rep = StringRep::allocate(text.size(), text.size());
+    if (!m_rep)
+        throw std::bad_alloc();
+    std::memcpy(m_rep->data, text.data(), text.size() * sizeof(char16_t));
+}
+
+Str& Str::operator=(const Str& other) noexcept
+{
+    if (other.m_rep)
+        other.m_rep->addRef();
+    if (m_rep)
+        m_rep->release();
+    m_rep = other.m_rep;
+    return *this;
+}
+
+Str& Str::operator=(Str&& other) noexcept
+{
+    if (this != &other) {
+        if (m_rep)
+            m_rep->release();
+        m_rep = other.m_rep;
+        other.m_rep = nullptr;
+    }
+    return *this;
+}
+
+Str Str::fromUtf8(std::string_view utf8) { return Str(utf8ToUtf16(utf8)); }
+
+Str Str::fromAscii(std::string_view ascii) { return fromLatin1(ascii); }
+
+Str Str::fromLatin1(std::string_view latin1)
+{
+    Str s;
+    if (!s.allocate(latin1.size()))
+        return s;
+    char16_t* out = s.mutableData();
+    for (size_t i = 0; i < latin1.size(); ++i)
+        out[i] = static_cast<uint8_t>(latin1[i]);
+    return s;
+}
+
+std::string Str::toUtf8() const { return utf16ToUtf8(view()); }
+
+bool Str::allocate(size_t length)
+{
+    if (m_rep) {
+        m_rep->release();
+        m_rep = nullptr;
+    }
+    if (length == 0)
+        return true;
+    m_rep = StringRep::allocate(length, length);
+    return m_rep != nullptr;
+}
+
+bool Str::append(std::u16string_view tail)
+{
+    if (tail.empty())
+        return true;
+    const size_t oldLength = size();
+    if (tail.size() > MaxLength - oldLength)
+        return false;
+    const size_t newLength = oldLength + tail.size();
+    if (m_rep && m_rep->refs == 1 && m_rep->capacity >= newLength) {
+        // The tail may be a view of this very string; its units lie before
+        // oldLength, so the copy never overlaps what it reads.
+        std::memcpy(m_rep->data + oldLength, tail.data(), tail.size() * sizeof(char16_t));
+        m_rep->length = static_cast<uint32_t>(newLength);
+        m_rep->data[newLength] = 0;
+        return true;
+    }
+    size_t capacity = newLength;
+    if (oldLength > 0)
+        capacity = std::min(MaxLength, std::max(newLength, oldLength * 2));
+    StringRep* rep = StringRep::allocate(newLength, capacity);
+    if (!rep)
+        return false;
+    if (oldLength)
+        std::memcpy(rep->data, m_rep->data, oldLength * sizeof(char16_t));
+    std::memcpy(rep->data + oldLength, tail.data(), tail.size() * sizeof(char16_t));
+    if (m_rep)
+        m_rep->release();
+    m_rep = rep;
+    return true;
+}
+
+char16_t foldCase(char16_t c) noexcept
+{
+    if (c < 0x80)
+        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+    if (c < 0x100) {
+        if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+            return static_cast<char16_t>(c - 0x20);
+        return c == 0xFF ? char16_t(0x178) : c;
+    }
+    if (c < 0x180) {
+        if (c == 0x131)
+            return u'I';
+        if (c == 0x17F)
+            return u'S';
+        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (c == 0x138 || c == 0x149)
+            return c;
+        return foldPair(c, !oddUpper);
+    }
+    if (c >= 0x3B1 && c <= 0x3CB)
+        return c == 0x3C2 ? char16_t(0x3A3) : static_cast<char16_t>(c - 0x20);
+    if (c >= 0x3AC && c <= 0x3CE) {
+        switch (c) {
+        case 0x3AC: return 0x386;
+        case 0x3AD: return 0x388;
+        case 0x3AE: return 0x389;
+        case 0x3AF: return 0x38A;
+        case 0x3CC: return 0x38C;
+        case 0x3CD: return 0x38E;
+        case 0x3CE: return 0x38F;
+        default: return c;
+        }
+    }
+    if (c >= 0x430 && c <= 0x44F)
+        return static_cast<char16_t>(c - 0x20);
+    if (c >= 0x450 && c <= 0x45F)
+        return static_cast<char16_t>(c - 0x50);
+    if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x52F))
+        return foldPair(c, true);
+    if (c >= 0x561 && c <= 0x586)
+        return static_cast<char16_t>(c - 0x30);
+    if ((c >= 0x1E00 && c <= 0x1E95) || (c >= 0x1EA0 && c <= 0x1EFF))
+        return foldPair(c, true);
+    if (c >= 0xFF41 && c <= 0xFF5A)
+        return static_cast<char16_t>(c - 0x20);
+    return c;
+}
+
+std::u16string foldName(std::u16string_view name)
+{
+    std::u16string out(name);
+    for (auto& c : out)
+        c = foldCase(c);
+    return out;
+}
+
+bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) noexcept
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && foldCase(a[i]) != foldCase(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::u16string utf8ToUtf16(std::string_view utf8)
+{
+    std::u16string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const int32_t cp = decodeUtf8(utf8, i);
+        appendCodePoint(out, cp < 0 ? replacementChar : cp);
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::u16string_view utf16)
+{
+    std::string out;
+    out.reserve(utf16.size());
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        uint32_t c = utf16[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00
+            && utf16[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = replacementChar; // a lone surrogate has no UTF-8 form
+        }
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+std::u16string decodeScriptText(std::string_view bytes)
+{
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    if (isValidUtf8(bytes))
+        return utf8ToUtf16(bytes);
+    std::u16string out(bytes.size(), u'\0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<uint8_t>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? cp1252High[b - 0x80] : char16_t(b);
+    }
+    return out;
+}
+
+} // namespace vbs

@@ -1,0 +1,213 @@
+// Variant: constructors by subtype, reference counting of heap payloads,
+// in-place string append and copy-on-write arrays.
+#include "runtime/Variant.h"
+
+#include "runtime/Error.h"
+
+namespace vbs {
+
+Variant Variant::missing() noexcept { return fromError(ParamNotFound); }
+
+Variant Variant::fromBool(bool b) noexcept
+{
+    Variant v = make(VarType::Boolean);
+    v.m_i16 = b ? -1 : 0;
+    return v;
+}
+
+Variant Variant::fromByte(uint8_t x) noexcept
+{
+    Variant v = make(VarType::Byte);
+    v.m_u8 = x;
+    return v;
+}
+
+Variant Variant::fromInteger(int16_t x) noexcept
+{
+    Variant v = make(VarType::Integer);
+    v.m_i16 = x;
+    return v;
+}
+
+Variant Variant::fromLong(int32_t x) noexcept
+{
+    Variant v = make(VarType::Long);
+    v.m_i32 = x;
+    return v;
+}
+
+Variant Variant::fromSingle(float x) noexcept
+{
+    Variant v = make(VarType::Single);
+    v.m_f32 = x;
+    return v;
+}
+
+Variant Variant::fromDouble(double x) noexcept
+{
+    Variant v = make(VarType::Double);
+    v.m_f64 = x;
+    return v;
+}
+
+Variant Variant::fromCurrency(int64_t scaled) noexcept
+{
+    Variant v = make(VarType::Currency);
+    v.m_i64 = scaled;
+    return v;
+}
+
+Variant Variant::fromDate(double serial) noexcept
+{
+    Variant v = make(VarType::Date);
+    v.m_f64 = serial;
+    return v;
+}
+
+Variant Variant::fromError(int32_t code) noexcept
+{
+    Variant v = make(VarType::Error);
+    v.m_i32 = code;
+    return v;
+}
+
+Variant Variant::fromString(Str s) noexcept
+{
+    Variant v = make(VarType::String);
+    v.m_str = s.detach(); // null rep: the empty string
+    return v;
+}
+
+Variant Variant::fromObject(Object* o) noexcept
+{
+    Variant v = make(VarType::Object);
+    v.m_obj = o;
+    if (o)
+        o->addRef();
+    return v;
+}
+
+Variant Variant::fromArray(Array* a) noexcept
+{
+    if (!a)
+        return Variant();
+    Variant v = make(VarType::Array);
+    v.m_arr = a;
+    a->addRef();
+    return v;
+}
+
+Variant Variant::fromRef(Variant* target) noexcept
+{
+    Variant v = make(VarType::Ref);
+    v.m_ref = target;
+    return v;
+}
+
+int32_t Variant::varType() const noexcept
+{
+    switch (m_type) {
+    case VarType::Array:
+        return 8204;
+    case VarType::Ref:
+        return m_ref->varType();
+    default:
+        return static_cast<int32_t>(m_type);
+    }
+}
+
+bool Variant::isNumeric() const noexcept
+{
+    switch (m_type) {
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Byte:
+    case VarType::Single:
+    case VarType::Double:
+    case VarType::Currency:
+    case VarType::Date:
+    case VarType::Boolean:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Variant::appendString(std::u16string_view tail)
+{
+    if (m_type == VarType::Empty) {
+        m_type = VarType::String;
+        m_str = nullptr;
+    }
+    if (m_type != VarType::String)
+        return false;
+    Str s = Str::adopt(m_str);
+    m_str = nullptr;
+    const bool ok = s.append(tail);
+    m_str = s.detach();
+    return ok;
+}
+
+Array* Variant::mutableArray()
+{
+    if (m_type != VarType::Array)
+        return nullptr;
+    if (m_arr->refCount() > 1) {
+        Array* copy = m_arr->clone();
+        if (!copy)
+            return nullptr;
+        copy->addRef();
+        m_arr->release();
+        m_arr = copy;
+    }
+    return m_arr;
+}
+
+void Variant::retain() const noexcept
+{
+    switch (m_type) {
+    case VarType::String:
+        if (m_str)
+            m_str->addRef();
+        break;
+    case VarType::Object:
+        if (m_obj)
+            m_obj->addRef();
+        break;
+    case VarType::Array:
+        m_arr->addRef();
+        break;
+    default:
+        break;
+    }
+}
+
+void Variant::release() noexcept
+{
+    switch (m_type) {
+    case VarType::String:
+        if (m_str)
+            m_str->release();
+        break;
+    case VarType::Object:
+        // Detach first: the object's termination may run script code that
+        // looks at this very variable.
+        if (Object* o = m_obj) {
+            m_obj = nullptr;
+            m_type = VarType::Empty;
+            o->release();
+        }
+        break;
+    case VarType::Array:
+        if (Array* a = m_arr) {
+            m_arr = nullptr;
+            m_type = VarType::Empty;
+            a->release();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vbs

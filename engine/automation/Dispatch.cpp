@@ -1,0 +1,222 @@
+// Member tables, argument conversion and invocation of host objects.
+#include "automation/Dispatch.h"
+
+#include "runtime/Convert.h"
+
+#include <cmath>
+
+namespace vbs {
+
+namespace {
+
+bool isGetLike(InvokeKind kind)
+{
+    return kind == InvokeKind::Method || kind == InvokeKind::PropertyGet || kind == InvokeKind::MethodOrGet;
+}
+
+bool isPut(InvokeKind kind) { return kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef; }
+
+// A whole default reads as the smallest integer subtype that holds it, as the
+// same literal in a script would.
+Variant numberDefault(double n)
+{
+    if (n == std::floor(n) && n >= -32768 && n <= 32767)
+        return Variant::fromInteger(static_cast<int16_t>(n));
+    if (n == std::floor(n) && n >= -2147483648.0 && n <= 2147483647.0)
+        return Variant::fromLong(static_cast<int32_t>(n));
+    return Variant::fromDouble(n);
+}
+
+Result<Variant> defaultArgument(const ParamInfo& param)
+{
+    const DefaultValue& d = param.defaultValue;
+    switch (d.kind) {
+    case DefaultValue::Kind::Number: return convertArgument(numberDefault(d.number), param.type);
+    case DefaultValue::Kind::Text: return convertArgument(Variant::fromString(d.text), param.type);
+    case DefaultValue::Kind::Boolean: return convertArgument(Variant::fromBool(d.number != 0), param.type);
+    case DefaultValue::Kind::Missing: break;
+    }
+    return Variant::missing();
+}
+
+// Converts args against params one by one. An argument that is absent or an
+// omitted marker takes the parameter's default; a required one is 450.
+Status bindArguments(std::span<const ParamInfo> params, Args args, std::vector<Variant>& out,
+                     std::u16string_view memberName)
+{
+    if (args.size() > params.size())
+        return fail(ErrorCode::WrongArgumentCount, memberName);
+    for (size_t i = 0; i < params.size(); ++i) {
+        const bool omitted = i >= args.size() || args[i].deref().isMissing();
+        if (omitted && !params[i].optional)
+            return fail(ErrorCode::WrongArgumentCount, memberName);
+        if (omitted) {
+            TRY_ASSIGN(value, defaultArgument(params[i]));
+            out.push_back(std::move(value));
+        } else {
+            TRY_ASSIGN(value, convertArgument(args[i], params[i].type));
+            out.push_back(std::move(value));
+        }
+    }
+    return {};
+}
+
+// `obj.Items(2)` where Items is a property without parameters: the
+// arguments index the value it returned.
+Result<Variant> applyArguments(const Variant& value, InvokeKind kind, Args args, std::u16string_view memberName)
+{
+    const Variant& v = value.deref();
+    if (v.isObject()) {
+        if (!v.asObject())
+            return fail(ErrorCode::ObjectVariableNotSet);
+        return v.asObject()->invoke(DispIdValue, kind, args);
+    }
+    if (!v.isArray())
+        return fail(ErrorCode::WrongArgumentCount, memberName);
+    std::vector<int32_t> indexes;
+    indexes.reserve(args.size());
+    for (const Variant& a : args) {
+        TRY_ASSIGN(i, toLong(a));
+        indexes.push_back(i);
+    }
+    TRY_ASSIGN(element, v.asArray()->at(indexes));
+    return Variant(*element);
+}
+
+} // namespace
+
+ClassInfo::ClassInfo(std::u16string_view className, std::vector<MemberInfo> members)
+    : m_name(className)
+    , m_members(std::move(members))
+{
+    // Members sharing a name (a property's Get and Let) share its id; the
+    // first entry wins if a table disagrees with itself.
+    for (const MemberInfo& m : m_members)
+        m_ids.emplace(foldName(m.name), m.id);
+}
+
+DispId ClassInfo::idOf(std::u16string_view memberName) const
+{
+    const auto it = m_ids.find(foldName(memberName));
+    return it == m_ids.end() ? DispIdUnknown : it->second;
+}
+
+const MemberInfo* ClassInfo::find(DispId id, MemberKind kind) const
+{
+    for (const MemberInfo& m : m_members) {
+        if (m.id == id && m.kind == kind)
+            return &m;
+    }
+    return nullptr;
+}
+
+Str ClassInfo::nameOf(DispId id) const
+{
+    for (const MemberInfo& m : m_members) {
+        if (m.id == id)
+            return Str(m.name);
+    }
+    return {};
+}
+
+Str HostObject::typeName() const { return Str(m_info.name()); }
+
+DispId HostObject::memberId(std::u16string_view name) { return m_info.idOf(name); }
+
+Str HostObject::memberName(DispId id) const { return m_info.nameOf(id); }
+
+// Which member answers an invocation: a read or call takes a method or a
+// property get; `Set x.p = v` takes Property Set, else Let; a plain
+// assignment takes Property Let only, and refuses a Set-only property (an
+// object may not be assigned without Set).
+static Result<const MemberInfo*> resolveMember(const ClassInfo& info, DispId id, InvokeKind kind)
+{
+    const MemberInfo* m = nullptr;
+    const auto first = [&](MemberKind a, MemberKind b) {
+        const MemberInfo* found = info.find(id, a);
+        return found ? found : info.find(id, b);
+    };
+    switch (kind) {
+    case InvokeKind::PropertyGet: m = first(MemberKind::PropertyGet, MemberKind::Method); break;
+    case InvokeKind::Method:
+    case InvokeKind::MethodOrGet: m = first(MemberKind::Method, MemberKind::PropertyGet); break;
+    case InvokeKind::PropertyPutRef: m = first(MemberKind::PropertySet, MemberKind::PropertyLet); break;
+    case InvokeKind::PropertyPut:
+        m = info.find(id, MemberKind::PropertyLet);
+        if (!m && info.find(id, MemberKind::PropertySet))
+            return fail(ErrorCode::WrongArgumentCount, info.nameOf(id).view());
+        break;
+    }
+    if (!m || !m->call)
+        return fail(ErrorCode::ObjectDoesntSupportMember, info.nameOf(id).view());
+    return m;
+}
+
+Result<Variant> HostObject::invoke(DispId id, InvokeKind kind, Args args)
+{
+    TRY_ASSIGN(member, resolveMember(m_info, id, kind));
+    const std::span<const ParamInfo> params(member->params);
+    if (isGetLike(kind) && member->kind == MemberKind::PropertyGet && params.empty() && !args.empty()) {
+        TRY_ASSIGN(value, member->call(*this, Args()));
+        return applyArguments(value, kind, args, member->name);
+    }
+    std::vector<Variant> converted;
+    converted.reserve(params.size());
+    if (isPut(kind) && !params.empty()) {
+        // The assigned value is always last, whatever was omitted before it.
+        if (args.empty())
+            return fail(ErrorCode::WrongArgumentCount, member->name);
+        TRY_STATUS(bindArguments(params.first(params.size() - 1), args.first(args.size() - 1), converted,
+                                 member->name));
+        TRY_ASSIGN(value, convertArgument(args.back(), params.back().type));
+        converted.push_back(std::move(value));
+    } else {
+        TRY_STATUS(bindArguments(params, args, converted, member->name));
+    }
+    return member->call(*this, Args(converted));
+}
+
+Result<Variant> convertArgument(const Variant& value, ParamType type)
+{
+    switch (type) {
+    case ParamType::Variant: return value;
+    case ParamType::String: {
+        TRY_ASSIGN(s, toString(value));
+        return Variant::fromString(std::move(s));
+    }
+    case ParamType::Int16: {
+        TRY_ASSIGN(i, toInteger(value));
+        return Variant::fromInteger(i);
+    }
+    case ParamType::Int32: {
+        TRY_ASSIGN(i, toLong(value));
+        return Variant::fromLong(i);
+    }
+    case ParamType::Single: {
+        TRY_ASSIGN(f, toSingle(value));
+        return Variant::fromSingle(f);
+    }
+    case ParamType::Double: {
+        TRY_ASSIGN(d, toDouble(value));
+        return Variant::fromDouble(d);
+    }
+    case ParamType::Boolean: {
+        TRY_ASSIGN(b, toBool(value));
+        return Variant::fromBool(b);
+    }
+    case ParamType::Object:
+        if (value.deref().isObject())
+            return value.deref();
+        return fail(ErrorCode::TypeMismatch);
+    }
+    return fail(ErrorCode::TypeMismatch);
+}
+
+Result<Variant> readDefaultMember(Object* object)
+{
+    if (!object)
+        return fail(ErrorCode::ObjectVariableNotSet);
+    return object->invoke(DispIdValue, InvokeKind::MethodOrGet, Args());
+}
+
+} // namespace vbs

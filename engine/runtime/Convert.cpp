@@ -1,0 +1,470 @@
+// Conversions between subtypes (CBool .. CStr), number parsing and CStr's
+// number formatting. Locale: United States English.
+#include "runtime/Convert.h"
+
+#include "automation/Dispatch.h"
+#include "runtime/DateTime.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace vbs {
+
+namespace {
+
+// Default members may return objects with default members of their own;
+// beyond this depth the value is not convertible.
+constexpr int maxDefaultDepth = 8;
+
+constexpr double currencyScale = 10000.0;
+constexpr double currencyLimit = 9223372036854775807.0; // rounds to 2^63
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0x0B || c == 0x0C; }
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+std::u16string_view trimBlanks(std::u16string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+int digitValue(char16_t c)
+{
+    if (isDigit(c))
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return 99;
+}
+
+// &H / &O text: up to 16 bits reads as Integer, up to 32 bits as Long, both
+// signed as the literals are (&HFFFF is -1).
+bool parseRadix(std::u16string_view digits, int radix, double& out)
+{
+    if (digits.empty())
+        return false;
+    uint64_t value = 0;
+    for (char16_t c : digits) {
+        const int d = digitValue(c);
+        if (d >= radix)
+            return false;
+        value = value * radix + d;
+        if (value > 0xFFFFFFFFull)
+            return false;
+    }
+    if (value <= 0xFFFF)
+        out = static_cast<int16_t>(static_cast<uint16_t>(value));
+    else
+        out = static_cast<int32_t>(static_cast<uint32_t>(value));
+    return true;
+}
+
+// Copies the decimal syntax of `text` to `ascii` (grouping commas dropped)
+// and checks its shape: [sign] digits[,digits] [.digits] [E[sign]digits].
+bool scanDecimal(std::u16string_view text, std::string& ascii)
+{
+    size_t i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ascii.push_back(static_cast<char>(text[i++]));
+    size_t mantissaDigits = 0;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            ascii.push_back(static_cast<char>(text[i]));
+            ++mantissaDigits;
+        } else if (!(text[i] == u',' && mantissaDigits > 0)) {
+            break;
+        }
+    }
+    if (i < text.size() && text[i] == u'.') {
+        ascii.push_back('.');
+        for (++i; i < text.size() && isDigit(text[i]); ++i, ++mantissaDigits)
+            ascii.push_back(static_cast<char>(text[i]));
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+        ascii.push_back('e');
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            ascii.push_back(static_cast<char>(text[i++]));
+        const size_t start = i;
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            ascii.push_back(static_cast<char>(text[i]));
+        if (i == start)
+            return false;
+    }
+    return i == text.size();
+}
+
+// Decimal digits and exponent of |v| rounded to `precision` significant
+// digits, trailing zeros removed: 1234.5 -> "12345", 3.
+void decimalDigits(double v, int precision, std::string& digits, int& exponent)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(v));
+    const char* e = std::strchr(buf, 'e');
+    for (const char* p = buf; p < e; ++p) {
+        if (*p != '.')
+            digits.push_back(*p);
+    }
+    exponent = std::atoi(e + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+}
+
+// CStr's layout of a number: fixed notation for 1E-4 <= |v| < 10^fixedLimit,
+// otherwise "d.dddE+xx" with at least two exponent digits.
+Str formatFloating(double v, int precision)
+{
+    if (v == 0)
+        return Str(u"0");
+    if (std::isnan(v))
+        return Str(u"-1.#IND");
+    if (std::isinf(v))
+        return Str(v < 0 ? u"-1.#INF" : u"1.#INF");
+    std::string digits;
+    int exponent = 0;
+    decimalDigits(v, precision, digits, exponent);
+    std::string out = v < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= precision) {
+        out += digits[0];
+        if (digits.size() > 1)
+            out += "." + digits.substr(1);
+        char exp[16];
+        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        out += exp;
+    } else if (exponent < 0) {
+        out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto intDigits = static_cast<size_t>(exponent) + 1;
+        if (digits.size() <= intDigits) {
+            out += digits + std::string(intDigits - digits.size(), '0');
+        } else {
+            out += digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+        }
+    }
+    return Str::fromAscii(out);
+}
+
+Str formatInteger(int64_t v)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
+    return Str::fromAscii(buf);
+}
+
+// "True" / "False" in any case, blanks around allowed.
+bool parseBoolText(std::u16string_view text, bool& out)
+{
+    text = trimBlanks(text);
+    const bool isTrue = equalsIgnoreCase(text, u"True");
+    if (!isTrue && !equalsIgnoreCase(text, u"False"))
+        return false;
+    out = isTrue;
+    return true;
+}
+
+// The value of a string as a number, or 13.
+Result<double> stringToDouble(std::u16string_view text)
+{
+    double d;
+    if (!parseNumber(text, d))
+        return fail(ErrorCode::TypeMismatch);
+    if (!std::isfinite(d))
+        return fail(ErrorCode::Overflow);
+    return d;
+}
+
+// Any value as a Double (the common route of the C* functions).
+Result<double> anyToDouble(const Variant& d)
+{
+    switch (d.type()) {
+    case VarType::Empty: return 0.0;
+    case VarType::Null: return fail(ErrorCode::InvalidUseOfNull);
+    case VarType::Boolean: return d.asBool() ? -1.0 : 0.0;
+    case VarType::Byte: return double(d.asByte());
+    case VarType::Integer: return double(d.asInteger());
+    case VarType::Long: return double(d.asLong());
+    case VarType::Single: return double(d.asSingle());
+    case VarType::Double: return d.asDouble();
+    case VarType::Currency: return double(d.asCurrency()) / currencyScale;
+    case VarType::Date: return d.asDate();
+    case VarType::String: return stringToDouble(d.stringView());
+    case VarType::Object: {
+        TRY_ASSIGN(value, toValue(d));
+        return anyToDouble(value);
+    }
+    case VarType::Ref: return anyToDouble(d.deref());
+    default: return fail(ErrorCode::TypeMismatch);
+    }
+}
+
+// A whole number in [lo, hi] by rounding half to even; 6 outside.
+Result<double> roundedInRange(const Variant& d, double lo, double hi)
+{
+    TRY_ASSIGN(x, anyToDouble(d));
+    const double r = roundHalfEven(x);
+    if (!(r >= lo && r <= hi))
+        return fail(ErrorCode::Overflow);
+    return r;
+}
+
+} // namespace
+
+double roundHalfEven(double v) noexcept
+{
+    const double down = std::floor(v);
+    const double diff = v - down;
+    if (diff > 0.5)
+        return down + 1;
+    if (diff == 0.5 && std::fmod(down, 2.0) != 0)
+        return down + 1;
+    return down;
+}
+
+bool parseNumber(std::u16string_view text, double& out)
+{
+    text = trimBlanks(text);
+    if (text.size() >= 2 && text[0] == u'&') {
+        const char16_t kind = foldCase(text[1]);
+        if (kind == u'H')
+            return parseRadix(text.substr(2), 16, out);
+        if (kind == u'O')
+            return parseRadix(text.substr(2), 8, out);
+        return false;
+    }
+    std::string ascii;
+    ascii.reserve(text.size());
+    if (!scanDecimal(text, ascii))
+        return false;
+    out = std::strtod(ascii.c_str(), nullptr);
+    return true;
+}
+
+Result<Variant> toValue(const Variant& v)
+{
+    const Variant& d = v.deref();
+    if (!d.isObject())
+        return d;
+    Variant current = d;
+    for (int depth = 0; depth < maxDefaultDepth; ++depth) {
+        TRY_ASSIGN(value, readDefaultMember(current.asObject()));
+        if (!value.deref().isObject())
+            return Variant(value.deref());
+        current = value.deref();
+    }
+    return fail(ErrorCode::TypeMismatch);
+}
+
+Result<Variant> toNumeric(const Variant& v)
+{
+    const Variant& d = v.deref();
+    if (d.isNumeric() || d.isNull())
+        return d;
+    switch (d.type()) {
+    case VarType::Empty: return Variant::fromInteger(0);
+    case VarType::String: {
+        TRY_ASSIGN(x, stringToDouble(d.stringView()));
+        return Variant::fromDouble(x);
+    }
+    case VarType::Object: {
+        TRY_ASSIGN(value, toValue(d));
+        return toNumeric(value);
+    }
+    default: return fail(ErrorCode::TypeMismatch);
+    }
+}
+
+Result<bool> toBool(const Variant& v)
+{
+    const Variant& d = v.deref();
+    switch (d.type()) {
+    case VarType::Boolean: return d.asBool();
+    case VarType::Integer: return d.asInteger() != 0;
+    case VarType::Long: return d.asLong() != 0;
+    case VarType::Empty: return false;
+    case VarType::String: {
+        bool b;
+        if (parseBoolText(d.stringView(), b))
+            return b;
+        TRY_ASSIGN(x, stringToDouble(d.stringView()));
+        return x != 0;
+    }
+    case VarType::Currency: return d.asCurrency() != 0;
+    default: {
+        TRY_ASSIGN(x, anyToDouble(d));
+        return x != 0;
+    }
+    }
+}
+
+Result<uint8_t> toByte(const Variant& v)
+{
+    const Variant& d = v.deref();
+    if (d.type() == VarType::Byte)
+        return d.asByte();
+    TRY_ASSIGN(r, roundedInRange(d, 0, 255));
+    return static_cast<uint8_t>(r);
+}
+
+Result<int16_t> toInteger(const Variant& v)
+{
+    const Variant& d = v.deref();
+    switch (d.type()) {
+    case VarType::Integer:
+    case VarType::Boolean: return d.asInteger();
+    case VarType::Byte: return int16_t(d.asByte());
+    default: {
+        TRY_ASSIGN(r, roundedInRange(d, -32768, 32767));
+        return static_cast<int16_t>(r);
+    }
+    }
+}
+
+Result<int32_t> toLong(const Variant& v)
+{
+    const Variant& d = v.deref();
+    switch (d.type()) {
+    case VarType::Long: return d.asLong();
+    case VarType::Integer:
+    case VarType::Boolean: return int32_t(d.asInteger());
+    case VarType::Byte: return int32_t(d.asByte());
+    default: {
+        TRY_ASSIGN(r, roundedInRange(d, -2147483648.0, 2147483647.0));
+        return static_cast<int32_t>(r);
+    }
+    }
+}
+
+Result<float> toSingle(const Variant& v)
+{
+    TRY_ASSIGN(x, anyToDouble(v.deref()));
+    const auto f = static_cast<float>(x);
+    if (std::isinf(f) && !std::isinf(x))
+        return fail(ErrorCode::Overflow);
+    return f;
+}
+
+Result<double> toDouble(const Variant& v)
+{
+    const Variant& d = v.deref();
+    if (d.type() == VarType::Double)
+        return d.asDouble();
+    return anyToDouble(d);
+}
+
+Result<int64_t> toCurrency(const Variant& v)
+{
+    const Variant& d = v.deref();
+    switch (d.type()) {
+    case VarType::Currency: return d.asCurrency();
+    case VarType::Integer:
+    case VarType::Boolean: return int64_t(d.asInteger()) * 10000;
+    case VarType::Long: return int64_t(d.asLong()) * 10000;
+    case VarType::Byte: return int64_t(d.asByte()) * 10000;
+    default: break;
+    }
+    TRY_ASSIGN(x, anyToDouble(d));
+    const double scaled = roundHalfEven(x * currencyScale);
+    if (!(scaled >= -currencyLimit && scaled < currencyLimit))
+        return fail(ErrorCode::Overflow);
+    return static_cast<int64_t>(scaled);
+}
+
+Result<double> toDate(const Variant& v)
+{
+    const Variant& d = v.deref();
+    if (d.type() == VarType::Date)
+        return d.asDate();
+    if (d.type() == VarType::String) {
+        double serial;
+        if (parseDateTime(d.stringView(), serial))
+            return serial;
+        return fail(ErrorCode::TypeMismatch);
+    }
+    TRY_ASSIGN(x, anyToDouble(d));
+    if (!isValidDateSerial(x))
+        return fail(ErrorCode::Overflow);
+    return x;
+}
+
+Result<Str> toString(const Variant& v)
+{
+    const Variant& d = v.deref();
+    switch (d.type()) {
+    case VarType::String: return d.asString();
+    case VarType::Empty: return Str();
+    case VarType::Null: return fail(ErrorCode::InvalidUseOfNull);
+    case VarType::Boolean: return Str(d.asBool() ? u"True" : u"False");
+    case VarType::Byte: return formatInteger(d.asByte());
+    case VarType::Integer: return formatInteger(d.asInteger());
+    case VarType::Long: return formatInteger(d.asLong());
+    case VarType::Single: return formatSingle(d.asSingle());
+    case VarType::Double: return formatDouble(d.asDouble());
+    case VarType::Currency: return formatCurrency(d.asCurrency());
+    case VarType::Date: return formatDateGeneral(d.asDate());
+    case VarType::Object: {
+        TRY_ASSIGN(value, toValue(d));
+        return toString(value);
+    }
+    default: return fail(ErrorCode::TypeMismatch);
+    }
+}
+
+Str formatDouble(double v) { return formatFloating(v, 15); }
+
+Str formatSingle(float v)
+{
+    // Seven digits of the float itself, not of its (longer) double expansion.
+    return formatFloating(static_cast<double>(v), 7);
+}
+
+Str formatCurrency(int64_t scaled)
+{
+    const bool negative = scaled < 0;
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+    char buf[48];
+    const auto whole = static_cast<unsigned long long>(magnitude / 10000);
+    const auto frac = static_cast<unsigned>(magnitude % 10000);
+    int n = std::snprintf(buf, sizeof buf, "%s%llu", negative ? "-" : "", whole);
+    if (frac != 0) {
+        n += std::snprintf(buf + n, sizeof buf - n, ".%04u", frac);
+        while (buf[n - 1] == '0')
+            buf[--n] = '\0';
+    }
+    return Str::fromAscii(std::string_view(buf, static_cast<size_t>(n)));
+}
+
+Str typeName(const Variant& v)
+{
+    const Variant& d = v.deref();
+    switch (d.type()) {
+    case VarType::Empty: return Str(u"Empty");
+    case VarType::Null: return Str(u"Null");
+    case VarType::Integer: return Str(u"Integer");
+    case VarType::Long: return Str(u"Long");
+    case VarType::Single: return Str(u"Single");
+    case VarType::Double: return Str(u"Double");
+    case VarType::Currency: return Str(u"Currency");
+    case VarType::Date: return Str(u"Date");
+    case VarType::String: return Str(u"String");
+    case VarType::Boolean: return Str(u"Boolean");
+    case VarType::Byte: return Str(u"Byte");
+    case VarType::Error: return Str(u"Error");
+    case VarType::Array: return Str(u"Variant()");
+    case VarType::Object: return d.asObject() ? d.asObject()->typeName() : Str(u"Nothing");
+    default: return Str(u"Unknown");
+    }
+}
+
+} // namespace vbs

@@ -301,6 +301,10 @@ Result<bool> toBool(const Variant& v)
         return x != 0;
     }
     case VarType::Currency: return d.asCurrency() != 0;
+    case VarType::Object: {
+        TRY_ASSIGN(value, toValue(d));
+        return toBool(value);
+    }
     default: {
         TRY_ASSIGN(x, anyToDouble(d));
         return x != 0;
@@ -391,6 +395,10 @@ Result<double> toDate(const Variant& v)
         if (parseDateTime(d.stringView(), serial))
             return serial;
         return fail(ErrorCode::TypeMismatch);
+    }
+    if (d.isObject()) {
+        TRY_ASSIGN(value, toValue(d));
+        return toDate(value);
     }
     TRY_ASSIGN(x, anyToDouble(d));
     if (!isValidDateSerial(x))

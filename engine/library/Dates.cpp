@@ -282,7 +282,8 @@ Result<Variant> fnDateSerial(BuiltinContext&, Args args)
     if (year >= 0 && year <= 99)
         year += 1900;
     double serial = 0.0;
-    return dateResult(serialFromDate(year, month, day, serial), serial);
+    const bool ok = serialFromDate(year, month, day, serial);
+    return dateResult(ok, serial);
 }
 
 // TimeSerial(hour, minute, second): parts roll over, also across days
@@ -295,7 +296,8 @@ Result<Variant> fnTimeSerial(BuiltinContext&, Args args)
     TRY_ASSIGN(second, longArg(args, 2, 0));
     const int64_t total = static_cast<int64_t>(hour) * 3600 + static_cast<int64_t>(minute) * 60 + second;
     double serial = 0.0;
-    return dateResult(serialFromLinear(total, serial), serial);
+    const bool ok = serialFromLinear(total, serial);
+    return dateResult(ok, serial);
 }
 
 // DateValue(date): the date part (a time alone gives 12/30/1899). Null gives

@@ -34,6 +34,10 @@ public:
 
 using BuiltinFn = Result<Variant> (*)(BuiltinContext& ctx, Args args);
 
+// maxArgs of a function taking any number of arguments (Array): the
+// interpreter checks no upper bound for it.
+constexpr int8_t UnlimitedArgs = INT8_MAX;
+
 struct BuiltinFunction {
     std::u16string_view name;
     int8_t minArgs;

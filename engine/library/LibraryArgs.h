@@ -1,0 +1,93 @@
+// Argument helpers shared by the library's area files: reading optional
+// arguments, string arguments without copies, and naming errors after the
+// function that raised them ("Invalid procedure call or argument: 'Mid'").
+#pragma once
+
+#include "library/Builtins.h"
+#include "runtime/Convert.h"
+#include "runtime/Operators.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace vbs::lib {
+
+// The function's name as a template argument, so that every table entry gets
+// its own error-naming trampoline without a hand-written wrapper.
+template <size_t N>
+struct FnName {
+    char16_t text[N] {};
+    constexpr FnName(const char16_t (&s)[N]) { std::copy_n(s, N, text); }
+    constexpr std::u16string_view view() const { return { text, N - 1 }; }
+};
+
+// Appends ": 'Name'" to an error that still carries the table's bare text;
+// errors with their own description (an object's, a class name) stay as they are.
+ErrorTag nameError(ErrorTag tag, std::u16string_view name);
+
+template <FnName Name, BuiltinFn Impl>
+Result<Variant> named(BuiltinContext& ctx, Args args)
+{
+    Result<Variant> r = Impl(ctx, args);
+    if (!r.ok())
+        return nameError(r.takeError(), Name.view());
+    return r;
+}
+
+// Table entry: FN(Mid, 2, 3, mid).
+#define VBS_FN(name, minArgs, maxArgs, impl) \
+    BuiltinFunction { u"" #name, minArgs, maxArgs, &::vbs::lib::named<u"" #name, impl> }
+
+inline bool present(Args args, size_t i)
+{
+    return i < args.size() && !args[i].deref().isMissing();
+}
+
+// The argument's value: ByRef followed, an object read through its default
+// member. A required argument left out inside the list is 449.
+Result<Variant> value(Args args, size_t i);
+
+// A string argument, viewed in place when it already is a String (no copy on
+// the hot paths of Mid, InStr, Len ...). Null is reported, not converted.
+class Text {
+public:
+    bool isNull() const { return m_null; }
+    std::u16string_view view() const { return m_owned.view(); }
+    size_t size() const { return m_owned.size(); }
+    // The argument as a Str (shares the caller's string, no copy).
+    const Str& str() const { return m_owned; }
+
+    static Result<Text> from(const Variant& v);
+
+private:
+    Str m_owned;
+    bool m_null = false;
+};
+Result<Text> text(Args args, size_t i);
+
+// Integer arguments (CLng rules: half to even, 6 beyond Long, 94 for Null,
+// 13 for text that is not a number); `fallback` when omitted.
+Result<int32_t> longArg(Args args, size_t i, int32_t fallback);
+Result<double> doubleArg(Args args, size_t i);
+// vbBinaryCompare (0) or vbTextCompare (1); anything else is 5.
+Result<CompareMode> compareArg(Args args, size_t i);
+
+inline ErrorTag invalidArgument() { return fail(ErrorCode::InvalidProcedureCall); }
+inline ErrorTag typeMismatch() { return fail(ErrorCode::TypeMismatch); }
+inline ErrorTag nullUse() { return fail(ErrorCode::InvalidUseOfNull); }
+
+// A string result of `length` units filled by `fill(char16_t*)`; 7 when too long.
+template <class F>
+Result<Variant> makeString(size_t length, F&& fill)
+{
+    Str s;
+    if (length == 0)
+        return Variant::fromString(Str());
+    if (!s.allocate(length))
+        return fail(ErrorCode::OutOfMemory);
+    fill(s.mutableData());
+    return Variant::fromString(std::move(s));
+}
+Result<Variant> makeString(std::u16string_view text);
+
+} // namespace vbs::lib

@@ -1,0 +1,627 @@
+// String functions. Strings are UTF-16 code units, as the language counts
+// them; results are made with one allocation, and an argument that would come
+// back unchanged is returned as the same shared string.
+#include "library/LibraryArgs.h"
+#include "library/TextUtil.h"
+
+#include <vector>
+
+namespace vbs {
+
+namespace {
+
+using namespace lib;
+
+Variant longResult(size_t n)
+{
+    return Variant::fromLong(int32_t(n));
+}
+
+// Asc(string) -> Integer: the Windows-1252 code of the first character ('?'
+// for characters outside it). Null 94, "" 5.
+Result<Variant> asc(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return nullUse();
+    if (s.size() == 0)
+        return invalidArgument();
+    return Variant::fromInteger(toCodePage(s.view()[0]));
+}
+
+// AscB(string) -> Integer: the first byte. Null 94, "" 5.
+Result<Variant> ascB(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return nullUse();
+    if (s.size() == 0)
+        return invalidArgument();
+    return Variant::fromInteger(byteAt(s.view(), 0));
+}
+
+// AscW(string) -> Integer: the first UTF-16 unit, signed as an Integer
+// (units from &H8000 are negative). Null 94, "" 5.
+Result<Variant> ascW(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return nullUse();
+    if (s.size() == 0)
+        return invalidArgument();
+    return Variant::fromInteger(int16_t(s.view()[0]));
+}
+
+// Chr(charcode) -> String: Windows-1252 character 0..255. Null 94, else 5.
+Result<Variant> chr(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(code, longArg(args, 0, 0));
+    if (code < 0 || code > 255)
+        return invalidArgument();
+    char16_t c = fromCodePage(uint8_t(code));
+    return makeString(std::u16string_view(&c, 1));
+}
+
+// ChrB(charcode) -> String of the one byte 0..255 (held in one unit). Null 94.
+Result<Variant> chrB(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(code, longArg(args, 0, 0));
+    if (code < 0 || code > 255)
+        return invalidArgument();
+    char16_t c = char16_t(code);
+    return makeString(std::u16string_view(&c, 1));
+}
+
+// ChrW(charcode) -> String of one unit; -32768..65535 (negative as unsigned).
+Result<Variant> chrW(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(code, longArg(args, 0, 0));
+    if (code < -32768 || code > 65535)
+        return invalidArgument();
+    char16_t c = char16_t(code & 0xFFFF);
+    return makeString(std::u16string_view(&c, 1));
+}
+
+// Units or bytes: the unit functions and their B twins share one body.
+enum class Unit { Char, Byte };
+
+// Text made of the bytes [from, from + count) of `s` (an odd tail byte is
+// padded with 0, since a string holds whole units).
+Result<Variant> byteSlice(std::u16string_view s, size_t from, size_t count)
+{
+    if (from % 2 == 0 && count % 2 == 0)
+        return makeString(s.substr(from / 2, count / 2));
+    size_t limit = s.size() * 2;
+    return makeString((count + 1) / 2, [&](char16_t* out) {
+        for (size_t k = 0; k < (count + 1) / 2; ++k) {
+            size_t b = from + 2 * k;
+            uint16_t lo = b < limit ? byteAt(s, b) : 0;
+            uint16_t hi = (b + 1 < from + count && b + 1 < limit) ? byteAt(s, b + 1) : 0;
+            out[k] = char16_t(lo | (hi << 8));
+        }
+    });
+}
+
+Result<Variant> slice(const Text& s, size_t from, size_t count, Unit unit)
+{
+    size_t length = unit == Unit::Byte ? s.size() * 2 : s.size();
+    if (from >= length)
+        return Variant::fromString(Str());
+    count = std::min(count, length - from);
+    if (from == 0 && count == length)
+        return Variant::fromString(s.str());
+    if (unit == Unit::Byte)
+        return byteSlice(s.view(), from, count);
+    return makeString(s.view().substr(from, count));
+}
+
+// Left(string, length) / LeftB: Null string gives Null; length Null 94, < 0 5.
+template <Unit U>
+Result<Variant> left(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    TRY_ASSIGN(n, longArg(args, 1, 0));
+    if (n < 0)
+        return invalidArgument();
+    if (s.isNull())
+        return Variant::null();
+    return slice(s, 0, size_t(n), U);
+}
+
+// Right(string, length) / RightB: as Left, from the end.
+template <Unit U>
+Result<Variant> right(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    TRY_ASSIGN(n, longArg(args, 1, 0));
+    if (n < 0)
+        return invalidArgument();
+    if (s.isNull())
+        return Variant::null();
+    size_t length = U == Unit::Byte ? s.size() * 2 : s.size();
+    size_t count = std::min(size_t(n), length);
+    return slice(s, length - count, count, U);
+}
+
+// Mid(string, start[, length]) / MidB: start >= 1 and length >= 0, else 5;
+// a start past the end gives ""; Null string gives Null.
+template <Unit U>
+Result<Variant> mid(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    TRY_ASSIGN(start, longArg(args, 1, 1));
+    TRY_ASSIGN(n, longArg(args, 2, INT32_MAX));
+    if (start < 1 || n < 0)
+        return invalidArgument();
+    if (s.isNull())
+        return Variant::null();
+    return slice(s, size_t(start - 1), size_t(n), U);
+}
+
+// Len(string | varname) -> Long: units of the value as text (Len(123) is 3).
+// LenB: bytes. Null gives Null; an array is 13.
+template <Unit U>
+Result<Variant> len(BuiltinContext&, Args args)
+{
+    const Variant& v = args[0].deref();
+    if (v.isString())
+        return longResult(U == Unit::Byte ? v.stringView().size() * 2 : v.stringView().size());
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    return longResult(U == Unit::Byte ? s.size() * 2 : s.size());
+}
+
+// Byte search for InStrB: first p >= from where needle's bytes match.
+size_t findBytes(std::u16string_view hay, std::u16string_view needle, size_t from)
+{
+    size_t h = hay.size() * 2, n = needle.size() * 2;
+    for (size_t p = from; p + n <= h; ++p) {
+        size_t k = 0;
+        while (k < n && byteAt(hay, p + k) == byteAt(needle, k))
+            ++k;
+        if (k == n)
+            return p;
+    }
+    return std::u16string_view::npos;
+}
+
+// InStr([start, ]string1, string2[, compare]) -> Long / InStrB: 1-based
+// position of string2 in string1 from start, 0 when absent. Either string Null
+// gives Null; start Null 94, start < 1 5; "" to find gives start; a start past
+// the end gives 0.
+template <Unit U>
+Result<Variant> inStr(BuiltinContext&, Args args)
+{
+    size_t first = args.size() >= 3 ? 1 : 0;
+    int32_t start = 1;
+    if (first == 1) {
+        TRY_ASSIGN(st, longArg(args, 0, 1));
+        start = st;
+    }
+    if (start < 1)
+        return invalidArgument();
+    TRY_ASSIGN(mode, compareArg(args, 3));
+    TRY_ASSIGN(hay, text(args, first));
+    TRY_ASSIGN(needle, text(args, first + 1));
+    if (hay.isNull() || needle.isNull())
+        return Variant::null();
+    size_t length = U == Unit::Byte ? hay.size() * 2 : hay.size();
+    if (length == 0 || size_t(start) > length)
+        return longResult(0);
+    if (needle.size() == 0)
+        return longResult(size_t(start));
+    size_t p = U == Unit::Byte ? findBytes(hay.view(), needle.view(), size_t(start - 1))
+                               : findText(hay.view(), needle.view(), size_t(start - 1), mode);
+    return longResult(p == std::u16string_view::npos ? 0 : p + 1);
+}
+
+// InStrRev(string1, string2[, start[, compare]]) -> Long: the last position of
+// string2 ending at or before start (-1: the end). start 0 or < -1 is 5, Null
+// 94; either string Null gives Null; a start past the end gives 0.
+Result<Variant> inStrRev(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(start, longArg(args, 2, -1));
+    if (start == 0 || start < -1)
+        return invalidArgument();
+    TRY_ASSIGN(mode, compareArg(args, 3));
+    TRY_ASSIGN(hay, text(args, 0));
+    TRY_ASSIGN(needle, text(args, 1));
+    if (hay.isNull() || needle.isNull())
+        return Variant::null();
+    if (hay.size() == 0)
+        return longResult(0);
+    size_t end = start == -1 ? hay.size() : size_t(start);
+    if (end > hay.size())
+        return longResult(0);
+    if (needle.size() == 0)
+        return longResult(end);
+    if (needle.size() > end)
+        return longResult(0);
+    size_t p = findTextReverse(hay.view(), needle.view(), end - needle.size(), mode);
+    return longResult(p == std::u16string_view::npos ? 0 : p + 1);
+}
+
+// LCase(string) / UCase(string) -> String. Null gives Null.
+template <char16_t (*Map)(char16_t) noexcept>
+Result<Variant> mapCase(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    std::u16string_view v = s.view();
+    size_t i = 0;
+    while (i < v.size() && Map(v[i]) == v[i])
+        ++i;
+    if (i == v.size())
+        return Variant::fromString(s.str());
+    return makeString(v.size(), [&](char16_t* out) {
+        std::copy(v.begin(), v.begin() + i, out);
+        for (; i < v.size(); ++i)
+            out[i] = Map(v[i]);
+    });
+}
+
+enum class TrimSide { Left = 1, Right = 2, Both = 3 };
+
+// LTrim / RTrim / Trim(string) -> String: removes spaces (only U+0020, as
+// the language does). Null gives Null.
+template <TrimSide Side>
+Result<Variant> trim(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    std::u16string_view v = s.view();
+    size_t from = 0, to = v.size();
+    if (int(Side) & int(TrimSide::Left)) {
+        while (from < to && v[from] == u' ')
+            ++from;
+    }
+    if (int(Side) & int(TrimSide::Right)) {
+        while (to > from && v[to - 1] == u' ')
+            --to;
+    }
+    if (from == 0 && to == v.size())
+        return Variant::fromString(s.str());
+    return makeString(v.substr(from, to - from));
+}
+
+// Space(number) -> String of spaces. Null 94, negative 5, too long 7.
+Result<Variant> space(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(n, longArg(args, 0, 0));
+    if (n < 0)
+        return invalidArgument();
+    return makeString(size_t(n), [&](char16_t* out) { std::fill_n(out, size_t(n), u' '); });
+}
+
+// String(number, character) -> String: number copies of the character, given
+// as text (its first unit; "" is 5) or as a code (Mod 256, Windows-1252).
+// Either argument Null gives Null; negative number 5.
+Result<Variant> stringOf(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(count, value(args, 0));
+    TRY_ASSIGN(character, value(args, 1));
+    if (count.isNull() || character.isNull())
+        return Variant::null();
+    TRY_ASSIGN(n, toLong(count));
+    if (n < 0)
+        return invalidArgument();
+    char16_t c;
+    if (character.isString()) {
+        if (character.stringView().empty())
+            return invalidArgument();
+        c = character.stringView()[0];
+    } else {
+        TRY_ASSIGN(code, toLong(character));
+        c = fromCodePage(uint8_t(((code % 256) + 256) % 256));
+    }
+    return makeString(size_t(n), [&](char16_t* out) { std::fill_n(out, size_t(n), c); });
+}
+
+// StrReverse(string) -> String, units in reverse order. Null 94.
+Result<Variant> strReverse(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return nullUse();
+    std::u16string_view v = s.view();
+    return makeString(v.size(), [&](char16_t* out) { std::reverse_copy(v.begin(), v.end(), out); });
+}
+
+// StrComp(string1, string2[, compare]) -> Integer -1, 0 or 1; Null if either is Null.
+Result<Variant> strComp(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(mode, compareArg(args, 2));
+    TRY_ASSIGN(a, text(args, 0));
+    TRY_ASSIGN(b, text(args, 1));
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    return Variant::fromInteger(int16_t(compareText(a.view(), b.view(), mode)));
+}
+
+// Replace(expression, find, replacewith[, start[, count[, compare]]]) ->
+// String: the text from start on, with up to count (-1: all) occurrences
+// replaced. Any string Null 94; start < 1 or count < -1 5.
+Result<Variant> replace(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(start, longArg(args, 3, 1));
+    TRY_ASSIGN(count, longArg(args, 4, -1));
+    TRY_ASSIGN(mode, compareArg(args, 5));
+    if (start < 1 || count < -1)
+        return invalidArgument();
+    TRY_ASSIGN(expr, text(args, 0));
+    TRY_ASSIGN(find, text(args, 1));
+    TRY_ASSIGN(with, text(args, 2));
+    if (expr.isNull() || find.isNull() || with.isNull())
+        return nullUse();
+    if (size_t(start) > expr.size())
+        return Variant::fromString(Str());
+    std::u16string_view tail = expr.view().substr(size_t(start - 1));
+    std::vector<size_t> hits;
+    if (find.size() != 0) {
+        size_t p = findText(tail, find.view(), 0, mode);
+        while (p != std::u16string_view::npos && (count < 0 || hits.size() < size_t(count))) {
+            hits.push_back(p);
+            p = findText(tail, find.view(), p + find.size(), mode);
+        }
+    }
+    if (hits.empty())
+        return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
+    size_t length = tail.size() + hits.size() * with.size() - hits.size() * find.size();
+    return makeString(length, [&](char16_t* out) {
+        size_t from = 0;
+        for (size_t hit : hits) {
+            out = std::copy(tail.begin() + from, tail.begin() + hit, out);
+            out = std::copy(with.view().begin(), with.view().end(), out);
+            from = hit + find.size();
+        }
+        std::copy(tail.begin() + from, tail.end(), out);
+    });
+}
+
+// Escape(string) -> String: every character but A-Z a-z 0-9 @*_+-./ as %XX,
+// or %uXXXX above 255. Null gives Null.
+Result<Variant> escape(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    auto plain = [](char16_t c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')
+            || std::u16string_view(u"@*_+-./").find(c) != std::u16string_view::npos;
+    };
+    static constexpr char16_t Hex[] = u"0123456789ABCDEF";
+    std::u16string out;
+    out.reserve(s.size());
+    for (char16_t c : s.view()) {
+        if (plain(c)) {
+            out += c;
+        } else if (c < 0x100) {
+            out += { u'%', Hex[c >> 4], Hex[c & 15] };
+        } else {
+            out += { u'%', u'u', Hex[c >> 12], Hex[(c >> 8) & 15], Hex[(c >> 4) & 15], Hex[c & 15] };
+        }
+    }
+    return makeString(out);
+}
+
+int hexDigit(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+// The value of `digits` hex digits at v[at], or -1.
+int hexRun(std::u16string_view v, size_t at, size_t digits)
+{
+    if (at + digits > v.size())
+        return -1;
+    int value = 0;
+    for (size_t i = 0; i < digits; ++i) {
+        int d = hexDigit(v[at + i]);
+        if (d < 0)
+            return -1;
+        value = value * 16 + d;
+    }
+    return value;
+}
+
+// Unescape(string) -> String: decodes %XX and %uXXXX; other % stay as they
+// are. Null gives Null.
+Result<Variant> unescape(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    std::u16string_view v = s.view();
+    std::u16string out;
+    out.reserve(v.size());
+    for (size_t i = 0; i < v.size(); ++i) {
+        int code = -1;
+        if (v[i] == u'%' && i + 1 < v.size() && v[i + 1] == u'u' && (code = hexRun(v, i + 2, 4)) >= 0) {
+            i += 5;
+        } else if (v[i] == u'%' && (code = hexRun(v, i + 1, 2)) >= 0) {
+            i += 2;
+        }
+        out += code >= 0 ? char16_t(code) : v[i];
+    }
+    return makeString(out);
+}
+
+
+Variant arrayResult(std::vector<Variant> items)
+{
+    return Variant::fromArray(Array::createVector(std::move(items)));
+}
+
+// Split(expression[, delimiter[, count[, compare]]]) -> Variant() of Strings:
+// "" gives an empty array (UBound -1), an empty delimiter the whole text as
+// one element; count limits the pieces (the last holds the rest; 0 gives an
+// empty array). Expression or delimiter Null 94; count < -1 5.
+Result<Variant> split(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(count, longArg(args, 2, -1));
+    TRY_ASSIGN(mode, compareArg(args, 3));
+    if (count < -1)
+        return invalidArgument();
+    TRY_ASSIGN(expr, text(args, 0));
+    Text delimiter;
+    if (present(args, 1)) {
+        TRY_ASSIGN(d, text(args, 1));
+        delimiter = std::move(d);
+    }
+    if (expr.isNull() || delimiter.isNull())
+        return nullUse();
+    std::u16string_view v = expr.view();
+    std::u16string_view d = present(args, 1) ? delimiter.view() : std::u16string_view(u" ");
+    std::vector<Variant> pieces;
+    if (v.empty() || count == 0)
+        return arrayResult(std::move(pieces));
+    size_t from = 0;
+    while (!d.empty() && (count < 0 || pieces.size() + 1 < size_t(count))) {
+        size_t p = findText(v, d, from, mode);
+        if (p == std::u16string_view::npos)
+            break;
+        TRY_ASSIGN(piece, makeString(v.substr(from, p - from)));
+        pieces.push_back(std::move(piece));
+        from = p + d.size();
+    }
+    TRY_ASSIGN(last, makeString(v.substr(from)));
+    pieces.push_back(std::move(last));
+    return arrayResult(std::move(pieces));
+}
+
+// The one-dimensional array argument of Join and Filter: Null 94, not an
+// array 13, more dimensions 5.
+Result<const Array*> vectorArg(Args args, size_t i)
+{
+    TRY_ASSIGN(v, value(args, i));
+    if (v.isNull())
+        return nullUse();
+    if (!v.isArray())
+        return typeMismatch();
+    const Array* a = args[i].deref().asArray();
+    if (a->dims() != 1)
+        return invalidArgument();
+    return a;
+}
+
+// An array element as text for Join and Filter: Null counts as "", a nested
+// array is 13.
+Result<Text> elementText(const Variant& element)
+{
+    const Variant& e = element.deref();
+    if (e.isNull())
+        return Text();
+    if (e.isArray())
+        return typeMismatch();
+    return Text::from(e);
+}
+
+// Join(list[, delimiter]) -> String: the elements as text between delimiters
+// (default " "). list: see vectorArg; delimiter Null 94.
+Result<Variant> join(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(list, vectorArg(args, 0));
+    Text delimiter;
+    if (present(args, 1)) {
+        TRY_ASSIGN(d, text(args, 1));
+        if (d.isNull())
+            return nullUse();
+        delimiter = std::move(d);
+    }
+    std::u16string_view d = present(args, 1) ? delimiter.view() : std::u16string_view(u" ");
+    std::vector<Text> parts;
+    parts.reserve(list->size());
+    size_t length = 0;
+    for (size_t i = 0; i < list->size(); ++i) {
+        TRY_ASSIGN(t, elementText((*list)[i]));
+        length += t.size() + (i ? d.size() : 0);
+        parts.push_back(std::move(t));
+    }
+    return makeString(length, [&](char16_t* out) {
+        for (size_t i = 0; i < parts.size(); ++i) {
+            if (i)
+                out = std::copy(d.begin(), d.end(), out);
+            out = std::copy(parts[i].view().begin(), parts[i].view().end(), out);
+        }
+    });
+}
+
+// Filter(InputStrings, Value[, Include[, Compare]]) -> Variant(): the
+// elements that contain Value (Include True, the default) or do not.
+// InputStrings: see vectorArg; Value Null 94.
+Result<Variant> filter(BuiltinContext&, Args args)
+{
+    TRY_ASSIGN(list, vectorArg(args, 0));
+    TRY_ASSIGN(match, text(args, 1));
+    if (match.isNull())
+        return nullUse();
+    bool include = true;
+    if (present(args, 2)) {
+        TRY_ASSIGN(inc, value(args, 2));
+        if (inc.isNull())
+            return nullUse();
+        TRY_ASSIGN(b, toBool(inc));
+        include = b;
+    }
+    TRY_ASSIGN(mode, compareArg(args, 3));
+    std::vector<Variant> kept;
+    for (size_t i = 0; i < list->size(); ++i) {
+        TRY_ASSIGN(t, elementText((*list)[i]));
+        bool found = findText(t.view(), match.view(), 0, mode) != std::u16string_view::npos;
+        if (found == include)
+            kept.push_back(Variant::fromString(t.str()));
+    }
+    return arrayResult(std::move(kept));
+}
+
+} // namespace
+
+std::span<const BuiltinFunction> stringFunctions()
+{
+    static const BuiltinFunction table[] = {
+        VBS_FN(Asc, 1, 1, asc),
+        VBS_FN(AscB, 1, 1, ascB),
+        VBS_FN(AscW, 1, 1, ascW),
+        VBS_FN(Chr, 1, 1, chr),
+        VBS_FN(ChrB, 1, 1, chrB),
+        VBS_FN(ChrW, 1, 1, chrW),
+        VBS_FN(Escape, 1, 1, escape),
+        VBS_FN(Filter, 2, 4, filter),
+        VBS_FN(InStr, 2, 4, inStr<Unit::Char>),
+        VBS_FN(InStrB, 2, 4, inStr<Unit::Byte>),
+        VBS_FN(InStrRev, 2, 4, inStrRev),
+        VBS_FN(Join, 1, 2, join),
+        VBS_FN(LCase, 1, 1, mapCase<lowerUnit>),
+        VBS_FN(Left, 2, 2, left<Unit::Char>),
+        VBS_FN(LeftB, 2, 2, left<Unit::Byte>),
+        VBS_FN(Len, 1, 1, len<Unit::Char>),
+        VBS_FN(LenB, 1, 1, len<Unit::Byte>),
+        VBS_FN(LTrim, 1, 1, trim<TrimSide::Left>),
+        VBS_FN(Mid, 2, 3, mid<Unit::Char>),
+        VBS_FN(MidB, 2, 3, mid<Unit::Byte>),
+        VBS_FN(Replace, 3, 6, replace),
+        VBS_FN(Right, 2, 2, right<Unit::Char>),
+        VBS_FN(RightB, 2, 2, right<Unit::Byte>),
+        VBS_FN(RTrim, 1, 1, trim<TrimSide::Right>),
+        VBS_FN(Space, 1, 1, space),
+        VBS_FN(Split, 1, 4, split),
+        VBS_FN(StrComp, 2, 3, strComp),
+        VBS_FN(String, 2, 2, stringOf),
+        VBS_FN(StrReverse, 1, 1, strReverse),
+        VBS_FN(Trim, 1, 1, trim<TrimSide::Both>),
+        VBS_FN(UCase, 1, 1, mapCase<upperUnit>),
+        VBS_FN(Unescape, 1, 1, unescape),
+    };
+    return table;
+}
+
+} // namespace vbs

@@ -1,0 +1,169 @@
+#include "library/TextUtil.h"
+
+namespace vbs::lib {
+
+namespace {
+
+// Windows-1252 0x80..0x9F; the undefined bytes keep their own value.
+constexpr char16_t CodePageHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// Ranges where upper and lower case alternate: even (or odd) units are upper.
+struct PairRange {
+    char16_t first, last;
+    bool upperIsEven;
+};
+constexpr PairRange Pairs[] = {
+    { 0x0100, 0x012F, true }, { 0x0132, 0x0137, true }, { 0x0139, 0x0148, false },
+    { 0x014A, 0x0177, true }, { 0x0179, 0x017E, false }, { 0x0460, 0x0481, true },
+    { 0x048A, 0x04BF, true }, { 0x04C1, 0x04CE, false }, { 0x04D0, 0x052F, true },
+    { 0x1E00, 0x1E95, true }, { 0x1EA0, 0x1EFF, true },
+};
+
+// Ranges whose lower case sits at a fixed distance above the upper case.
+struct ShiftRange {
+    char16_t first, last;
+    int16_t delta;
+};
+constexpr ShiftRange Shifts[] = {
+    { u'A', u'Z', 32 }, { 0x00C0, 0x00D6, 32 }, { 0x00D8, 0x00DE, 32 }, { 0x0391, 0x03A1, 32 },
+    { 0x03A3, 0x03AB, 32 }, { 0x0388, 0x038A, 37 }, { 0x038E, 0x038F, 63 }, { 0x0410, 0x042F, 32 },
+    { 0x0400, 0x040F, 80 }, { 0x0531, 0x0556, 48 }, { 0xFF21, 0xFF3A, 32 },
+};
+
+bool inPairRange(char16_t c, bool wantUpper, char16_t& out)
+{
+    for (const PairRange& r : Pairs) {
+        if (c < r.first || c > r.last)
+            continue;
+        bool isUpper = ((c % 2) == 0) == r.upperIsEven;
+        if (isUpper == wantUpper)
+            return false; // already in the asked case
+        out = wantUpper ? char16_t(c - 1) : char16_t(c + 1);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+char16_t fromCodePage(uint8_t byte) noexcept
+{
+    return (byte >= 0x80 && byte < 0xA0) ? CodePageHigh[byte - 0x80] : char16_t(byte);
+}
+
+uint8_t toCodePage(char16_t unit) noexcept
+{
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return uint8_t(unit);
+    for (int i = 0; i < 32; ++i) {
+        if (CodePageHigh[i] == unit)
+            return uint8_t(0x80 + i);
+    }
+    return u'?';
+}
+
+char16_t upperUnit(char16_t c) noexcept
+{
+    if (c < 0x80)
+        return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+    switch (c) {
+    case 0x00B5: return 0x039C;
+    case 0x00FF: return 0x0178;
+    case 0x0131: return u'I';
+    case 0x017F: return u'S';
+    case 0x03C2: return 0x03A3;
+    case 0x03AC: return 0x0386;
+    case 0x03CC: return 0x038C;
+    default: break;
+    }
+    for (const ShiftRange& r : Shifts) {
+        if (c >= r.first + r.delta && c <= r.last + r.delta)
+            return char16_t(c - r.delta);
+    }
+    char16_t out;
+    return inPairRange(c, true, out) ? out : c;
+}
+
+char16_t lowerUnit(char16_t c) noexcept
+{
+    if (c < 0x80)
+        return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+    switch (c) {
+    case 0x0178: return 0x00FF;
+    case 0x0130: return u'i';
+    case 0x0386: return 0x03AC;
+    case 0x038C: return 0x03CC;
+    default: break;
+    }
+    for (const ShiftRange& r : Shifts) {
+        if (c >= r.first && c <= r.last)
+            return char16_t(c + r.delta);
+    }
+    char16_t out;
+    return inPairRange(c, false, out) ? out : c;
+}
+
+namespace {
+
+bool equalFolded(const char16_t* a, const char16_t* b, size_t n) noexcept
+{
+    for (size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i] && foldCase(a[i]) != foldCase(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from, CompareMode mode) noexcept
+{
+    if (mode == CompareMode::Binary)
+        return hay.find(needle, from);
+    if (needle.size() > hay.size())
+        return std::u16string_view::npos;
+    for (size_t p = from; p + needle.size() <= hay.size(); ++p) {
+        if (equalFolded(hay.data() + p, needle.data(), needle.size()))
+            return p;
+    }
+    return std::u16string_view::npos;
+}
+
+size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size_t last,
+                       CompareMode mode) noexcept
+{
+    if (mode == CompareMode::Binary)
+        return hay.rfind(needle, last);
+    if (needle.size() > hay.size())
+        return std::u16string_view::npos;
+    size_t p = std::min(last, hay.size() - needle.size());
+    for (;; --p) {
+        if (equalFolded(hay.data() + p, needle.data(), needle.size()))
+            return p;
+        if (p == 0)
+            return std::u16string_view::npos;
+    }
+}
+
+int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode) noexcept
+{
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        char16_t x = a[i], y = b[i];
+        if (mode == CompareMode::Text) {
+            x = foldCase(x);
+            y = foldCase(y);
+        }
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+} // namespace vbs::lib

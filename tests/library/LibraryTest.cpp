@@ -1,0 +1,264 @@
+// The library as the interpreter sees it: the function and constant tables,
+// look-up, error naming, the site seam of MsgBox/InputBox, the generator
+// state, and ByRef / omitted arguments, which scripts cannot set up directly.
+#include "library/Builtins.h"
+#include "runtime/Convert.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace vbs;
+
+namespace {
+
+// Answers every box with fixed replies and records what it was asked.
+class RecordingSite : public ScriptSite {
+public:
+    int messageBox(const Str& prompt, int buttons, const Str& title) override
+    {
+        asked.push_back(prompt.toUtf8() + "|" + std::to_string(buttons) + "|" + title.toUtf8());
+        return 7;
+    }
+    std::optional<Str> inputBox(const Str& prompt, const Str& title, const Str& defaultText,
+                                std::optional<int> x, std::optional<int> y) override
+    {
+        asked.push_back(prompt.toUtf8() + "|" + title.toUtf8() + "|" + defaultText.toUtf8() + "|"
+                        + (x ? std::to_string(*x) : "-") + "|" + (y ? std::to_string(*y) : "-"));
+        if (cancel)
+            return std::nullopt;
+        return Str(u"typed");
+    }
+    std::vector<std::string> asked;
+    bool cancel = false;
+};
+
+class TestContext : public BuiltinContext {
+public:
+    ScriptSite* site() override { return siteToUse; }
+    Result<Variant> createObject(std::u16string_view progId) override
+    {
+        lastProgId = std::u16string(progId);
+        return fail(ErrorCode::CantCreateObject, progId);
+    }
+    Result<Variant> getObject(std::u16string_view, std::u16string_view) override
+    {
+        return fail(ErrorCode::CantCreateObject);
+    }
+    ScriptSite* siteToUse = nullptr;
+    std::u16string lastProgId;
+};
+
+Variant str(std::u16string_view s) { return Variant::fromString(s); }
+Variant lng(int32_t n) { return Variant::fromLong(n); }
+
+Result<Variant> call(TestContext& ctx, std::u16string_view name, std::vector<Variant> args)
+{
+    const BuiltinFunction* f = findBuiltin(name);
+    EXPECT_NE(f, nullptr) << std::string(name.begin(), name.end());
+    if (!f)
+        return fail(ErrorCode::SubOrFunctionNotDefined);
+    EXPECT_GE(int(args.size()), f->minArgs);
+    EXPECT_TRUE(f->maxArgs == UnlimitedArgs || int(args.size()) <= f->maxArgs);
+    return f->fn(ctx, Args(args));
+}
+
+Result<Variant> call(std::u16string_view name, std::vector<Variant> args)
+{
+    TestContext ctx;
+    return call(ctx, name, std::move(args));
+}
+
+std::string text(const Result<Variant>& r)
+{
+    if (!r.ok())
+        return "error " + std::to_string(r.error().number);
+    Result<Str> s = toString(r.value());
+    return s.ok() ? s.value().toUtf8() : "not text";
+}
+
+std::string upper(std::u16string_view s)
+{
+    std::string out;
+    for (char16_t c : s)
+        out += char((c >= u'a' && c <= u'z') ? c - 32 : c);
+    return out;
+}
+
+} // namespace
+
+TEST(LibraryTables, EveryFunctionIsFoundInAnyCaseAndNamesAreUnique)
+{
+    std::set<std::string> seen;
+    for (const BuiltinFunction& f : builtinFunctions()) {
+        EXPECT_TRUE(seen.insert(upper(f.name)).second) << upper(f.name);
+        EXPECT_LE(f.minArgs, f.maxArgs);
+        EXPECT_NE(f.fn, nullptr);
+        std::u16string lower;
+        for (char16_t c : f.name)
+            lower += (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+        EXPECT_EQ(findBuiltin(lower), &f);
+        EXPECT_EQ(findBuiltin(f.name), &f);
+    }
+    EXPECT_GT(seen.size(), 80u);
+    EXPECT_EQ(findBuiltin(u"NoSuchFunction"), nullptr);
+    EXPECT_EQ(findBuiltin(u""), nullptr);
+    EXPECT_EQ(findBuiltin(u"Mi"), nullptr);
+    EXPECT_EQ(findBuiltin(u"Midd"), nullptr);
+}
+
+TEST(LibraryTables, ConstantsKeepTheirSubtypes)
+{
+    std::set<std::string> seen;
+    auto find = [](std::string_view name) -> const Variant* {
+        for (const BuiltinConstant& c : builtinConstants()) {
+            if (upper(c.name) == name)
+                return &c.value;
+        }
+        return nullptr;
+    };
+    for (const BuiltinConstant& c : builtinConstants())
+        EXPECT_TRUE(seen.insert(upper(c.name)).second) << upper(c.name);
+    struct Expect {
+        const char* name;
+        VarType type;
+        int32_t value;
+    };
+    const Expect expected[] = {
+        { "VBRED", VarType::Long, 255 },       { "VBWHITE", VarType::Long, 0xFFFFFF },
+        { "VBBLACK", VarType::Long, 0 },       { "VBOBJECTERROR", VarType::Long, int32_t(0x80040000) },
+        { "VBOK", VarType::Integer, 1 },       { "VBNO", VarType::Integer, 7 },
+        { "VBSYSTEMMODAL", VarType::Integer, 4096 }, { "VBMSGBOXRTLREADING", VarType::Long, 1048576 },
+        { "VBTEXTCOMPARE", VarType::Integer, 1 }, { "VBSATURDAY", VarType::Integer, 7 },
+        { "VBUSEDEFAULT", VarType::Integer, -2 }, { "VBARRAY", VarType::Integer, 8192 },
+        { "VBBYTE", VarType::Integer, 17 },    { "VBFIRSTFULLWEEK", VarType::Integer, 3 },
+    };
+    for (const Expect& e : expected) {
+        const Variant* v = find(e.name);
+        ASSERT_NE(v, nullptr) << e.name;
+        EXPECT_EQ(v->type(), e.type) << e.name;
+        EXPECT_EQ(toLong(*v).value(), e.value) << e.name;
+    }
+    EXPECT_EQ(find("VBCRLF")->stringView(), u"\r\n");
+    EXPECT_EQ(find("VBNULLCHAR")->stringView(), std::u16string_view(u"\0", 1));
+    EXPECT_TRUE(find("VBNULLSTRING")->isString());
+}
+
+TEST(LibraryErrors, BareErrorsAreNamedAfterTheFunction)
+{
+    Result<Variant> r = call(u"Mid", { str(u"abc"), lng(0) });
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().number, 5);
+    EXPECT_EQ(r.error().description.toUtf8(), "Invalid procedure call or argument: 'Mid'");
+
+    r = call(u"cint", { str(u"x") });
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().description.toUtf8(), "Type mismatch: 'CInt'");
+
+    // CreateObject's own message (the class name) is kept.
+    TestContext ctx;
+    r = call(ctx, u"CreateObject", { str(u"No.Such") });
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().number, 429);
+    EXPECT_EQ(ctx.lastProgId, u"No.Such");
+    EXPECT_EQ(r.error().description.toUtf8(), "ActiveX component can't create object: 'No.Such'");
+
+    r = call(u"SetLocale", { lng(1031) });
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().number, 5);
+    EXPECT_NE(r.error().description.toUtf8().find("1033"), std::string::npos);
+}
+
+TEST(LibraryArguments, ByRefAndOmittedArgumentsAreFollowed)
+{
+    Variant target = str(u"Hello");
+    std::vector<Variant> byRef { Variant::fromRef(&target) };
+    EXPECT_EQ(text(call(u"UCase", byRef)), "HELLO");
+    EXPECT_EQ(text(call(u"Len", { Variant::fromRef(&target) })), "5");
+    EXPECT_EQ(text(call(u"Mid", { Variant::fromRef(&target), lng(2), lng(3) })), "ell");
+    EXPECT_EQ(target.stringView(), u"Hello");
+
+    // InStr(, "abcb", "b") and Split("a b", , 1): omitted inside the list.
+    EXPECT_EQ(text(call(u"InStr", { Variant::missing(), str(u"abcb"), str(u"b") })), "2");
+    Result<Variant> parts = call(u"Split", { str(u"a b c"), Variant::missing(), lng(2) });
+    ASSERT_TRUE(parts.ok());
+    ASSERT_TRUE(parts->isArray());
+    EXPECT_EQ(parts->asArray()->upperBound(0), 1);
+    EXPECT_EQ((*parts->asArray())[1].stringView(), u"b c");
+
+    // A required argument left out is refused, not read.
+    Result<Variant> r = call(u"Left", { Variant::missing(), lng(1) });
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().number, 449);
+}
+
+TEST(LibraryInteraction, BoxesGoThroughTheSite)
+{
+    TestContext ctx;
+    // Without a site: MsgBox is vbOK, InputBox gives its default.
+    EXPECT_EQ(text(call(ctx, u"MsgBox", { str(u"hi") })), "1");
+    EXPECT_EQ(text(call(ctx, u"InputBox", { str(u"q"), str(u"t"), str(u"dflt") })), "dflt");
+
+    RecordingSite site;
+    ctx.siteToUse = &site;
+    Result<Variant> pressed = call(ctx, u"MsgBox", { str(u"Save?"), lng(4 + 32) });
+    ASSERT_TRUE(pressed.ok());
+    EXPECT_EQ(pressed->type(), VarType::Integer);
+    EXPECT_EQ(pressed->asInteger(), 7);
+    call(ctx, u"MsgBox", { str(u"p"), Variant::missing(), str(u"Title") }).ok();
+    EXPECT_EQ(text(call(ctx, u"InputBox", { str(u"Name?") })), "typed");
+    call(ctx, u"InputBox", { str(u"p"), Variant::missing(), str(u"d"), lng(100), lng(200) }).ok();
+    site.cancel = true;
+    EXPECT_EQ(text(call(ctx, u"InputBox", { str(u"again") })), "");
+    ASSERT_EQ(site.asked.size(), 5u);
+    EXPECT_EQ(site.asked[0], "Save?|36|VBScript");
+    EXPECT_EQ(site.asked[1], "p|0|Title");
+    EXPECT_EQ(site.asked[2], "Name?|VBScript||-|-");
+    EXPECT_EQ(site.asked[3], "p|VBScript|d|100|200");
+
+    Result<Variant> bad = call(ctx, u"MsgBox", { Variant::null() });
+    ASSERT_FALSE(bad.ok());
+    EXPECT_EQ(bad.error().number, 94);
+    EXPECT_EQ(site.asked.size(), 5u);
+}
+
+TEST(LibraryRandom, GeneratorStateLivesInTheContext)
+{
+    // Rnd(-1) seeds from the Single bits of -1 (&HBF800000): the 24-bit state
+    // becomes &H8000BF, then one step of the generator.
+    TestContext a;
+    Result<Variant> first = call(a, u"Rnd", { lng(-1) });
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first->type(), VarType::Single);
+    uint32_t expected = (0x8000BFu * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+    EXPECT_EQ(a.rndSeed, expected);
+    EXPECT_EQ(first->asSingle(), float(expected) / 16777216.0f);
+
+    // Rnd(0) repeats; Randomize 5 only touches bits 8..23 of the state.
+    EXPECT_EQ(call(a, u"Rnd", { lng(0) })->asSingle(), first->asSingle());
+    call(a, u"Randomize", { lng(5) }).ok();
+    EXPECT_EQ(a.rndSeed, (expected & 0xFFu) | (0x4014u << 8));
+
+    // Two contexts are independent and give the same sequence.
+    TestContext b;
+    call(b, u"Rnd", { lng(-1) }).ok();
+    call(b, u"Randomize", { lng(5) }).ok();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(call(a, u"Rnd", {})->asSingle(), call(b, u"Rnd", {})->asSingle());
+
+    // Randomize without a number keeps the state 24-bit.
+    call(b, u"Randomize", {}).ok();
+    EXPECT_EQ(b.rndSeed & ~0xFFFFFFu, 0u);
+}
+
+TEST(LibraryLocale, SetLocaleReturnsThePreviousLocale)
+{
+    TestContext ctx;
+    EXPECT_EQ(text(call(ctx, u"GetLocale", {})), "1033");
+    EXPECT_EQ(text(call(ctx, u"SetLocale", { str(u"en-US") })), "1033");
+    EXPECT_EQ(text(call(ctx, u"SetLocale", { lng(1033) })), "1033");
+    EXPECT_EQ(text(call(ctx, u"SetLocale", { str(u"de-de") })), "error 5");
+    EXPECT_EQ(ctx.locale, 1033);
+}

@@ -1,0 +1,200 @@
+#include "objects/Dictionary.h"
+
+#include "objects/SnapshotEnumerator.h"
+
+namespace vbs {
+
+namespace {
+
+enum : DispId {
+    IdItem = DispIdValue,
+    IdAdd = 1,
+    IdCount,
+    IdExists,
+    IdItems,
+    IdKey,
+    IdKeys,
+    IdRemove,
+    IdRemoveAll,
+    IdCompareMode,
+    IdHashVal,
+};
+
+Dictionary& self(Object& o) { return static_cast<Dictionary&>(o); }
+
+const ParamInfo KeyParam { u"Key" };
+const ParamInfo NewValueParam { u"NewValue" };
+
+Result<Variant> fromStatus(Status s)
+{
+    if (!s)
+        return s.takeError();
+    return Variant();
+}
+
+std::vector<MemberInfo> dictionaryMembers()
+{
+    return {
+        // Item(Key) [= NewValue]: the default member. Get of a missing key
+        // adds it with Empty; Let and Set replace the value or add the key.
+        { u"Item", IdItem, MemberKind::PropertyGet, { KeyParam },
+          [](Object& o, Args a) { return self(o).item(a[0]); } },
+        { u"Item", IdItem, MemberKind::PropertyLet, { KeyParam, NewValueParam },
+          [](Object& o, Args a) { return fromStatus(self(o).setItem(a[0], a[1])); } },
+        { u"Item", IdItem, MemberKind::PropertySet, { KeyParam, NewValueParam },
+          [](Object& o, Args a) { return fromStatus(self(o).setItem(a[0], a[1])); } },
+        // Add Key, Item: 457 when the key is already there.
+        { u"Add", IdAdd, MemberKind::Method, { KeyParam, { u"Item" } },
+          [](Object& o, Args a) { return fromStatus(self(o).add(a[0], a[1])); } },
+        // Count: Long.
+        { u"Count", IdCount, MemberKind::PropertyGet, {},
+          [](Object& o, Args) { return Result<Variant>(Variant::fromLong(static_cast<int32_t>(self(o).count()))); } },
+        // Exists(Key): Boolean; never adds the key.
+        { u"Exists", IdExists, MemberKind::Method, { KeyParam },
+          [](Object& o, Args a) -> Result<Variant> {
+              TRY_ASSIGN(found, self(o).exists(a[0]));
+              return Variant::fromBool(found);
+          } },
+        // Items(), Keys(): arrays of Variants in insertion order (a copy).
+        { u"Items", IdItems, MemberKind::Method, {},
+          [](Object& o, Args) { return Result<Variant>(self(o).itemsArray()); } },
+        { u"Keys", IdKeys, MemberKind::Method, {},
+          [](Object& o, Args) { return Result<Variant>(self(o).keysArray()); } },
+        // Key(Key) = NewValue: write-only; renames a key.
+        { u"Key", IdKey, MemberKind::PropertyLet, { KeyParam, NewValueParam },
+          [](Object& o, Args a) { return fromStatus(self(o).renameKey(a[0], a[1])); } },
+        // Remove Key: 32811 when missing. RemoveAll: empties the dictionary.
+        { u"Remove", IdRemove, MemberKind::Method, { KeyParam },
+          [](Object& o, Args a) { return fromStatus(self(o).remove(a[0])); } },
+        { u"RemoveAll", IdRemoveAll, MemberKind::Method, {},
+          [](Object& o, Args) {
+              self(o).removeAll();
+              return Result<Variant>(Variant());
+          } },
+        // CompareMode: Long; vbBinaryCompare 0, vbTextCompare 1. Setting it on
+        // a dictionary that holds elements is 5.
+        { u"CompareMode", IdCompareMode, MemberKind::PropertyGet, {},
+          [](Object& o, Args) { return Result<Variant>(Variant::fromLong(self(o).compareMode())); } },
+        { u"CompareMode", IdCompareMode, MemberKind::PropertyLet, { { u"NewValue", ParamType::Int32 } },
+          [](Object& o, Args a) { return fromStatus(self(o).setCompareMode(a[0].asLong())); } },
+        // HashVal(Key): Long, the key's hash as the table sees it.
+        { u"HashVal", IdHashVal, MemberKind::Method, { KeyParam },
+          [](Object& o, Args a) -> Result<Variant> {
+              TRY_ASSIGN(h, self(o).hashValue(a[0]));
+              return Variant::fromLong(h);
+          } },
+    };
+}
+
+// A value as it is stored: ByRef links followed.
+Variant stored(const Variant& v) { return v.deref(); }
+
+} // namespace
+
+const ClassInfo& Dictionary::classInfo()
+{
+    static const ClassInfo info(u"Dictionary", dictionaryMembers());
+    return info;
+}
+
+Dictionary::Dictionary()
+    : HostObject(classInfo())
+{
+}
+
+Status Dictionary::add(const Variant& key, const Variant& item)
+{
+    TRY_ASSIGN(k, m_map.prepare(key));
+    if (m_map.find(k) != VariantKeyMap::npos)
+        return fail(ErrorCode::KeyAlreadyAssociated);
+    TRY_STATUS(m_map.insert(k, stored(item)));
+    return {};
+}
+
+Result<bool> Dictionary::exists(const Variant& key) const
+{
+    TRY_ASSIGN(k, m_map.prepare(key));
+    return m_map.find(k) != VariantKeyMap::npos;
+}
+
+Result<Variant> Dictionary::item(const Variant& key)
+{
+    TRY_ASSIGN(k, m_map.prepare(key));
+    size_t position = m_map.find(k);
+    if (position != VariantKeyMap::npos)
+        return m_map.valueAt(position);
+    TRY_STATUS(m_map.insert(k, Variant()));
+    return Variant();
+}
+
+Status Dictionary::setItem(const Variant& key, const Variant& item)
+{
+    TRY_ASSIGN(k, m_map.prepare(key));
+    size_t position = m_map.find(k);
+    if (position == VariantKeyMap::npos) {
+        TRY_STATUS(m_map.insert(k, stored(item)));
+        return {};
+    }
+    // The old value dies after the new one is in place: its release may run
+    // script code that reaches this dictionary.
+    Variant old = std::move(m_map.valueAt(position));
+    m_map.valueAt(position) = stored(item);
+    return {};
+}
+
+Status Dictionary::renameKey(const Variant& key, const Variant& newKey)
+{
+    TRY_ASSIGN(oldK, m_map.prepare(key));
+    size_t position = m_map.find(oldK);
+    if (position == VariantKeyMap::npos)
+        return fail(ErrorCode::ElementNotFound);
+    TRY_ASSIGN(newK, m_map.prepare(newKey));
+    size_t other = m_map.find(newK);
+    if (other != VariantKeyMap::npos && other != position)
+        return fail(ErrorCode::KeyAlreadyAssociated);
+    m_map.rekey(position, newK);
+    return {};
+}
+
+Status Dictionary::remove(const Variant& key)
+{
+    TRY_ASSIGN(k, m_map.prepare(key));
+    size_t position = m_map.find(k);
+    if (position == VariantKeyMap::npos)
+        return fail(ErrorCode::ElementNotFound);
+    Variant oldKey, oldValue; // released on return, with the table consistent
+    m_map.erase(position, oldKey, oldValue);
+    return {};
+}
+
+void Dictionary::removeAll()
+{
+    std::vector<VariantKeyMap::Entry> old = m_map.takeAll();
+    // `old` dies here, after the map is already empty.
+}
+
+Status Dictionary::setCompareMode(int32_t mode)
+{
+    if (mode < 0 || !m_map.empty())
+        return fail(ErrorCode::InvalidProcedureCall);
+    m_compareMode = mode;
+    m_map.setCompareMode(mode == 0 ? CompareMode::Binary : CompareMode::Text);
+    return {};
+}
+
+Result<int32_t> Dictionary::hashValue(const Variant& key) const
+{
+    TRY_ASSIGN(k, m_map.prepare(key));
+    return static_cast<int32_t>(k.hash & 0x7FFFFFFF);
+}
+
+Variant Dictionary::keysArray() const { return Variant::fromArray(Array::createVector(m_map.keys())); }
+
+Variant Dictionary::itemsArray() const { return Variant::fromArray(Array::createVector(m_map.values())); }
+
+Result<Ref<Enumerator>> Dictionary::enumerate()
+{
+    return Ref<Enumerator>(new SnapshotEnumerator(m_map.keys()));
+}
+
+} // namespace vbs

@@ -1,0 +1,24 @@
+#include "objects/Factory.h"
+
+#include "objects/Dictionary.h"
+#include "objects/RegExp.h"
+
+namespace vbs {
+
+Result<Ref<Object>> createObject(std::u16string_view progId)
+{
+    if (equalsIgnoreCase(progId, u"Scripting.Dictionary"))
+        return Ref<Object>(makeRef<Dictionary>());
+    if (equalsIgnoreCase(progId, u"VBScript.RegExp"))
+        return Ref<Object>(makeRef<RegExp>());
+    return fail(ErrorCode::CantCreateObject, progId);
+}
+
+Result<Ref<Object>> createBuiltinClass(std::u16string_view className)
+{
+    if (equalsIgnoreCase(className, u"RegExp"))
+        return Ref<Object>(makeRef<RegExp>());
+    return Ref<Object>();
+}
+
+} // namespace vbs

@@ -1,0 +1,291 @@
+#include "objects/VariantKeyMap.h"
+
+#include <cstring>
+#include <new>
+
+namespace vbs {
+
+namespace {
+
+enum class KeyClass : uint8_t { Empty, Null, Number, String, Object, Error };
+
+// The class a key falls in and, for numbers, its value.
+KeyClass classify(const Variant& v, double& number)
+{
+    switch (v.type()) {
+    case VarType::Empty:
+        return KeyClass::Empty;
+    case VarType::Null:
+        return KeyClass::Null;
+    case VarType::String:
+        return KeyClass::String;
+    case VarType::Object:
+        return KeyClass::Object;
+    case VarType::Error:
+        return KeyClass::Error;
+    case VarType::Integer:
+        number = v.asInteger();
+        break;
+    case VarType::Long:
+        number = v.asLong();
+        break;
+    case VarType::Byte:
+        number = v.asByte();
+        break;
+    case VarType::Single:
+        number = v.asSingle();
+        break;
+    case VarType::Currency:
+        number = static_cast<double>(v.asCurrency()) / 10000.0;
+        break;
+    case VarType::Boolean:
+        number = v.asBool() ? -1.0 : 0.0;
+        break;
+    default: // Double, Date
+        number = v.asDouble();
+        break;
+    }
+    return KeyClass::Number;
+}
+
+// Final avalanche so that the low bits used by the index depend on all bits.
+uint64_t mix(uint64_t h)
+{
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    h ^= h >> 33;
+    return h;
+}
+
+constexpr uint64_t FnvOffset = 0xcbf29ce484222325ULL;
+constexpr uint64_t FnvPrime = 0x100000001b3ULL;
+
+uint64_t hashString(std::u16string_view s, CompareMode mode)
+{
+    uint64_t h = FnvOffset;
+    if (mode == CompareMode::Binary) {
+        for (char16_t c : s)
+            h = (h ^ c) * FnvPrime;
+    } else {
+        for (char16_t c : s)
+            h = (h ^ foldCase(c)) * FnvPrime;
+    }
+    return h;
+}
+
+uint64_t hashKey(const Variant& v, CompareMode mode)
+{
+    double number = 0;
+    KeyClass cls = classify(v, number);
+    uint64_t h = static_cast<uint64_t>(cls) * 0x9e3779b97f4a7c15ULL;
+    switch (cls) {
+    case KeyClass::Number: {
+        if (number == 0)
+            number = 0; // -0 and 0 are one key
+        uint64_t bits;
+        std::memcpy(&bits, &number, sizeof bits);
+        h ^= bits;
+        break;
+    }
+    case KeyClass::String:
+        h ^= hashString(v.stringView(), mode);
+        break;
+    case KeyClass::Object:
+        h ^= reinterpret_cast<uintptr_t>(v.asObject());
+        break;
+    case KeyClass::Error:
+        h ^= static_cast<uint32_t>(v.asError());
+        break;
+    default:
+        break;
+    }
+    return mix(h);
+}
+
+} // namespace
+
+Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) const
+{
+    const Variant& k = key.deref();
+    if (k.isArray())
+        return fail(ErrorCode::TypeMismatch);
+    return HashedKey { &k, hashKey(k, m_mode) };
+}
+
+bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
+{
+    double x = 0, y = 0;
+    KeyClass ca = classify(a, x);
+    if (ca != classify(b, y))
+        return false;
+    switch (ca) {
+    case KeyClass::Number:
+        return x == y;
+    case KeyClass::String:
+        return m_mode == CompareMode::Binary ? a.stringView() == b.stringView()
+                                             : equalsIgnoreCase(a.stringView(), b.stringView());
+    case KeyClass::Object:
+        return a.asObject() == b.asObject();
+    case KeyClass::Error:
+        return a.asError() == b.asError();
+    default:
+        return true;
+    }
+}
+
+size_t VariantKeyMap::findSlot(const HashedKey& key) const
+{
+    if (m_index.empty())
+        return npos;
+    const size_t mask = m_index.size() - 1;
+    const uint32_t tag = static_cast<uint32_t>(key.hash >> 32);
+    for (size_t i = key.hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = m_index[i];
+        if (slot.entry == EmptySlot)
+            return npos;
+        if (slot.entry != DeletedSlot && slot.tag == tag && sameKey(m_entries[slot.entry].key, *key.key))
+            return i;
+    }
+}
+
+size_t VariantKeyMap::find(const HashedKey& key) const
+{
+    size_t slot = findSlot(key);
+    return slot == npos ? npos : m_index[slot].entry;
+}
+
+void VariantKeyMap::placeInIndex(uint32_t entry, uint64_t hash)
+{
+    const size_t mask = m_index.size() - 1;
+    size_t i = hash & mask;
+    while (m_index[i].entry != EmptySlot && m_index[i].entry != DeletedSlot)
+        i = (i + 1) & mask;
+    if (m_index[i].entry == EmptySlot)
+        ++m_usedSlots;
+    m_index[i] = Slot { entry, static_cast<uint32_t>(hash >> 32) };
+}
+
+void VariantKeyMap::rebuildIndex(size_t capacity)
+{
+    m_index.assign(capacity, Slot { EmptySlot, 0 });
+    m_usedSlots = 0;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].live)
+            placeInIndex(static_cast<uint32_t>(i), m_entries[i].hash);
+    }
+}
+
+// Keeps the index at most half full, counting deleted slots: probes stay short
+// and always end at an empty slot.
+void VariantKeyMap::growIfNeeded()
+{
+    if (m_index.empty()) {
+        rebuildIndex(16);
+        return;
+    }
+    if ((m_usedSlots + 1) * 2 <= m_index.size())
+        return;
+    size_t capacity = m_index.size();
+    if ((m_live + 1) * 4 > capacity)
+        capacity *= 2; // otherwise deleted slots are the crowd: rebuild in place
+    rebuildIndex(capacity);
+}
+
+Result<size_t> VariantKeyMap::insert(const HashedKey& key, Variant value)
+{
+    if (m_entries.size() >= DeletedSlot)
+        return fail(ErrorCode::OutOfMemory);
+    try {
+        growIfNeeded();
+        m_entries.push_back(Entry { *key.key, std::move(value), key.hash, true });
+    } catch (const std::bad_alloc&) {
+        return fail(ErrorCode::OutOfMemory);
+    }
+    const size_t position = m_entries.size() - 1;
+    placeInIndex(static_cast<uint32_t>(position), key.hash);
+    ++m_live;
+    return position;
+}
+
+// Index slot that refers to the entry at `position` (it always has one).
+size_t VariantKeyMap::slotOfEntry(size_t position) const
+{
+    const size_t mask = m_index.size() - 1;
+    size_t i = m_entries[position].hash & mask;
+    while (m_index[i].entry != position)
+        i = (i + 1) & mask;
+    return i;
+}
+
+void VariantKeyMap::rekey(size_t position, const HashedKey& key)
+{
+    m_index[slotOfEntry(position)].entry = DeletedSlot;
+    Entry& e = m_entries[position];
+    Variant oldKey = std::move(e.key);
+    e.key = *key.key;
+    e.hash = key.hash;
+    placeInIndex(static_cast<uint32_t>(position), key.hash);
+}
+
+void VariantKeyMap::erase(size_t position, Variant& oldKey, Variant& oldValue)
+{
+    m_index[slotOfEntry(position)].entry = DeletedSlot;
+    Entry& e = m_entries[position];
+    oldKey = std::move(e.key);
+    oldValue = std::move(e.value);
+    e.live = false;
+    --m_live;
+    const size_t dead = m_entries.size() - m_live;
+    if (dead > 16 && dead > m_live)
+        compact();
+}
+
+void VariantKeyMap::compact()
+{
+    size_t out = 0;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].live) {
+            if (out != i)
+                m_entries[out] = std::move(m_entries[i]);
+            ++out;
+        }
+    }
+    m_entries.resize(out); // the moved-from tail holds only Empty Variants
+    rebuildIndex(m_index.size());
+}
+
+std::vector<VariantKeyMap::Entry> VariantKeyMap::takeAll()
+{
+    std::vector<Entry> old;
+    old.swap(m_entries);
+    m_index.clear();
+    m_live = 0;
+    m_usedSlots = 0;
+    return old;
+}
+
+std::vector<Variant> VariantKeyMap::keys() const
+{
+    std::vector<Variant> out;
+    out.reserve(m_live);
+    for (const Entry& e : m_entries) {
+        if (e.live)
+            out.push_back(e.key);
+    }
+    return out;
+}
+
+std::vector<Variant> VariantKeyMap::values() const
+{
+    std::vector<Variant> out;
+    out.reserve(m_live);
+    for (const Entry& e : m_entries) {
+        if (e.live)
+            out.push_back(e.value);
+    }
+    return out;
+}
+
+} // namespace vbs

@@ -1,0 +1,99 @@
+// VariantKeyMap: the dictionary's table. An insertion-ordered hash map from
+// Variant keys to Variant values: entries live in a vector in insertion order,
+// an open-addressed index of entry positions finds them. Removal leaves a
+// tombstone in both; the entries are compacted once tombstones outnumber the
+// live ones, so every operation stays amortised O(1).
+//
+// Key identity follows the language's dictionary: numbers compare by value
+// whatever their subtype (1, 1.0 and CLng(1) are one key; Boolean and Date
+// count as their numeric values), strings compare binary or case-folded,
+// objects by identity, and a string never equals a number ("1" <> 1).
+#pragma once
+
+#include "runtime/Operators.h"
+#include "runtime/Variant.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vbs {
+
+class VariantKeyMap {
+public:
+    static constexpr size_t npos = static_cast<size_t>(-1);
+
+    // A key checked and hashed once, for one or more table operations. It
+    // points at the caller's Variant, which must outlive it.
+    struct HashedKey {
+        const Variant* key = nullptr;
+        uint64_t hash = 0;
+    };
+
+    explicit VariantKeyMap(CompareMode mode = CompareMode::Binary)
+        : m_mode(mode)
+    {
+    }
+
+    CompareMode compareMode() const { return m_mode; }
+    // Only valid while the map is empty (hashes depend on the mode).
+    void setCompareMode(CompareMode mode) { m_mode = mode; }
+
+    // Follows a ByRef link and hashes the key. Arrays cannot be keys: 13.
+    Result<HashedKey> prepare(const Variant& key) const;
+
+    size_t size() const { return m_live; }
+    bool empty() const { return m_live == 0; }
+
+    // Position of the entry with this key, or npos.
+    size_t find(const HashedKey& key) const;
+    // Appends an entry; the caller has made sure the key is absent.
+    // 7 Out of memory when the table cannot grow.
+    Result<size_t> insert(const HashedKey& key, Variant value);
+    // Gives the entry at `position` a new key, keeping its place in order;
+    // the caller has made sure no other entry has that key.
+    void rekey(size_t position, const HashedKey& key);
+    // Removes the entry at `position`, handing its key and value to the
+    // caller: releasing them may run script code (Class_Terminate) that comes
+    // back to this map, so they must die only after the table is consistent.
+    void erase(size_t position, Variant& oldKey, Variant& oldValue);
+
+    struct Entry {
+        Variant key;
+        Variant value;
+        uint64_t hash = 0;
+        bool live = false;
+    };
+    // Empties the map, moving the old entries out for the same reason.
+    std::vector<Entry> takeAll();
+
+    const Variant& keyAt(size_t position) const { return m_entries[position].key; }
+    Variant& valueAt(size_t position) { return m_entries[position].value; }
+
+    // Keys or values in insertion order.
+    std::vector<Variant> keys() const;
+    std::vector<Variant> values() const;
+
+private:
+    struct Slot {
+        uint32_t entry; // EmptySlot, DeletedSlot or a position in m_entries
+        uint32_t tag; // low hash bits, checked before comparing keys
+    };
+    static constexpr uint32_t EmptySlot = 0xFFFFFFFFu;
+    static constexpr uint32_t DeletedSlot = 0xFFFFFFFEu;
+
+    bool sameKey(const Variant& a, const Variant& b) const;
+    size_t findSlot(const HashedKey& key) const;
+    size_t slotOfEntry(size_t position) const;
+    void placeInIndex(uint32_t entry, uint64_t hash);
+    void growIfNeeded();
+    void rebuildIndex(size_t capacity);
+    void compact();
+
+    std::vector<Entry> m_entries;
+    std::vector<Slot> m_index; // size is a power of two, or 0
+    size_t m_live = 0;
+    size_t m_usedSlots = 0; // live plus deleted slots
+    CompareMode m_mode;
+};
+
+} // namespace vbs

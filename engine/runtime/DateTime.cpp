@@ -440,7 +440,8 @@ bool readDate(const std::vector<Token>& t, bool& found, double& out)
         found = false;
         return !anySep;
     }
-    if (lastWasSep)
+    // "December 6, 2026, 6:51 PM" leaves a comma behind the year.
+    if (lastWasSep && t.back().kind != TokenKind::Comma)
         return false;
     found = true;
     return month != 0 ? namedDate(month, numbers, out) : numericDate(numbers, out);

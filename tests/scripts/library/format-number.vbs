@@ -1,0 +1,39 @@
+' FormatNumber, FormatCurrency and FormatPercent: digits, the tristate options, rounding.
+' --- FormatNumber
+WriteLine FormatNumber(1234567.891, 2)
+WriteLine FormatNumber(1234567.891)
+WriteLine FormatNumber(1234.5) & " " & FormatNumber(0.5) & " " & FormatNumber(-1234.5)
+WriteLine FormatNumber(0.5, , vbFalse) & " " & FormatNumber(0.5, , vbTrue) & " " & FormatNumber(0.5, , vbUseDefault)
+WriteLine FormatNumber(-1234.5, , , vbTrue) & " " & FormatNumber(-1234.5, , , vbFalse)
+WriteLine FormatNumber(1234.5, , , , vbFalse) & " " & FormatNumber(1234.5, , , , vbTrue)
+WriteLine FormatNumber(12345, -1) & " " & FormatNumber(12345, 0) & " " & FormatNumber(1 / 3, 6)
+WriteLine FormatNumber("1234.5", 1) & " " & FormatNumber(Empty) & " " & FormatNumber(True)
+WriteLine FormatNumber(-0.25, 2, vbFalse, vbTrue)
+WriteLine TypeName(FormatNumber(1))
+' --- rounding: half away from zero
+WriteLine FormatNumber(2.5, 0) & " " & FormatNumber(3.5, 0) & " " & FormatNumber(-2.5, 0)
+WriteLine FormatNumber(1.005, 2) & " " & FormatNumber(2.675, 2) & " " & FormatNumber(999.995, 2)
+WriteLine FormatNumber(0.004, 2) & " " & FormatNumber(1E+15, 0)
+' --- FormatCurrency
+WriteLine FormatCurrency(1234.5) & " " & FormatCurrency(-1234.5)
+WriteLine FormatCurrency(-1234.5, , , vbFalse) & " " & FormatCurrency(-1234.5, , , vbTrue)
+WriteLine FormatCurrency(0.256, 1, vbFalse) & " " & FormatCurrency(1000000, 0)
+WriteLine FormatCurrency(CCur(12.345)) & " " & FormatCurrency(1234.5, 2, , , vbFalse)
+' --- FormatPercent
+WriteLine FormatPercent(0.125) & " " & FormatPercent(0.125, 1) & " " & FormatPercent(12.3456)
+WriteLine FormatPercent(-0.5, 0) & " " & FormatPercent(-0.5, 0, , vbTrue)
+WriteLine FormatPercent(0.001, 2, vbFalse) & " " & FormatPercent(1)
+' --- errors
+On Error Resume Next
+x = FormatNumber("abc")
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+x = FormatNumber(Null)
+WriteLine Err.Number
+Err.Clear
+x = FormatCurrency(1, -2)
+WriteLine Err.Number
+Err.Clear
+x = FormatPercent(1, Null)
+WriteLine Err.Number
+Err.Clear

@@ -1,0 +1,647 @@
+// Statements inside blocks and at the top level of a text.
+#include "syntax/ParserImpl.h"
+
+namespace vbs::syntax {
+
+using namespace ast;
+
+namespace {
+
+bool isBlockTerminator(const Token& t)
+{
+    if (t.kind != Tok::Keyword)
+        return false;
+    switch (t.kw) {
+    case Kw::End:
+    case Kw::Else:
+    case Kw::ElseIf:
+    case Kw::Case:
+    case Kw::Next:
+    case Kw::Loop:
+    case Kw::Wend:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool Parser::atBlockTerminator() { return isBlockTerminator(peek()); }
+
+// Block: { statement separator } up to a terminator word, which is left for
+// the construct that owns the block.
+void Parser::parseBlock(Block& out)
+{
+    for (;;) {
+        skipSeparators();
+        if (m_failed || at(Tok::End) || atBlockTerminator())
+            return;
+        StmtPtr s = parseStatement(Where::Block);
+        if (!s)
+            return;
+        out.push_back(std::move(s));
+        // A single-line If may end on the enclosing block's terminator:
+        // `For i = 1 To 3: If i = 2 Then Exit For: Next`.
+        if (m_endedSingleLineIf && atBlockTerminator())
+            continue;
+        if (!expectStatementEnd(Where::Block))
+            return;
+    }
+}
+
+StmtPtr Parser::parseStatement(Where where)
+{
+    bool isIf = atKw(Kw::If);
+    StmtPtr s = parseSimpleOrCompound(where);
+    if (!isIf)
+        m_endedSingleLineIf = false; // only the If itself says how it ended
+    return s;
+}
+
+StmtPtr Parser::parseSimpleOrCompound(Where where)
+{
+    const Token& t = peek();
+    SourcePos p = pos();
+    if (t.kind == Tok::Name || t.kind == Tok::Dot) {
+        if (t.kw == Kw::On && atKw(Kw::Error, 1))
+            return parseOnError();
+        return parseAssignOrCall();
+    }
+    if (t.kind != Tok::Keyword) {
+        error(ErrorCode::ExpectedStatement);
+        return nullptr;
+    }
+    switch (t.kw) {
+    case Kw::Dim: skip(); return parseDim(Visibility::Default, p);
+    case Kw::ReDim: return parseReDim();
+    case Kw::Erase: return parseErase();
+    case Kw::Const: skip(); return parseConst(Visibility::Default, p);
+    case Kw::If: return parseIf();
+    case Kw::Select: return parseSelect();
+    case Kw::For: return parseFor();
+    case Kw::Do: return parseDo();
+    case Kw::While: return parseWhile();
+    case Kw::Exit: return parseExit();
+    case Kw::With: return parseWith();
+    case Kw::Set: return parseSet();
+    case Kw::Call: return parseCallKeyword();
+    case Kw::Let:
+    case Kw::Me: return parseAssignOrCall();
+    case Kw::Stop: skip(); return std::make_unique<StopStmt>(p);
+    default: break;
+    }
+    (void)where;
+    if (isBlockTerminator(t))
+        reportTerminator(ErrorCode::ExpectedStatement);
+    else
+        error(ErrorCode::ExpectedStatement);
+    return nullptr;
+}
+
+// Assignment: [Let] target = expr
+// Call:       target [args]
+StmtPtr Parser::parseAssignOrCall()
+{
+    SourcePos p = pos();
+    bool let = acceptKw(Kw::Let);
+    ExprPtr target = parseTarget(true);
+    if (!target)
+        return nullptr;
+    if (accept(Tok::Eq)) {
+        auto stmt = std::make_unique<AssignStmt>(p);
+        stmt->target = std::move(target);
+        stmt->value = parseExpr();
+        return stmt->value ? std::move(stmt) : nullptr;
+    }
+    if (let) {
+        error(ErrorCode::ExpectedEqual);
+        return nullptr;
+    }
+    if (target->kind == ExprKind::Me) {
+        error(ErrorCode::InvalidUseOfMe, p);
+        return nullptr;
+    }
+    return finishCall(p, std::move(target));
+}
+
+// The arguments of a call statement written without Call. The target may
+// have swallowed a parenthesised list: `foo (a)` passes one parenthesised
+// argument, `foo (a) + 1, b` starts its first argument with it, and
+// `foo(a, b)` is 1044.
+StmtPtr Parser::finishCall(SourcePos p, ExprPtr target)
+{
+    auto stmt = std::make_unique<CallStmt>(p);
+    bool continues = !atStatementEnd();
+    bool extends = continues && (atBinaryOperator() || at(Tok::Comma));
+    if (target->kind == ExprKind::Call && (!continues || extends)) {
+        auto* call = static_cast<CallExpr*>(target.get());
+        if (call->args.size() > 1) {
+            error(ErrorCode::CantUseParensCallingSub, p);
+            return nullptr;
+        }
+        stmt->target = std::move(call->callee);
+        if (!call->args.empty()) {
+            ExprPtr& only = call->args.front();
+            SourcePos ap = only ? only->pos : p;
+            ExprPtr first = only ? std::make_unique<ParenExpr>(ap, std::move(only)) : nullptr;
+            if (first && extends)
+                first = continueBinary(std::move(first), 1);
+            if (m_failed)
+                return nullptr;
+            stmt->args.push_back(std::move(first));
+            if (extends && accept(Tok::Comma) && !parseBareArgs(stmt->args))
+                return nullptr;
+        } else if (extends) {
+            error(ErrorCode::ExpectedEndOfStatement);
+            return nullptr;
+        }
+        return stmt;
+    }
+    stmt->target = std::move(target);
+    if (continues && !parseBareArgs(stmt->args))
+        return nullptr;
+    return stmt;
+}
+
+// BareArgs: [expr] { , [expr] }
+bool Parser::parseBareArgs(std::vector<ExprPtr>& args)
+{
+    do {
+        if (at(Tok::Comma) || atStatementEnd()) {
+            args.push_back(nullptr);
+            continue;
+        }
+        ExprPtr e = parseExpr();
+        if (!e)
+            return false;
+        args.push_back(std::move(e));
+    } while (accept(Tok::Comma));
+    return !m_failed;
+}
+
+// Set target = expr
+StmtPtr Parser::parseSet()
+{
+    SourcePos p = pos();
+    skip();
+    auto stmt = std::make_unique<AssignStmt>(p);
+    stmt->isSet = true;
+    stmt->target = parseTarget(false);
+    if (!stmt->target || !expect(Tok::Eq, ErrorCode::ExpectedEqual))
+        return nullptr;
+    stmt->value = parseExpr();
+    return stmt->value ? std::move(stmt) : nullptr;
+}
+
+// Call target [( args )]
+StmtPtr Parser::parseCallKeyword()
+{
+    SourcePos p = pos();
+    skip();
+    ExprPtr target = parseTarget(false);
+    if (!target)
+        return nullptr;
+    auto stmt = std::make_unique<CallStmt>(p);
+    stmt->explicitCall = true;
+    if (target->kind == ExprKind::Call) {
+        auto* call = static_cast<CallExpr*>(target.get());
+        stmt->args = std::move(call->args);
+        stmt->target = std::move(call->callee);
+    } else {
+        stmt->target = std::move(target);
+    }
+    return stmt;
+}
+
+// Dim / Public / Private: var { , var }   (the keyword is already read)
+StmtPtr Parser::parseDim(Visibility vis, SourcePos p)
+{
+    auto stmt = std::make_unique<DimStmt>(p);
+    stmt->visibility = vis;
+    do {
+        VarDecl decl;
+        if (!parseVarDecl(decl, true))
+            return nullptr;
+        stmt->vars.push_back(std::move(decl));
+    } while (accept(Tok::Comma));
+    declareVars(stmt->vars);
+    return m_failed ? nullptr : std::move(stmt);
+}
+
+// Var: name [ ( [bound { , bound }] ) ]
+// Dim bounds are integer constants; ReDim bounds are expressions.
+bool Parser::parseVarDecl(VarDecl& decl, bool constantBounds)
+{
+    decl.pos = pos();
+    if (!at(Tok::Name)) {
+        error(ErrorCode::ExpectedIdentifier);
+        return false;
+    }
+    decl.name = std::u16string(take().text);
+    if (!accept(Tok::LParen))
+        return true;
+    decl.isArray = true;
+    if (constantBounds && accept(Tok::RParen))
+        return true;
+    do {
+        if (!constantBounds) {
+            ExprPtr e = parseExpr();
+            if (!e)
+                return false;
+            decl.bounds.push_back(std::move(e));
+        } else if (at(Tok::Integer) || at(Tok::Long)) {
+            decl.bounds.push_back(parseLiteral());
+        } else {
+            error(ErrorCode::ExpectedInteger);
+            return false;
+        }
+    } while (accept(Tok::Comma));
+    return expect(Tok::RParen, ErrorCode::ExpectedRParen);
+}
+
+// ReDim [Preserve] name ( bounds ) { , name ( bounds ) }
+StmtPtr Parser::parseReDim()
+{
+    auto stmt = std::make_unique<ReDimStmt>(pos());
+    skip();
+    stmt->preserve = acceptKw(Kw::Preserve);
+    do {
+        VarDecl decl;
+        if (!parseVarDecl(decl, false))
+            return nullptr;
+        if (!decl.isArray) {
+            error(ErrorCode::ExpectedLParen);
+            return nullptr;
+        }
+        stmt->vars.push_back(std::move(decl));
+    } while (accept(Tok::Comma));
+    return stmt;
+}
+
+// Erase name { , name }
+StmtPtr Parser::parseErase()
+{
+    auto stmt = std::make_unique<EraseStmt>(pos());
+    skip();
+    do {
+        if (!at(Tok::Name)) {
+            error(ErrorCode::ExpectedIdentifier);
+            return nullptr;
+        }
+        stmt->names.emplace_back(take().text);
+    } while (accept(Tok::Comma));
+    return stmt;
+}
+
+// Const name = literal { , name = literal }   (Const is already read)
+StmtPtr Parser::parseConst(Visibility vis, SourcePos p)
+{
+    auto stmt = std::make_unique<ConstStmt>(p);
+    stmt->visibility = vis;
+    do {
+        ConstDecl decl;
+        decl.pos = pos();
+        if (!at(Tok::Name)) {
+            error(ErrorCode::ExpectedIdentifier);
+            return nullptr;
+        }
+        decl.name = std::u16string(take().text);
+        if (!expect(Tok::Eq, ErrorCode::ExpectedEqual))
+            return nullptr;
+        decl.value = parseConstValue();
+        if (!decl.value)
+            return nullptr;
+        declare(decl.name, NameKind::Const, decl.pos);
+        stmt->consts.push_back(std::move(decl));
+    } while (accept(Tok::Comma));
+    return m_failed ? nullptr : std::move(stmt);
+}
+
+// If expr Then NEWLINE block {ElseIf expr Then block} [Else block] End If
+// If expr Then statements [Else statements]          (all on one line)
+StmtPtr Parser::parseIf()
+{
+    auto stmt = std::make_unique<IfStmt>(pos());
+    skip();
+    ExprPtr cond = parseExpr();
+    if (!cond || !expectKw(Kw::Then, ErrorCode::ExpectedThen))
+        return nullptr;
+    stmt->branches.push_back({ std::move(cond), {} });
+    bool singleLine = !atLineEnd();
+    if (singleLine)
+        parseSingleLineIf(*stmt);
+    else
+        parseBlockIf(*stmt);
+    m_endedSingleLineIf = singleLine;
+    return m_failed ? nullptr : std::move(stmt);
+}
+
+void Parser::parseSingleLineIf(IfStmt& stmt)
+{
+    parseSingleLineBody(stmt.branches.front().body);
+    if (acceptKw(Kw::Else)) {
+        stmt.hasElse = true;
+        parseSingleLineBody(stmt.elseBody);
+    }
+}
+
+void Parser::parseSingleLineBody(Block& out)
+{
+    for (;;) {
+        while (accept(Tok::Colon)) { }
+        if (m_failed || atLineEnd() || atBlockTerminator())
+            return;
+        StmtPtr s = parseStatement(Where::SingleLineIf);
+        if (!s)
+            return;
+        out.push_back(std::move(s));
+        if (m_endedSingleLineIf && atBlockTerminator())
+            return;
+        if (!expectStatementEnd(Where::SingleLineIf))
+            return;
+    }
+}
+
+void Parser::parseBlockIf(IfStmt& stmt)
+{
+    OpenGuard guard(*this, Open::If);
+    parseBlock(stmt.branches.front().body);
+    while (atKw(Kw::ElseIf)) {
+        skip();
+        ExprPtr cond = parseExpr();
+        if (!cond || !expectKw(Kw::Then, ErrorCode::ExpectedThen))
+            return;
+        stmt.branches.push_back({ std::move(cond), {} });
+        parseBlock(stmt.branches.back().body);
+    }
+    if (acceptKw(Kw::Else)) {
+        stmt.hasElse = true;
+        parseBlock(stmt.elseBody);
+    }
+    closeBlock(Kw::If, ErrorCode::ExpectedIf, ErrorCode::ExpectedEnd);
+}
+
+// End word: wrongWord when End is followed by another word, missingEnd when
+// the block stops without End.
+bool Parser::closeBlock(Kw word, ErrorCode wrongWord, ErrorCode missingEnd)
+{
+    if (m_failed)
+        return false;
+    if (atKw(Kw::End)) {
+        if (!atKw(word, 1)) {
+            const Token& next = peek(1);
+            error(wrongWord, { next.line, next.column });
+            return false;
+        }
+        skip();
+        skip();
+        return true;
+    }
+    if (at(Tok::End))
+        error(missingEnd);
+    else
+        reportTerminator(missingEnd);
+    return false;
+}
+
+// Select Case expr NEWLINE { Case expr { , expr } block } [Case Else block] End Select
+StmtPtr Parser::parseSelect()
+{
+    auto stmt = std::make_unique<SelectStmt>(pos());
+    skip();
+    if (!expectKw(Kw::Case, ErrorCode::ExpectedCase))
+        return nullptr;
+    stmt->subject = parseExpr();
+    if (!stmt->subject || !expectStatementEnd(Where::Block))
+        return nullptr;
+    OpenGuard guard(*this, Open::Select);
+    skipSeparators();
+    if (!atKw(Kw::Case) && !atKw(Kw::End)) {
+        error(ErrorCode::ExpectedCase);
+        return nullptr;
+    }
+    while (!m_failed && atKw(Kw::Case)) {
+        SourcePos cp = pos();
+        skip();
+        if (acceptKw(Kw::Else)) {
+            stmt->hasElse = true;
+            parseBlock(stmt->elseBody);
+            break;
+        }
+        SelectStmt::Case c;
+        c.pos = cp;
+        do {
+            ExprPtr v = parseExpr();
+            if (!v)
+                return nullptr;
+            c.values.push_back(std::move(v));
+        } while (accept(Tok::Comma));
+        if (!expectStatementEnd(Where::Block))
+            return nullptr;
+        parseBlock(c.body);
+        stmt->cases.push_back(std::move(c));
+    }
+    if (!closeBlock(Kw::Select, ErrorCode::ExpectedSelect, ErrorCode::ExpectedEnd))
+        return nullptr;
+    return stmt;
+}
+
+// For name = expr To expr [Step expr] block Next [name]
+StmtPtr Parser::parseFor()
+{
+    SourcePos p = pos();
+    skip();
+    if (acceptKw(Kw::Each))
+        return parseForEach(p);
+    auto stmt = std::make_unique<ForStmt>(p);
+    if (!at(Tok::Name)) {
+        error(ErrorCode::ExpectedIdentifier);
+        return nullptr;
+    }
+    stmt->variable = std::u16string(take().text);
+    if (!expect(Tok::Eq, ErrorCode::ExpectedEqual) || !(stmt->from = parseExpr()))
+        return nullptr;
+    if (!expectKw(Kw::To, ErrorCode::ExpectedTo) || !(stmt->to = parseExpr()))
+        return nullptr;
+    if (acceptKw(Kw::Step) && !(stmt->step = parseExpr()))
+        return nullptr;
+    if (!expectStatementEnd(Where::Block))
+        return nullptr;
+    OpenGuard guard(*this, Open::For);
+    parseBlock(stmt->body);
+    return parseNext(stmt->variable) ? std::move(stmt) : nullptr;
+}
+
+// For Each name In expr block Next [name]
+StmtPtr Parser::parseForEach(SourcePos p)
+{
+    auto stmt = std::make_unique<ForEachStmt>(p);
+    if (!at(Tok::Name)) {
+        error(ErrorCode::ExpectedIdentifier);
+        return nullptr;
+    }
+    stmt->variable = std::u16string(take().text);
+    if (!expectKw(Kw::In, ErrorCode::ExpectedIn) || !(stmt->collection = parseExpr()))
+        return nullptr;
+    if (!expectStatementEnd(Where::Block))
+        return nullptr;
+    OpenGuard guard(*this, Open::For);
+    parseBlock(stmt->body);
+    return parseNext(stmt->variable) ? std::move(stmt) : nullptr;
+}
+
+// Next [name]; a name must be the loop's own variable.
+bool Parser::parseNext(const std::u16string& variable)
+{
+    if (!atKw(Kw::Next)) {
+        if (at(Tok::End))
+            error(ErrorCode::ExpectedNext);
+        else
+            reportTerminator(ErrorCode::ExpectedNext);
+        return false;
+    }
+    skip();
+    if (at(Tok::Name)) {
+        if (!equalsIgnoreCase(peek().text, variable)) {
+            error(ErrorCode::InvalidForControl);
+            return false;
+        }
+        skip();
+    }
+    return !m_failed;
+}
+
+// Do [While|Until expr] block Loop [While|Until expr]
+StmtPtr Parser::parseDo()
+{
+    auto stmt = std::make_unique<DoStmt>(pos());
+    skip();
+    if (!parseLoopCondition(*stmt))
+        return nullptr;
+    if (!expectStatementEnd(Where::Block))
+        return nullptr;
+    OpenGuard guard(*this, Open::Do);
+    parseBlock(stmt->body);
+    if (!atKw(Kw::Loop)) {
+        if (at(Tok::End))
+            error(ErrorCode::ExpectedLoop);
+        else
+            reportTerminator(ErrorCode::ExpectedLoop);
+        return nullptr;
+    }
+    skip();
+    bool atTop = stmt->conditionKind != LoopCondition::None;
+    if ((atKw(Kw::While) || atKw(Kw::Until)) && atTop) {
+        error(ErrorCode::ExpectedEndOfStatement);
+        return nullptr;
+    }
+    if (!parseLoopCondition(*stmt))
+        return nullptr;
+    stmt->testAtEnd = !atTop && stmt->conditionKind != LoopCondition::None;
+    return stmt;
+}
+
+bool Parser::parseLoopCondition(DoStmt& stmt)
+{
+    if (atKw(Kw::While) || atKw(Kw::Until)) {
+        stmt.conditionKind = atKw(Kw::While) ? LoopCondition::While : LoopCondition::Until;
+        skip();
+        stmt.condition = parseExpr();
+        return stmt.condition != nullptr;
+    }
+    if (!atStatementEnd()) {
+        error(ErrorCode::ExpectedWhileUntilEos);
+        return false;
+    }
+    return true;
+}
+
+// While expr block Wend
+StmtPtr Parser::parseWhile()
+{
+    auto stmt = std::make_unique<WhileStmt>(pos());
+    skip();
+    stmt->condition = parseExpr();
+    if (!stmt->condition || !expectStatementEnd(Where::Block))
+        return nullptr;
+    OpenGuard guard(*this, Open::While);
+    parseBlock(stmt->body);
+    if (!atKw(Kw::Wend)) {
+        if (at(Tok::End))
+            error(ErrorCode::ExpectedWend);
+        else
+            reportTerminator(ErrorCode::ExpectedWend);
+        return nullptr;
+    }
+    skip();
+    return stmt;
+}
+
+// Exit Do|For|Sub|Function|Property, valid only inside that construct.
+StmtPtr Parser::parseExit()
+{
+    SourcePos p = pos();
+    skip();
+    struct Choice {
+        Kw word;
+        ExitKind kind;
+    };
+    static constexpr Choice choices[] = { { Kw::Do, ExitKind::Do }, { Kw::For, ExitKind::For },
+        { Kw::Sub, ExitKind::Sub }, { Kw::Function, ExitKind::Function },
+        { Kw::Property, ExitKind::Property } };
+    for (const Choice& c : choices) {
+        if (!atKw(c.word))
+            continue;
+        bool valid = false;
+        switch (c.kind) {
+        case ExitKind::Do: valid = isOpen(Open::Do); break;
+        case ExitKind::For: valid = isOpen(Open::For); break;
+        case ExitKind::Sub: valid = innermostProcedure() == Open::Sub; break;
+        case ExitKind::Function: valid = innermostProcedure() == Open::Function; break;
+        case ExitKind::Property: valid = innermostProcedure() == Open::Property; break;
+        }
+        if (!valid)
+            break;
+        skip();
+        return std::make_unique<ExitStmt>(p, c.kind);
+    }
+    error(ErrorCode::InvalidExit, p);
+    return nullptr;
+}
+
+// On Error Resume Next | On Error GoTo 0
+StmtPtr Parser::parseOnError()
+{
+    SourcePos p = pos();
+    skip();
+    skip();
+    if (acceptKw(Kw::Resume)) {
+        if (!expectKw(Kw::Next, ErrorCode::SyntaxError))
+            return nullptr;
+        return std::make_unique<OnErrorStmt>(p, true);
+    }
+    if (acceptKw(Kw::GoTo) && at(Tok::Integer) && peek().intValue == 0) {
+        skip();
+        return std::make_unique<OnErrorStmt>(p, false);
+    }
+    error(ErrorCode::SyntaxError);
+    return nullptr;
+}
+
+// With expr block End With
+StmtPtr Parser::parseWith()
+{
+    auto stmt = std::make_unique<WithStmt>(pos());
+    skip();
+    stmt->object = parseExpr();
+    if (!stmt->object || !expectStatementEnd(Where::Block))
+        return nullptr;
+    OpenGuard guard(*this, Open::With);
+    parseBlock(stmt->body);
+    if (!closeBlock(Kw::With, ErrorCode::ExpectedWith, ErrorCode::ExpectedEnd))
+        return nullptr;
+    return stmt;
+}
+
+} // namespace vbs::syntax

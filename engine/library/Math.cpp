@@ -49,12 +49,12 @@ Result<Variant> wholePart(Args args, double (*round)(double))
 // zero (Fix), of the same subtype. Null gives Null; text not a number 13.
 Result<Variant> intFn(BuiltinContext&, Args args)
 {
-    return wholePart(args, [](double x) { return std::floor(x); });
+    return wholePart(args, [](double x) { return std::floor(x) + 0.0; });
 }
 
 Result<Variant> fixFn(BuiltinContext&, Args args)
 {
-    return wholePart(args, [](double x) { return std::trunc(x); });
+    return wholePart(args, [](double x) { return std::trunc(x) + 0.0; }); // -0 shows as 0
 }
 
 // Abs(number): same subtype (Integer -32768 widens to Long, as negation
@@ -178,7 +178,7 @@ Result<Variant> roundFn(BuiltinContext&, Args args)
         double scaled = x * scale;
         if (std::isinf(scaled))
             return x;
-        return roundHalfEven(scaled) / scale;
+        return roundHalfEven(scaled) / scale + 0.0; // -0 shows as 0
     };
     switch (n.type()) {
     case VarType::Double:

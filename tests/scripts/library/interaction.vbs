@@ -1,0 +1,43 @@
+' MsgBox and InputBox through the runner's site, RGB, the locale, the
+' engine's name and version, LoadPicture.
+' --- MsgBox and InputBox
+r = MsgBox("Hello from MsgBox", vbYesNo + vbQuestion, "Title")
+WriteLine r = vbOK
+WriteLine TypeName(MsgBox("second"))
+name = InputBox("Your name?", "Ask", "nobody")
+WriteLine "[" & name & "]"
+other = InputBox("Again?", , "fallback")
+WriteLine "[" & other & "]"
+WriteLine TypeName(other)
+' --- RGB
+WriteLine RGB(255, 0, 0) & " " & RGB(0, 255, 0) & " " & RGB(0, 0, 255) & " " & RGB(255, 255, 255)
+WriteLine RGB(300, 1, 1000) & " " & RGB(1.5, 2.5, 0) & " " & (RGB(255, 0, 0) = vbRed)
+WriteLine TypeName(RGB(1, 2, 3))
+' --- locale and engine
+WriteLine GetLocale()
+WriteLine SetLocale(1033) & " " & SetLocale("en-us") & " " & GetLocale
+WriteLine ScriptEngine() & " " & ScriptEngineMajorVersion() & "." & ScriptEngineMinorVersion()
+WriteLine IsNumeric(ScriptEngineBuildVersion) & " " & TypeName(ScriptEngineMajorVersion)
+' --- errors
+On Error Resume Next
+x = RGB(-1, 0, 0)
+WriteLine Err.Number
+Err.Clear
+x = RGB(Null, 0, 0)
+WriteLine Err.Number
+Err.Clear
+x = RGB("a", 0, 0)
+WriteLine Err.Number
+Err.Clear
+x = SetLocale(1031)
+WriteLine Err.Number & " " & GetLocale
+Err.Clear
+x = SetLocale("fr-fr")
+WriteLine Err.Number
+Err.Clear
+x = LoadPicture("picture.bmp")
+WriteLine Err.Number
+Err.Clear
+Set o = CreateObject("No.SuchClass")
+WriteLine Err.Number
+Err.Clear

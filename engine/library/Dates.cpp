@@ -1,7 +1,9 @@
 // Date and time functions. Dates are serials (see runtime/DateTime.h);
 // arithmetic on times runs on whole seconds, the resolution of a Date's
 // parts. Locale: United States English (weeks start on Sunday, week 1 is
-// the week of January 1).
+// the week of January 1). Object arguments are read through their default
+// member first; Empty reads as 0 (12/30/1899 00:00) wherever a date or a
+// number is expected.
 #include "library/DateArgs.h"
 
 #include <cmath>

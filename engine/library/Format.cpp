@@ -1,6 +1,7 @@
 // FormatNumber, FormatCurrency, FormatPercent and FormatDateTime in the
 // United States English locale: "." decimal point, "," groups of three,
-// "$" before the amount, negative amounts of money in parentheses.
+// "$" before the amount, negative amounts of money in parentheses. Object
+// arguments are read through their default member first.
 #include "library/DateArgs.h"
 
 #include <cmath>

@@ -1,0 +1,47 @@
+' Scripting.Dictionary: the documented errors.
+Dim d
+Set d = CreateObject("Scripting.Dictionary")
+d.Add "a", 1
+On Error Resume Next
+
+' --- Add of a key that is already there
+d.Add "a", 2
+WriteLine Err.Number & " " & Err.Description
+WriteLine d("a")
+Err.Clear
+d.Add 1, "one"
+d.Add 1.0, "again"
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+
+' --- Remove and Key of a missing key
+d.Remove "nothere"
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+d.Key("nothere") = "x"
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+
+' --- Key renamed onto another element's key
+d.Key("a") = 1
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+WriteLine d.Count & " " & d("a")
+
+' --- CompareMode cannot change once there are elements
+d.CompareMode = vbTextCompare
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+WriteLine d.CompareMode
+
+' --- CreateObject of an unknown class
+Dim x
+Set x = CreateObject("Scripting.NoSuchThing")
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+
+' --- an unhandled error ends the script
+On Error GoTo 0
+WriteLine "before"
+d.Remove "still not here"
+WriteLine "not reached"

@@ -1,0 +1,98 @@
+' Scripting.Dictionary: every member, in order of use.
+Option Explicit
+Dim d, k, i, keys, items
+
+' --- Add, Count, Item, Exists
+Set d = CreateObject("Scripting.Dictionary")
+WriteLine TypeName(d)
+WriteLine d.Count
+d.Add "a", "Athens"
+d.Add "b", "Belgrade"
+d.Add "c", "Cairo"
+WriteLine d.Count
+WriteLine d.Item("b")
+WriteLine d("c")
+WriteLine d.Exists("a") & " " & d.Exists("z")
+WriteLine d.Count
+
+' --- reading a missing key adds it with Empty
+WriteLine IsEmpty(d("z"))
+WriteLine d.Count & " " & d.Exists("z")
+
+' --- Item let and set
+d("a") = "Amsterdam"
+d.Item("n") = 5
+WriteLine d("a") & " " & d("n") & " " & TypeName(d("n"))
+Dim inner
+Set inner = CreateObject("Scripting.Dictionary")
+inner.Add "x", 42
+Set d("obj") = inner
+WriteLine TypeName(d("obj")) & " " & d.Item("obj").Item("x")
+
+' --- Keys and Items are arrays in insertion order
+keys = d.Keys
+items = d.Items
+WriteLine TypeName(keys) & " " & LBound(keys) & " " & UBound(keys)
+For i = 0 To UBound(keys) - 1
+    Write keys(i) & "=" & items(i) & " "
+Next
+WriteLine
+
+' --- Key renames in place; Remove; For Each walks the keys
+d.Key("b") = "B"
+d.Remove "z"
+d.Remove "obj"
+For Each k In d
+    Write k & " "
+Next
+WriteLine
+WriteLine d.Exists("b") & " " & d("B")
+
+' --- RemoveAll
+d.RemoveAll
+WriteLine d.Count & " " & UBound(d.Keys)
+d.Add "a", 1
+WriteLine d.Count & " " & d("a")
+
+' --- keys are Variants: 1 and "1" differ, numbers match across subtypes
+Dim n
+Set n = CreateObject("Scripting.Dictionary")
+n.Add 1, "integer one"
+n.Add "1", "string one"
+WriteLine n.Count
+WriteLine n(1) & " / " & n("1")
+WriteLine n(CLng(1)) & " / " & n(1.0) & " / " & n(CDbl("1"))
+WriteLine n.Exists(2) & " " & n.Count
+n.Add 2.5, "two and a half"
+WriteLine n(2.5) & " " & n.Exists(2)
+
+' --- objects are keys by identity
+Dim o1, o2
+Set o1 = CreateObject("Scripting.Dictionary")
+Set o2 = CreateObject("Scripting.Dictionary")
+n.Add o1, "first object"
+WriteLine n.Exists(o1) & " " & n.Exists(o2) & " " & n(o1)
+
+' --- CompareMode
+WriteLine d.CompareMode
+Dim t
+Set t = CreateObject("Scripting.Dictionary")
+t.CompareMode = vbTextCompare
+t.Add "Key", "value"
+WriteLine t.CompareMode & " " & t.Exists("KEY") & " " & t("key")
+WriteLine d.Exists("A")
+t.Key("KEY") = "kEy"
+keys = t.Keys
+WriteLine keys(0)
+
+' --- many keys keep their order and values
+Dim big
+Set big = CreateObject("Scripting.Dictionary")
+For i = 1 To 1000
+    big.Add "k" & i, i
+Next
+For i = 1 To 1000 Step 2
+    big.Remove "k" & i
+Next
+keys = big.Keys
+WriteLine big.Count & " " & keys(0) & " " & keys(499) & " " & big("k500")

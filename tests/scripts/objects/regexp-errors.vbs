@@ -1,0 +1,54 @@
+' RegExp: a bad pattern is reported when it is used, with the documented error.
+Sub Try(pattern)
+    Dim r
+    Set r = New RegExp
+    r.Pattern = pattern
+    On Error Resume Next
+    r.Test "x"
+    WriteLine pattern & " -> " & Err.Number & " " & Err.Description
+End Sub
+
+' --- syntax errors
+Try "(ab"
+Try "[ab"
+Try "[z-a]"
+Try "*a"
+Try "a|?"
+Try "a**"
+Try "a\"
+Try "ab)"
+Try "(a)|b[c]"
+
+Dim re, ms
+Set re = New RegExp
+On Error Resume Next
+
+' --- setting a bad pattern is no error; Execute and Replace report it too
+re.Pattern = "[x"
+WriteLine "set " & Err.Number
+Set ms = re.Execute("x")
+WriteLine "Execute " & Err.Number
+Err.Clear
+WriteLine re.Replace("x", "y")
+WriteLine "Replace " & Err.Number
+Err.Clear
+
+' --- a corrected pattern works again
+re.Pattern = "x"
+WriteLine re.Test("x") & " " & Err.Number
+
+' --- collection and submatch indexes out of range
+re.Pattern = "(x)"
+Set ms = re.Execute("x")
+WriteLine TypeName(ms(1))
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+WriteLine ms(0).SubMatches(1)
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+
+' --- an unhandled pattern error ends the script
+On Error GoTo 0
+re.Pattern = "a)("
+WriteLine re.Test("a")
+WriteLine "not reached"

@@ -5,7 +5,9 @@
 #include "automation/Dispatch.h"
 #include "runtime/DateTime.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <limits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -138,19 +140,26 @@ Str formatFloating(double v, int precision)
     std::string out = v < 0 ? "-" : "";
     if (exponent < -4 || exponent >= precision) {
         out += digits[0];
-        if (digits.size() > 1)
-            out += "." + digits.substr(1);
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         out += exp;
     } else if (exponent < 0) {
-        out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+        out += "0.";
+        out.append(static_cast<size_t>(-exponent - 1), '0');
+        out += digits;
     } else {
         const auto intDigits = static_cast<size_t>(exponent) + 1;
         if (digits.size() <= intDigits) {
-            out += digits + std::string(intDigits - digits.size(), '0');
+            out += digits;
+            out.append(intDigits - digits.size(), '0');
         } else {
-            out += digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+            out.append(digits, 0, intDigits);
+            out += '.';
+            out.append(digits, intDigits);
         }
     }
     return Str::fromAscii(out);
@@ -217,6 +226,51 @@ Result<double> roundedInRange(const Variant& d, double lo, double hi)
     if (!(r >= lo && r <= hi))
         return fail(ErrorCode::Overflow);
     return r;
+}
+
+
+// CCur of decimal text, exact to four places (a Double would lose the last
+// digits of large amounts); digits beyond them round half to even.
+Result<int64_t> currencyFromDecimal(const std::string& ascii)
+{
+    size_t i = 0;
+    const bool negative = ascii[0] == '-';
+    if (ascii[0] == '-' || ascii[0] == '+')
+        ++i;
+    std::string digits;
+    long pointPos = -1;
+    for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
+        if (ascii[i] == '.')
+            pointPos = static_cast<long>(digits.size());
+        else
+            digits.push_back(ascii[i]);
+    }
+    if (pointPos < 0)
+        pointPos = static_cast<long>(digits.size());
+    long exponent = i < ascii.size() ? std::strtol(ascii.c_str() + i + 1, nullptr, 10) : 0;
+    exponent = std::clamp(exponent, -100000L, 100000L);
+    const size_t firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos)
+        return int64_t(0);
+    // Units of 1/10000 before the rounding digit.
+    const long wholeCount = pointPos + exponent + 4 - static_cast<long>(firstNonZero);
+    digits.erase(0, firstNonZero);
+    if (wholeCount > 19)
+        return fail(ErrorCode::Overflow);
+    __int128 scaled = 0;
+    for (long k = 0; k < wholeCount; ++k)
+        scaled = scaled * 10 + (k < static_cast<long>(digits.size()) ? digits[k] - '0' : 0);
+    if (wholeCount >= 0 && wholeCount < static_cast<long>(digits.size())) {
+        const int next = digits[wholeCount] - '0';
+        const bool rest = digits.find_first_not_of('0', wholeCount + 1) != std::string::npos;
+        if (next > 5 || (next == 5 && (rest || (scaled & 1))))
+            ++scaled;
+    }
+    if (negative)
+        scaled = -scaled;
+    if (scaled > std::numeric_limits<int64_t>::max() || scaled < std::numeric_limits<int64_t>::min())
+        return fail(ErrorCode::Overflow);
+    return static_cast<int64_t>(scaled);
 }
 
 } // namespace
@@ -376,6 +430,12 @@ Result<int64_t> toCurrency(const Variant& v)
     case VarType::Boolean: return int64_t(d.asInteger()) * 10000;
     case VarType::Long: return int64_t(d.asLong()) * 10000;
     case VarType::Byte: return int64_t(d.asByte()) * 10000;
+    case VarType::String: {
+        std::string ascii;
+        if (scanDecimal(trimBlanks(d.stringView()), ascii))
+            return currencyFromDecimal(ascii);
+        break;
+    }
     default: break;
     }
     TRY_ASSIGN(x, anyToDouble(d));

@@ -84,6 +84,9 @@ public:
 
     bool operator==(const Str& other) const noexcept { return view() == other.view(); }
     bool operator==(std::u16string_view other) const noexcept { return view() == other; }
+    // Exact match for literals, which would otherwise be ambiguous between
+    // the two overloads above.
+    bool operator==(const char16_t* other) const noexcept { return view() == std::u16string_view(other); }
 
     // Raw handle for Variant: adopt takes over one reference, detach gives it up.
     static Str adopt(StringRep* rep) noexcept

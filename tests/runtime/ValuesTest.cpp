@@ -1,0 +1,283 @@
+// Strings, errors, Variant ownership and arrays.
+#include "TestValues.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace vbs;
+using namespace vbs::test;
+
+namespace {
+
+TEST(Str, AppendGrowsGeometricallyInPlace)
+{
+    Str s;
+    std::set<const void*> buffers;
+    for (int i = 0; i < 100000; ++i) {
+        ASSERT_TRUE(s.append(u"x"));
+        buffers.insert(s.rep());
+    }
+    EXPECT_EQ(s.size(), 100000u);
+    // Doubling from one unit reaches 100000 in 17 steps.
+    EXPECT_LE(buffers.size(), 20u);
+}
+
+TEST(Str, AppendNeverChangesASharedString)
+{
+    Str a(u"ab");
+    ASSERT_TRUE(a.append(u"c")); // now has spare capacity
+    Str b = a;
+    ASSERT_TRUE(b.append(u"d"));
+    EXPECT_EQ(a, u"abc");
+    EXPECT_EQ(b, u"abcd");
+
+    Variant v = Variant::fromString(a);
+    Variant w = v;
+    ASSERT_TRUE(w.appendString(u"!"));
+    EXPECT_EQ(v.stringView(), u"abc");
+    EXPECT_EQ(w.stringView(), u"abc!");
+}
+
+TEST(Str, AppendOfItselfAndEmptyParts)
+{
+    Str s(u"ab");
+    ASSERT_TRUE(s.append(s.view()));
+    ASSERT_TRUE(s.append(s.view()));
+    EXPECT_EQ(s, u"abababab");
+    Str empty;
+    ASSERT_TRUE(empty.append(u""));
+    EXPECT_TRUE(empty.empty());
+    EXPECT_EQ(empty.data()[0], u'\0');
+}
+
+TEST(Str, LengthLimitFailsInsteadOfAllocating)
+{
+    Str s;
+    EXPECT_FALSE(s.allocate(Str::MaxLength + 1));
+    EXPECT_TRUE(s.empty());
+    Str t(u"abc");
+    const std::u16string_view huge(u"x", Str::MaxLength); // never read
+    EXPECT_FALSE(t.append(huge));
+    EXPECT_EQ(t, u"abc");
+    EXPECT_THROW(Str(std::u16string_view(u"x", Str::MaxLength + 1)), std::bad_alloc);
+}
+
+TEST(Str, Utf8RoundTripAndReplacement)
+{
+    EXPECT_EQ(Str::fromUtf8("caf\xC3\xA9 \xF0\x9F\x98\x80").view(), u"caf\u00e9 \U0001F600");
+    EXPECT_EQ(Str::fromUtf8("a\xFF" "b").view(), u"a\ufffd" "b");
+    EXPECT_EQ(Str::fromUtf8("\xE2\x82").view(), u"\ufffd\ufffd"); // truncated sequence
+    EXPECT_EQ(Str(u"\u00e9\U0001F600").toUtf8(), "\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+    EXPECT_EQ(Str::fromLatin1("\xE9").view(), u"\u00e9");
+}
+
+TEST(DecodeScriptText, Utf8WhenValidElseWindows1252)
+{
+    EXPECT_EQ(decodeScriptText("\xEF\xBB\xBFx = 1"), u"x = 1");
+    EXPECT_EQ(decodeScriptText("s = \"\xC3\xA9\""), u"s = \"\u00e9\"");
+    EXPECT_EQ(decodeScriptText("s = \"caf\xE9\""), u"s = \"caf\u00e9\"");
+    EXPECT_EQ(decodeScriptText("\x80\x81\x9F\xA0"), u"\u20ac\u0081\u0178\u00a0");
+    // Overlong and surrogate encodings are not valid UTF-8.
+    EXPECT_EQ(decodeScriptText("\xC0\x80"), u"\u00c0\u20ac");
+    EXPECT_EQ(decodeScriptText("\xED\xA0\x80"), u"\u00ed\u00a0\u20ac");
+    EXPECT_EQ(decodeScriptText(""), u"");
+}
+
+TEST(CaseFolding, SimpleUpperCasingBothWays)
+{
+    EXPECT_EQ(foldCase(u'a'), u'A');
+    EXPECT_EQ(foldCase(u'Z'), u'Z');
+    EXPECT_EQ(foldCase(u'\u00e9'), u'\u00c9');
+    EXPECT_EQ(foldCase(u'\u00f7'), u'\u00f7'); // division sign has no case
+    EXPECT_EQ(foldCase(u'\u00ff'), u'\u0178');
+    EXPECT_EQ(foldCase(u'\u0101'), u'\u0100');
+    EXPECT_EQ(foldCase(u'\u013a'), u'\u0139');
+    EXPECT_EQ(foldCase(u'\u044f'), u'\u042f');
+    EXPECT_EQ(foldCase(u'\u0451'), u'\u0401');
+    EXPECT_EQ(foldCase(u'\u03c9'), u'\u03a9');
+    EXPECT_EQ(foldName(u"Dialog_1"), u"DIALOG_1");
+    EXPECT_TRUE(equalsIgnoreCase(u"AddLabel", u"addlabel"));
+    EXPECT_TRUE(equalsIgnoreCase(u"\u0416\u0443\u043a", u"\u0436\u0423\u041a"));
+    EXPECT_FALSE(equalsIgnoreCase(u"abc", u"abd"));
+    EXPECT_FALSE(equalsIgnoreCase(u"abc", u"ab"));
+}
+
+TEST(Errors, TableDescriptionsAndNames)
+{
+    EXPECT_STREQ(errorDescription(13), "Type mismatch");
+    EXPECT_STREQ(errorDescription(1002), "Syntax error");
+    EXPECT_EQ(errorDescription(12345), nullptr);
+    const ScriptError e = makeError(ErrorCode::VariableIsUndefined, u"x");
+    EXPECT_EQ(e.number, 500);
+    EXPECT_EQ(e.description, u"Variable is undefined: 'x'");
+    EXPECT_TRUE(e.source.empty());
+    EXPECT_EQ(makeError(ErrorCode::Overflow).description, u"Overflow");
+    EXPECT_TRUE(isCompilationError(1002));
+    EXPECT_FALSE(isCompilationError(13));
+    EXPECT_FALSE(isCompilationError(5017));
+}
+
+// Counts live instances so that tests can see releases happen.
+class Probe : public Object {
+public:
+    explicit Probe(int& live)
+        : m_live(live)
+    {
+        ++m_live;
+    }
+    ~Probe() override { --m_live; }
+    Str typeName() const override { return Str(u"Probe"); }
+    DispId memberId(std::u16string_view) override { return DispIdUnknown; }
+    Result<Variant> invoke(DispId, InvokeKind, Args) override { return fail(ErrorCode::ObjectDoesntSupportMember); }
+
+private:
+    int& m_live;
+};
+
+TEST(VariantOwnership, ObjectsAreReleasedDeterministically)
+{
+    int live = 0;
+    {
+        Variant a = Variant::fromObject(new Probe(live));
+        Variant b = a;
+        EXPECT_EQ(a.asObject()->refCount(), 2u);
+        a = I(1);
+        EXPECT_EQ(live, 1);
+        Variant c = std::move(b);
+        EXPECT_TRUE(b.isEmpty());
+        EXPECT_EQ(typeName(c).toUtf8(), "Probe");
+    }
+    EXPECT_EQ(live, 0);
+    Variant v = Variant::fromObject(new Probe(live));
+    v = v; // self-assignment keeps the object
+    EXPECT_EQ(live, 1);
+    v.clear();
+    EXPECT_EQ(live, 0);
+}
+
+TEST(VariantOwnership, ConstructorsKeepSubtypes)
+{
+    EXPECT_EQ(B(true).asInteger(), -1);
+    EXPECT_EQ(B(true).varType(), 11);
+    EXPECT_EQ(By(7).varType(), 17);
+    EXPECT_EQ(Cy(1).varType(), 6);
+    EXPECT_TRUE(Variant::missing().isMissing());
+    EXPECT_EQ(Variant::missing().varType(), 10);
+    EXPECT_TRUE(Variant::nothing().isNothing());
+    EXPECT_TRUE(S(u"").isString());
+    EXPECT_TRUE(Variant::fromString(Str()).stringView().empty());
+    EXPECT_FALSE(S(u"1").isNumeric());
+    EXPECT_TRUE(Dt(0).isNumeric());
+}
+
+Array* makeArray(std::vector<int32_t> bounds, bool fixed = false)
+{
+    auto r = Array::create(bounds, fixed);
+    return r.ok() ? r.value() : nullptr;
+}
+
+TEST(Arrays, BoundsAndColumnMajorLayout)
+{
+    Variant v = Variant::fromArray(makeArray({ 1, 2 }));
+    Array* a = v.asArray();
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->dims(), 2);
+    EXPECT_EQ(a->size(), 6u);
+    const int32_t i10[] = { 1, 0 };
+    auto element = a->at(i10);
+    ASSERT_TRUE(element.ok());
+    EXPECT_EQ(element.value(), &(*a)[1]); // first index varies fastest
+    const int32_t i12[] = { 1, 2 };
+    EXPECT_EQ(a->at(i12).value(), &(*a)[5]);
+    const int32_t outside[] = { 2, 0 };
+    const int32_t negative[] = { 0, -1 };
+    const int32_t tooFew[] = { 0 };
+    EXPECT_EQ(errorOf(a->at(outside)), "error 9");
+    EXPECT_EQ(errorOf(a->at(negative)), "error 9");
+    EXPECT_EQ(errorOf(a->at(tooFew)), "error 9");
+}
+
+TEST(Arrays, SizeLimits)
+{
+    EXPECT_EQ(errorOf(Array::create(std::vector<int32_t> { 2000000000 }, false)), "error 7");
+    EXPECT_EQ(errorOf(Array::create(std::vector<int32_t> { 65535, 65535, 65535 }, false)), "error 7");
+    EXPECT_EQ(errorOf(Array::create(std::vector<int32_t> { -2 }, false)), "error 9");
+    EXPECT_EQ(errorOf(Array::create(std::vector<int32_t>(61, 0), false)), "error 9");
+    EXPECT_EQ(errorOf(Array::create(std::vector<int32_t>(60, 1), false)), "error 7"); // 2^60 elements
+    Variant sixty = Variant::fromArray(makeArray(std::vector<int32_t>(60, 0)));
+    ASSERT_TRUE(sixty.isArray());
+    EXPECT_EQ(sixty.asArray()->size(), 1u);
+    Variant empty = Variant::fromArray(makeArray({ -1, 2000000000 }));
+    ASSERT_TRUE(empty.isArray());
+    EXPECT_EQ(empty.asArray()->size(), 0u);
+    const int32_t zero[] = { 0, 0 };
+    EXPECT_EQ(errorOf(empty.asArray()->at(zero)), "error 9");
+}
+
+TEST(Arrays, RedimPreserveChangesOnlyTheLastBound)
+{
+    Variant v = Variant::fromArray(makeArray({ 1, 1 }));
+    Array* a = v.asArray();
+    for (size_t i = 0; i < a->size(); ++i)
+        (*a)[i] = L(static_cast<int32_t>(i));
+    const std::vector<int32_t> grown { 1, 3 };
+    ASSERT_TRUE(a->redimPreserve(grown).ok());
+    EXPECT_EQ(a->size(), 8u);
+    const int32_t i11[] = { 1, 1 };
+    EXPECT_EQ(describe(*a->at(i11).value()), "Long 3");
+    EXPECT_TRUE(a->at(std::vector<int32_t> { 1, 3 }).value()->isEmpty());
+    EXPECT_EQ(errorOf(a->redimPreserve(std::vector<int32_t> { 2, 3 })), "error 9");
+    EXPECT_EQ(errorOf(a->redimPreserve(std::vector<int32_t> { 1 })), "error 9");
+    EXPECT_EQ(errorOf(a->redimPreserve(std::vector<int32_t> { 1, 2000000000 })), "error 7");
+    EXPECT_EQ(a->size(), 8u); // a refused ReDim leaves the array as it was
+    ASSERT_TRUE(a->redimPreserve(std::vector<int32_t> { 1, -1 }).ok());
+    EXPECT_EQ(a->size(), 0u);
+}
+
+TEST(Arrays, FixedAndLockedArraysRefuseRedim)
+{
+    Variant f = Variant::fromArray(makeArray({ 3 }, true));
+    EXPECT_EQ(errorOf(f.asArray()->redimPreserve(std::vector<int32_t> { 5 })), "error 10");
+    Variant d = Variant::fromArray(makeArray({ 3 }));
+    d.asArray()->lock();
+    EXPECT_EQ(errorOf(d.asArray()->redimPreserve(std::vector<int32_t> { 5 })), "error 10");
+    d.asArray()->unlock();
+    EXPECT_TRUE(d.asArray()->redimPreserve(std::vector<int32_t> { 5 }).ok());
+    Variant never = Variant::fromArray(makeArray({}));
+    EXPECT_EQ(never.asArray()->dims(), 0);
+    ASSERT_TRUE(never.asArray()->redimPreserve(std::vector<int32_t> { 2, 4 }).ok());
+    EXPECT_EQ(never.asArray()->size(), 15u);
+}
+
+TEST(Arrays, AssignmentCopiesOnWrite)
+{
+    Variant a = Variant::fromArray(Array::createVector({ I(1), I(2) }));
+    Variant b = a;
+    EXPECT_EQ(a.asArray(), b.asArray());
+    Array* mine = b.mutableArray();
+    ASSERT_NE(mine, a.asArray());
+    (*mine)[0] = S(u"changed");
+    EXPECT_EQ(describe((*a.asArray())[0]), "Integer 1");
+    EXPECT_EQ(describe((*b.asArray())[0]), "String changed");
+    EXPECT_EQ(a.asArray()->refCount(), 1u);
+    EXPECT_EQ(a.mutableArray(), a.asArray()); // unshared: no copy
+    EXPECT_EQ(b.asArray()->upperBound(0), 1);
+    EXPECT_EQ(I(1).mutableArray(), nullptr);
+}
+
+TEST(Arrays, ElementsReleaseTheirObjects)
+{
+    int live = 0;
+    {
+        Variant a = Variant::fromArray(Array::createVector({ Variant::fromObject(new Probe(live)) }));
+        Variant copy = a;
+        copy.mutableArray();
+        EXPECT_EQ(live, 1);
+        EXPECT_EQ((*a.asArray())[0].asObject()->refCount(), 2u);
+    }
+    EXPECT_EQ(live, 0);
+}
+
+} // namespace

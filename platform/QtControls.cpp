@@ -211,6 +211,7 @@ Status QtReport::append(std::u16string_view text)
         cursor.insertText(normalized);
     m_widget->setTextCursor(cursor);
     m_widget->ensureCursorVisible();
+    m_widget->verticalScrollBar()->setValue(m_widget->verticalScrollBar()->maximum());
     showProgress();
     return {};
 }

@@ -95,7 +95,9 @@ QtPicture::QtPicture(const Desktop& desktop, QWidget* parent)
     : QtControl(desktop, new PictureWidget(parent))
     , m_foreColor(m_widget->palette().color(QPalette::WindowText))
 {
-    m_widget->setFont(dialogFont());
+    QFont font = dialogFont();
+    font.setStyleStrategy(QFont::NoAntialias);
+    m_widget->setFont(font);
     geometryChanged();
 }
 
@@ -143,6 +145,7 @@ namespace {
 QPainter& preparePainter(QPainter& painter, const QColor& color)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     return painter;
@@ -154,7 +157,9 @@ Status QtPicture::line(float x1, float y1, float x2, float y2)
 {
     TRY_STATUS(alive());
     QPainter painter(&m_widget->image);
-    preparePainter(painter, m_foreColor).drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    QPoint end = toPixels(x2, y2);
+    preparePainter(painter, m_foreColor).drawLine(toPixels(x1, y1), end);
+    painter.drawPoint(end); // the rasteriser leaves a line's last pixel out
     m_currentX = x2;
     m_currentY = y2;
     drawn();
@@ -164,7 +169,8 @@ Status QtPicture::line(float x1, float y1, float x2, float y2)
 Status QtPicture::box(float x1, float y1, float x2, float y2, bool solid)
 {
     TRY_STATUS(alive());
-    QRect rect = QRect(toPixels(x1, y1), toPixels(x2, y2)).normalized();
+    QPoint a = toPixels(x1, y1), b = toPixels(x2, y2);
+    QRect rect(QPoint(qMin(a.x(), b.x()), qMin(a.y(), b.y())), QPoint(qMax(a.x(), b.x()), qMax(a.y(), b.y())));
     QPainter painter(&m_widget->image);
     preparePainter(painter, m_foreColor);
     if (solid) {
@@ -216,11 +222,14 @@ Status QtPicture::circle(float cx, float cy, float radius, float start, float en
         arc << at(from + span * i / segments);
     QPainter painter(&m_widget->image);
     preparePainter(painter, m_foreColor).drawPolyline(arc);
+    painter.drawPoint(arc.last());
     QPoint middle(qRound(centre.x()), qRound(centre.y()));
     if (start < 0)
         painter.drawLine(middle, at(from));
     if (end < 0)
         painter.drawLine(middle, at(to));
+    if (start < 0 || end < 0)
+        painter.drawPoint(middle);
     m_currentX = cx;
     m_currentY = cy;
     drawn();

@@ -1,0 +1,403 @@
+// Canvas: the member algorithms against a recording picture box (exact twips
+// handed over), then pixel tests on the real backing image.
+#include "QtWidgets.h"
+#include "UiTest.h"
+
+#include <QApplication>
+#include <QImage>
+
+namespace vorna::test {
+namespace {
+
+using controls::Canvas;
+
+// A picture box that records what the canvas asks of it.
+class RecordingPicture : public platform::PictureControl {
+public:
+    platform::ControlKind kind() const override { return platform::ControlKind::PictureBox; }
+    std::shared_ptr<platform::Control> cloneHidden() const override { return nullptr; }
+    vbs::Status setVisible(bool) override { return {}; }
+    bool isVisible() const override { return true; }
+    vbs::Status setTag(const Str& tag) override { return m_tag = tag, vbs::Status(); }
+    vbs::Result<Str> tag() const override { return m_tag; }
+    vbs::Status setLeft(float) override { return {}; }
+    vbs::Status setTop(float) override { return {}; }
+    vbs::Status setWidth(float) override { return {}; }
+    vbs::Status setHeight(float) override { return {}; }
+    float left() const override { return 0; }
+    float top() const override { return 0; }
+    float width() const override { return 0; }
+    float height() const override { return 0; }
+    vbs::Status line(float x1, float y1, float x2, float y2) override
+    {
+        if (failNext)
+            return vbs::fail(vbs::ErrorCode::InvalidProcedureCall);
+        lines.push_back({ x1, y1, x2, y2 });
+        currentXValue = x2;
+        currentYValue = y2;
+        return {};
+    }
+    vbs::Status box(float, float, float x2, float y2, bool solid) override
+    {
+        lastSolid = solid;
+        currentXValue = x2;
+        currentYValue = y2;
+        return {};
+    }
+    vbs::Status circle(float cx, float cy, float radius, float start, float end, float aspect) override
+    {
+        circles.push_back({ cx, cy, radius, start, end, aspect });
+        return {};
+    }
+    vbs::Status cls() override { return {}; }
+    vbs::Status print(const Str&) override
+    {
+        currentXValue += printAdvance;
+        return {};
+    }
+    float currentX() const override { return currentXValue; }
+    float currentY() const override { return currentYValue; }
+    vbs::Status setCurrentX(float twips) override
+    {
+        if (failNext)
+            return vbs::fail(vbs::ErrorCode::InvalidProcedureCall);
+        currentXValue = twips;
+        return {};
+    }
+    vbs::Status setCurrentY(float twips) override { return currentYValue = twips, vbs::Status(); }
+    vbs::Status setForeColor(int32_t) override { return {}; }
+    uint32_t pixel(int, int) const override { return 0; }
+    int imageWidth() const override { return 0; }
+    int imageHeight() const override { return 0; }
+
+    struct Circle {
+        float cx, cy, radius, start, end, aspect;
+    };
+    std::vector<std::array<float, 4>> lines;
+    std::vector<Circle> circles;
+    bool lastSolid = false;
+    bool failNext = false;
+    float currentXValue = 0, currentYValue = 0, printAdvance = 0;
+
+private:
+    Str m_tag;
+};
+
+class CanvasAlgorithm : public DesktopTest {
+protected:
+    CanvasAlgorithm()
+    {
+        EXPECT_TRUE(canvas->attach(picture).ok());
+    }
+    std::shared_ptr<RecordingPicture> picture = std::make_shared<RecordingPicture>();
+    vbs::Ref<Canvas> canvas = vbs::makeRef<Canvas>(desktop);
+};
+
+TEST_F(CanvasAlgorithm, TwipsConversionsUseTheFactorsOfEachCall)
+{
+    ASSERT_TRUE(call(*canvas, u"MoveTo", { v(10), v(20) }));
+    EXPECT_EQ(picture->currentX(), 150.0f);
+    EXPECT_EQ(picture->currentY(), 300.0f);
+    ASSERT_TRUE(call(*canvas, u"DrawEllipse", { v(20) }));
+    ASSERT_EQ(picture->circles.size(), 1u);
+    EXPECT_EQ(picture->circles[0].radius, 300.0f);
+    EXPECT_EQ(picture->circles[0].cx, 150.0f);
+    EXPECT_EQ(picture->circles[0].start, 6.2831855f);
+    EXPECT_EQ(picture->circles[0].end, 0.0f);
+    EXPECT_EQ(picture->circles[0].aspect, 1.0f);
+
+    // A screen whose factors differ: the radius takes their mean.
+    desktop.setTwipsPerPixel(12, 15);
+    ASSERT_TRUE(call(*canvas, u"DrawEllipse", { v(20) }));
+    EXPECT_EQ(picture->circles[1].radius, 270.0f);
+    EXPECT_EQ(picture->circles[1].cx, 120.0f);
+    EXPECT_EQ(picture->circles[1].cy, 300.0f);
+}
+
+TEST_F(CanvasAlgorithm, AnglesKeepTheirSignAndTheFifteenDigitPi)
+{
+    ASSERT_TRUE(call(*canvas, u"DrawEllipse", { v(20), v(1), v(-30), v(-90) }));
+    EXPECT_EQ(picture->circles[0].start, float(-30.0 / 180.0 * 3.14159265358979));
+    EXPECT_EQ(picture->circles[0].end, float(-90.0 / 180.0 * 3.14159265358979));
+}
+
+TEST_F(CanvasAlgorithm, PenMovesOnlyAfterALineIsDrawn)
+{
+    ASSERT_TRUE(call(*canvas, u"LineTo", { v(10), v(10) }));
+    ASSERT_TRUE(call(*canvas, u"LineTo", { v(20), v(5) }));
+    ASSERT_EQ(picture->lines.size(), 2u);
+    EXPECT_EQ(picture->lines[0], (std::array<float, 4> { 0, 0, 150, 150 }));
+    EXPECT_EQ(picture->lines[1], (std::array<float, 4> { 150, 150, 300, 75 }));
+
+    // Refused by the conversion: nothing drawn, the pen stays.
+    EXPECT_EQ(errorOf(call(*canvas, u"LineTo", { v(40000), v(0) })), 6);
+    EXPECT_EQ(picture->lines.size(), 2u);
+    // Refused by the picture box: the pen stays too.
+    picture->failNext = true;
+    EXPECT_EQ(errorOf(call(*canvas, u"LineTo", { v(1), v(1) })), 5);
+    EXPECT_EQ(canvas->penX(), 20);
+    EXPECT_EQ(canvas->penY(), 5);
+    // MoveTo moves the pen before the step that fails.
+    EXPECT_EQ(errorOf(call(*canvas, u"MoveTo", { v(7), v(8) })), 5);
+    EXPECT_EQ(canvas->penX(), 7);
+    EXPECT_EQ(canvas->penY(), 8);
+}
+
+TEST_F(CanvasAlgorithm, ArgumentsRoundHalfToEven)
+{
+    ASSERT_TRUE(call(*canvas, u"MoveTo", { v(10.5), v(11.5) }));
+    EXPECT_EQ(canvas->penX(), 10);
+    EXPECT_EQ(canvas->penY(), 12);
+    EXPECT_EQ(errorOf(call(*canvas, u"MoveTo", { v(u"abc"), v(1) })), 13);
+    EXPECT_EQ(canvas->penX(), 10);
+}
+
+TEST_F(CanvasAlgorithm, RectanglesAndEllipsesLeaveThePen)
+{
+    ASSERT_TRUE(call(*canvas, u"MoveTo", { v(3), v(4) }));
+    ASSERT_TRUE(call(*canvas, u"DrawRect", { v(10), v(10), v(50), v(30) }));
+    EXPECT_FALSE(picture->lastSolid);
+    ASSERT_TRUE(call(*canvas, u"DrawRect", { v(10), v(10), v(50), v(30), v(2) }));
+    EXPECT_TRUE(picture->lastSolid);
+    ASSERT_TRUE(call(*canvas, u"DrawEllipse", { v(5) }));
+    ASSERT_TRUE(call(*canvas, u"LineTo", { v(0), v(0) }));
+    EXPECT_EQ(picture->lines.back(), (std::array<float, 4> { 45, 60, 0, 0 }));
+}
+
+TEST_F(CanvasAlgorithm, TextOutTakesThePenFromTheTextPosition)
+{
+    ASSERT_TRUE(call(*canvas, u"MoveTo", { v(10), v(20) }));
+    picture->printAdvance = 37.5f; // 2.5 pixels: ties go to even
+    ASSERT_TRUE(call(*canvas, u"TextOut", { v(u"ab") }));
+    EXPECT_EQ(canvas->penX(), 12);
+    EXPECT_EQ(canvas->penY(), 20);
+    picture->printAdvance = 1e7f;
+    EXPECT_EQ(errorOf(call(*canvas, u"TextOut", { v(u"x") })), 6);
+}
+
+// --- pixels on the real picture box
+
+class CanvasPixels : public DesktopTest {
+protected:
+    CanvasPixels()
+    {
+        window = desktop.createWindow();
+        element = window->controls(platform::ControlKind::PictureBox).load(1).value();
+        EXPECT_TRUE(element->setWidth(200 * 15).ok());
+        EXPECT_TRUE(element->setHeight(100 * 15).ok());
+        EXPECT_TRUE(canvas->attach(element).ok());
+        background = picture().pixel(0, 0);
+    }
+    platform::PictureControl& picture() { return static_cast<platform::PictureControl&>(*element); }
+    bool painted(int x, int y) { return picture().pixel(x, y) != background; }
+    void run(std::u16string_view member, std::vector<Variant> args = {})
+    {
+        auto result = call(*canvas, member, std::move(args));
+        ASSERT_TRUE(result.ok()) << std::string(member.begin(), member.end());
+    }
+    // Bounding box of every painted pixel: left, top, right, bottom.
+    std::array<int, 4> paintedBounds()
+    {
+        std::array<int, 4> b { 1 << 20, 1 << 20, -1, -1 };
+        for (int y = 0; y < picture().imageHeight(); ++y)
+            for (int x = 0; x < picture().imageWidth(); ++x)
+                if (painted(x, y))
+                    b = { std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y) };
+        return b;
+    }
+    int paintedCount()
+    {
+        int n = 0;
+        for (int y = 0; y < picture().imageHeight(); ++y)
+            for (int x = 0; x < picture().imageWidth(); ++x)
+                n += painted(x, y);
+        return n;
+    }
+    std::unique_ptr<platform::Window> window;
+    std::shared_ptr<platform::Control> element;
+    vbs::Ref<Canvas> canvas = vbs::makeRef<Canvas>(desktop);
+    uint32_t background = 0;
+};
+
+TEST_F(CanvasPixels, StartsInTheWindowBackground)
+{
+    EXPECT_EQ(picture().imageWidth(), 200);
+    EXPECT_EQ(picture().imageHeight(), 100);
+    EXPECT_EQ(paintedCount(), 0);
+    EXPECT_EQ(QColor(background), QApplication::palette().color(QPalette::Base));
+}
+
+TEST_F(CanvasPixels, LinesRunFromThePenAndConnect)
+{
+    run(u"LineTo", { v(10), v(10) });
+    EXPECT_TRUE(painted(0, 0));
+    EXPECT_TRUE(painted(5, 5));
+    EXPECT_TRUE(painted(10, 10));
+    EXPECT_FALSE(painted(5, 6));
+    EXPECT_FALSE(painted(11, 11));
+    run(u"LineTo", { v(30), v(10) });
+    for (int x = 9; x <= 29; ++x)
+        EXPECT_TRUE(painted(x, 10) || painted(x, 9)) << x;
+    // MoveTo between two lines leaves a gap.
+    run(u"MoveTo", { v(50), v(50) });
+    run(u"LineTo", { v(60), v(50) });
+    EXPECT_FALSE(painted(40, 30));
+    EXPECT_FALSE(painted(45, 50));
+    EXPECT_TRUE(painted(50, 50));
+}
+
+TEST_F(CanvasPixels, OutlineBoxLeavesItsInteriorSolidBoxFillsIt)
+{
+    run(u"DrawRect", { v(10), v(10), v(50), v(30) });
+    EXPECT_TRUE(painted(10, 10));
+    EXPECT_TRUE(painted(50, 30));
+    EXPECT_TRUE(painted(30, 10));
+    EXPECT_TRUE(painted(10, 20));
+    EXPECT_TRUE(painted(50, 20));
+    EXPECT_FALSE(painted(30, 20));
+    EXPECT_FALSE(painted(51, 31));
+    EXPECT_EQ(paintedBounds(), (std::array<int, 4> { 10, 10, 50, 30 }));
+
+    run(u"SetColor", { v(0xFF) });
+    run(u"DrawRect", { v(120), v(40), v(100), v(60), v(true) }); // corners in any order
+    EXPECT_EQ(QColor(picture().pixel(110, 50)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(picture().pixel(100, 40)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(picture().pixel(120, 60)), QColor(255, 0, 0));
+    EXPECT_FALSE(painted(121, 50));
+}
+
+TEST_F(CanvasPixels, EllipseExtentsFollowTheAspectRule)
+{
+    run(u"MoveTo", { v(100), v(50) });
+    run(u"DrawEllipse", { v(20), v(0.5) });
+    EXPECT_EQ(paintedBounds(), (std::array<int, 4> { 80, 40, 120, 60 }));
+    EXPECT_FALSE(painted(100, 50));
+    run(u"Clear");
+    run(u"DrawEllipse", { v(20), v(2) });
+    EXPECT_EQ(paintedBounds(), (std::array<int, 4> { 90, 30, 110, 70 }));
+    run(u"Clear");
+    run(u"DrawEllipse", { v(20) });
+    EXPECT_EQ(paintedBounds(), (std::array<int, 4> { 80, 30, 120, 70 }));
+}
+
+TEST_F(CanvasPixels, QuarterArcStaysInItsQuadrant)
+{
+    run(u"MoveTo", { v(100), v(50) });
+    run(u"DrawEllipse", { v(20), v(1), v(0), v(90) });
+    EXPECT_TRUE(painted(120, 50));
+    EXPECT_TRUE(painted(100, 30));
+    EXPECT_FALSE(painted(100, 50)); // no radius lines
+    EXPECT_EQ(paintedBounds(), (std::array<int, 4> { 100, 30, 120, 50 }));
+}
+
+TEST_F(CanvasPixels, NegativeAnglesDrawAClosedWedge)
+{
+    run(u"MoveTo", { v(100), v(50) });
+    run(u"DrawEllipse", { v(20), v(1), v(-30), v(-90) });
+    EXPECT_TRUE(painted(100, 50)); // the centre, where both radius lines meet
+    for (int y = 31; y < 50; ++y)
+        EXPECT_TRUE(painted(100, y)) << y; // the radius line to 90 degrees
+    EXPECT_TRUE(painted(108, 45)); // on the line to 30 degrees
+    auto bounds = paintedBounds();
+    EXPECT_EQ(bounds[1], 30);
+    EXPECT_EQ(bounds[3], 50);
+    EXPECT_EQ(bounds[0], 100);
+}
+
+TEST_F(CanvasPixels, AngleBeyondAFullTurnAndBadSizesAreRefused)
+{
+    EXPECT_TRUE(call(*canvas, u"DrawEllipse", { v(10), v(1), v(-360), v(360) }));
+    EXPECT_EQ(errorOf(call(*canvas, u"DrawEllipse", { v(10), v(1), v(361), v(0) })), 5);
+    EXPECT_EQ(errorOf(call(*canvas, u"DrawEllipse", { v(-10) })), 5);
+    EXPECT_EQ(errorOf(call(*canvas, u"DrawEllipse", { v(10), v(0) })), 5);
+}
+
+TEST_F(CanvasPixels, SetColorChangesOnlyLaterDrawing)
+{
+    run(u"SetColor", { v(0x0000FF) });
+    run(u"LineTo", { v(20), v(0) });
+    run(u"SetColor", { v(0xFF0000) });
+    run(u"MoveTo", { v(0), v(10) });
+    run(u"LineTo", { v(20), v(10) });
+    EXPECT_EQ(QColor(picture().pixel(10, 0)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(picture().pixel(10, 10)), QColor(0, 0, 255));
+}
+
+TEST_F(CanvasPixels, ColoursThatNameNothingAreRefused)
+{
+    EXPECT_TRUE(call(*canvas, u"SetColor", { v(int(0x80000008u)) }));
+    EXPECT_EQ(errorOf(call(*canvas, u"SetColor", { v(int(0x80000019u)) })), 380);
+    EXPECT_EQ(errorOf(call(*canvas, u"SetColor", { v(int(0x80000100u)) })), 380);
+    EXPECT_EQ(errorOf(call(*canvas, u"SetColor", { v(0x01000000) })), 380);
+    run(u"SetColor", { v(int(0x80000005u)) });
+    run(u"LineTo", { v(20), v(20) });
+    EXPECT_EQ(paintedCount(), 0); // the background's own colour
+}
+
+TEST_F(CanvasPixels, ClearErasesKeepsThePenAndResetsTheTextPosition)
+{
+    run(u"MoveTo", { v(40), v(40) });
+    run(u"LineTo", { v(60), v(40) });
+    run(u"Clear");
+    EXPECT_EQ(paintedCount(), 0);
+    EXPECT_EQ(picture().currentX(), 0.0f);
+    run(u"LineTo", { v(60), v(60) });
+    EXPECT_TRUE(painted(60, 50));
+    EXPECT_FALSE(painted(0, 0));
+    run(u"Clear");
+    run(u"TextOut", { v(u"Hi") });
+    auto bounds = paintedBounds();
+    EXPECT_LT(bounds[0], 4);
+    EXPECT_LT(bounds[1], 6);
+    EXPECT_LT(bounds[3], 16);
+}
+
+TEST_F(CanvasPixels, TextOutPrintsAtTheTextPosition)
+{
+    run(u"MoveTo", { v(50), v(40) });
+    run(u"TextOut", { v(u"Hello") });
+    auto bounds = paintedBounds();
+    EXPECT_GE(bounds[0], 50);
+    EXPECT_GE(bounds[1], 40);
+    EXPECT_LT(bounds[1], 50);
+    // The print does not end the line: the pen stands after the text.
+    EXPECT_GT(canvas->penX(), 55);
+    EXPECT_EQ(canvas->penY(), 40);
+
+    run(u"Clear");
+    run(u"DrawRect", { v(10), v(10), v(60), v(30) });
+    run(u"SetColor", { v(0xFF) });
+    run(u"TextOut", { v(u"Hello") });
+    bool belowCorner = false;
+    for (int y = 31; y < 50; ++y)
+        for (int x = 61; x < 100; ++x)
+            belowCorner |= QColor(picture().pixel(x, y)) == QColor(255, 0, 0);
+    EXPECT_TRUE(belowCorner);
+}
+
+TEST_F(CanvasPixels, DrawingsSurviveHidingAndShowing)
+{
+    ASSERT_TRUE(element->setVisible(true).ok());
+    window->show();
+    run(u"DrawRect", { v(10), v(10), v(50), v(30), v(true) });
+    ASSERT_TRUE(element->setVisible(false).ok());
+    window->unload();
+    ASSERT_TRUE(element->setVisible(true).ok());
+    auto* widget = dynamic_cast<platform::QtPicture&>(*element).widget();
+    QImage shown = widget->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(30, 20), QColor(picture().pixel(30, 20)));
+    EXPECT_NE(shown.pixelColor(30, 20), QColor(background));
+    EXPECT_EQ(shown.pixelColor(100, 80), QColor(background));
+}
+
+TEST_F(CanvasPixels, GrowingTheBoxKeepsTheDrawing)
+{
+    run(u"LineTo", { v(10), v(10) });
+    ASSERT_TRUE(element->setWidth(300 * 15).ok());
+    EXPECT_EQ(picture().imageWidth(), 300);
+    EXPECT_TRUE(painted(5, 5));
+    EXPECT_FALSE(painted(250, 50));
+}
+
+} // namespace
+} // namespace vorna::test

@@ -124,6 +124,8 @@ bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
     case KeyClass::Number:
         return x == y;
     case KeyClass::String:
+        if (a.stringView().data() == b.stringView().data()) // the same string (For Each k: d(k))
+            return a.stringView().size() == b.stringView().size();
         return m_mode == CompareMode::Binary ? a.stringView() == b.stringView()
                                              : equalsIgnoreCase(a.stringView(), b.stringView());
     case KeyClass::Object:

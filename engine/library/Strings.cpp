@@ -359,52 +359,66 @@ Result<Variant> replace(BuiltinContext&, Args args)
     if (size_t(start) > expr.size())
         return Variant::fromString(Str());
     std::u16string_view tail = expr.view().substr(size_t(start - 1));
-    std::vector<size_t> hits;
-    if (find.size() != 0) {
-        size_t p = findText(tail, find.view(), 0, mode);
-        while (p != std::u16string_view::npos && (count < 0 || hits.size() < size_t(count))) {
-            hits.push_back(p);
-            p = findText(tail, find.view(), p + find.size(), mode);
-        }
-    }
-    if (hits.empty())
+    std::u16string_view what = find.view(), by = with.view();
+    // Two passes (count, then fill) instead of storing the positions: the
+    // search is cheap next to an allocation.
+    auto nextHit = [&](size_t from) { return what.empty() ? std::u16string_view::npos : findText(tail, what, from, mode); };
+    size_t limit = count < 0 ? SIZE_MAX : size_t(count);
+    size_t hits = 0;
+    for (size_t p = nextHit(0); p != std::u16string_view::npos && hits < limit; p = nextHit(p + what.size()))
+        ++hits;
+    if (hits == 0)
         return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
-    size_t length = tail.size() + hits.size() * with.size() - hits.size() * find.size();
+    size_t length = tail.size() - hits * what.size() + hits * by.size();
     return makeString(length, [&](char16_t* out) {
         size_t from = 0;
-        for (size_t hit : hits) {
+        for (size_t n = 0; n < hits; ++n) {
+            size_t hit = nextHit(from);
             out = std::copy(tail.begin() + from, tail.begin() + hit, out);
-            out = std::copy(with.view().begin(), with.view().end(), out);
-            from = hit + find.size();
+            out = std::copy(by.begin(), by.end(), out);
+            from = hit + what.size();
         }
         std::copy(tail.begin() + from, tail.end(), out);
     });
 }
 
+bool unreserved(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')
+        || std::u16string_view(u"@*_+-./").find(c) != std::u16string_view::npos;
+}
+
+size_t escapedLength(char16_t c)
+{
+    return unreserved(c) ? 1 : c < 0x100 ? 3 : 6;
+}
+
 // Escape(string) -> String: every character but A-Z a-z 0-9 @*_+-./ as %XX,
-// or %uXXXX above 255. Null gives Null.
+// or %uXXXX above 255. Null gives Null; too long a result 7.
 Result<Variant> escape(BuiltinContext&, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     if (s.isNull())
         return Variant::null();
-    auto plain = [](char16_t c) {
-        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')
-            || std::u16string_view(u"@*_+-./").find(c) != std::u16string_view::npos;
-    };
+    size_t length = 0;
+    for (char16_t c : s.view())
+        length += escapedLength(c);
     static constexpr char16_t Hex[] = u"0123456789ABCDEF";
-    std::u16string out;
-    out.reserve(s.size());
-    for (char16_t c : s.view()) {
-        if (plain(c)) {
-            out += c;
-        } else if (c < 0x100) {
-            out += { u'%', Hex[c >> 4], Hex[c & 15] };
-        } else {
-            out += { u'%', u'u', Hex[c >> 12], Hex[(c >> 8) & 15], Hex[(c >> 4) & 15], Hex[c & 15] };
+    return makeString(length, [&](char16_t* out) {
+        for (char16_t c : s.view()) {
+            size_t n = escapedLength(c);
+            if (n == 1) {
+                *out++ = c;
+                continue;
+            }
+            *out++ = u'%';
+            if (n == 6)
+                *out++ = u'u';
+            int digits = n == 6 ? 4 : 2;
+            for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+                *out++ = Hex[(c >> shift) & 15];
         }
-    }
-    return makeString(out);
+    });
 }
 
 int hexDigit(char16_t c)

@@ -66,10 +66,8 @@ uint8_t toCodePage(char16_t unit) noexcept
     return u'?';
 }
 
-char16_t upperUnit(char16_t c) noexcept
+char16_t upperOther(char16_t c) noexcept
 {
-    if (c < 0x80)
-        return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
     switch (c) {
     case 0x00B5: return 0x039C;
     case 0x00FF: return 0x0178;
@@ -88,10 +86,8 @@ char16_t upperUnit(char16_t c) noexcept
     return inPairRange(c, true, out) ? out : c;
 }
 
-char16_t lowerUnit(char16_t c) noexcept
+char16_t lowerOther(char16_t c) noexcept
 {
-    if (c < 0x80)
-        return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
     switch (c) {
     case 0x0178: return 0x00FF;
     case 0x0130: return u'i';
@@ -120,10 +116,28 @@ bool equalFolded(const char16_t* a, const char16_t* b, size_t n) noexcept
 
 } // namespace
 
+// Binary search: scan for the first unit, then compare the rest.
+size_t findExact(std::u16string_view hay, std::u16string_view needle, size_t from) noexcept
+{
+    size_t n = needle.size();
+    if (n == 0)
+        return from <= hay.size() ? from : std::u16string_view::npos;
+    if (n > hay.size())
+        return std::u16string_view::npos;
+    const char16_t* h = hay.data();
+    const char16_t first = needle[0];
+    size_t last = hay.size() - n;
+    for (size_t p = from; p <= last; ++p) {
+        if (h[p] == first && std::char_traits<char16_t>::compare(h + p + 1, needle.data() + 1, n - 1) == 0)
+            return p;
+    }
+    return std::u16string_view::npos;
+}
+
 size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from, CompareMode mode) noexcept
 {
     if (mode == CompareMode::Binary)
-        return hay.find(needle, from);
+        return findExact(hay, needle, from);
     if (needle.size() > hay.size())
         return std::u16string_view::npos;
     for (size_t p = from; p + needle.size() <= hay.size(); ++p) {

@@ -17,8 +17,21 @@ char16_t fromCodePage(uint8_t byte) noexcept;
 uint8_t toCodePage(char16_t unit) noexcept;
 
 // Simple one-unit case mapping (Latin, Greek, Cyrillic, Armenian, fullwidth).
-char16_t upperUnit(char16_t c) noexcept;
-char16_t lowerUnit(char16_t c) noexcept;
+// ASCII is mapped inline: it is nearly all the text scripts handle.
+char16_t upperOther(char16_t c) noexcept;
+char16_t lowerOther(char16_t c) noexcept;
+inline char16_t upperUnit(char16_t c) noexcept
+{
+    if (c < 0x80)
+        return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+    return upperOther(c);
+}
+inline char16_t lowerUnit(char16_t c) noexcept
+{
+    if (c < 0x80)
+        return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+    return lowerOther(c);
+}
 
 // Position of `needle` in `hay` at or after `from`, or npos.
 size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from, CompareMode mode) noexcept;

@@ -44,7 +44,9 @@ bool Parser::atDeclarationStart()
 {
     if (atKw(Kw::Sub) || atKw(Kw::Function) || atKw(Kw::Class))
         return true;
-    return atKw(Kw::Property) && (atKw(Kw::Get, 1) || atKw(Kw::Let, 1) || atKw(Kw::Set, 1));
+    // Property followed by a word: a declaration (a bad word is 1049).
+    Tok after = peek(1).kind;
+    return atKw(Kw::Property) && (after == Tok::Name || after == Tok::Keyword);
 }
 
 // Item: Option Explicit | [Public|Private] declaration | statement
@@ -71,7 +73,7 @@ void Parser::parseTopLevelItem(Program& program)
             declare(proc->name, NameKind::Procedure, proc->pos);
             program.procedures.push_back(std::move(proc));
         }
-    } else if (StmtPtr s = parseStatement(Where::TopLevel)) {
+    } else if (StmtPtr s = parseStatement()) {
         program.statements.push_back(std::move(s));
     }
 }

@@ -37,7 +37,7 @@ void Parser::parseBlock(Block& out)
         skipSeparators();
         if (m_failed || at(Tok::End) || atBlockTerminator())
             return;
-        StmtPtr s = parseStatement(Where::Block);
+        StmtPtr s = parseStatement();
         if (!s)
             return;
         out.push_back(std::move(s));
@@ -50,16 +50,19 @@ void Parser::parseBlock(Block& out)
     }
 }
 
-StmtPtr Parser::parseStatement(Where where)
+StmtPtr Parser::parseStatement()
 {
+    DepthGuard guard(*this); // single-line Ifs nest without opening blocks
+    if (m_failed)
+        return nullptr;
     bool isIf = atKw(Kw::If);
-    StmtPtr s = parseSimpleOrCompound(where);
+    StmtPtr s = parseSimpleOrCompound();
     if (!isIf)
         m_endedSingleLineIf = false; // only the If itself says how it ended
     return s;
 }
 
-StmtPtr Parser::parseSimpleOrCompound(Where where)
+StmtPtr Parser::parseSimpleOrCompound()
 {
     const Token& t = peek();
     SourcePos p = pos();
@@ -91,7 +94,6 @@ StmtPtr Parser::parseSimpleOrCompound(Where where)
     case Kw::Stop: skip(); return std::make_unique<StopStmt>(p);
     default: break;
     }
-    (void)where;
     if (isBlockTerminator(t))
         reportTerminator(ErrorCode::ExpectedStatement);
     else
@@ -352,7 +354,7 @@ void Parser::parseSingleLineBody(Block& out)
         while (accept(Tok::Colon)) { }
         if (m_failed || atLineEnd() || atBlockTerminator())
             return;
-        StmtPtr s = parseStatement(Where::SingleLineIf);
+        StmtPtr s = parseStatement();
         if (!s)
             return;
         out.push_back(std::move(s));

@@ -21,8 +21,7 @@ inline constexpr int MaxNesting = 1000;
 // the messages about a terminator that closes nothing.
 enum class Open : uint8_t { For, Do, While, If, Select, With, Sub, Function, Property, Class };
 
-// Where a statement sits: decides which declarations are allowed and which
-// tokens may end it.
+// Where a statement sits: decides which tokens may end it.
 enum class Where : uint8_t { TopLevel, Block, SingleLineIf };
 
 // Names declared in one scope, for 1041 "Name redefined".
@@ -75,8 +74,8 @@ private:
     // ------------------------------------------------------------ statements
     void parseBlock(ast::Block& out);
     bool atBlockTerminator();
-    ast::StmtPtr parseStatement(Where where);
-    ast::StmtPtr parseSimpleOrCompound(Where where);
+    ast::StmtPtr parseStatement();
+    ast::StmtPtr parseSimpleOrCompound();
     ast::StmtPtr parseAssignOrCall();
     ast::StmtPtr parseSet();
     ast::StmtPtr parseCallKeyword();

@@ -1,0 +1,219 @@
+#include "syntax/Lexer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace vbs;
+using namespace vbs::syntax;
+
+namespace {
+
+// Every token up to the end of text, or up to and including an error.
+std::vector<Token> lexAll(std::u16string_view text)
+{
+    Lexer lexer(text);
+    std::vector<Token> out;
+    for (;;) {
+        Token t = lexer.next();
+        if (t.kind == Tok::End)
+            break;
+        bool stop = t.kind == Tok::Error;
+        out.push_back(std::move(t));
+        if (stop)
+            break;
+    }
+    return out;
+}
+
+Token lexOne(std::u16string_view text)
+{
+    auto tokens = lexAll(text);
+    EXPECT_EQ(tokens.size(), 1u) << utf16ToUtf8(text);
+    return tokens.empty() ? Token {} : tokens.front();
+}
+
+std::vector<Tok> kinds(std::u16string_view text)
+{
+    std::vector<Tok> out;
+    for (const Token& t : lexAll(text))
+        out.push_back(t.kind);
+    return out;
+}
+
+struct IntCase {
+    std::u16string_view text;
+    Tok kind;
+    int32_t value;
+};
+
+} // namespace
+
+TEST(Lexer, IntegerLiteralsTakeTheSmallestSubtype)
+{
+    const IntCase cases[] = {
+        { u"0", Tok::Integer, 0 },
+        { u"32767", Tok::Integer, 32767 },
+        { u"32768", Tok::Long, 32768 },
+        { u"2147483647", Tok::Long, 2147483647 },
+        { u"007", Tok::Integer, 7 },
+        { u"&H7FFF", Tok::Integer, 32767 },
+        { u"&HFFFF", Tok::Integer, -1 },
+        { u"&h8000", Tok::Integer, -32768 },
+        { u"&H10000", Tok::Long, 65536 },
+        { u"&HFFFFFFFF", Tok::Long, -1 },
+        { u"&H80000000", Tok::Long, INT32_MIN },
+        { u"&HFFFF&", Tok::Long, 65535 },
+        { u"&H1&", Tok::Long, 1 },
+        { u"&O17", Tok::Integer, 15 },
+        { u"&o177777", Tok::Integer, -1 },
+        { u"&O200000", Tok::Long, 65536 },
+    };
+    for (const IntCase& c : cases) {
+        Token t = lexOne(c.text);
+        EXPECT_EQ(t.kind, c.kind) << utf16ToUtf8(c.text);
+        EXPECT_EQ(t.intValue, c.value) << utf16ToUtf8(c.text);
+    }
+}
+
+TEST(Lexer, FloatingLiterals)
+{
+    const std::pair<std::u16string_view, double> cases[] = {
+        { u"2147483648", 2147483648.0 },
+        { u"99999999999999999999", 1e20 },
+        { u"1.5", 1.5 },
+        { u".5", 0.5 },
+        { u"1e10", 1e10 },
+        { u"1.5E-3", 1.5e-3 },
+        { u"2E+2", 200 },
+        { u"1.", 1.0 },
+        { u"1e-400", 0.0 },
+    };
+    for (const auto& [text, value] : cases) {
+        Token t = lexOne(text);
+        EXPECT_EQ(t.kind, Tok::Double) << utf16ToUtf8(text);
+        EXPECT_DOUBLE_EQ(t.doubleValue, value) << utf16ToUtf8(text);
+    }
+}
+
+TEST(Lexer, NumberEdgesAndErrors)
+{
+    // An 'e' without digits is not an exponent: the number ends before it.
+    EXPECT_EQ(kinds(u"1e"), (std::vector<Tok> { Tok::Integer, Tok::Name }));
+    EXPECT_EQ(kinds(u"1.5.5"), (std::vector<Tok> { Tok::Double, Tok::Double }));
+    // &H without a hex digit is the concatenation operator.
+    EXPECT_EQ(kinds(u"a &h"), (std::vector<Tok> { Tok::Name, Tok::Amp, Tok::Name }));
+    EXPECT_EQ(kinds(u"&O8"), (std::vector<Tok> { Tok::Amp, Tok::Name }));
+    Token big = lexOne(u"1e400");
+    EXPECT_EQ(big.kind, Tok::Error);
+    EXPECT_EQ(big.error, ErrorCode::InvalidNumber);
+    EXPECT_EQ(lexOne(u"&H100000000").error, ErrorCode::InvalidNumber);
+}
+
+TEST(Lexer, Strings)
+{
+    EXPECT_EQ(lexOne(uR"("a""b")").stringValue, u"a\"b");
+    EXPECT_EQ(lexOne(uR"("""")").stringValue, u"\"");
+    Token empty = lexOne(uR"("")");
+    EXPECT_EQ(empty.kind, Tok::String);
+    EXPECT_TRUE(empty.stringValue.empty());
+    EXPECT_EQ(lexOne(u"\"it's\"").stringValue, u"it's"); // no comment inside strings
+
+    auto open = lexAll(u"x = \"abc\ny\"");
+    ASSERT_EQ(open.size(), 3u);
+    EXPECT_EQ(open[2].kind, Tok::Error);
+    EXPECT_EQ(open[2].error, ErrorCode::UnterminatedString);
+    EXPECT_EQ(open[2].column, 4);
+    EXPECT_EQ(lexOne(u"\"ends\"\"").error, ErrorCode::UnterminatedString);
+}
+
+TEST(Lexer, CommentsAndContinuation)
+{
+    EXPECT_EQ(kinds(u"a ' comment \"x"), (std::vector<Tok> { Tok::Name }));
+    EXPECT_EQ(kinds(u"Rem all of this\nREM:x"), (std::vector<Tok> { Tok::Newline }));
+    EXPECT_EQ(kinds(u"a: rem x"), (std::vector<Tok> { Tok::Name, Tok::Colon }));
+    // Words that only start like Rem, and Rem as a member name, are names.
+    EXPECT_EQ(kinds(u"Remark obj.Rem x"), (std::vector<Tok> { Tok::Name, Tok::Name, Tok::Dot, Tok::Name, Tok::Name }));
+
+    auto joined = lexAll(u"a _\r\n  + _   \n b");
+    ASSERT_EQ(joined.size(), 3u);
+    EXPECT_EQ(joined[1].kind, Tok::Plus);
+    EXPECT_EQ(joined[1].line, 2);
+    EXPECT_EQ(joined[2].line, 3);
+    EXPECT_EQ(joined[2].column, 1);
+    EXPECT_TRUE(joined[2].spaceBefore);
+
+    // A trailing underscore belongs to the name; one in mid-line is invalid.
+    EXPECT_EQ(lexOne(u"a_").text, u"a_");
+    auto bad = lexAll(u"a _ b");
+    EXPECT_EQ(bad.back().error, ErrorCode::InvalidCharacter);
+    EXPECT_EQ(bad.back().column, 2);
+}
+
+TEST(Lexer, NamesKeywordsAndBrackets)
+{
+    Token kw = lexOne(u"eLsEiF");
+    EXPECT_EQ(kw.kind, Tok::Keyword);
+    EXPECT_EQ(kw.kw, Kw::ElseIf);
+    // Contextual words stay names, tagged for the parser.
+    Token step = lexOne(u"Step");
+    EXPECT_EQ(step.kind, Tok::Name);
+    EXPECT_EQ(step.kw, Kw::Step);
+    // After '.', keywords are member names.
+    auto member = lexAll(u"x.End.Type.If");
+    ASSERT_EQ(member.size(), 7u);
+    EXPECT_EQ(member[2].kind, Tok::Name);
+    EXPECT_EQ(member[2].kw, Kw::None);
+    EXPECT_EQ(member[6].kind, Tok::Name);
+
+    Token bracket = lexOne(u"[two words + ']");
+    EXPECT_EQ(bracket.kind, Tok::Name);
+    EXPECT_EQ(bracket.text, u"two words + '");
+    EXPECT_EQ(lexOne(u"[If]").kind, Tok::Name);
+    EXPECT_EQ(lexOne(u"[open").error, ErrorCode::ExpectedRBracket);
+
+    EXPECT_EQ(lexOne(u"caf\u00e9").text, u"caf\u00e9");
+    std::u16string longest(255, u'n');
+    EXPECT_EQ(lexOne(longest).kind, Tok::Name);
+    EXPECT_EQ(lexOne(longest + u"n").error, ErrorCode::IdentifierTooLong);
+}
+
+TEST(Lexer, OperatorsIncludingReversedComparisons)
+{
+    EXPECT_EQ(kinds(u"<= >= <> =< => >< < > = & \\ ^"),
+        (std::vector<Tok> { Tok::Le, Tok::Ge, Tok::Ne, Tok::Le, Tok::Ge, Tok::Ne, Tok::Lt, Tok::Gt, Tok::Eq,
+            Tok::Amp, Tok::Backslash, Tok::Caret }));
+    using namespace std::literals;
+    for (std::u16string_view bad : { u"$"sv, u"?"sv, u"!"sv, u"@"sv, u"%"sv, u"{"sv, u"\u2028"sv, u"\0"sv }) {
+        Token t = lexOne(bad);
+        EXPECT_EQ(t.kind, Tok::Error) << utf16ToUtf8(bad);
+        EXPECT_EQ(t.error, ErrorCode::InvalidCharacter);
+    }
+}
+
+TEST(Lexer, LineEndsAndPositions)
+{
+    auto tokens = lexAll(u"a\rb\nc\r\n\td");
+    ASSERT_EQ(tokens.size(), 7u);
+    EXPECT_EQ(tokens[2].line, 2);
+    EXPECT_EQ(tokens[4].line, 3);
+    EXPECT_EQ(tokens[6].line, 4);
+    EXPECT_EQ(tokens[6].column, 1);
+    // After an error the lexer only reports the end.
+    Lexer lexer(u"$ a");
+    EXPECT_EQ(lexer.next().kind, Tok::Error);
+    EXPECT_EQ(lexer.next().kind, Tok::End);
+}
+
+TEST(Lexer, DateLiterals)
+{
+    Token d = lexOne(u"#1/2/2003#");
+    EXPECT_EQ(d.kind, Tok::Date);
+    EXPECT_DOUBLE_EQ(d.doubleValue, 37623.0);
+    Token t = lexOne(u"#6:00 PM#");
+    EXPECT_EQ(t.kind, Tok::Date);
+    EXPECT_DOUBLE_EQ(t.doubleValue, 0.75);
+    EXPECT_EQ(lexOne(u"#not a date#").kind, Tok::Error);
+    EXPECT_EQ(lexOne(u"#1/2/2003").kind, Tok::Error);
+}

@@ -1,0 +1,309 @@
+// The host interface: every host call parses, compiles and runs through
+// here, and every error that leaves script code unhandled is reported once,
+// by the call it escapes from.
+#include "ScriptEngine.h"
+
+#include "interpreter/Engine.h"
+#include "runtime/Convert.h"
+#include "syntax/Parser.h"
+
+#include <sys/resource.h>
+
+namespace vbs {
+
+namespace {
+
+// The share of the thread's stack that nested script calls may use.
+size_t stackBudget()
+{
+    rlimit rl {};
+    size_t limit = 8u << 20;
+    if (getrlimit(RLIMIT_STACK, &rl) == 0 && rl.rlim_cur != RLIM_INFINITY && rl.rlim_cur > 0)
+        limit = std::min<size_t>(rl.rlim_cur, 64u << 20);
+    return limit / 2;
+}
+
+} // namespace
+
+ScriptEngine::Impl::Impl()
+    : m_context(*this)
+{
+    m_errObject = makeErrObject(*this);
+    m_stackBudget = stackBudget();
+}
+
+ScriptEngine::Impl::~Impl()
+{
+    shutdown();
+}
+
+// Globals are released in order (their Class_Terminate runs as usual), then
+// instances kept alive only by cycles are terminated and broken apart.
+void ScriptEngine::Impl::shutdown()
+{
+    m_closing = true;
+    auto& entries = m_globals.entries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        Variant old = std::move(entries[i].value);
+        entries[i].value.clear();
+        old.clear();
+    }
+    std::vector<Ref<ClassInstance>> live;
+    for (ClassInstance* inst : m_instances)
+        live.emplace_back(inst);
+    for (auto& inst : live)
+        inst->runTerminate();
+    for (auto& inst : live) {
+        for (Variant& field : inst->fields())
+            field.clear();
+    }
+    for (ClassInstance* inst : m_instances)
+        inst->detach();
+    m_instances.clear();
+    for (auto& inst : live)
+        inst->terminated = true;
+    live.clear();
+    m_memberObjects.clear();
+}
+
+// Runs a host call: the outermost one starts the clock and marks the stack;
+// an unhandled error raises the error event before the call returns.
+template <class F>
+auto ScriptEngine::Impl::hostCall(F&& body) -> decltype(body())
+{
+    const char* savedBase = m_stackBase;
+    if (m_hostDepth == 0) {
+        m_runStart = std::chrono::steady_clock::now();
+        m_stackBase = static_cast<const char*>(__builtin_frame_address(0));
+        m_pollCountdown = 1;
+    }
+    ++m_hostDepth;
+    auto result = body();
+    --m_hostDepth;
+    if (m_hostDepth == 0)
+        m_stackBase = savedBase;
+    if (!result.ok()) {
+        auto tag = result.takeError();
+        report(*tag.error);
+        return tag;
+    }
+    return result;
+}
+
+void ScriptEngine::Impl::report(ScriptError& e)
+{
+    if (e.source.empty())
+        e.source = Str(isCompilationError(e.number) ? CompileErrorSource : RuntimeErrorSource);
+    m_lastError = e;
+    if (m_handler)
+        m_handler(e);
+}
+
+Result<std::unique_ptr<Code>> ScriptEngine::Impl::load(std::u16string_view text, const OuterScope* outer)
+{
+    TRY_ASSIGN(program, parseProgram(text));
+    TRY_ASSIGN(unit, compileProgram(*program, m_globals, outer));
+    commit(unit);
+    return std::move(unit.topLevel);
+}
+
+// Defines what a compiled text declares. A procedure or class of a name
+// already defined replaces it; code that is running keeps the old one.
+void ScriptEngine::Impl::commit(CompiledUnit& unit)
+{
+    using K = GlobalEntry::Kind;
+    for (const Str& name : unit.variables) {
+        if (!m_globals.find(name))
+            m_globals.add(name, K::Variable);
+    }
+    for (auto& [name, value] : unit.constants) {
+        GlobalEntry* e = m_globals.find(name);
+        if (!e)
+            e = &m_globals.add(name, K::Constant);
+        e->kind = K::Constant;
+        e->value = value;
+    }
+    for (auto& proc : unit.procs) {
+        if (!proc->cls) {
+            GlobalEntry* e = m_globals.find(proc->name);
+            if (!e)
+                e = &m_globals.add(proc->name, K::Procedure);
+            e->kind = K::Procedure;
+            e->proc = proc.get();
+        }
+        m_procs.push_back(std::move(proc));
+    }
+    for (auto& cls : unit.classes) {
+        GlobalEntry* e = m_globals.find(cls->name);
+        if (!e)
+            e = &m_globals.add(cls->name, K::Class);
+        e->kind = K::Class;
+        e->cls = cls.get();
+        m_classes.push_back(std::move(cls));
+    }
+}
+
+Result<Variant> ScriptEngine::Impl::runTopLevel(const Code& code, Variant* outer, ClassInstance* me)
+{
+    TRY_STATUS(checkDepth());
+    size_t n = static_cast<size_t>(code.slotCount + code.maxStack);
+    ValueStack::Mark mark;
+    Variant* slots = m_stack.allocate(n, mark);
+    if (!slots)
+        return fail(ErrorCode::OutOfStackSpace);
+    Frame f;
+    f.code = &code;
+    f.slots = slots;
+    f.outer = outer;
+    f.me = me;
+    ++m_callDepth;
+    Status st = execute(f);
+    --m_callDepth;
+    Variant result;
+    if (st.ok() && code.resultSlot >= 0)
+        result = std::move(slots[code.resultSlot]);
+    m_stack.release(slots, n, mark);
+    if (!st.ok())
+        return st.takeError();
+    return result;
+}
+
+// Eval, Execute, ExecuteGlobal and GetRef. Eval and Execute see the calling
+// procedure's locals and its Me.
+Result<Variant> ScriptEngine::Impl::intrinsic(Intrinsic which, Args args, Frame& f)
+{
+    static const char16_t* const names[] = { u"Eval", u"Execute", u"ExecuteGlobal", u"GetRef" };
+    if (args.size() != 1)
+        return fail(ErrorCode::WrongArgumentCount, names[static_cast<int>(which)]);
+    TRY_ASSIGN(text, toString(args[0].deref()));
+    OuterScope scope;
+    if (f.proc)
+        scope.localNames = &f.proc->localNames;
+    scope.cls = f.me ? &f.me->classDef() : nullptr;
+    Variant* outer = f.proc ? f.slots : f.outer;
+    if (!f.proc && f.outer)
+        return fail(ErrorCode::InternalError); // nested Execute inside Execute keeps its own scope only
+    switch (which) {
+    case Intrinsic::Eval: {
+        TRY_ASSIGN(expr, parseExpression(text.view()));
+        auto source = std::make_shared<SourceText>();
+        source->lines.emplace_back(text.view());
+        TRY_ASSIGN(unit, compileExpression(*expr, source, m_globals, &scope));
+        commit(unit);
+        return runTopLevel(*unit.topLevel, outer, f.me);
+    }
+    case Intrinsic::Execute: {
+        TRY_ASSIGN(code, load(text.view(), &scope));
+        TRY_STATUS(runTopLevel(*code, outer, f.me));
+        return Variant();
+    }
+    case Intrinsic::ExecuteGlobal: {
+        TRY_ASSIGN(code, load(text.view(), nullptr));
+        TRY_STATUS(runTopLevel(*code, nullptr, nullptr));
+        return Variant();
+    }
+    case Intrinsic::GetRef: {
+        GlobalEntry* e = m_globals.find(text.view());
+        if (!e || e->kind != GlobalEntry::Kind::Procedure)
+            return fail(ErrorCode::InvalidProcedureCall);
+        return Variant::fromObject(makeProcRef(*this, *e->proc));
+    }
+    }
+    return Variant();
+}
+
+// ------------------------------------------------------------- ScriptEngine
+
+ScriptEngine::ScriptEngine()
+    : m_impl(std::make_unique<Impl>())
+{
+}
+
+ScriptEngine::~ScriptEngine() = default;
+
+void ScriptEngine::setSite(ScriptSite* site)
+{
+    m_impl->m_site = site;
+}
+
+ScriptSite* ScriptEngine::site() const
+{
+    return m_impl->m_site;
+}
+
+void ScriptEngine::setTimeout(int milliseconds)
+{
+    m_impl->m_timeout = milliseconds;
+}
+
+int ScriptEngine::timeout() const
+{
+    return m_impl->m_timeout;
+}
+
+Status ScriptEngine::addObject(std::u16string_view name, Ref<Object> object, AddMembers members)
+{
+    Impl& d = *m_impl;
+    if (name.empty() || d.m_globals.find(name))
+        return fail(ErrorCode::NameRedefined, name);
+    GlobalEntry& e = d.m_globals.add(name, GlobalEntry::Kind::HostObject);
+    e.value = Variant::fromObject(object);
+    if (members == AddMembers::Yes && object)
+        d.m_memberObjects.push_back(object);
+    return {};
+}
+
+Status ScriptEngine::addCode(std::u16string_view code)
+{
+    Impl& d = *m_impl;
+    return d.hostCall([&]() -> Status {
+        TRY_ASSIGN(top, d.load(code, nullptr));
+        TRY_STATUS(d.runTopLevel(*top, nullptr, nullptr));
+        return {};
+    });
+}
+
+Result<Variant> ScriptEngine::run(std::u16string_view procedure, std::span<const Variant> args)
+{
+    Impl& d = *m_impl;
+    GlobalEntry* e = d.m_globals.find(procedure);
+    if (!e || e->kind != GlobalEntry::Kind::Procedure)
+        return fail(ErrorCode::SubOrFunctionNotDefined, procedure);
+    std::vector<Variant> copies(args.begin(), args.end());
+    return d.hostCall([&]() -> Result<Variant> { return d.invokeProc(*e->proc, nullptr, copies, false); });
+}
+
+Status ScriptEngine::executeStatement(std::u16string_view code)
+{
+    return addCode(code);
+}
+
+Result<Variant> ScriptEngine::eval(std::u16string_view expression)
+{
+    Impl& d = *m_impl;
+    return d.hostCall([&]() -> Result<Variant> {
+        TRY_ASSIGN(expr, parseExpression(expression));
+        auto source = std::make_shared<SourceText>();
+        source->lines.emplace_back(expression);
+        TRY_ASSIGN(unit, compileExpression(*expr, source, d.m_globals, nullptr));
+        d.commit(unit);
+        return d.runTopLevel(*unit.topLevel, nullptr, nullptr);
+    });
+}
+
+void ScriptEngine::setErrorHandler(ErrorHandler handler)
+{
+    m_impl->m_handler = std::move(handler);
+}
+
+const ScriptError& ScriptEngine::lastError() const
+{
+    return m_impl->m_lastError;
+}
+
+void ScriptEngine::interrupt()
+{
+    m_impl->m_interrupt = true;
+}
+
+} // namespace vbs

@@ -1,0 +1,169 @@
+// Compact code: what the compiler produces and the interpreter runs. Names
+// are resolved to local slots, Me's fields and global name sites; a name
+// site not known at compile time is resolved at its first use and cached.
+#pragma once
+
+#include "automation/Object.h"
+#include "runtime/Variant.h"
+#include "syntax/Ast.h"
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace vbs {
+
+enum class Op : uint8_t {
+#define OP(name, operands, effect) name,
+#include "compiler/Opcodes.def"
+#undef OP
+};
+const char* opName(Op op);
+
+struct Instr {
+    Op op;
+    uint8_t x = 0;
+    uint16_t b = 0;
+    int32_t a = 0;
+};
+
+enum class VarKind : uint8_t { Local = 0, Global = 1, Field = 2, Outer = 3 };
+enum class StoreMode : uint8_t { Let = 0, Set = 1, Raw = 2 };
+enum class Intrinsic : uint8_t { Eval, Execute, ExecuteGlobal, GetRef };
+
+inline uint8_t varOperand(VarKind k, StoreMode m = StoreMode::Let)
+{
+    return static_cast<uint8_t>(static_cast<uint8_t>(k) | (static_cast<uint8_t>(m) << 2));
+}
+inline VarKind varKindOf(uint8_t x) { return static_cast<VarKind>(x & 3); }
+inline StoreMode storeModeOf(uint8_t x) { return static_cast<StoreMode>(x >> 2); }
+
+// Where each instruction came from, and where On Error Resume Next goes on.
+struct InstrInfo {
+    int32_t line = 0;
+    int32_t column = 0;
+    int32_t resumePc = 0;
+};
+
+struct Proc;
+struct ClassDef;
+
+// One global name: a variable, constant, procedure, class or host object.
+// Entries live in a deque and are never removed, so sites keep pointers.
+struct GlobalEntry {
+    enum class Kind : uint8_t { Variable, Constant, Procedure, Class, HostObject, HostMember };
+    Kind kind = Kind::Variable;
+    Str name; // spelling for messages
+    Variant value; // Variable, Constant, HostObject
+    Proc* proc = nullptr;
+    ClassDef* cls = nullptr;
+    Ref<Object> object; // HostMember: the object added with its members
+    DispId member = DispIdUnknown;
+};
+
+// The engine's global names. The compiler reads it; the engine adds to it.
+class GlobalTable {
+public:
+    GlobalEntry* find(std::u16string_view name) const // case-insensitive
+    {
+        auto it = m_byName.find(foldName(name));
+        return it == m_byName.end() ? nullptr : it->second;
+    }
+    GlobalEntry& add(std::u16string_view name, GlobalEntry::Kind kind)
+    {
+        GlobalEntry& e = m_entries.emplace_back();
+        e.kind = kind;
+        e.name = Str(name);
+        m_byName[foldName(name)] = &e;
+        return e;
+    }
+    std::deque<GlobalEntry>& entries() { return m_entries; }
+
+private:
+    std::deque<GlobalEntry> m_entries;
+    std::unordered_map<std::u16string, GlobalEntry*> m_byName;
+};
+
+struct NameSite {
+    Str name;
+    GlobalEntry* entry = nullptr; // null until resolved
+};
+
+struct MemberSite {
+    Str name;
+    const void* typeKey = nullptr; // the ClassInfo / ClassDef the id was found for
+    DispId id = DispIdUnknown;
+};
+
+// The lines of one added text, shared by all code compiled from it.
+struct SourceText {
+    std::vector<std::u16string> lines;
+};
+
+struct Code {
+    std::vector<Instr> instrs;
+    std::vector<InstrInfo> info;
+    std::vector<Variant> consts;
+    std::vector<NameSite> names;
+    std::vector<MemberSite> members;
+    int32_t slotCount = 0; // locals, parameters first, then hidden slots
+    int32_t maxStack = 0;
+    int32_t resultSlot = -1; // Eval: the slot holding the value
+    bool optionExplicit = false;
+    std::shared_ptr<const SourceText> source;
+};
+
+struct Proc {
+    Str name;
+    ast::ProcKind kind = ast::ProcKind::Sub;
+    bool isPublic = true;
+    int32_t paramCount = 0;
+    std::vector<bool> byVal;
+    int32_t resultSlot = -1; // Function and Property Get
+    ClassDef* cls = nullptr;
+    std::vector<std::u16string> localNames; // folded, by slot (Execute in scope)
+    Code code;
+    bool returnsValue() const
+    {
+        return kind == ast::ProcKind::Function || kind == ast::ProcKind::PropertyGet;
+    }
+};
+
+struct ClassMember {
+    Str name;
+    bool isPublic = true;
+    int32_t field = -1; // a variable of the instance
+    Proc* method = nullptr; // Sub or Function
+    Proc* get = nullptr;
+    Proc* let = nullptr;
+    Proc* set = nullptr;
+};
+
+struct FieldDecl {
+    bool isArray = false;
+    std::vector<int32_t> bounds; // empty with isArray: dynamic
+};
+
+struct ClassDef {
+    Str name;
+    std::vector<ClassMember> members; // member i has DispId i + 1
+    std::unordered_map<std::u16string, int32_t> index; // folded name -> member
+    int32_t defaultMember = -1;
+    std::vector<FieldDecl> fields;
+    Proc* initialize = nullptr;
+    Proc* terminate = nullptr;
+    int32_t find(std::u16string_view name) const;
+};
+
+// Everything one text defines, handed to the engine once it compiled whole.
+struct CompiledUnit {
+    std::vector<Str> variables; // script-level Dim and implicit variables
+    std::vector<std::pair<Str, Variant>> constants;
+    std::vector<std::unique_ptr<Proc>> procs;
+    std::vector<std::unique_ptr<ClassDef>> classes;
+    std::unique_ptr<Code> topLevel;
+};
+
+} // namespace vbs

@@ -1,0 +1,393 @@
+// Statements to code. Loop and With state lives in hidden local slots, so
+// the operand stack is empty between statements.
+#include "compiler/CompilerImpl.h"
+
+namespace vbs {
+
+Status Compiler::block(const ast::Block& body)
+{
+    for (const auto& s : body)
+        TRY_STATUS(statement(*s));
+    return {};
+}
+
+Status Compiler::statement(const ast::Stmt& s)
+{
+    using K = ast::StmtKind;
+    beginStatement(s.pos);
+    Status st;
+    switch (s.kind) {
+    case K::Assign: st = assign(static_cast<const ast::AssignStmt&>(s)); break;
+    case K::Call: {
+        const auto& c = static_cast<const ast::CallStmt&>(s);
+        st = callStatement(*c.target, c.args);
+        break;
+    }
+    case K::Dim: st = dim(static_cast<const ast::DimStmt&>(s)); break;
+    case K::ReDim: st = redim(static_cast<const ast::ReDimStmt&>(s)); break;
+    case K::Erase:
+        for (const auto& name : static_cast<const ast::EraseStmt&>(s).names) {
+            Resolved r = resolve(name);
+            if (!r.isVariable() && r.kind != Resolved::Kind::Global) {
+                emit(Op::Raise, errorNumber(ErrorCode::TypeMismatch), 0xFFFF);
+                continue;
+            }
+            emitVar(Op::Erase, r);
+        }
+        break;
+    case K::Const:
+        // Script-level constants were defined up front; local ones fold here.
+        if (!m_ctx->topLevel || m_ctx->proc) {
+            for (const auto& c : static_cast<const ast::ConstStmt&>(s).consts) {
+                TRY_ASSIGN(v, constantValue(*c.value));
+                m_ctx->consts[foldName(c.name)] = v;
+            }
+        }
+        break;
+    case K::If: st = ifStatement(static_cast<const ast::IfStmt&>(s)); break;
+    case K::Select: st = selectStatement(static_cast<const ast::SelectStmt&>(s)); break;
+    case K::For: st = forStatement(static_cast<const ast::ForStmt&>(s)); break;
+    case K::ForEach: st = forEachStatement(static_cast<const ast::ForEachStmt&>(s)); break;
+    case K::Do: st = doStatement(static_cast<const ast::DoStmt&>(s)); break;
+    case K::While: st = whileStatement(static_cast<const ast::WhileStmt&>(s)); break;
+    case K::Exit: st = exitStatement(static_cast<const ast::ExitStmt&>(s)); break;
+    case K::OnError:
+        emit(Op::OnError, 0, 0, static_cast<const ast::OnErrorStmt&>(s).resumeNext ? 1 : 0);
+        break;
+    case K::With: st = withStatement(static_cast<const ast::WithStmt&>(s)); break;
+    case K::Stop: break;
+    }
+    if (!st.ok())
+        return st;
+    // Compound statements have already marked their own parts.
+    m_ctx->pos = s.pos;
+    endStatement(here());
+    m_ctx->depth = 0;
+    return {};
+}
+
+// Stores the value on the stack into a bare name.
+Status Compiler::storeName(std::u16string_view name, StoreMode mode)
+{
+    Resolved r = resolve(name);
+    switch (r.kind) {
+    case Resolved::Kind::Local:
+        emit(Op::StoreLocal, r.index, 0, static_cast<uint8_t>(mode));
+        return {};
+    case Resolved::Kind::Outer:
+    case Resolved::Kind::Field:
+    case Resolved::Kind::Global:
+        emitVar(Op::StoreVar, r, mode);
+        return {};
+    case Resolved::Kind::MeMember:
+        emit(Op::PutMe, r.index, 0, static_cast<uint8_t>(mode));
+        return {};
+    default:
+        emit(Op::Pop);
+        emit(Op::Raise, errorNumber(ErrorCode::IllegalAssignment), static_cast<uint16_t>(constant(Variant::fromString(name))));
+        return {};
+    }
+}
+
+// Assignment: `x = v`, `Set x = v`, `a(i) = v`, `obj.p(i) = v`. The
+// pattern `s = s & v` appends in place.
+Status Compiler::assign(const ast::AssignStmt& s)
+{
+    StoreMode mode = s.isSet ? StoreMode::Set : StoreMode::Let;
+    const ast::Expr& target = *s.target;
+    if (target.kind == ast::ExprKind::Name) {
+        const auto& name = static_cast<const ast::NameExpr&>(target).name;
+        if (!s.isSet && s.value->kind == ast::ExprKind::Binary) {
+            const auto& bin = static_cast<const ast::BinaryExpr&>(*s.value);
+            if (bin.op == ast::BinaryOp::Concat && bin.left->kind == ast::ExprKind::Name
+                && equalsIgnoreCase(static_cast<const ast::NameExpr&>(*bin.left).name, name)) {
+                Resolved r = resolve(name);
+                if (r.isVariable() || (r.kind == Resolved::Kind::Global && !r.knownProcedure)) {
+                    TRY_STATUS(expr(*bin.right));
+                    emitVar(Op::AppendVar, r);
+                    return {};
+                }
+            }
+        }
+        TRY_STATUS(expr(*s.value));
+        return storeName(name, mode);
+    }
+    if (target.kind == ast::ExprKind::Member) {
+        const auto& m = static_cast<const ast::MemberExpr&>(target);
+        TRY_STATUS(object(m));
+        TRY_STATUS(expr(*s.value));
+        emit(Op::PutMember, memberSite(m.name), 0, static_cast<uint8_t>(mode));
+        return {};
+    }
+    if (target.kind == ast::ExprKind::Call) {
+        const auto& c = static_cast<const ast::CallExpr&>(target);
+        const ast::Expr& callee = *c.callee;
+        if (callee.kind == ast::ExprKind::Name) {
+            Resolved r = resolve(static_cast<const ast::NameExpr&>(callee).name);
+            if (r.kind == Resolved::Kind::MeMember) {
+                TRY_STATUS(arguments(c.args, false));
+                TRY_STATUS(expr(*s.value));
+                emit(Op::PutMe, r.index, static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
+                return {};
+            }
+            if (r.kind == Resolved::Kind::Local || r.kind == Resolved::Kind::Outer
+                || r.kind == Resolved::Kind::Field || r.kind == Resolved::Kind::Global) {
+                TRY_STATUS(arguments(c.args, false));
+                TRY_STATUS(expr(*s.value));
+                emitVar(Op::StoreIndexed, r, mode, static_cast<uint16_t>(c.args.size()));
+                return {};
+            }
+        } else if (callee.kind == ast::ExprKind::Member) {
+            const auto& m = static_cast<const ast::MemberExpr&>(callee);
+            TRY_STATUS(object(m));
+            TRY_STATUS(arguments(c.args, false));
+            TRY_STATUS(expr(*s.value));
+            emit(Op::PutMember, memberSite(m.name), static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
+            return {};
+        }
+    }
+    emit(Op::Raise, errorNumber(ErrorCode::IllegalAssignment), 0xFFFF);
+    return {};
+}
+
+Status Compiler::callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args)
+{
+    if (target.kind == ast::ExprKind::Call && args.empty()) {
+        const auto& c = static_cast<const ast::CallExpr&>(target);
+        return call(*c.callee, c.args, false);
+    }
+    return call(target, args, false);
+}
+
+// Dim: scalars need nothing (slots start Empty); arrays are made here.
+Status Compiler::dim(const ast::DimStmt& s)
+{
+    for (const auto& v : s.vars) {
+        if (!v.isArray)
+            continue;
+        Resolved r = resolve(v.name);
+        if (v.bounds.empty()) {
+            emitVar(Op::ReDim, r, StoreMode::Let, 0x4000); // a dynamic array with no elements
+            continue;
+        }
+        for (const auto& b : v.bounds)
+            TRY_STATUS(expr(*b));
+        emitVar(Op::DimArray, r, StoreMode::Let, static_cast<uint16_t>(v.bounds.size()));
+    }
+    return {};
+}
+
+Status Compiler::redim(const ast::ReDimStmt& s)
+{
+    for (const auto& v : s.vars) {
+        Resolved r = resolve(v.name);
+        for (const auto& b : v.bounds)
+            TRY_STATUS(expr(*b));
+        uint16_t b = static_cast<uint16_t>(v.bounds.size() | (s.preserve ? 0x8000 : 0));
+        emitVar(Op::ReDim, r, StoreMode::Let, b);
+    }
+    return {};
+}
+
+// If: an error in a condition resumes in its branch, as the language does.
+Status Compiler::ifStatement(const ast::IfStmt& s)
+{
+    std::vector<size_t> toEnd;
+    for (const auto& br : s.branches) {
+        beginStatement(br.condition->pos);
+        TRY_STATUS(expr(*br.condition));
+        size_t skip = emit(Op::JumpIfFalse);
+        endStatement(here());
+        TRY_STATUS(block(br.body));
+        toEnd.push_back(emit(Op::Jump));
+        patch(skip, here());
+    }
+    if (s.hasElse)
+        TRY_STATUS(block(s.elseBody));
+    for (size_t j : toEnd)
+        patch(j, here());
+    beginStatement(s.pos);
+    return {};
+}
+
+Status Compiler::selectStatement(const ast::SelectStmt& s)
+{
+    int32_t subject = hiddenSlot();
+    TRY_STATUS(expr(*s.subject));
+    emit(Op::StoreLocal, subject, 0, static_cast<uint8_t>(StoreMode::Raw));
+    endStatement(here());
+    std::vector<size_t> toEnd;
+    for (const auto& c : s.cases) {
+        beginStatement(c.pos);
+        std::vector<size_t> matches;
+        for (const auto& v : c.values) {
+            TRY_STATUS(expr(*v));
+            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject)));
+        }
+        size_t next = emit(Op::Jump);
+        endStatement(here());
+        for (size_t m : matches)
+            patch(m, here());
+        TRY_STATUS(block(c.body));
+        toEnd.push_back(emit(Op::Jump));
+        patch(next, here());
+    }
+    if (s.hasElse)
+        TRY_STATUS(block(s.elseBody));
+    for (size_t j : toEnd)
+        patch(j, here());
+    emit(Op::ClearLocal, subject);
+    beginStatement(s.pos);
+    return {};
+}
+
+// For v = a To b Step c: the bounds are evaluated once into hidden slots.
+Status Compiler::forStatement(const ast::ForStmt& s)
+{
+    int32_t hidden = hiddenSlot();
+    hiddenSlot();
+    TRY_STATUS(expr(*s.from));
+    TRY_STATUS(expr(*s.to));
+    if (s.step)
+        TRY_STATUS(expr(*s.step));
+    else
+        emit(Op::PushConst, constant(Variant::fromInteger(1)));
+    emit(Op::ForPrepare, 0, static_cast<uint16_t>(hidden));
+    TRY_STATUS(storeName(s.variable, StoreMode::Raw));
+    size_t test = here();
+    Resolved r = resolve(s.variable);
+    if (r.kind == Resolved::Kind::Local)
+        emit(Op::LoadLocal, r.index);
+    else
+        emitVar(Op::LoadVar, r);
+    size_t exitJump = emit(Op::ForTest, 0, static_cast<uint16_t>(hidden));
+    endStatement(here());
+    m_ctx->depth = 0;
+    m_ctx->loops.push_back({ ast::ExitKind::For, {} });
+    TRY_STATUS(block(s.body));
+    beginStatement(s.pos);
+    if (r.kind == Resolved::Kind::Local)
+        emit(Op::LoadLocal, r.index);
+    else
+        emitVar(Op::LoadVar, r);
+    emit(Op::ForStep, 0, static_cast<uint16_t>(hidden));
+    TRY_STATUS(storeName(s.variable, StoreMode::Raw));
+    emit(Op::Jump, static_cast<int32_t>(test));
+    patch(exitJump, here());
+    for (size_t j : m_ctx->loops.back().exits)
+        patch(j, here());
+    m_ctx->loops.pop_back();
+    return {};
+}
+
+Status Compiler::forEachStatement(const ast::ForEachStmt& s)
+{
+    int32_t hidden = hiddenSlot();
+    hiddenSlot();
+    TRY_STATUS(expr(*s.collection));
+    size_t initJump = emit(Op::ForEachInit, 0, static_cast<uint16_t>(hidden));
+    endStatement(here());
+    size_t top = here();
+    beginStatement(s.pos);
+    size_t nextJump = emit(Op::ForEachNext, 0, static_cast<uint16_t>(hidden));
+    TRY_STATUS(storeName(s.variable, StoreMode::Raw));
+    endStatement(here());
+    m_ctx->depth = 0;
+    m_ctx->loops.push_back({ ast::ExitKind::For, {} });
+    TRY_STATUS(block(s.body));
+    beginStatement(s.pos);
+    emit(Op::Jump, static_cast<int32_t>(top));
+    size_t end = here();
+    patch(initJump, end);
+    patch(nextJump, end);
+    for (size_t j : m_ctx->loops.back().exits)
+        patch(j, end);
+    m_ctx->loops.pop_back();
+    emit(Op::ClearLocal, hidden);
+    emit(Op::ClearLocal, hidden + 1);
+    return {};
+}
+
+Status Compiler::doStatement(const ast::DoStmt& s)
+{
+    using LC = ast::LoopCondition;
+    size_t top = here();
+    size_t exitJump = SIZE_MAX;
+    if (s.conditionKind != LC::None && !s.testAtEnd) {
+        TRY_STATUS(expr(*s.condition));
+        exitJump = emit(s.conditionKind == LC::While ? Op::JumpIfFalse : Op::JumpIfTrue);
+        endStatement(here());
+    }
+    m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
+    TRY_STATUS(block(s.body));
+    beginStatement(s.pos);
+    if (s.conditionKind != LC::None && s.testAtEnd) {
+        if (s.condition)
+            m_ctx->pos = s.condition->pos;
+        TRY_STATUS(expr(*s.condition));
+        emit(s.conditionKind == LC::While ? Op::JumpIfTrue : Op::JumpIfFalse, static_cast<int32_t>(top));
+    } else {
+        emit(Op::Jump, static_cast<int32_t>(top));
+    }
+    if (exitJump != SIZE_MAX)
+        patch(exitJump, here());
+    for (size_t j : m_ctx->loops.back().exits)
+        patch(j, here());
+    m_ctx->loops.pop_back();
+    return {};
+}
+
+Status Compiler::whileStatement(const ast::WhileStmt& s)
+{
+    size_t top = here();
+    TRY_STATUS(expr(*s.condition));
+    size_t exitJump = emit(Op::JumpIfFalse);
+    endStatement(here());
+    m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
+    TRY_STATUS(block(s.body));
+    beginStatement(s.pos);
+    emit(Op::Jump, static_cast<int32_t>(top));
+    patch(exitJump, here());
+    m_ctx->loops.pop_back();
+    return {};
+}
+
+Status Compiler::exitStatement(const ast::ExitStmt& s)
+{
+    using E = ast::ExitKind;
+    if (s.what == E::Do || s.what == E::For) {
+        for (auto it = m_ctx->loops.rbegin(); it != m_ctx->loops.rend(); ++it) {
+            if (it->kind == s.what) {
+                it->exits.push_back(emit(Op::Jump));
+                return {};
+            }
+        }
+        return fail(errorAt(ErrorCode::InvalidExit, s.pos));
+    }
+    const Proc* proc = m_ctx->proc;
+    bool matches = proc
+        && ((s.what == E::Sub && proc->kind == ast::ProcKind::Sub)
+            || (s.what == E::Function && proc->kind == ast::ProcKind::Function)
+            || (s.what == E::Property && proc->kind >= ast::ProcKind::PropertyGet));
+    if (!matches)
+        return fail(errorAt(ErrorCode::InvalidExit, s.pos));
+    emit(Op::ExitProc);
+    return {};
+}
+
+Status Compiler::withStatement(const ast::WithStmt& s)
+{
+    int32_t slot = hiddenSlot();
+    TRY_STATUS(expr(*s.object));
+    emit(Op::StoreLocal, slot, 0, static_cast<uint8_t>(StoreMode::Raw));
+    endStatement(here());
+    m_ctx->withSlots.push_back(slot);
+    Status st = block(s.body);
+    m_ctx->withSlots.pop_back();
+    TRY_STATUS(std::move(st));
+    beginStatement(s.pos);
+    emit(Op::ClearLocal, slot);
+    return {};
+}
+
+} // namespace vbs

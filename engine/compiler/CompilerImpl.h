@@ -1,0 +1,126 @@
+// Internal to the compiler: the state shared by its statement and
+// expression halves.
+#pragma once
+
+#include "compiler/Compiler.h"
+#include "library/Builtins.h"
+
+#include <optional>
+#include <unordered_set>
+
+namespace vbs {
+
+// What a name means at the point of use.
+struct Resolved {
+    enum class Kind : uint8_t {
+        Local, Outer, Field, Global, Constant, Builtin, MeMember, Intrinsic, Err,
+    } kind = Kind::Global;
+    int32_t index = 0; // slot, field, name site, builtin, class member, Intrinsic
+    Variant constant; // Constant
+    bool knownProcedure = false; // Global naming a procedure
+    bool knownVariable = false; // Global naming a variable
+    bool isVariable() const
+    {
+        return kind == Kind::Local || kind == Kind::Outer || kind == Kind::Field
+            || (kind == Kind::Global && knownVariable);
+    }
+};
+
+struct Loop {
+    ast::ExitKind kind;
+    std::vector<size_t> exits; // jumps to patch to the loop's end
+};
+
+// One body being compiled: a procedure or the top level.
+struct Context {
+    Code* code = nullptr;
+    const Proc* proc = nullptr;
+    ClassDef* cls = nullptr;
+    bool topLevel = true;
+    std::unordered_map<std::u16string, int32_t> locals;
+    std::unordered_map<std::u16string, Variant> consts;
+    std::unordered_set<std::u16string> assigned; // names assigned anywhere in the body
+    std::unordered_map<std::u16string, int32_t> sites; // folded name -> name site
+    std::vector<int32_t> withSlots;
+    std::vector<Loop> loops;
+    std::vector<size_t> exitProcJumps;
+    int32_t depth = 0;
+    size_t stmtStart = 0;
+    ast::SourcePos pos;
+};
+
+class Compiler {
+public:
+    Compiler(const GlobalTable& globals, const OuterScope* outer, bool optionExplicit)
+        : m_globals(globals)
+        , m_outer(outer)
+        , m_explicit(optionExplicit)
+    {
+    }
+    Result<CompiledUnit> program(const ast::Program& program);
+    Result<CompiledUnit> expression(const ast::Expr& expr, std::shared_ptr<const SourceText> source);
+
+private:
+    // declarations (Compiler.cpp)
+    Status declareUnit(const ast::Program& program);
+    Status declareClass(const ast::ClassDecl& decl);
+    Status compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* cls);
+    void collectNames(const ast::Block& block, Context& ctx, std::vector<std::u16string>* dims);
+    Result<Variant> constantValue(const ast::Expr& e);
+    std::optional<Resolved> resolveInUnit(const std::u16string& folded, std::u16string_view name, Context& ctx);
+    Resolved resolve(std::u16string_view name, bool forCall = false);
+    int32_t nameSite(std::u16string_view name);
+    int32_t memberSite(std::u16string_view name);
+    int32_t constant(Variant v);
+    int32_t hiddenSlot();
+    ScriptError errorAt(ErrorCode code, ast::SourcePos pos, std::u16string_view name = {});
+
+    // statements (CompileStmt.cpp)
+    Status block(const ast::Block& body);
+    Status statement(const ast::Stmt& s);
+    Status assign(const ast::AssignStmt& s);
+    Status callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args);
+    Status dim(const ast::DimStmt& s);
+    Status redim(const ast::ReDimStmt& s);
+    Status ifStatement(const ast::IfStmt& s);
+    Status selectStatement(const ast::SelectStmt& s);
+    Status forStatement(const ast::ForStmt& s);
+    Status forEachStatement(const ast::ForEachStmt& s);
+    Status doStatement(const ast::DoStmt& s);
+    Status whileStatement(const ast::WhileStmt& s);
+    Status exitStatement(const ast::ExitStmt& s);
+    Status withStatement(const ast::WithStmt& s);
+    Status storeName(std::u16string_view name, StoreMode mode);
+
+    // expressions (CompileExpr.cpp)
+    Status expr(const ast::Expr& e);
+    Status call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult);
+    Status argument(const ast::Expr* e);
+    Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
+    Status object(const ast::MemberExpr& m);
+    Status binary(const ast::BinaryExpr& b);
+    void emitVar(Op op, const Resolved& r, StoreMode mode = StoreMode::Let, uint16_t b = 0);
+
+    // emission
+    size_t emit(Op op, int32_t a = 0, uint16_t b = 0, uint8_t x = 0);
+    void patch(size_t at, size_t target) { m_ctx->code->instrs[at].a = static_cast<int32_t>(target); }
+    size_t here() const { return m_ctx->code->instrs.size(); }
+    void beginStatement(ast::SourcePos pos);
+    void endStatement(size_t resumeAt);
+
+    const GlobalTable& m_globals;
+    const OuterScope* m_outer;
+    bool m_explicit;
+    CompiledUnit m_unit;
+    std::shared_ptr<const SourceText> m_source;
+    // script-level names of this text, folded
+    std::unordered_map<std::u16string, Proc*> m_procs;
+    std::unordered_map<std::u16string, ClassDef*> m_classes;
+    std::unordered_map<std::u16string, Variant> m_consts;
+    std::unordered_set<std::u16string> m_variables;
+    Context* m_ctx = nullptr;
+};
+
+int stackEffect(const Instr& in);
+
+} // namespace vbs

@@ -1,0 +1,398 @@
+// Procedure calls, member calls, global names and assignment.
+#include "interpreter/Engine.h"
+
+#include "runtime/Convert.h"
+
+#if __has_include("objects/Factory.h")
+#include "objects/Factory.h"
+#else
+namespace vbs {
+Result<Ref<Object>> createObject(std::u16string_view progId);
+Result<Ref<Object>> createBuiltinClass(std::u16string_view name);
+} // namespace vbs
+#endif
+
+namespace vbs {
+
+namespace {
+
+// Recursion deeper than this many script calls is "Out of stack space",
+// whatever the C++ stack still holds.
+constexpr int MaxCallDepth = 100000;
+
+InvokeKind kindFor(StoreMode mode)
+{
+    return mode == StoreMode::Set ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
+}
+
+} // namespace
+
+Status ScriptEngine::Impl::checkDepth()
+{
+    const char* here = static_cast<const char*>(__builtin_frame_address(0));
+    if (m_callDepth >= MaxCallDepth
+        || (m_stackBase && static_cast<size_t>(m_stackBase - here) > m_stackBudget))
+        return fail(ErrorCode::OutOfStackSpace);
+    return {};
+}
+
+// Calls a script procedure. ByRef parameters keep the caller's reference
+// (a value when the caller passed an expression); ByVal ones copy.
+Result<Variant> ScriptEngine::Impl::invokeProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult)
+{
+    if (static_cast<int32_t>(args.size()) != proc.paramCount)
+        return fail(ErrorCode::WrongArgumentCount, proc.name);
+    if (wantResult && !proc.returnsValue() && proc.kind == ast::ProcKind::Sub)
+        return fail(ErrorCode::TypeMismatch, proc.name);
+    TRY_STATUS(checkDepth());
+    const Code& code = proc.code;
+    size_t n = static_cast<size_t>(code.slotCount + code.maxStack);
+    ValueStack::Mark mark;
+    Variant* slots = m_stack.allocate(n, mark);
+    if (!slots)
+        return fail(ErrorCode::OutOfStackSpace);
+    for (size_t i = 0; i < args.size(); ++i) {
+        Variant& a = args[i];
+        if (proc.byVal[i] || !a.isRef())
+            slots[i] = a.deref();
+        else
+            slots[i] = a;
+    }
+    Ref<Object> keepAlive(me);
+    Frame f;
+    f.code = &code;
+    f.proc = &proc;
+    f.slots = slots;
+    f.me = me;
+    ++m_callDepth;
+    Status st = execute(f);
+    --m_callDepth;
+    Variant result;
+    if (st.ok() && proc.resultSlot >= 0)
+        result = std::move(slots[proc.resultSlot]);
+    if (st.ok() && f.usedResumeNext)
+        clearErr();
+    m_stack.release(slots, n, mark);
+    if (!st.ok())
+        return st.takeError();
+    return result;
+}
+
+// A member of a class instance. From outside only public members answer;
+// inside the class (bare names and Me) private ones do too.
+Result<Variant> ScriptEngine::Impl::classInvoke(ClassInstance& inst, int32_t index, InvokeKind kind, Args args,
+                                                bool inside)
+{
+    ClassDef& cls = inst.classDef();
+    const ClassMember& m = cls.members[index];
+    if (!inside && !m.isPublic)
+        return fail(ErrorCode::ObjectDoesntSupportMember, m.name);
+    Ref<Object> keepAlive(&inst);
+    if (m.field >= 0) {
+        Variant& field = inst.fields()[m.field];
+        if (kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
+            StoreMode mode = kind == InvokeKind::PropertyPutRef ? StoreMode::Set : StoreMode::Let;
+            Variant value = args.back().deref();
+            if (args.size() == 1) {
+                TRY_STATUS(assign(field, std::move(value), mode));
+                return Variant();
+            }
+            TRY_ASSIGN(el, element(field, args.first(args.size() - 1), true));
+            TRY_STATUS(assign(*el, std::move(value), mode));
+            return Variant();
+        }
+        if (args.empty())
+            return field;
+        if (field.isArray()) {
+            TRY_ASSIGN(el, element(field, args, false));
+            return *el;
+        }
+        return callValue(field, args, m.name);
+    }
+    const Proc* proc = nullptr;
+    switch (kind) {
+    case InvokeKind::PropertyPut: proc = m.let; break;
+    case InvokeKind::PropertyPutRef: proc = m.set; break;
+    default: proc = m.method ? m.method : m.get; break;
+    }
+    if (!proc)
+        return fail(ErrorCode::ObjectDoesntSupportMember, m.name);
+    if (!inside && !proc->isPublic)
+        return fail(ErrorCode::ObjectDoesntSupportMember, m.name);
+    return invokeProc(*proc, &inst, args, false);
+}
+
+// obj.name(args): the member id is cached per site for each class of object.
+Result<Variant> ScriptEngine::Impl::callMember(Variant& objectValue, MemberSite& site, InvokeKind kind, Args args,
+                                               Frame& f)
+{
+    const Variant& ov = objectValue.deref();
+    if (!ov.isObject())
+        return fail(ErrorCode::ObjectRequired, site.name);
+    Object* obj = ov.asObject();
+    if (!obj)
+        return fail(ErrorCode::ObjectVariableNotSet);
+    if (auto* inst = dynamic_cast<ClassInstance*>(obj); inst && inst->engine() == this) {
+        ClassDef* cls = &inst->classDef();
+        if (site.typeKey != cls) {
+            site.typeKey = cls;
+            site.id = cls->find(site.name);
+        }
+        if (site.id < 0)
+            return fail(ErrorCode::ObjectDoesntSupportMember, site.name);
+        return classInvoke(*inst, site.id, kind, args, inst == f.me);
+    }
+    DispId id;
+    const void* key = nullptr;
+    if (auto* host = dynamic_cast<HostObject*>(obj))
+        key = &host->classInfo();
+    if (key && site.typeKey == key) {
+        id = site.id;
+    } else {
+        id = obj->memberId(site.name);
+        site.typeKey = key;
+        site.id = id;
+    }
+    if (id == DispIdUnknown)
+        return fail(ErrorCode::ObjectDoesntSupportMember, site.name);
+    Ref<Object> keepAlive(obj);
+    return obj->invoke(id, kind, args);
+}
+
+// A value called with arguments: an array is indexed, an object's default
+// member is called.
+Result<Variant> ScriptEngine::Impl::callValue(const Variant& calleeRef, Args args, std::u16string_view name)
+{
+    const Variant& callee = calleeRef.deref();
+    if (callee.isArray()) {
+        TRY_ASSIGN(el, element(const_cast<Variant&>(callee), args, false));
+        return *el;
+    }
+    if (callee.isObject()) {
+        Object* obj = callee.asObject();
+        if (!obj)
+            return fail(ErrorCode::ObjectVariableNotSet);
+        Ref<Object> keepAlive(obj);
+        if (auto* inst = dynamic_cast<ClassInstance*>(obj); inst && inst->engine() == this) {
+            int32_t d = inst->classDef().defaultMember;
+            if (d < 0)
+                return fail(ErrorCode::ObjectDoesntSupportMember);
+            return classInvoke(*inst, d, InvokeKind::MethodOrGet, args, false);
+        }
+        return obj->invoke(DispIdValue, InvokeKind::MethodOrGet, args);
+    }
+    if (args.empty())
+        return callee;
+    return fail(ErrorCode::TypeMismatch, name);
+}
+
+// The element of an array variable for writing (copied first when shared).
+Result<Variant*> ScriptEngine::Impl::element(Variant& array, Args indexes, bool forWrite)
+{
+    int32_t buf[Array::MaxDims];
+    if (indexes.size() > size_t(Array::MaxDims))
+        return fail(ErrorCode::SubscriptOutOfRange);
+    for (size_t i = 0; i < indexes.size(); ++i) {
+        const Variant& v = indexes[i].deref();
+        if (v.type() == VarType::Integer) {
+            buf[i] = v.asInteger();
+        } else if (v.type() == VarType::Long) {
+            buf[i] = v.asLong();
+        } else {
+            TRY_ASSIGN(n, toLong(v));
+            buf[i] = n;
+        }
+    }
+    Array* arr = forWrite && array.asArray()->refCount() > 1 ? array.mutableArray() : array.asArray();
+    return arr->at(std::span<const int32_t>(buf, indexes.size()));
+}
+
+// A global name site: looked up in the table, then among the members of
+// objects added with AddMembers, and cached once found.
+GlobalEntry* ScriptEngine::Impl::resolveSite(NameSite& site)
+{
+    if (site.entry)
+        return site.entry;
+    GlobalEntry* e = m_globals.find(site.name);
+    if (!e) {
+        for (const auto& obj : m_memberObjects) {
+            DispId id = obj->memberId(site.name);
+            if (id != DispIdUnknown) {
+                e = &m_globals.add(site.name, GlobalEntry::Kind::HostMember);
+                e->object = obj;
+                e->member = id;
+                break;
+            }
+        }
+    }
+    site.entry = e;
+    return e;
+}
+
+// Reads a global name; with indexed, calls or indexes it with args.
+Result<Variant> ScriptEngine::Impl::loadGlobal(NameSite& site, Args args, bool indexed, const Code& code)
+{
+    GlobalEntry* e = resolveSite(site);
+    if (!e) {
+        if (indexed)
+            return fail(ErrorCode::TypeMismatch, site.name);
+        if (code.optionExplicit)
+            return fail(ErrorCode::VariableIsUndefined, site.name);
+        return Variant();
+    }
+    using K = GlobalEntry::Kind;
+    switch (e->kind) {
+    case K::Variable:
+    case K::Constant:
+    case K::HostObject:
+        if (!indexed)
+            return e->value;
+        return callValue(e->value, args, site.name);
+    case K::Procedure:
+        return invokeProc(*e->proc, nullptr, args, true);
+    case K::HostMember: {
+        Ref<Object> keep = e->object;
+        return keep->invoke(e->member, InvokeKind::MethodOrGet, args);
+    }
+    case K::Class:
+        return fail(ErrorCode::TypeMismatch, site.name);
+    }
+    return Variant();
+}
+
+Status ScriptEngine::Impl::storeGlobal(NameSite& site, Args args, Variant&& value, StoreMode mode, const Code& code)
+{
+    GlobalEntry* e = resolveSite(site);
+    if (!e) {
+        if (code.optionExplicit)
+            return fail(ErrorCode::VariableIsUndefined, site.name);
+        if (!args.empty())
+            return fail(ErrorCode::TypeMismatch, site.name);
+        e = &m_globals.add(site.name, GlobalEntry::Kind::Variable);
+        site.entry = e;
+    }
+    using K = GlobalEntry::Kind;
+    switch (e->kind) {
+    case K::Variable:
+        if (args.empty())
+            return assign(e->value, std::move(value), mode);
+        if (e->value.isArray()) {
+            TRY_ASSIGN(el, element(e->value, args, true));
+            return assign(*el, std::move(value), mode);
+        }
+        [[fallthrough]];
+    case K::HostObject: {
+        if (e->kind == K::HostObject && mode == StoreMode::Set)
+            return fail(ErrorCode::IllegalAssignment, site.name);
+        if (!e->value.isObject())
+            return fail(ErrorCode::TypeMismatch, site.name);
+        Object* obj = e->value.asObject();
+        if (!obj)
+            return fail(ErrorCode::ObjectVariableNotSet);
+        std::vector<Variant> all(args.begin(), args.end());
+        all.push_back(std::move(value));
+        Ref<Object> keep(obj);
+        TRY_STATUS(obj->invoke(DispIdValue, kindFor(mode), all));
+        return {};
+    }
+    case K::HostMember: {
+        std::vector<Variant> all(args.begin(), args.end());
+        all.push_back(std::move(value));
+        Ref<Object> keep = e->object;
+        TRY_STATUS(keep->invoke(e->member, kindFor(mode), all));
+        return {};
+    }
+    default:
+        return fail(ErrorCode::IllegalAssignment, site.name);
+    }
+}
+
+// A global passed as an argument: a variable by reference, anything else by value.
+Result<Variant> ScriptEngine::Impl::refGlobal(NameSite& site, const Code& code)
+{
+    GlobalEntry* e = resolveSite(site);
+    if (!e && !code.optionExplicit) {
+        e = &m_globals.add(site.name, GlobalEntry::Kind::Variable);
+        site.entry = e;
+    }
+    if (e && e->kind == GlobalEntry::Kind::Variable)
+        return Variant::fromRef(&e->value);
+    return loadGlobal(site, {}, false, code);
+}
+
+// Let reads an object value through its default member and assigns through
+// the target's default member when the target holds an object; Set wants an
+// object; Raw stores as is.
+Status ScriptEngine::Impl::assign(Variant& target, Variant&& value, StoreMode mode)
+{
+    if (mode == StoreMode::Raw) {
+        target = std::move(value);
+        return {};
+    }
+    if (mode == StoreMode::Set) {
+        if (!value.isObject())
+            return fail(ErrorCode::ObjectRequired);
+        target = std::move(value);
+        return {};
+    }
+    if (value.isObject()) {
+        if (!value.asObject())
+            return fail(ErrorCode::ObjectVariableNotSet);
+        TRY_ASSIGN(v, readDefaultMember(value.asObject()));
+        value = std::move(v);
+    }
+    if (target.isObject() && target.asObject()) {
+        Ref<Object> obj(target.asObject());
+        Variant arg = std::move(value);
+        TRY_STATUS(obj->invoke(DispIdValue, InvokeKind::PropertyPut, Args(&arg, 1)));
+        return {};
+    }
+    target = std::move(value);
+    return {};
+}
+
+Result<Variant> ScriptEngine::Impl::newObject(std::u16string_view className)
+{
+    if (GlobalEntry* e = m_globals.find(className); e && e->kind == GlobalEntry::Kind::Class)
+        return instantiate(*e->cls);
+    TRY_ASSIGN(obj, createBuiltinClass(className));
+    if (!obj)
+        return fail(ErrorCode::ClassNotDefined, className);
+    return Variant::fromObject(obj);
+}
+
+Result<Variant> ScriptEngine::Impl::instantiate(ClassDef& cls)
+{
+    Ref<ClassInstance> inst(new ClassInstance(this, cls));
+    for (size_t i = 0; i < cls.fields.size(); ++i) {
+        const FieldDecl& fd = cls.fields[i];
+        if (!fd.isArray)
+            continue;
+        TRY_ASSIGN(arr, Array::create(fd.bounds, !fd.bounds.empty()));
+        inst->fields()[i] = Variant::fromArray(arr);
+    }
+    if (cls.initialize) {
+        auto r = invokeProc(*cls.initialize, inst.get(), {}, false);
+        if (!r.ok()) {
+            inst->terminated = true;
+            return r.takeError();
+        }
+    }
+    return Variant::fromObject(inst.get());
+}
+
+void ScriptEngine::Impl::setErr(const ScriptError& e)
+{
+    m_err.number = e.number;
+    m_err.description = e.description;
+    m_err.source = e.source.empty() ? Str(RuntimeErrorSource) : e.source;
+    m_err.helpFile = e.helpFile;
+    m_err.helpContext = e.helpContext;
+}
+
+void ScriptEngine::Impl::clearErr()
+{
+    m_err = ScriptError();
+}
+
+} // namespace vbs

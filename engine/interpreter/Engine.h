@@ -1,0 +1,164 @@
+// The engine's inner state (ScriptEngine::Impl): the global names, the
+// compiled procedures and classes, the Err state, and the interpreter that
+// runs compiled code. Internal to the engine.
+#pragma once
+
+#include "ScriptEngine.h"
+#include "compiler/Compiler.h"
+#include "interpreter/ValueStack.h"
+#include "library/Builtins.h"
+
+#include <atomic>
+#include <chrono>
+#include <unordered_set>
+
+namespace vbs {
+
+class ClassInstance;
+
+// Keeps an array alive and locked while an element of it is passed ByRef.
+class ArrayLock {
+public:
+    explicit ArrayLock(Array* a)
+        : m_array(a)
+    {
+        a->lock();
+    }
+    ArrayLock(ArrayLock&& o) noexcept
+        : m_array(std::move(o.m_array))
+    {
+    }
+    ArrayLock& operator=(ArrayLock&&) = delete;
+    ~ArrayLock()
+    {
+        if (m_array)
+            m_array->unlock();
+    }
+
+private:
+    Ref<Array> m_array;
+};
+
+// One activation of compiled code.
+struct Frame {
+    const Code* code = nullptr;
+    const Proc* proc = nullptr; // null for top-level, Eval and Execute code
+    Variant* slots = nullptr;
+    Variant* outer = nullptr; // the calling procedure's slots (Execute, Eval)
+    ClassInstance* me = nullptr;
+    bool resumeNext = false;
+    bool usedResumeNext = false;
+};
+
+class EngineContext final : public BuiltinContext {
+public:
+    explicit EngineContext(ScriptEngine::Impl& engine)
+        : m_engine(engine)
+    {
+    }
+    ScriptSite* site() override;
+    Result<Variant> createObject(std::u16string_view progId) override;
+    Result<Variant> getObject(std::u16string_view path, std::u16string_view progId) override;
+
+private:
+    ScriptEngine::Impl& m_engine;
+};
+
+struct ScriptEngine::Impl {
+    Impl();
+    ~Impl();
+
+    // --- host calls (ScriptEngine.cpp)
+    template <class F>
+    auto hostCall(F&& body) -> decltype(body());
+    void report(ScriptError& error);
+    Result<std::unique_ptr<Code>> load(std::u16string_view text, const OuterScope* outer);
+    void commit(CompiledUnit& unit);
+    Result<Variant> runTopLevel(const Code& code, Variant* outer, ClassInstance* me);
+    void shutdown();
+
+    // --- the interpreter (Interpreter.cpp)
+    Status execute(Frame& f);
+    Status poll();
+    void annotate(ScriptError& e, const Code& code, size_t pc) const;
+
+    // --- calls and names (Calls.cpp)
+    Result<Variant> invokeProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult);
+    Result<Variant> classInvoke(ClassInstance& inst, int32_t member, InvokeKind kind, Args args, bool inside);
+    Result<Variant> callMember(Variant& object, MemberSite& site, InvokeKind kind, Args args, Frame& f);
+    Result<Variant> callValue(const Variant& callee, Args args, std::u16string_view name);
+    Result<Variant*> element(Variant& array, Args indexes, bool forWrite);
+    GlobalEntry* resolveSite(NameSite& site);
+    Result<Variant> loadGlobal(NameSite& site, Args args, bool indexed, const Code& code);
+    Status storeGlobal(NameSite& site, Args args, Variant&& value, StoreMode mode, const Code& code);
+    Result<Variant> refGlobal(NameSite& site, const Code& code);
+    Status assign(Variant& target, Variant&& value, StoreMode mode);
+    Result<Variant> newObject(std::u16string_view className);
+    Result<Variant> instantiate(ClassDef& cls);
+    Result<Variant> intrinsic(Intrinsic which, Args args, Frame& f);
+    Status checkDepth();
+
+    // --- Err
+    void setErr(const ScriptError& e);
+    void clearErr();
+
+    ScriptSite* m_site = nullptr;
+    int m_timeout = 0;
+    ErrorHandler m_handler;
+    ScriptError m_lastError;
+    ScriptError m_err; // the Err object's state
+    Ref<Object> m_errObject;
+    EngineContext m_context;
+
+    GlobalTable m_globals;
+    std::vector<Ref<Object>> m_memberObjects; // added with AddMembers::Yes
+    std::vector<std::unique_ptr<Proc>> m_procs; // never freed before the engine: code may still run
+    std::vector<std::unique_ptr<ClassDef>> m_classes;
+    std::unordered_set<ClassInstance*> m_instances;
+
+    ValueStack m_stack;
+    int m_hostDepth = 0;
+    int m_callDepth = 0;
+    const char* m_stackBase = nullptr;
+    size_t m_stackBudget = 0;
+    int m_pollCountdown = 0;
+    std::chrono::steady_clock::time_point m_runStart;
+    std::atomic<bool> m_interrupt { false };
+    bool m_closing = false;
+};
+
+// A script class instance: an Object to everyone who holds it.
+class ClassInstance final : public Object {
+public:
+    ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls);
+    ~ClassInstance() override;
+    Str typeName() const override { return m_class.name; }
+    DispId memberId(std::u16string_view name) override;
+    Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override;
+    Str memberName(DispId id) const override;
+
+    ClassDef& classDef() const { return m_class; }
+    std::vector<Variant>& fields() { return m_fields; }
+    ScriptEngine::Impl* engine() const { return m_engine; }
+    void detach() { m_engine = nullptr; }
+    bool terminated = false;
+    void runTerminate();
+
+protected:
+    void finalRelease() noexcept override;
+
+private:
+    ScriptEngine::Impl* m_engine;
+    ClassDef& m_class;
+    std::vector<Variant> m_fields;
+};
+
+// The Err object: reads and writes the engine's Err state.
+Ref<Object> makeErrObject(ScriptEngine::Impl& engine);
+// GetRef's result: invoking its default member calls the procedure.
+Ref<Object> makeProcRef(ScriptEngine::Impl& engine, const Proc& proc);
+// Holds a For Each enumerator in a hidden slot.
+Ref<Object> makeEnumHolder(Ref<Enumerator> e);
+Enumerator* enumeratorOf(Object* holder);
+
+} // namespace vbs

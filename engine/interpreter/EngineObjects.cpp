@@ -1,0 +1,260 @@
+// The objects the engine itself provides: class instances, Err, GetRef's
+// procedure references, and the For Each enumerator holder.
+#include "interpreter/Engine.h"
+
+#include "runtime/Convert.h"
+
+#if __has_include("objects/Factory.h")
+#include "objects/Factory.h"
+#endif
+
+namespace vbs {
+
+// ------------------------------------------------------------ ClassInstance
+
+ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
+    : m_engine(engine)
+    , m_class(cls)
+    , m_fields(cls.fields.size())
+{
+    engine->m_instances.insert(this);
+}
+
+ClassInstance::~ClassInstance()
+{
+    if (m_engine)
+        m_engine->m_instances.erase(this);
+}
+
+DispId ClassInstance::memberId(std::u16string_view name)
+{
+    int32_t i = m_class.find(name);
+    if (i < 0 || !m_class.members[i].isPublic)
+        return DispIdUnknown;
+    return i + 1;
+}
+
+Result<Variant> ClassInstance::invoke(DispId id, InvokeKind kind, Args args)
+{
+    if (!m_engine)
+        return fail(ErrorCode::ObjectDoesntSupportMember);
+    int32_t index = id == DispIdValue ? m_class.defaultMember : id - 1;
+    if (index < 0 || index >= static_cast<int32_t>(m_class.members.size()))
+        return fail(ErrorCode::ObjectDoesntSupportMember);
+    return m_engine->classInvoke(*this, index, kind, args, false);
+}
+
+Str ClassInstance::memberName(DispId id) const
+{
+    int32_t index = id == DispIdValue ? m_class.defaultMember : id - 1;
+    if (index < 0 || index >= static_cast<int32_t>(m_class.members.size()))
+        return Str();
+    return m_class.members[index].name;
+}
+
+// Class_Terminate runs once, with the instance kept alive for its duration;
+// its errors have nowhere to go and are dropped.
+void ClassInstance::runTerminate()
+{
+    if (terminated)
+        return;
+    terminated = true;
+    if (!m_engine || !m_class.terminate)
+        return;
+    auto r = m_engine->invokeProc(*m_class.terminate, this, {}, false);
+    (void)r;
+}
+
+void ClassInstance::finalRelease() noexcept
+{
+    if (!terminated && m_engine && m_class.terminate) {
+        addRef();
+        runTerminate();
+        release(); // back to zero: deletes below, unless Terminate kept a reference
+        return;
+    }
+    delete this;
+}
+
+// ------------------------------------------------------------------- Err
+
+namespace {
+
+enum ErrMember : DispId { Number = 0, Description, Source, HelpFile, HelpContext, Raise, Clear };
+
+class ErrObject final : public Object {
+public:
+    explicit ErrObject(ScriptEngine::Impl& engine)
+        : m_engine(engine)
+    {
+    }
+    Str typeName() const override { return Str(u"ErrObject"); }
+    DispId memberId(std::u16string_view name) override
+    {
+        static const std::u16string_view names[] = { u"Number", u"Description", u"Source", u"HelpFile",
+                                                     u"HelpContext", u"Raise", u"Clear" };
+        for (DispId i = 0; i < 7; ++i) {
+            if (equalsIgnoreCase(names[i], name))
+                return i;
+        }
+        return DispIdUnknown;
+    }
+    Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override;
+
+private:
+    Result<Variant> raise(Args args);
+    ScriptEngine::Impl& m_engine;
+};
+
+// Err.Raise number, [source], [description], [helpfile], [helpcontext]: a
+// number in the table without a description gets the table's text, any
+// other "Unknown runtime error".
+Result<Variant> ErrObject::raise(Args args)
+{
+    if (args.empty() || args[0].deref().isMissing())
+        return fail(ErrorCode::ArgumentNotOptional);
+    if (args.size() > 5)
+        return fail(ErrorCode::WrongArgumentCount, u"Raise");
+    TRY_ASSIGN(number, toLong(args[0].deref()));
+    ScriptError e;
+    e.number = number;
+    auto text = [&](size_t i) -> Result<Str> {
+        if (i >= args.size() || args[i].deref().isMissing())
+            return Str();
+        return toString(args[i].deref());
+    };
+    TRY_ASSIGN(source, text(1));
+    TRY_ASSIGN(description, text(2));
+    TRY_ASSIGN(helpFile, text(3));
+    e.source = source;
+    e.helpFile = helpFile;
+    if (args.size() > 4 && !args[4].deref().isMissing()) {
+        TRY_ASSIGN(ctx, toLong(args[4].deref()));
+        e.helpContext = ctx;
+    }
+    bool hasDescription = args.size() > 2 && !args[2].deref().isMissing();
+    if (hasDescription) {
+        e.description = description;
+    } else {
+        const char* table = errorDescription(number);
+        e.description = Str::fromAscii(table && !isCompilationError(number) ? table : "Unknown runtime error");
+    }
+    return fail(std::move(e));
+}
+
+Result<Variant> ErrObject::invoke(DispId id, InvokeKind kind, Args args)
+{
+    ScriptError& err = m_engine.m_err;
+    bool put = kind == InvokeKind::PropertyPut;
+    if (id == Raise)
+        return raise(args);
+    if (id == Clear) {
+        m_engine.clearErr();
+        return Variant();
+    }
+    if (put) {
+        if (args.size() != 1)
+            return fail(ErrorCode::WrongArgumentCount);
+        const Variant& v = args[0].deref();
+        if (id == Number || id == HelpContext) {
+            TRY_ASSIGN(n, toLong(v));
+            (id == Number ? err.number : err.helpContext) = n;
+            if (id == Number && err.description.empty()) {
+                const char* t = errorDescription(n);
+                err.description = Str::fromAscii(t ? t : "");
+            }
+            return Variant();
+        }
+        TRY_ASSIGN(s, toString(v));
+        (id == Description ? err.description : id == Source ? err.source : err.helpFile) = s;
+        return Variant();
+    }
+    if (!args.empty())
+        return fail(ErrorCode::WrongArgumentCount);
+    switch (id) {
+    case Number: return Variant::fromLong(err.number);
+    case Description: return Variant::fromString(err.description);
+    case Source: return Variant::fromString(err.source);
+    case HelpFile: return Variant::fromString(err.helpFile);
+    case HelpContext: return Variant::fromLong(err.helpContext);
+    default: return fail(ErrorCode::ObjectDoesntSupportMember);
+    }
+}
+
+// ------------------------------------------------------------- GetRef
+
+class ProcRef final : public Object {
+public:
+    ProcRef(ScriptEngine::Impl& engine, const Proc& proc)
+        : m_engine(engine)
+        , m_proc(proc)
+    {
+    }
+    Str typeName() const override { return Str(u"Object"); }
+    DispId memberId(std::u16string_view) override { return DispIdUnknown; }
+    Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override
+    {
+        if (id != DispIdValue || kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef)
+            return fail(ErrorCode::ObjectDoesntSupportMember);
+        return m_engine.invokeProc(m_proc, nullptr, args, false);
+    }
+
+private:
+    ScriptEngine::Impl& m_engine;
+    const Proc& m_proc;
+};
+
+class EnumHolder final : public Object {
+public:
+    explicit EnumHolder(Ref<Enumerator> e)
+        : enumerator(std::move(e))
+    {
+    }
+    Str typeName() const override { return Str(u"Object"); }
+    DispId memberId(std::u16string_view) override { return DispIdUnknown; }
+    Result<Variant> invoke(DispId, InvokeKind, Args) override { return fail(ErrorCode::ObjectDoesntSupportMember); }
+    Ref<Enumerator> enumerator;
+};
+
+} // namespace
+
+Ref<Object> makeErrObject(ScriptEngine::Impl& engine)
+{
+    return Ref<Object>(new ErrObject(engine));
+}
+
+Ref<Object> makeProcRef(ScriptEngine::Impl& engine, const Proc& proc)
+{
+    return Ref<Object>(new ProcRef(engine, proc));
+}
+
+Ref<Object> makeEnumHolder(Ref<Enumerator> e)
+{
+    return Ref<Object>(new EnumHolder(std::move(e)));
+}
+
+Enumerator* enumeratorOf(Object* holder)
+{
+    auto* h = dynamic_cast<EnumHolder*>(holder);
+    return h ? h->enumerator.get() : nullptr;
+}
+
+// ------------------------------------------------------------- library context
+
+ScriptSite* EngineContext::site()
+{
+    return m_engine.m_site;
+}
+
+Result<Variant> EngineContext::createObject(std::u16string_view progId)
+{
+    TRY_ASSIGN(obj, vbs::createObject(progId));
+    return Variant::fromObject(obj);
+}
+
+Result<Variant> EngineContext::getObject(std::u16string_view, std::u16string_view)
+{
+    return fail(ErrorCode::CantCreateObject);
+}
+
+} // namespace vbs

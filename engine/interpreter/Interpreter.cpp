@@ -1,0 +1,792 @@
+// The dispatch loop. Integer, Long and Double arithmetic and comparison run
+// inline; everything else goes to Operators.h. Every failing instruction
+// jumps to one error path: On Error Resume Next in this frame records the
+// error in Err and resumes after the statement, otherwise the error returns
+// to the caller.
+#include "interpreter/Engine.h"
+
+#include "runtime/Convert.h"
+#include "runtime/Operators.h"
+
+#include <cmath>
+
+namespace vbs {
+
+namespace {
+
+constexpr int PollInterval = 4096;
+
+inline bool isSmallInt(VarType t)
+{
+    return t == VarType::Integer || t == VarType::Long;
+}
+
+inline int64_t intOf(const Variant& v)
+{
+    return v.type() == VarType::Integer ? v.asInteger() : v.asLong();
+}
+
+// Integer op Integer stays Integer when it fits, else Long; Long results
+// that overflow become Double (the language's promotion).
+inline Variant fromWide(int64_t r, VarType lt, VarType rt)
+{
+    if (lt == VarType::Integer && rt == VarType::Integer && r >= INT16_MIN && r <= INT16_MAX)
+        return Variant::fromInteger(static_cast<int16_t>(r));
+    if (r >= INT32_MIN && r <= INT32_MAX)
+        return Variant::fromLong(static_cast<int32_t>(r));
+    return Variant::fromDouble(static_cast<double>(r));
+}
+
+// Fast arithmetic on Integer/Long/Double pairs; false when the slow path is needed.
+inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
+{
+    VarType lt = l.type(), rt = r.type();
+    if (isSmallInt(lt) && isSmallInt(rt)) {
+        int64_t a = intOf(l), b = intOf(r);
+        switch (op) {
+        case Op::Add: out = fromWide(a + b, lt, rt); return true;
+        case Op::Sub: out = fromWide(a - b, lt, rt); return true;
+        case Op::Mul: out = fromWide(a * b, lt, rt); return true;
+        default: return false;
+        }
+    }
+    if (lt == VarType::Double && rt == VarType::Double) {
+        double a = l.asDouble(), b = r.asDouble();
+        double v;
+        switch (op) {
+        case Op::Add: v = a + b; break;
+        case Op::Sub: v = a - b; break;
+        case Op::Mul: v = a * b; break;
+        default: return false;
+        }
+        if (!std::isfinite(v))
+            return false;
+        out = Variant::fromDouble(v);
+        return true;
+    }
+    return false;
+}
+
+inline bool fastCompare(Op op, const Variant& l, const Variant& r, Variant& out)
+{
+    VarType lt = l.type(), rt = r.type();
+    double a, b;
+    if (isSmallInt(lt) && isSmallInt(rt)) {
+        a = static_cast<double>(intOf(l));
+        b = static_cast<double>(intOf(r));
+    } else if (lt == VarType::Double && rt == VarType::Double) {
+        a = l.asDouble();
+        b = r.asDouble();
+    } else {
+        return false;
+    }
+    bool res = false;
+    switch (op) {
+    case Op::Eq: res = a == b; break;
+    case Op::Ne: res = a != b; break;
+    case Op::Lt: res = a < b; break;
+    case Op::Gt: res = a > b; break;
+    case Op::Le: res = a <= b; break;
+    case Op::Ge: res = a >= b; break;
+    default: return false;
+    }
+    out = Variant::fromBool(res);
+    return true;
+}
+
+Result<Variant> slowBinary(Op op, const Variant& l, const Variant& r)
+{
+    switch (op) {
+    case Op::Add: return opAdd(l, r);
+    case Op::Sub: return opSub(l, r);
+    case Op::Mul: return opMul(l, r);
+    case Op::Div: return opDiv(l, r);
+    case Op::IntDiv: return opIntDiv(l, r);
+    case Op::Mod: return opMod(l, r);
+    case Op::Pow: return opPow(l, r);
+    case Op::Concat: return opConcat(l, r);
+    case Op::Eq: return opCompare(l, r, CompareOp::Eq);
+    case Op::Ne: return opCompare(l, r, CompareOp::Ne);
+    case Op::Lt: return opCompare(l, r, CompareOp::Lt);
+    case Op::Gt: return opCompare(l, r, CompareOp::Gt);
+    case Op::Le: return opCompare(l, r, CompareOp::Le);
+    case Op::Ge: return opCompare(l, r, CompareOp::Ge);
+    case Op::And: return opAnd(l, r);
+    case Op::Or: return opOr(l, r);
+    case Op::Xor: return opXor(l, r);
+    case Op::Eqv: return opEqv(l, r);
+    case Op::Imp: return opImp(l, r);
+    case Op::Is: {
+        TRY_ASSIGN(b, opIs(l, r));
+        return Variant::fromBool(b);
+    }
+    default: return fail(ErrorCode::InternalError);
+    }
+}
+
+inline Result<bool> condition(const Variant& v)
+{
+    if (v.type() == VarType::Boolean)
+        return v.asBool();
+    return toCondition(v);
+}
+
+Result<double> asNumber(const Variant& v)
+{
+    if (isSmallInt(v.type()))
+        return static_cast<double>(intOf(v));
+    if (v.type() == VarType::Double)
+        return v.asDouble();
+    return toDouble(v);
+}
+
+Status collectBounds(Variant* first, int n, std::vector<int32_t>& out)
+{
+    out.clear();
+    for (int i = 0; i < n; ++i) {
+        TRY_ASSIGN(b, toLong(first[i].deref()));
+        out.push_back(b);
+    }
+    return {};
+}
+
+} // namespace
+
+void ScriptEngine::Impl::annotate(ScriptError& e, const Code& code, size_t pc) const
+{
+    if (e.line != 0 || pc >= code.info.size())
+        return;
+    e.line = code.info[pc].line;
+    e.column = code.info[pc].column;
+    if (code.source && e.line >= 1 && size_t(e.line) <= code.source->lines.size())
+        e.lineText = Str(code.source->lines[e.line - 1]);
+}
+
+// The time-out and interrupt check, every PollInterval back-edges and calls.
+Status ScriptEngine::Impl::poll()
+{
+    m_pollCountdown = PollInterval;
+    if (m_interrupt.exchange(false)) {
+        ScriptError e = makeError(ErrorCode::UserInterrupt);
+        e.uncatchable = true;
+        return fail(std::move(e));
+    }
+    if (m_timeout <= 0)
+        return {};
+    auto now = std::chrono::steady_clock::now();
+    if (now - m_runStart < std::chrono::milliseconds(m_timeout))
+        return {};
+    if (m_site && m_site->stopOnTimeout()) {
+        ScriptError e = makeError(ErrorCode::UserInterrupt);
+        e.uncatchable = true;
+        return fail(std::move(e));
+    }
+    m_runStart = std::chrono::steady_clock::now();
+    return {};
+}
+
+// Variables by kind: x & 3 of a var operand.
+#define VAR_SLOT(in) \
+    (varKindOf((in).x) == VarKind::Local ? &slots[(in).a].deref() \
+     : varKindOf((in).x) == VarKind::Outer ? &f.outer[(in).a].deref() \
+     : varKindOf((in).x) == VarKind::Field ? &f.me->fields()[(in).a] : nullptr)
+
+Status ScriptEngine::Impl::execute(Frame& f)
+{
+    const Code& code = *f.code;
+    const Instr* const instrs = code.instrs.data();
+    Variant* const slots = f.slots;
+    Variant* const base = slots + code.slotCount;
+    Variant* sp = base;
+    size_t pc = 0;
+    std::vector<ArrayLock> locks;
+    std::vector<int32_t> bounds;
+    ScriptError err;
+    auto names = const_cast<std::vector<NameSite>&>(code.names).data();
+    auto members = const_cast<std::vector<MemberSite>&>(code.members).data();
+
+#define FAIL_WITH(expr)            \
+    do {                           \
+        err = (expr);              \
+        goto onError;              \
+    } while (0)
+#define CHECK(res)                          \
+    do {                                    \
+        auto&& _r = (res);                  \
+        if (!_r.ok()) {                     \
+            err = *_r.takeError().error;    \
+            goto onError;                   \
+        }                                   \
+    } while (0)
+#define POLL_BACK(target)                                  \
+    if (static_cast<size_t>(target) < pc && --m_pollCountdown <= 0) \
+    CHECK(poll())
+
+    for (;;) {
+        const Instr& in = instrs[pc++];
+        switch (in.op) {
+        case Op::PushConst:
+            *sp++ = code.consts[in.a];
+            break;
+        case Op::Pop:
+            (--sp)->clear();
+            break;
+        case Op::PushMe:
+            if (!f.me)
+                FAIL_WITH(makeError(ErrorCode::ObjectRequired, u"Me"));
+            *sp++ = Variant::fromObject(f.me);
+            break;
+        case Op::PushErr:
+            *sp++ = Variant::fromObject(m_errObject);
+            break;
+        case Op::New: {
+            auto r = newObject(code.consts[in.a].stringView());
+            CHECK(r);
+            *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::LoadLocal:
+            *sp++ = slots[in.a].deref();
+            break;
+        case Op::StoreLocal: {
+            Variant& target = slots[in.a].deref();
+            Variant& value = *--sp;
+            if (in.x == uint8_t(StoreMode::Raw) || (!value.isObject() && !target.isObject())) {
+                target = std::move(value);
+            } else {
+                CHECK(assign(target, std::move(value), StoreMode(in.x)));
+                value.clear();
+            }
+            break;
+        }
+        case Op::LoadVar: {
+            if (Variant* v = VAR_SLOT(in)) {
+                *sp++ = *v;
+                break;
+            }
+            NameSite& site = names[in.a];
+            if (site.entry && site.entry->kind == GlobalEntry::Kind::Variable) {
+                *sp++ = site.entry->value;
+                break;
+            }
+            auto r = loadGlobal(site, {}, false, code);
+            CHECK(r);
+            *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::StoreVar: {
+            Variant value = std::move(*--sp);
+            if (Variant* v = VAR_SLOT(in)) {
+                CHECK(assign(*v, std::move(value), storeModeOf(in.x)));
+                break;
+            }
+            CHECK(storeGlobal(names[in.a], {}, std::move(value), storeModeOf(in.x), code));
+            break;
+        }
+        case Op::RefVar: {
+            if (Variant* v = VAR_SLOT(in)) {
+                *sp++ = Variant::fromRef(v);
+                break;
+            }
+            auto r = refGlobal(names[in.a], code);
+            CHECK(r);
+            *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::AppendVar: {
+            Variant tail = std::move(*--sp);
+            Variant* target = VAR_SLOT(in);
+            if (!target) {
+                GlobalEntry* e = resolveSite(names[in.a]);
+                if (e && e->kind == GlobalEntry::Kind::Variable)
+                    target = &e->value;
+            }
+            if (target && target->isString() && (tail.isString() || tail.isNull())) {
+                if (!target->appendString(tail.stringView()))
+                    FAIL_WITH(makeError(ErrorCode::OutOfMemory));
+                break;
+            }
+            Variant current;
+            if (target) {
+                current = *target;
+            } else {
+                auto r = loadGlobal(names[in.a], {}, false, code);
+                CHECK(r);
+                current = std::move(r.value());
+            }
+            auto joined = opConcat(current, tail);
+            CHECK(joined);
+            current.clear();
+            if (target)
+                CHECK(assign(*target, std::move(joined.value()), StoreMode::Let));
+            else
+                CHECK(storeGlobal(names[in.a], {}, std::move(joined.value()), StoreMode::Let, code));
+            break;
+        }
+        case Op::LoadIndexed: {
+            Variant* args = sp - in.b;
+            Result<Variant> r = Variant();
+            if (Variant* v = VAR_SLOT(in)) {
+                if (v->isArray()) {
+                    auto el = element(*v, Args(args, in.b), false);
+                    CHECK(el);
+                    r = *el.value();
+                } else {
+                    r = callValue(*v, Args(args, in.b), {});
+                }
+            } else {
+                r = loadGlobal(names[in.a], Args(args, in.b), true, code);
+            }
+            while (sp != args)
+                (--sp)->clear();
+            if (!locks.empty())
+                locks.clear();
+            CHECK(r);
+            *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::StoreIndexed: {
+            Variant* args = sp - in.b - 1;
+            Variant value = std::move(sp[-1]);
+            Status st;
+            if (Variant* v = VAR_SLOT(in)) {
+                if (v->isArray()) {
+                    auto el = element(*v, Args(args, in.b), true);
+                    st = el.ok() ? assign(*el.value(), std::move(value), storeModeOf(in.x)) : Status(el.takeError());
+                } else if (v->isObject()) {
+                    InvokeKind k = storeModeOf(in.x) == StoreMode::Set ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
+                    sp[-1] = std::move(value);
+                    if (!v->asObject()) {
+                        st = fail(ErrorCode::ObjectVariableNotSet);
+                    } else {
+                        auto r = v->asObject()->invoke(DispIdValue, k, Args(args, in.b + 1u));
+                        if (!r.ok())
+                            st = r.takeError();
+                    }
+                } else {
+                    st = fail(ErrorCode::TypeMismatch);
+                }
+            } else {
+                st = storeGlobal(names[in.a], Args(args, in.b), std::move(value), storeModeOf(in.x), code);
+            }
+            while (sp != args)
+                (--sp)->clear();
+            CHECK(st);
+            break;
+        }
+        case Op::RefIndexed: {
+            Variant* args = sp - in.b;
+            Variant* v = VAR_SLOT(in);
+            if (!v) {
+                GlobalEntry* e = resolveSite(names[in.a]);
+                v = e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
+            }
+            Result<Variant> r = Variant();
+            if (v && v->isArray()) {
+                auto el = element(*v, Args(args, in.b), true);
+                if (el.ok()) {
+                    locks.emplace_back(v->asArray());
+                    r = Variant::fromRef(el.value());
+                } else {
+                    r = el.takeError();
+                }
+            } else if (v) {
+                r = callValue(*v, Args(args, in.b), {});
+            } else {
+                r = loadGlobal(names[in.a], Args(args, in.b), true, code);
+            }
+            while (sp != args)
+                (--sp)->clear();
+            CHECK(r);
+            *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::DimArray:
+        case Op::ReDim: {
+            bool preserve = in.op == Op::ReDim && (in.b & 0x8000);
+            bool empty = in.op == Op::ReDim && (in.b & 0x4000);
+            int n = in.b & 0x3FFF;
+            Variant* first = sp - n;
+            Status st = collectBounds(first, n, bounds);
+            while (sp != first)
+                (--sp)->clear();
+            CHECK(st);
+            Variant* v = VAR_SLOT(in);
+            if (!v) {
+                GlobalEntry* e = resolveSite(names[in.a]);
+                if (!e && !code.optionExplicit) {
+                    e = &m_globals.add(names[in.a].name, GlobalEntry::Kind::Variable);
+                    names[in.a].entry = e;
+                }
+                if (!e)
+                    FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, names[in.a].name));
+                if (e->kind != GlobalEntry::Kind::Variable)
+                    FAIL_WITH(makeError(ErrorCode::NameRedefined, names[in.a].name));
+                v = &e->value;
+            }
+            if (v->isArray() && (v->asArray()->fixed() || v->asArray()->locked()) && in.op == Op::ReDim)
+                FAIL_WITH(makeError(ErrorCode::ArrayFixedOrLocked));
+            if (preserve && v->isArray()) {
+                Array* arr = v->mutableArray();
+                CHECK(arr->redimPreserve(bounds));
+                break;
+            }
+            if (empty)
+                bounds.clear();
+            auto arr = Array::create(bounds, in.op == Op::DimArray);
+            CHECK(arr);
+            *v = Variant::fromArray(arr.value());
+            break;
+        }
+        case Op::Erase: {
+            Variant* v = VAR_SLOT(in);
+            if (!v) {
+                GlobalEntry* e = resolveSite(names[in.a]);
+                v = e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
+            }
+            if (!v || !v->isArray())
+                FAIL_WITH(makeError(ErrorCode::TypeMismatch, u"Erase"));
+            if (v->asArray()->locked())
+                FAIL_WITH(makeError(ErrorCode::ArrayFixedOrLocked));
+            if (v->asArray()->fixed()) {
+                for (Variant& el : v->mutableArray()->elements())
+                    el.clear();
+            } else {
+                auto arr = Array::create({}, false);
+                CHECK(arr);
+                *v = Variant::fromArray(arr.value());
+            }
+            break;
+        }
+        case Op::ClearLocal:
+            slots[in.a].clear();
+            break;
+        case Op::CallProc: {
+            if (--m_pollCountdown <= 0)
+                CHECK(poll());
+            Variant* args = sp - in.b;
+            NameSite& site = names[in.a];
+            GlobalEntry* e = resolveSite(site);
+            Result<Variant> r = Variant();
+            if (e && e->kind == GlobalEntry::Kind::Procedure)
+                r = invokeProc(*e->proc, nullptr, Args(args, in.b), in.x & 1);
+            else
+                r = loadGlobal(site, Args(args, in.b), true, code);
+            while (sp != args)
+                (--sp)->clear();
+            locks.clear();
+            CHECK(r);
+            if (in.x & 1)
+                *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::CallBuiltin: {
+            const BuiltinFunction& fn = builtinFunctions()[in.a];
+            Variant* args = sp - in.b;
+            if (in.b < fn.minArgs || in.b > fn.maxArgs) {
+                while (sp != args)
+                    (--sp)->clear();
+                FAIL_WITH(makeError(ErrorCode::WrongArgumentCount, fn.name));
+            }
+            auto r = fn.fn(m_context, Args(args, in.b));
+            while (sp != args)
+                (--sp)->clear();
+            CHECK(r);
+            *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::CallMember:
+        case Op::CallValue:
+        case Op::CallMe: {
+            if (--m_pollCountdown <= 0)
+                CHECK(poll());
+            Variant* args = sp - in.b;
+            Result<Variant> r = Variant();
+            if (in.op == Op::CallMe)
+                r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
+            else if (in.op == Op::CallMember)
+                r = callMember(args[-1], members[in.a], InvokeKind::MethodOrGet, Args(args, in.b), f);
+            else
+                r = callValue(args[-1], Args(args, in.b), {});
+            if (in.op != Op::CallMe)
+                --args;
+            while (sp != args)
+                (--sp)->clear();
+            locks.clear();
+            CHECK(r);
+            if (in.x & 1)
+                *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::PutMember:
+        case Op::PutMe: {
+            Variant* args = sp - in.b - 1;
+            StoreMode mode = StoreMode(in.x);
+            InvokeKind kind = mode == StoreMode::Set ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
+            Variant& value = sp[-1];
+            Result<Variant> r = Variant();
+            if (mode == StoreMode::Set && !value.isObject()) {
+                r = fail(ErrorCode::ObjectRequired);
+            } else if (mode == StoreMode::Let && value.isObject()) {
+                auto v = toValue(value);
+                if (v.ok())
+                    value = std::move(v.value());
+                else
+                    r = v.takeError();
+            }
+            if (r.ok()) {
+                if (in.op == Op::PutMe)
+                    r = classInvoke(*f.me, in.a, kind, Args(args, in.b + 1u), true);
+                else
+                    r = callMember(args[-1], members[in.a], kind, Args(args, in.b + 1u), f);
+            }
+            if (in.op == Op::PutMember)
+                --args;
+            while (sp != args)
+                (--sp)->clear();
+            CHECK(r);
+            break;
+        }
+        case Op::Intrinsic: {
+            Variant* args = sp - in.b;
+            auto r = intrinsic(Intrinsic(in.a), Args(args, in.b), f);
+            while (sp != args)
+                (--sp)->clear();
+            CHECK(r);
+            *sp++ = std::move(r.value());
+            break;
+        }
+        case Op::Add:
+        case Op::Sub:
+        case Op::Mul: {
+            Variant& l = sp[-2];
+            Variant& r = sp[-1];
+            if (!fastArith(in.op, l, r, l)) {
+                auto res = slowBinary(in.op, l, r);
+                CHECK(res);
+                l = std::move(res.value());
+            }
+            (--sp)->clear();
+            break;
+        }
+        case Op::Eq:
+        case Op::Ne:
+        case Op::Lt:
+        case Op::Gt:
+        case Op::Le:
+        case Op::Ge: {
+            Variant& l = sp[-2];
+            Variant& r = sp[-1];
+            if (!fastCompare(in.op, l, r, l)) {
+                auto res = slowBinary(in.op, l, r);
+                CHECK(res);
+                l = std::move(res.value());
+            }
+            (--sp)->clear();
+            break;
+        }
+        case Op::Concat: {
+            Variant& l = sp[-2];
+            Variant& r = sp[-1];
+            if (l.isString() && r.isString() && l.asString().rep() && l.asString().rep()->refs == 2) {
+                // A temporary string on the stack: append to it directly.
+                if (!l.appendString(r.stringView()))
+                    FAIL_WITH(makeError(ErrorCode::OutOfMemory));
+            } else {
+                auto res = opConcat(l, r);
+                CHECK(res);
+                l = std::move(res.value());
+            }
+            (--sp)->clear();
+            break;
+        }
+        case Op::Div: case Op::IntDiv: case Op::Mod: case Op::Pow: case Op::Is:
+        case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
+            Variant& l = sp[-2];
+            auto res = slowBinary(in.op, l, sp[-1]);
+            CHECK(res);
+            l = std::move(res.value());
+            (--sp)->clear();
+            break;
+        }
+        case Op::Neg: {
+            Variant& v = sp[-1];
+            if (v.type() == VarType::Integer && v.asInteger() != INT16_MIN) {
+                v = Variant::fromInteger(static_cast<int16_t>(-v.asInteger()));
+            } else if (v.type() == VarType::Double) {
+                v = Variant::fromDouble(-v.asDouble());
+            } else {
+                auto res = opNeg(v);
+                CHECK(res);
+                v = std::move(res.value());
+            }
+            break;
+        }
+        case Op::Not: {
+            auto res = opNot(sp[-1]);
+            CHECK(res);
+            sp[-1] = std::move(res.value());
+            break;
+        }
+        case Op::Plus:
+            if (sp[-1].isObject()) {
+                auto res = toValue(sp[-1]);
+                CHECK(res);
+                sp[-1] = std::move(res.value());
+            }
+            break;
+        case Op::Jump:
+            POLL_BACK(in.a);
+            pc = in.a;
+            break;
+        case Op::JumpIfFalse:
+        case Op::JumpIfTrue: {
+            Variant c = std::move(*--sp);
+            auto b = condition(c);
+            CHECK(b);
+            if (b.value() == (in.op == Op::JumpIfTrue)) {
+                POLL_BACK(in.a);
+                pc = in.a;
+            }
+            break;
+        }
+        case Op::CaseMatch: {
+            Variant v = std::move(*--sp);
+            Variant res;
+            if (!fastCompare(Op::Eq, slots[in.b], v, res)) {
+                auto r = opCompare(slots[in.b], v, CompareOp::Eq);
+                CHECK(r);
+                res = std::move(r.value());
+            }
+            if (res.type() == VarType::Boolean && res.asBool())
+                pc = in.a;
+            break;
+        }
+        case Op::ForPrepare: {
+            Variant step = std::move(*--sp);
+            Variant end = std::move(*--sp);
+            auto s = toNumeric(step);
+            CHECK(s);
+            auto e = toNumeric(end);
+            CHECK(e);
+            auto start = toNumeric(sp[-1]);
+            CHECK(start);
+            if (s.value().isNull() || e.value().isNull() || start.value().isNull())
+                FAIL_WITH(makeError(ErrorCode::InvalidUseOfNull));
+            slots[in.b] = std::move(e.value());
+            slots[in.b + 1] = std::move(s.value());
+            sp[-1] = std::move(start.value());
+            break;
+        }
+        case Op::ForTest: {
+            Variant counter = std::move(*--sp);
+            const Variant& end = slots[in.b];
+            const Variant& step = slots[in.b + 1];
+            bool done;
+            if (isSmallInt(counter.type()) && isSmallInt(end.type()) && isSmallInt(step.type())) {
+                done = intOf(step) >= 0 ? intOf(counter) > intOf(end) : intOf(counter) < intOf(end);
+            } else {
+                auto c = asNumber(counter);
+                CHECK(c);
+                auto en = asNumber(end);
+                CHECK(en);
+                auto st = asNumber(step);
+                CHECK(st);
+                done = st.value() >= 0 ? c.value() > en.value() : c.value() < en.value();
+            }
+            if (done)
+                pc = in.a;
+            break;
+        }
+        case Op::ForStep: {
+            Variant& c = sp[-1];
+            const Variant& step = slots[in.b + 1];
+            if (!fastArith(Op::Add, c, step, c)) {
+                auto res = opAdd(c, step);
+                CHECK(res);
+                c = std::move(res.value());
+            }
+            break;
+        }
+        case Op::ForEachInit: {
+            Variant coll = std::move(*--sp);
+            if (coll.isArray()) {
+                slots[in.b] = std::move(coll);
+                slots[in.b + 1] = Variant::fromLong(0);
+                if (slots[in.b].asArray()->size() == 0)
+                    pc = in.a;
+                break;
+            }
+            if (!coll.isObject())
+                FAIL_WITH(makeError(ErrorCode::ObjectNotCollection));
+            if (!coll.asObject())
+                FAIL_WITH(makeError(ErrorCode::ObjectVariableNotSet));
+            auto en = coll.asObject()->enumerate();
+            CHECK(en);
+            slots[in.b] = Variant::fromObject(makeEnumHolder(std::move(en.value())));
+            slots[in.b + 1].clear();
+            break;
+        }
+        case Op::ForEachNext: {
+            POLL_BACK(0);
+            Variant& src = slots[in.b];
+            if (src.isArray()) {
+                int32_t i = slots[in.b + 1].asLong();
+                Array* arr = src.asArray();
+                if (size_t(i) >= arr->size()) {
+                    pc = in.a;
+                    break;
+                }
+                *sp++ = (*arr)[size_t(i)];
+                slots[in.b + 1] = Variant::fromLong(i + 1);
+                break;
+            }
+            Enumerator* en = enumeratorOf(src.asObject());
+            Variant out;
+            auto more = en ? en->next(out) : Result<bool>(false);
+            CHECK(more);
+            if (!more.value()) {
+                pc = in.a;
+                break;
+            }
+            *sp++ = std::move(out);
+            break;
+        }
+        case Op::OnError:
+            f.resumeNext = in.x != 0;
+            if (f.resumeNext)
+                f.usedResumeNext = true;
+            clearErr();
+            break;
+        case Op::Raise:
+            FAIL_WITH(makeError(ErrorCode(in.a),
+                                in.b == 0xFFFF ? std::u16string_view() : code.consts[in.b].stringView()));
+        case Op::ExitProc:
+            clearErr();
+            f.usedResumeNext = false;
+            [[fallthrough]];
+        case Op::Return:
+            while (sp != base)
+                (--sp)->clear();
+            return {};
+        }
+        continue;
+
+    onError:
+        // The failing instruction is pc - 1.
+        annotate(err, code, pc - 1);
+        while (sp != base)
+            (--sp)->clear();
+        locks.clear();
+        if (err.uncatchable || !f.resumeNext)
+            return fail(std::move(err));
+        setErr(err);
+        err = ScriptError();
+        pc = code.info[pc - 1].resumePc;
+    }
+#undef FAIL_WITH
+#undef CHECK
+#undef POLL_BACK
+}
+
+} // namespace vbs

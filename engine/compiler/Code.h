@@ -93,6 +93,7 @@ struct NameSite {
 
 struct MemberSite {
     Str name;
+    Str objectName; // the object's variable name, for "Object required: 'x'"
     const void* typeKey = nullptr; // the ClassInfo / ClassDef the id was found for
     DispId id = DispIdUnknown;
 };

@@ -42,7 +42,7 @@ Status Compiler::expr(const ast::Expr& e)
     case K::Member: {
         const auto& m = static_cast<const ast::MemberExpr&>(e);
         TRY_STATUS(object(m));
-        emit(Op::CallMember, memberSite(m.name), 0, 1);
+        emit(Op::CallMember, memberSite(m.name, m.object.get()), 0, 1);
         return {};
     }
     case K::Call: {
@@ -143,7 +143,7 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
         const auto& m = static_cast<const ast::MemberExpr&>(callee);
         TRY_STATUS(object(m));
         TRY_STATUS(arguments(args, true));
-        emit(Op::CallMember, memberSite(m.name), argc, want(wantResult));
+        emit(Op::CallMember, memberSite(m.name, m.object.get()), argc, want(wantResult));
         return {};
     }
     if (callee.kind != ast::ExprKind::Name) {
@@ -155,6 +155,18 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
     const auto& name = static_cast<const ast::NameExpr&>(callee).name;
     Resolved r = resolve(name, true);
     using R = Resolved::Kind;
+    // Inside a function its name is the result; with arguments it recurses.
+    const Proc* self = m_ctx->proc;
+    if (r.kind == R::Local && self && r.index == self->resultSlot && !args.empty()) {
+        if (self->cls) {
+            r.kind = R::MeMember;
+            r.index = self->cls->find(self->name);
+        } else {
+            r.kind = R::Global;
+            r.index = nameSite(name);
+            r.knownProcedure = true;
+        }
+    }
     switch (r.kind) {
     case R::Local:
         if (args.empty() && wantResult) {

@@ -116,7 +116,7 @@ Status Compiler::assign(const ast::AssignStmt& s)
         const auto& m = static_cast<const ast::MemberExpr&>(target);
         TRY_STATUS(object(m));
         TRY_STATUS(expr(*s.value));
-        emit(Op::PutMember, memberSite(m.name), 0, static_cast<uint8_t>(mode));
+        emit(Op::PutMember, memberSite(m.name, m.object.get()), 0, static_cast<uint8_t>(mode));
         return {};
     }
     if (target.kind == ast::ExprKind::Call) {
@@ -142,7 +142,7 @@ Status Compiler::assign(const ast::AssignStmt& s)
             TRY_STATUS(object(m));
             TRY_STATUS(arguments(c.args, false));
             TRY_STATUS(expr(*s.value));
-            emit(Op::PutMember, memberSite(m.name), static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
+            emit(Op::PutMember, memberSite(m.name, m.object.get()), static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
             return {};
         }
     }

@@ -166,10 +166,13 @@ int32_t Compiler::nameSite(std::u16string_view name)
     return index;
 }
 
-int32_t Compiler::memberSite(std::u16string_view name)
+int32_t Compiler::memberSite(std::u16string_view name, const ast::Expr* object)
 {
     auto& members = m_ctx->code->members;
-    members.push_back({ Str(name), nullptr, DispIdUnknown });
+    Str objectName;
+    if (object && object->kind == ast::ExprKind::Name)
+        objectName = Str(static_cast<const ast::NameExpr&>(*object).name);
+    members.push_back({ Str(name), objectName, nullptr, DispIdUnknown });
     return static_cast<int32_t>(members.size() - 1);
 }
 

@@ -70,7 +70,7 @@ private:
     std::optional<Resolved> resolveInUnit(const std::u16string& folded, std::u16string_view name, Context& ctx);
     Resolved resolve(std::u16string_view name, bool forCall = false);
     int32_t nameSite(std::u16string_view name);
-    int32_t memberSite(std::u16string_view name);
+    int32_t memberSite(std::u16string_view name, const ast::Expr* object = nullptr);
     int32_t constant(Variant v);
     int32_t hiddenSlot();
     ScriptError errorAt(ErrorCode code, ast::SourcePos pos, std::u16string_view name = {});

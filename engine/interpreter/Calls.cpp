@@ -128,7 +128,7 @@ Result<Variant> ScriptEngine::Impl::callMember(Variant& objectValue, MemberSite&
 {
     const Variant& ov = objectValue.deref();
     if (!ov.isObject())
-        return fail(ErrorCode::ObjectRequired, site.name);
+        return fail(ErrorCode::ObjectRequired, site.objectName.empty() ? site.name : site.objectName);
     Object* obj = ov.asObject();
     if (!obj)
         return fail(ErrorCode::ObjectVariableNotSet);
@@ -203,7 +203,9 @@ Result<Variant*> ScriptEngine::Impl::element(Variant& array, Args indexes, bool 
             buf[i] = n;
         }
     }
-    Array* arr = forWrite && array.asArray()->refCount() > 1 ? array.mutableArray() : array.asArray();
+    // A locked array is shared only with the ByRef locks on it: write in place.
+    Array* arr = forWrite && array.asArray()->refCount() > 1 && !array.asArray()->locked() ? array.mutableArray()
+                                                                                          : array.asArray();
     return arr->at(std::span<const int32_t>(buf, indexes.size()));
 }
 

@@ -141,6 +141,17 @@ TEST(RegExp, GlobalIgnoreCaseAndEmptyMatches)
     EXPECT_TRUE(matches(u"z", u"abc").empty());
 }
 
+TEST(RegExp, IgnoreCaseBeyondAscii)
+{
+    EXPECT_EQ(matches(u"caf\u00e9", u"CAF\u00c9", true, true).size(), 1u);
+    EXPECT_EQ(matches(u"\u0414", u"\u0434", true, true).size(), 1u) << "an escape is a literal too";
+    EXPECT_EQ(matches(u"[\u0430-\u044f]+", u"\u0414\u0430", true, true),
+              std::vector<Found>({ { 0, "\u0414\u0430" } }));
+    EXPECT_TRUE(matches(u"[^\u00e9]", u"\u00c9", true, true).empty());
+    EXPECT_TRUE(matches(u"\u00e9", u"\u00c9", true, false).empty()) << "only with IgnoreCase";
+    EXPECT_TRUE(matchesAll(u"[\\d-x]+", u"1-x"));
+}
+
 TEST(RegExp, ReplacementForms)
 {
     EXPECT_EQ(replaced(u"(\\w+) (\\w+)", u"John Smith", u"$2, $1"), "Smith, John");

@@ -168,7 +168,8 @@ Result<Variant> HostObject::invoke(DispId id, InvokeKind kind, Args args)
             return fail(ErrorCode::WrongArgumentCount, member->name);
         TRY_STATUS(bindArguments(params.first(params.size() - 1), args.first(args.size() - 1), converted,
                                  member->name));
-        TRY_ASSIGN(value, convertArgument(args.back(), params.back().type));
+        // A property stores a value, never a link to the caller's variable.
+        TRY_ASSIGN(value, convertArgument(args.back().deref(), params.back().type));
         converted.push_back(std::move(value));
     } else {
         TRY_STATUS(bindArguments(params, args, converted, member->name));

@@ -229,44 +229,57 @@ Result<double> roundedInRange(const Variant& d, double lo, double hi)
 }
 
 
+// Checked decimal text split into sign, significant digits and the power of
+// ten of the first digit's position: "-0.0125" is -, "125", -1 (0.125).
+struct DecimalText {
+    bool negative = false;
+    std::string digits;
+    long pointExponent = 0;
+};
+
+DecimalText splitDecimal(const std::string& ascii)
+{
+    DecimalText t;
+    size_t i = 0;
+    t.negative = ascii[0] == '-';
+    if (ascii[0] == '-' || ascii[0] == '+')
+        ++i;
+    long point = -1;
+    for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
+        if (ascii[i] == '.')
+            point = static_cast<long>(t.digits.size());
+        else
+            t.digits.push_back(ascii[i]);
+    }
+    const long exponent = i < ascii.size() ? std::strtol(ascii.c_str() + i + 1, nullptr, 10) : 0;
+    const size_t leadingZeros = std::min(t.digits.find_first_not_of('0'), t.digits.size());
+    t.pointExponent = (point < 0 ? static_cast<long>(t.digits.size()) : point) - static_cast<long>(leadingZeros)
+        + std::clamp(exponent, -100000L, 100000L);
+    t.digits.erase(0, leadingZeros);
+    return t;
+}
+
 // CCur of decimal text, exact to four places (a Double would lose the last
 // digits of large amounts); digits beyond them round half to even.
 Result<int64_t> currencyFromDecimal(const std::string& ascii)
 {
-    size_t i = 0;
-    const bool negative = ascii[0] == '-';
-    if (ascii[0] == '-' || ascii[0] == '+')
-        ++i;
-    std::string digits;
-    long pointPos = -1;
-    for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
-        if (ascii[i] == '.')
-            pointPos = static_cast<long>(digits.size());
-        else
-            digits.push_back(ascii[i]);
-    }
-    if (pointPos < 0)
-        pointPos = static_cast<long>(digits.size());
-    long exponent = i < ascii.size() ? std::strtol(ascii.c_str() + i + 1, nullptr, 10) : 0;
-    exponent = std::clamp(exponent, -100000L, 100000L);
-    const size_t firstNonZero = digits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
+    const DecimalText t = splitDecimal(ascii);
+    if (t.digits.empty())
         return int64_t(0);
-    // Units of 1/10000 before the rounding digit.
-    const long wholeCount = pointPos + exponent + 4 - static_cast<long>(firstNonZero);
-    digits.erase(0, firstNonZero);
-    if (wholeCount > 19)
+    const long units = t.pointExponent + 4; // digits that count whole 1/10000s
+    if (units > 19)
         return fail(ErrorCode::Overflow);
+    const auto digitAt = [&](long k) { return k < static_cast<long>(t.digits.size()) ? t.digits[k] - '0' : 0; };
     __int128 scaled = 0;
-    for (long k = 0; k < wholeCount; ++k)
-        scaled = scaled * 10 + (k < static_cast<long>(digits.size()) ? digits[k] - '0' : 0);
-    if (wholeCount >= 0 && wholeCount < static_cast<long>(digits.size())) {
-        const int next = digits[wholeCount] - '0';
-        const bool rest = digits.find_first_not_of('0', wholeCount + 1) != std::string::npos;
+    for (long k = 0; k < units; ++k)
+        scaled = scaled * 10 + digitAt(k);
+    if (units >= 0 && units < static_cast<long>(t.digits.size())) {
+        const int next = digitAt(units);
+        const bool rest = t.digits.find_first_not_of('0', units + 1) != std::string::npos;
         if (next > 5 || (next == 5 && (rest || (scaled & 1))))
             ++scaled;
     }
-    if (negative)
+    if (t.negative)
         scaled = -scaled;
     if (scaled > std::numeric_limits<int64_t>::max() || scaled < std::numeric_limits<int64_t>::min())
         return fail(ErrorCode::Overflow);

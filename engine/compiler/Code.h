@@ -109,6 +109,7 @@ struct Code {
     std::vector<Variant> consts;
     std::vector<NameSite> names;
     std::vector<MemberSite> members;
+    std::vector<Str> slotNames; // spelling of named locals, for messages
     int32_t slotCount = 0; // locals, parameters first, then hidden slots
     int32_t maxStack = 0;
     int32_t resultSlot = -1; // Eval: the slot holding the value

@@ -487,6 +487,7 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
             return fail(errorAt(ErrorCode::NameRedefined, pos, name));
         ctx.locals.emplace(folded, proc.code.slotCount++);
         proc.localNames.push_back(folded);
+        proc.code.slotNames.emplace_back(name);
         return {};
     };
     for (const auto& p : decl.params) {

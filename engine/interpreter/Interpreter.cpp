@@ -150,6 +150,19 @@ Status collectBounds(Variant* first, int n, std::vector<int32_t>& out)
     return {};
 }
 
+// The script's name of a variable operand, for messages.
+std::u16string_view varName(const Code& code, const Instr& in)
+{
+    switch (varKindOf(in.x)) {
+    case VarKind::Local:
+        return size_t(in.a) < code.slotNames.size() ? code.slotNames[in.a].view() : std::u16string_view();
+    case VarKind::Global:
+        return code.names[in.a].name.view();
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 void ScriptEngine::Impl::annotate(ScriptError& e, const Code& code, size_t pc) const
@@ -332,7 +345,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                     CHECK(el);
                     r = *el.value();
                 } else {
-                    r = callValue(*v, Args(args, in.b), {});
+                    r = callValue(*v, Args(args, in.b), varName(code, in));
                 }
             } else {
                 r = loadGlobal(names[in.a], Args(args, in.b), true, code);
@@ -391,7 +404,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                     r = el.takeError();
                 }
             } else if (v) {
-                r = callValue(*v, Args(args, in.b), {});
+                r = callValue(*v, Args(args, in.b), varName(code, in));
             } else {
                 r = loadGlobal(names[in.a], Args(args, in.b), true, code);
             }

@@ -1,0 +1,90 @@
+' If, Select Case, For, Do, While and Exit: branches, bounds and steps.
+' --- If
+Dim n
+For n = 1 To 4
+    If n = 1 Then
+        WriteLine "one"
+    ElseIf n = 2 Then
+        WriteLine "two"
+    Else
+        WriteLine "many " & n
+    End If
+Next
+If n > 4 Then WriteLine "single line" Else WriteLine "never"
+If Null Then WriteLine "null is true" Else WriteLine "null is false"
+If "True" Then WriteLine "string condition"
+' --- Select Case
+Function Kind(v)
+    Select Case v
+        Case 1, 2, 3
+            Kind = "small"
+        Case "a", "b"
+            Kind = "letter"
+        Case Else
+            Kind = "other"
+    End Select
+End Function
+WriteLine Kind(2) & " " & Kind("b") & " " & Kind(99) & " " & Kind(Null)
+Select Case 5
+    Case 1
+        WriteLine "no else, no match"
+End Select
+' --- For: bounds and step evaluated once
+Dim hi, i, total
+hi = 3
+For i = 1 To hi
+    hi = 10
+    total = total + i
+Next
+WriteLine total & " " & i
+For i = 10 To 1 Step -4
+    WriteLine i
+Next
+For i = 0 To 1 Step 0.25
+    total = i
+Next
+WriteLine total
+For i = 5 To 1
+    WriteLine "never runs"
+Next
+WriteLine i
+For i = 1 To 10
+    If i = 3 Then Exit For
+Next
+WriteLine i
+' --- Do and While
+i = 0
+Do While i < 5
+    i = i + 1
+Loop
+WriteLine i
+Do Until i = 0
+    i = i - 2
+    If i < 2 Then Exit Do
+Loop
+WriteLine i
+Do
+    i = i + 10
+Loop While i < 25
+WriteLine i
+Do
+    i = i - 1
+Loop Until True
+WriteLine i
+While i > 20
+    i = i - 1
+Wend
+WriteLine i
+Dim outer, inner, hits
+For outer = 1 To 3
+    Do
+        hits = hits + 1
+        Exit Do
+    Loop
+Next
+WriteLine hits
+' --- errors
+On Error Resume Next
+For i = 1 To "x"
+Next
+WriteLine Err.Number & " " & Err.Description

@@ -79,8 +79,11 @@ ExprPtr Parser::parseBinary(int minPrec)
 ExprPtr Parser::continueBinary(ExprPtr left, int minPrec)
 {
     OpInfo info;
+    ChainGuard chain(*this);
     while (!m_failed && binaryInfo(peek(), info) && info.prec >= minPrec) {
         SourcePos p = left->pos;
+        if (!chain.addLink())
+            return nullptr;
         skip();
         ExprPtr right = parseBinary(info.prec + 1);
         if (!right)
@@ -197,7 +200,10 @@ ExprPtr Parser::parseTarget(bool statementTarget)
 
 ExprPtr Parser::parsePostfix(ExprPtr base, bool statementTarget)
 {
+    ChainGuard chain(*this);
     while (!m_failed) {
+        if ((at(Tok::Dot) || at(Tok::LParen)) && !chain.addLink())
+            return nullptr;
         if (at(Tok::Dot)) {
             if (statementTarget && peek().spaceBefore)
                 break;

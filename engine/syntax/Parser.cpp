@@ -217,6 +217,14 @@ Parser::DepthGuard::DepthGuard(Parser& p)
         parser.error(ErrorCode::OutOfMemoryCompile);
 }
 
+bool Parser::ChainGuard::addLink()
+{
+    ++links;
+    if (++parser.m_depth > MaxNesting)
+        parser.error(ErrorCode::OutOfMemoryCompile);
+    return !parser.m_failed;
+}
+
 bool Parser::isOpen(Open what) const
 {
     for (Open o : m_open) {

@@ -15,7 +15,9 @@ namespace vbs::syntax {
 
 // Deeper nesting than this (of expressions or blocks) is a compilation error
 // rather than a stack overflow.
-inline constexpr int MaxNesting = 1000;
+// Operator and member chains count as nesting (see ChainGuard), so the
+// limit also bounds the height of the tree.
+inline constexpr int MaxNesting = 3000;
 
 // Constructs open around the statement being parsed: for Exit checks and for
 // the messages about a terminator that closes nothing.
@@ -130,6 +132,19 @@ private:
         Parser& parser;
         explicit DepthGuard(Parser& p);
         ~DepthGuard() { --parser.m_depth; }
+    };
+    // Each link of an operator or member chain deepens the tree by one
+    // without recursing here; it counts as nesting too, because whoever
+    // walks or frees the tree recurses.
+    struct ChainGuard {
+        Parser& parser;
+        int links = 0;
+        explicit ChainGuard(Parser& p)
+            : parser(p)
+        {
+        }
+        bool addLink();
+        ~ChainGuard() { parser.m_depth -= links; }
     };
     bool isOpen(Open what) const;
     Open innermostProcedure() const;

@@ -2,7 +2,7 @@
 ' --- InStr basic
 WriteLine InStr("XXpXXpXXPXXP", "p")
 WriteLine InStr(4, "XXpXXpXXPXXP", "p")
-WriteLine InStr(1, "XXpXXpXXPXXP", "P", 1)
+WriteLine InStr(4, "XXpXXpXXPXXP", "P", 1)
 WriteLine InStr(1, "XXpXXpXXPXXP", "P", 0)
 WriteLine InStr(1, "XXpXXpXXPXXP", "W")
 WriteLine InStr("abc", "")

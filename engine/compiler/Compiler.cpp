@@ -35,6 +35,18 @@ bool isIntrinsic(const std::u16string& folded, Intrinsic& out)
     return false;
 }
 
+bool isLibraryName(const std::u16string& folded)
+{
+    Intrinsic unused;
+    if (folded == u"ERR" || isIntrinsic(folded, unused) || findBuiltin(folded))
+        return true;
+    for (const BuiltinConstant& c : builtinConstants()) {
+        if (equalsIgnoreCase(c.name, folded))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 const char* opName(Op op)
@@ -541,8 +553,11 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
         for (const auto& d : dims)
             m_variables.insert(foldName(d)), m_unit.variables.push_back(Str(d));
         if (!m_explicit) {
-            for (const auto& a : ctx.assigned)
-                m_variables.insert(a);
+            // An assignment to a library name must stay an illegal assignment.
+            for (const auto& a : ctx.assigned) {
+                if (!m_variables.count(a) && !resolveInUnit(a, a, ctx) && !isLibraryName(a))
+                    m_variables.insert(a);
+            }
         }
     } else {
         for (const auto& d : dims) {

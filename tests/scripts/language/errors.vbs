@@ -1,0 +1,57 @@
+' On Error, the Err object and how errors travel between procedures.
+' --- Resume Next continues after the failing statement
+On Error Resume Next
+Dim x
+x = 1
+x = 1 / 0
+WriteLine "continued " & x
+WriteLine Err.Number & " " & Err.Description & " / " & Err.Source
+' --- On Error statements clear Err
+On Error Resume Next
+WriteLine Err.Number
+' --- Err.Raise
+Err.Raise 6
+WriteLine Err.Number & " " & Err.Description
+Err.Raise 1000
+WriteLine Err.Number & " " & Err.Description
+Err.Raise vbObjectError + 513, "MyApp", "Custom failure"
+WriteLine (Err.Number - vbObjectError) & " " & Err.Source & " " & Err.Description
+Err.Raise 11, , "Own text"
+WriteLine Err.Number & " " & Err.Description
+WriteLine Err
+Err.Clear
+WriteLine Err.Number & "[" & Err.Description & "]"
+' --- an error in a procedure without a handler returns to the caller's
+Sub Fails()
+    WriteLine "before"
+    Err.Raise 5
+    WriteLine "never printed"
+End Sub
+Fails
+WriteLine "caller saw " & Err.Number
+Err.Clear
+' --- a procedure with its own handler keeps going; leaving it clears Err
+Sub Handles()
+    On Error Resume Next
+    Dim y
+    y = CInt("x")
+    WriteLine "inside " & Err.Number
+End Sub
+Handles
+WriteLine "after " & Err.Number
+' --- an If condition that fails runs its branch
+If 1 / 0 = 5 Then
+    WriteLine "branch taken"
+End If
+Err.Clear
+' --- On Error GoTo 0 turns handling off again
+Function Safe(v)
+    On Error Resume Next
+    Safe = 10 / v
+    If Err.Number <> 0 Then Safe = "div0"
+End Function
+WriteLine Safe(2) & " " & Safe(0)
+On Error GoTo 0
+WriteLine "end"
+Err.Raise 424
+WriteLine "not reached"

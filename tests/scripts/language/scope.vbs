@@ -1,0 +1,68 @@
+' Scope: script-level names, locals, implicit variables, Const, Execute,
+' ExecuteGlobal, Eval and GetRef.
+' --- globals are seen by procedures; Dim in a procedure is local
+Dim shared
+shared = "global"
+Sub Shadow()
+    Dim shared
+    shared = "local"
+    WriteLine shared
+End Sub
+Sub Touch()
+    shared = shared & "+touched"
+End Sub
+Shadow
+Touch
+WriteLine shared
+' --- implicit variables: in a procedure they are local
+Sub MakeImplicit()
+    implicitLocal = 5
+    implicitGlobal = implicitGlobal + 1
+End Sub
+implicitGlobal = 10
+MakeImplicit
+WriteLine "[" & implicitLocal & "] " & implicitGlobal
+WriteLine IsEmpty(neverAssigned)
+' --- constants
+Const Greeting = "hi", Answer = 42
+Const Negative = -5
+Function UsesConst()
+    Const Local = 3
+    UsesConst = Answer + Local
+End Function
+WriteLine Greeting & " " & UsesConst() & " " & Negative
+' --- Eval, Execute, ExecuteGlobal
+WriteLine Eval("Answer * 2")
+WriteLine Eval("shared = ""global+touched""")
+Execute "made = 7 : WriteLine made"
+ExecuteGlobal "Function Added(a, b) : Added = a + b : End Function"
+WriteLine Added(2, 3)
+Sub ScopeOfExecute()
+    Dim mine
+    mine = 1
+    Execute "mine = mine + 1"
+    WriteLine "mine " & mine & " " & Eval("mine * 10")
+End Sub
+ScopeOfExecute
+' --- GetRef
+Function Square(n)
+    Square = n * n
+End Function
+Dim fn
+Set fn = GetRef("Square")
+WriteLine fn(7)
+WriteLine TypeName(fn) = "Object"
+' --- errors
+On Error Resume Next
+Greeting = "changed"
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+vbCrLf = 1
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+WriteLine Eval("1 +")
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+Set fn = GetRef("NoSuchProcedure")
+WriteLine Err.Number & " " & Err.Description
+Err.Clear

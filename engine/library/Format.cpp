@@ -94,17 +94,21 @@ std::u16string formatNumberText(double v, NumberKind kind, const NumberStyle& st
     std::string integer, fraction;
     roundedDigits(v, style.digits, integer, fraction);
     const bool isZero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
-    std::string body = style.group ? groupThousands(integer) : integer;
-    if (body.empty() && style.leadingDigit)
-        body = "0";
-    if (!fraction.empty())
-        body += "." + fraction;
+    const bool negative = v < 0 && !isZero;
+    std::string body;
+    if (negative)
+        body.push_back(style.parens ? '(' : '-');
     if (kind == NumberKind::Currency)
-        body = "$" + body;
+        body.push_back('$');
+    body.append(style.group ? groupThousands(integer) : integer);
+    if (integer.empty() && style.leadingDigit)
+        body.push_back('0');
+    if (!fraction.empty())
+        body.append(1, '.').append(fraction);
     if (kind == NumberKind::Percent)
-        body += "%";
-    if (v < 0 && !isZero)
-        body = style.parens ? "(" + body + ")" : "-" + body;
+        body.push_back('%');
+    if (negative && style.parens)
+        body.push_back(')');
     return std::u16string(body.begin(), body.end());
 }
 

@@ -2,6 +2,7 @@
 // reading of date text. The proleptic Gregorian calendar throughout.
 #include "runtime/DateTime.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -45,14 +46,12 @@ void civilFromDays(int64_t z, int& year, int& month, int& day) noexcept
 
 const int64_t EpochDays = daysFromCivil(1899, 12, 30);
 
-std::string twoDigits(int v)
+// Text is built in UTF-16 from ASCII pieces.
+void appendNumber(std::u16string& out, int v, int minDigits = 1)
 {
-    return std::string { static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10) };
-}
-
-std::u16string toU16(const std::string& ascii)
-{
-    return std::u16string(ascii.begin(), ascii.end());
+    const std::string digits = std::to_string(v);
+    out.append(static_cast<size_t>(std::max(0, minDigits - static_cast<int>(digits.size()))), u'0');
+    out.append(digits.begin(), digits.end());
 }
 
 } // namespace
@@ -151,8 +150,13 @@ Str formatDateShort(double serial)
     DateParts p;
     if (!partsFromSerial(serial, p))
         return {};
-    return Str(toU16(std::to_string(p.month) + "/" + std::to_string(p.day) + "/"
-        + std::to_string(p.year)));
+    std::u16string text;
+    appendNumber(text, p.month);
+    text += u'/';
+    appendNumber(text, p.day);
+    text += u'/';
+    appendNumber(text, p.year);
+    return Str(text);
 }
 
 Str formatDateLong(double serial)
@@ -163,7 +167,10 @@ Str formatDateLong(double serial)
     std::u16string text(weekdayName(weekdayOfSerial(serial), false));
     text += u", ";
     text += monthName(p.month, false);
-    text += toU16(" " + std::to_string(p.day) + ", " + std::to_string(p.year));
+    text += u' ';
+    appendNumber(text, p.day);
+    text += u", ";
+    appendNumber(text, p.year);
     return Str(text);
 }
 
@@ -172,9 +179,14 @@ Str formatTimeLong(double serial)
     DateParts p;
     if (!partsFromSerial(serial, p))
         return {};
-    const int hour12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
-    return Str(toU16(std::to_string(hour12) + ":" + twoDigits(p.minute) + ":"
-        + twoDigits(p.second) + (p.hour < 12 ? " AM" : " PM")));
+    std::u16string text;
+    appendNumber(text, p.hour % 12 == 0 ? 12 : p.hour % 12);
+    text += u':';
+    appendNumber(text, p.minute, 2);
+    text += u':';
+    appendNumber(text, p.second, 2);
+    text += p.hour < 12 ? u" AM" : u" PM";
+    return Str(text);
 }
 
 Str formatTimeShort(double serial)
@@ -182,7 +194,11 @@ Str formatTimeShort(double serial)
     DateParts p;
     if (!partsFromSerial(serial, p))
         return {};
-    return Str(toU16(twoDigits(p.hour) + ":" + twoDigits(p.minute)));
+    std::u16string text;
+    appendNumber(text, p.hour, 2);
+    text += u':';
+    appendNumber(text, p.minute, 2);
+    return Str(text);
 }
 
 Str formatDateGeneral(double serial)

@@ -14,6 +14,8 @@ WriteLine TypeName(FormatNumber(1))
 WriteLine FormatNumber(2.5, 0) & " " & FormatNumber(3.5, 0) & " " & FormatNumber(-2.5, 0)
 WriteLine FormatNumber(1.005, 2) & " " & FormatNumber(2.675, 2) & " " & FormatNumber(999.995, 2)
 WriteLine FormatNumber(0.004, 2) & " " & FormatNumber(1E+15, 0)
+WriteLine FormatNumber(0.00005, 4) & " " & FormatNumber(0.00004, 4) & " " & FormatNumber(1E-20, 2)
+WriteLine FormatNumber(123456789012345678, 0) & " " & FormatNumber(100, 5)
 ' --- FormatCurrency
 WriteLine FormatCurrency(1234.5) & " " & FormatCurrency(-1234.5)
 WriteLine FormatCurrency(-1234.5, , , vbFalse) & " " & FormatCurrency(-1234.5, , , vbTrue)

@@ -1,8 +1,7 @@
-// Helpers for driving the standard objects through their dispatch interface,
-// as the interpreter does.
+// Helpers shared by the objects' unit tests.
 #pragma once
 
-#include "automation/Dispatch.h"
+#include "runtime/Variant.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +11,6 @@
 namespace vbs::test {
 
 inline Variant str(std::u16string_view s) { return Variant::fromString(s); }
-
-inline Result<Variant> invokeByName(Object& o, std::u16string_view member, InvokeKind kind,
-                                    std::vector<Variant> args = {})
-{
-    DispId id = o.memberId(member);
-    if (id == DispIdUnknown)
-        return fail(ErrorCode::ObjectDoesntSupportMember);
-    return o.invoke(id, kind, Args(args));
-}
-
-inline Variant get(Object& o, std::u16string_view member, std::vector<Variant> args = {})
-{
-    Result<Variant> r = invokeByName(o, member, InvokeKind::MethodOrGet, std::move(args));
-    EXPECT_TRUE(r.ok()) << "reading " << utf16ToUtf8(member) << ": "
-                        << (r.ok() ? std::string() : r.error().description.toUtf8());
-    return r.ok() ? r.value() : Variant();
-}
-
-inline int32_t errorOf(const Result<Variant>& r) { return r.ok() ? 0 : r.error().number; }
 
 inline std::string text(const Variant& v)
 {

@@ -7,6 +7,7 @@
 #include "runtime/Convert.h"
 #include "syntax/Parser.h"
 
+#include <algorithm>
 #include <sys/resource.h>
 
 namespace vbs {
@@ -43,7 +44,11 @@ void ScriptEngine::Impl::shutdown()
 {
     m_closing = true;
     auto& entries = m_globals.entries();
+    // Script variables go first, so that Class_Terminate can still reach
+    // the host's objects.
     for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].kind != GlobalEntry::Kind::Variable)
+            continue;
         Variant old = std::move(entries[i].value);
         entries[i].value.clear();
         old.clear();
@@ -51,6 +56,7 @@ void ScriptEngine::Impl::shutdown()
     std::vector<Ref<ClassInstance>> live;
     for (ClassInstance* inst : m_instances)
         live.emplace_back(inst);
+    std::sort(live.begin(), live.end(), [](const auto& a, const auto& b) { return a->serial < b->serial; });
     for (auto& inst : live)
         inst->runTerminate();
     for (auto& inst : live) {
@@ -63,6 +69,10 @@ void ScriptEngine::Impl::shutdown()
     for (auto& inst : live)
         inst->terminated = true;
     live.clear();
+    for (auto& e : entries) {
+        e.value.clear();
+        e.object = nullptr;
+    }
     m_memberObjects.clear();
 }
 

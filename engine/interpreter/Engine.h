@@ -115,6 +115,7 @@ struct ScriptEngine::Impl {
     std::vector<std::unique_ptr<Proc>> m_procs; // never freed before the engine: code may still run
     std::vector<std::unique_ptr<ClassDef>> m_classes;
     std::unordered_set<ClassInstance*> m_instances;
+    uint64_t m_instanceSerial = 0;
 
     ValueStack m_stack;
     int m_hostDepth = 0;
@@ -142,6 +143,7 @@ public:
     ScriptEngine::Impl* engine() const { return m_engine; }
     void detach() { m_engine = nullptr; }
     bool terminated = false;
+    uint64_t serial = 0; // creation order: the engine terminates leftovers in it
     void runTerminate();
 
 protected:

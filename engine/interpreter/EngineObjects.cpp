@@ -18,6 +18,7 @@ ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
     , m_fields(cls.fields.size())
 {
     engine->m_instances.insert(this);
+    serial = ++engine->m_instanceSerial;
 }
 
 ClassInstance::~ClassInstance()

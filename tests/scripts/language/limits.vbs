@@ -1,0 +1,27 @@
+' Limits: deep recursion and absurd sizes fail cleanly, and the engine goes on.
+' --- recursion
+Dim depth
+Function Down(n)
+    depth = n
+    Down = Down(n + 1)
+End Function
+On Error Resume Next
+Down 1
+WriteLine Err.Number & " " & Err.Description
+WriteLine depth > 1000
+Err.Clear
+' --- absurd allocations
+ReDim big(2000000000)
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+Dim s
+s = Space(100000000)
+s = s & s & s
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+' --- still usable
+On Error GoTo 0
+WriteLine Down2(3)
+Function Down2(n)
+    If n = 0 Then Down2 = "bottom" Else Down2 = Down2(n - 1)
+End Function

@@ -1,0 +1,3 @@
+' A syntax error runs nothing of the text.
+WriteLine "never printed"
+x = (1 + 

@@ -262,3 +262,35 @@ TEST(LibraryLocale, SetLocaleReturnsThePreviousLocale)
     EXPECT_EQ(text(call(ctx, u"SetLocale", { str(u"de-de") })), "error 5");
     EXPECT_EQ(ctx.locale, 1033);
 }
+
+// Every function with every combination of awkward arguments (up to three)
+// returns a value or an error; none crashes, hangs or allocates absurdly.
+TEST(LibraryRobustness, AwkwardArgumentsGiveValuesOrErrors)
+{
+    std::vector<Variant> samples = {
+        Variant(), Variant::null(), Variant::missing(), lng(-1), lng(0), lng(3),
+        Variant::fromDouble(2.5), lng(INT32_MAX), Variant::fromDouble(-1e300), str(u""), str(u"a%u12b"),
+        Variant::fromBool(true), Variant::nothing(),
+        Variant::fromArray(Array::createVector({ str(u"x"), Variant::null() })),
+    };
+    TestContext ctx;
+    size_t calls = 0;
+    for (const BuiltinFunction& f : builtinFunctions()) {
+        int most = std::min<int>(f.maxArgs, 3);
+        for (int count = f.minArgs; count <= most; ++count) {
+            size_t combos = 1;
+            for (int i = 0; i < count; ++i)
+                combos *= samples.size();
+            for (size_t k = 0; k < combos; ++k) {
+                std::vector<Variant> args;
+                for (size_t rest = k, i = 0; i < size_t(count); ++i, rest /= samples.size())
+                    args.push_back(samples[rest % samples.size()]);
+                Result<Variant> r = f.fn(ctx, Args(args));
+                if (!r.ok())
+                    EXPECT_NE(r.error().number, 0);
+                ++calls;
+            }
+        }
+    }
+    EXPECT_GT(calls, 10000u);
+}

@@ -40,17 +40,25 @@ Result<Text> Text::from(const Variant& v)
 {
     Text t;
     if (v.isString()) {
-        t.m_owned = v.asString();
+        t.m_source = &v;
+        t.m_view = v.stringView();
     } else if (v.isNull()) {
         t.m_null = true;
     } else if (v.isMissing()) {
         return fail(ErrorCode::ArgumentNotOptional);
     } else if (v.isObject() && !v.isNothing()) {
         TRY_ASSIGN(inner, toValue(v));
-        return from(inner);
+        TRY_ASSIGN(converted, from(inner));
+        if (converted.m_source) {
+            converted.m_owned = inner.asString();
+            converted.m_source = nullptr;
+            converted.m_view = converted.m_owned.view();
+        }
+        return converted;
     } else {
         TRY_ASSIGN(s, toString(v));
         t.m_owned = std::move(s);
+        t.m_view = t.m_owned.view();
     }
     return t;
 }

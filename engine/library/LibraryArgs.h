@@ -47,20 +47,23 @@ inline bool present(Args args, size_t i)
 // member. A required argument left out inside the list is 449.
 Result<Variant> value(Args args, size_t i);
 
-// A string argument, viewed in place when it already is a String (no copy on
-// the hot paths of Mid, InStr, Len ...). Null is reported, not converted.
+// A string argument, viewed in place when it already is a String (no copy,
+// not even a reference count, on the hot paths of Mid, InStr, Len ...): the
+// argument outlives the call. Null is reported, not converted.
 class Text {
 public:
     bool isNull() const { return m_null; }
-    std::u16string_view view() const { return m_owned.view(); }
-    size_t size() const { return m_owned.size(); }
+    std::u16string_view view() const { return m_view; }
+    size_t size() const { return m_view.size(); }
     // The argument as a Str (shares the caller's string, no copy).
-    const Str& str() const { return m_owned; }
+    Str str() const { return m_source ? m_source->asString() : m_owned; }
 
     static Result<Text> from(const Variant& v);
 
 private:
-    Str m_owned;
+    const Variant* m_source = nullptr; // the String argument viewed
+    Str m_owned; // the text of a converted argument
+    std::u16string_view m_view;
     bool m_null = false;
 };
 Result<Text> text(Args args, size_t i);

@@ -134,10 +134,8 @@ size_t findExact(std::u16string_view hay, std::u16string_view needle, size_t fro
     return std::u16string_view::npos;
 }
 
-size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from, CompareMode mode) noexcept
+size_t findFolded(std::u16string_view hay, std::u16string_view needle, size_t from) noexcept
 {
-    if (mode == CompareMode::Binary)
-        return findExact(hay, needle, from);
     if (needle.size() > hay.size())
         return std::u16string_view::npos;
     for (size_t p = from; p + needle.size() <= hay.size(); ++p) {

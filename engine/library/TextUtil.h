@@ -34,7 +34,12 @@ inline char16_t lowerUnit(char16_t c) noexcept
 }
 
 // Position of `needle` in `hay` at or after `from`, or npos.
-size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from, CompareMode mode) noexcept;
+size_t findExact(std::u16string_view hay, std::u16string_view needle, size_t from) noexcept;
+size_t findFolded(std::u16string_view hay, std::u16string_view needle, size_t from) noexcept;
+inline size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from, CompareMode mode) noexcept
+{
+    return mode == CompareMode::Binary ? findExact(hay, needle, from) : findFolded(hay, needle, from);
+}
 // Last position p <= `last` where `needle` starts, or npos.
 size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size_t last,
                        CompareMode mode) noexcept;

@@ -1,0 +1,42 @@
+' Arithmetic and comparison on the interpreter's fast paths and off them:
+' result subtypes, overflow promotion, Null and strings.
+' --- Integer, Long and Double results
+WriteLine TypeName(1 + 2) & " " & TypeName(32767 + 1) & " " & TypeName(2147483647 + 1)
+WriteLine 32767 + 1 & " " & 2147483647 + 1
+WriteLine TypeName(200 * 200) & " " & 200 * 200
+WriteLine TypeName(-32768 - 1) & " " & TypeName(1.5 + 1) & " " & 1.5 * 2
+WriteLine -(-32768) & " " & TypeName(-(-32768))
+WriteLine 7 \ 2 & " " & 7 Mod 3 & " " & 7 / 2 & " " & 2 ^ 10
+' --- strings and numbers
+WriteLine "3" + 4 & " " & "3" + "4" & " " & "3" & 4
+WriteLine (1 < 2) & " " & ("a" < "b") & " " & (10 < 9) & " " & (2.5 >= 2)
+WriteLine "10" = 10
+' --- Null and Empty
+WriteLine IsNull(Null + 1) & " " & IsNull(Null = 1) & " " & (Empty + 1) & " [" & Empty & "]"
+WriteLine "a" & Null & "b"
+' --- string building in place
+Dim s, i
+For i = 1 To 5
+    s = s & i
+Next
+s = s & Null
+WriteLine s & " " & Len(s)
+Dim t
+t = "x"
+Dim alias
+alias = t
+t = t & "y"
+WriteLine alias & " " & t
+' --- logical
+WriteLine (True And False) & " " & (True Or False) & " " & (True Xor True) & " " & Not True
+WriteLine (6 And 3) & " " & (6 Or 3) & " " & (Not 0)
+' --- errors
+On Error Resume Next
+WriteLine 1 \ 0
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+WriteLine "a" + 1
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+WriteLine CInt(40000)
+WriteLine Err.Number & " " & Err.Description

@@ -179,6 +179,24 @@ TEST(Dictionary, EnumerationWalksASnapshotOfTheKeys)
     EXPECT_EQ(d.count(), 0u);
 }
 
+TEST(Dictionary, MembersThroughDispatch)
+{
+    Ref<Object> o = createObject(u"scripting.DICTIONARY").value();
+    EXPECT_EQ(o->typeName(), Str(u"Dictionary"));
+    EXPECT_EQ(o->memberId(u"iTEM"), DispIdValue);
+    std::vector<Variant> put { str(u"k"), Variant::fromInteger(7) };
+    ASSERT_TRUE(o->invoke(DispIdValue, InvokeKind::PropertyPut, Args(put)).ok());
+    std::vector<Variant> key { str(u"k") };
+    EXPECT_EQ(text(o->invoke(DispIdValue, InvokeKind::MethodOrGet, Args(key)).value()), "7");
+    EXPECT_EQ(errorOf(invokeByName(*o, u"Key", InvokeKind::PropertyGet, { str(u"k") })), 438)
+        << "Key is write-only";
+    EXPECT_EQ(errorOf(invokeByName(*o, u"Add", InvokeKind::Method, { str(u"x") })), 450);
+    EXPECT_EQ(errorOf(invokeByName(*o, u"CompareMode", InvokeKind::PropertyPut, { str(u"text") })), 13);
+    Result<Variant> keys = invokeByName(*o, u"Keys", InvokeKind::MethodOrGet);
+    ASSERT_TRUE(keys.ok() && keys.value().isArray());
+    EXPECT_EQ(text(keys.value().asArray()->elements()[0]), "k");
+}
+
 TEST(Factory, ProgIdsAndBuiltinClasses)
 {
     Result<Ref<Object>> bad = createObject(u"Scripting.FileSystemThing");

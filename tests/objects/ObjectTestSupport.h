@@ -1,7 +1,7 @@
 // Helpers shared by the objects' unit tests.
 #pragma once
 
-#include "runtime/Variant.h"
+#include "automation/Dispatch.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,18 @@
 namespace vbs::test {
 
 inline Variant str(std::u16string_view s) { return Variant::fromString(s); }
+
+// Calls a member by name, as the interpreter does: memberId, then invoke.
+inline Result<Variant> invokeByName(Object& o, std::u16string_view member, InvokeKind kind,
+                                    std::vector<Variant> args = {})
+{
+    DispId id = o.memberId(member);
+    if (id == DispIdUnknown)
+        return fail(ErrorCode::ObjectDoesntSupportMember);
+    return o.invoke(id, kind, Args(args));
+}
+
+inline int32_t errorOf(const Result<Variant>& r) { return r.ok() ? 0 : r.error().number; }
 
 inline std::string text(const Variant& v)
 {

@@ -146,6 +146,26 @@ TEST(RegExp, CompiledPatternFollowsPropertyChanges)
 }
 
 
+TEST(RegExp, MembersThroughDispatch)
+{
+    RegExp re;
+    ASSERT_TRUE(invokeByName(re, u"PATTERN", InvokeKind::PropertyPut, { str(u"\\d+") }).ok());
+    ASSERT_TRUE(invokeByName(re, u"global", InvokeKind::PropertyPut, { Variant::fromInteger(1) }).ok());
+    EXPECT_EQ(errorOf(invokeByName(re, u"Test", InvokeKind::Method, { Variant::null() })), 94);
+    Result<Variant> all = invokeByName(re, u"Execute", InvokeKind::Method, { str(u"x12y345") });
+    ASSERT_TRUE(all.ok() && all.value().isObject());
+    Object& collection = *all.value().asObject();
+    EXPECT_EQ(collection.typeName(), Str(u"IMatchCollection2"));
+    std::vector<Variant> index { str(u"1") };
+    Result<Variant> second = collection.invoke(DispIdValue, InvokeKind::MethodOrGet, Args(index));
+    ASSERT_TRUE(second.ok());
+    Object& m = *second.value().asObject();
+    EXPECT_EQ(m.typeName(), Str(u"IMatch2"));
+    EXPECT_EQ(text(readDefaultMember(&m).value()), "345");
+    Result<Variant> sub = invokeByName(m, u"SubMatches", InvokeKind::PropertyGet);
+    EXPECT_EQ(sub.value().asObject()->typeName(), Str(u"ISubMatches"));
+}
+
 // Random patterns from the dialect's metacharacters: each either works or
 // fails with a regular-expression error; nothing crashes or hangs.
 TEST(RegExp, RandomPatternsFailCleanly)

@@ -78,3 +78,16 @@ WriteLine "[" & Trim("  ab c  ") & "]"
 WriteLine "[" & Trim("      ") & "]"
 WriteLine Len(Trim(vbTab & " x " & vbTab))
 WriteLine IsNull(Trim(Null)) & IsNull(LTrim(Null)) & IsNull(RTrim(Null))
+' --- limits: an absurd length is Out of memory, and the engine goes on
+On Error Resume Next
+x = Space(2000000000)
+WriteLine Err.Number
+Err.Clear
+x = String(2000000000, "x")
+WriteLine Err.Number
+Err.Clear
+x = Space(3000000000)
+WriteLine Err.Number
+Err.Clear
+On Error GoTo 0
+WriteLine Len(Space(100000))

@@ -222,29 +222,46 @@ Result<std::pair<Variant, Variant>> plainValues(const Variant& a, const Variant&
     return std::pair<Variant, Variant>(std::move(x), std::move(y));
 }
 
-// Fast cases shared by + - *: both Integer, both Long, both Double.
+// Integer or Long payload, for the fast paths.
+bool smallInt(const Variant& v, int64_t& out)
+{
+    if (v.type() != VarType::Integer && v.type() != VarType::Long)
+        return false;
+    out = v.type() == VarType::Integer ? v.asInteger() : v.asLong();
+    return true;
+}
+
+// Integer, Long or Double payload as a double.
+bool plainNumber(const Variant& v, double& out)
+{
+    int64_t i = 0;
+    if (v.type() != VarType::Double && !smallInt(v, i))
+        return false;
+    out = v.type() == VarType::Double ? v.asDouble() : double(i);
+    return true;
+}
+
+// Fast cases shared by + - *: Integer and Long operands, and Double with
+// any of the three. Anything else, and overflow of a Double, takes the slow
+// path.
 bool arithmeticFast(const Variant& a, const Variant& b, ArithOp op, Variant& out)
 {
-    if (a.type() != b.type())
-        return false;
-    switch (a.type()) {
-    case VarType::Integer:
-    case VarType::Long: {
-        const int64_t x = a.type() == VarType::Integer ? a.asInteger() : a.asLong();
-        const int64_t y = b.type() == VarType::Integer ? b.asInteger() : b.asLong();
+    int64_t x, y;
+    if (smallInt(a, x) && smallInt(b, y)) {
         const int64_t r = op == ArithOp::Add ? x + y : op == ArithOp::Sub ? x - y : x * y;
-        out = integralResult(r, a.type() == VarType::Integer ? NumKind::Integer : NumKind::Long);
+        const bool bothInteger = a.type() == VarType::Integer && b.type() == VarType::Integer;
+        out = integralResult(r, bothInteger ? NumKind::Integer : NumKind::Long);
         return true;
     }
-    case VarType::Double: {
-        const double r = applyFloating(a.asDouble(), b.asDouble(), op);
+    double dx, dy;
+    if ((a.type() == VarType::Double || b.type() == VarType::Double) && plainNumber(a, dx) && plainNumber(b, dy)) {
+        const double r = applyFloating(dx, dy, op);
         if (!std::isfinite(r))
-            return false; // the slow path reports the overflow
+            return false;
         out = Variant::fromDouble(r);
         return true;
     }
-    default: return false;
-    }
+    return false;
 }
 
 Result<Variant> arithmeticOp(const Variant& a0, const Variant& b0, ArithOp op)
@@ -352,6 +369,13 @@ Result<Variant> integerDivision(const Variant& a0, const Variant& b0, IntOp op)
 {
     const Variant& a = a0.deref();
     const Variant& b = b0.deref();
+    int64_t x0, y0;
+    if (smallInt(a, x0) && smallInt(b, y0) && y0 != 0) {
+        const int64_t r = op == IntOp::Div ? x0 / y0 : x0 % y0;
+        const bool bothInteger = a.type() == VarType::Integer && b.type() == VarType::Integer;
+        if (r <= std::numeric_limits<int32_t>::max())
+            return integralResult(r, bothInteger ? NumKind::Integer : NumKind::Long);
+    }
     if (a.isObject() || b.isObject()) {
         TRY_ASSIGN(values, plainValues(a, b));
         return integerDivision(values.first, values.second, op);

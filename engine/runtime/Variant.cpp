@@ -163,7 +163,7 @@ Array* Variant::mutableArray()
     return m_arr;
 }
 
-void Variant::retain() const noexcept
+void Variant::retainHeap() const noexcept
 {
     switch (m_type) {
     case VarType::String:
@@ -182,7 +182,7 @@ void Variant::retain() const noexcept
     }
 }
 
-void Variant::release() noexcept
+void Variant::releaseHeap() noexcept
 {
     switch (m_type) {
     case VarType::String:

@@ -156,8 +156,23 @@ private:
         v.m_type = t;
         return v;
     }
-    void retain() const noexcept;
-    void release() noexcept;
+    // Only strings, objects and arrays own anything; numbers skip the call.
+    bool ownsHeap() const noexcept
+    {
+        return m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array;
+    }
+    void retain() const noexcept
+    {
+        if (ownsHeap())
+            retainHeap();
+    }
+    void release() noexcept
+    {
+        if (ownsHeap())
+            releaseHeap();
+    }
+    void retainHeap() const noexcept;
+    void releaseHeap() noexcept;
 
     VarType m_type = VarType::Empty;
     uint16_t m_reserved[3] = {};

@@ -164,6 +164,8 @@ Result<Variant> Dialog::Controls(const Variant& key)
     if (controls::ControlObject* found = lookUp(m_namedControls, key.deref()))
         return Variant::fromObject(found);
     (void)m_engine.executeStatement(u"Controls");
+    if (m_program.ended())
+        m_engine.interrupt(); // the script that asked goes no further either
     return Variant::nothing();
 }
 

@@ -27,6 +27,9 @@ public:
     // Clears the global references to both windows (the objects themselves
     // are destroyed once no host call is running on them).
     virtual void clearWindowReferences() = 0;
+    // True once an error report has ended the program; only a stand-in
+    // desktop lets control come back after that.
+    virtual bool ended() const = 0;
 };
 
 class FrmDialog {

@@ -24,7 +24,7 @@ public:
     // True once nothing is left to wait for: the program ended at once, or
     // the dialog window was closed and no script call is running.
     bool finished() const { return m_ended || (m_closed && m_depth == 0); }
-    bool ended() const { return m_ended; }
+    bool ended() const override { return m_ended; }
 
     platform::Desktop& desktop() override { return m_desktop; }
     dialog::FrmDialog& frmDialog() override;

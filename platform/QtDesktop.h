@@ -37,7 +37,7 @@ public:
     int exec() override;
     Str commandLine() const override;
 
-private:
+protected:
     std::vector<Str> m_arguments;
 };
 
@@ -77,6 +77,7 @@ public:
         m_twipsX = x;
         m_twipsY = y;
     }
+    void setArguments(std::vector<Str> arguments) { m_arguments = std::move(arguments); }
     void setScreenSize(float width, float height)
     {
         m_screenWidth = width;

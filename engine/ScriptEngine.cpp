@@ -73,7 +73,7 @@ void ScriptEngine::Impl::shutdown()
         e.value.clear();
         e.object = nullptr;
     }
-    m_memberObjects.clear();
+    m_globals.memberObjects().clear();
 }
 
 // Runs a host call: the outermost one starts the clock and marks the stack;
@@ -153,7 +153,8 @@ void ScriptEngine::Impl::commit(CompiledUnit& unit)
     }
 }
 
-Result<Variant> ScriptEngine::Impl::runTopLevel(const Code& code, Variant* outer, ClassInstance* me)
+Result<Variant> ScriptEngine::Impl::runTopLevel(const Code& code, Variant* outer, ClassInstance* me,
+                                                const std::vector<std::u16string>* outerNames)
 {
     TRY_STATUS(checkDepth());
     size_t n = static_cast<size_t>(code.slotCount + code.maxStack);
@@ -165,6 +166,7 @@ Result<Variant> ScriptEngine::Impl::runTopLevel(const Code& code, Variant* outer
     f.code = &code;
     f.slots = slots;
     f.outer = outer;
+    f.outerNames = outerNames;
     f.me = me;
     ++m_callDepth;
     Status st = execute(f);
@@ -186,13 +188,11 @@ Result<Variant> ScriptEngine::Impl::intrinsic(Intrinsic which, Args args, Frame&
     if (args.size() != 1)
         return fail(ErrorCode::WrongArgumentCount, names[static_cast<int>(which)]);
     TRY_ASSIGN(text, toString(args[0].deref()));
+    // Code run by Execute passes on the procedure scope it was given.
     OuterScope scope;
-    if (f.proc)
-        scope.localNames = &f.proc->localNames;
+    scope.localNames = f.proc ? &f.proc->localNames : f.outerNames;
     scope.cls = f.me ? &f.me->classDef() : nullptr;
     Variant* outer = f.proc ? f.slots : f.outer;
-    if (!f.proc && f.outer)
-        return fail(ErrorCode::InternalError); // nested Execute inside Execute keeps its own scope only
     switch (which) {
     case Intrinsic::Eval: {
         TRY_ASSIGN(expr, parseExpression(text.view()));
@@ -200,11 +200,11 @@ Result<Variant> ScriptEngine::Impl::intrinsic(Intrinsic which, Args args, Frame&
         source->lines.emplace_back(text.view());
         TRY_ASSIGN(unit, compileExpression(*expr, source, m_globals, &scope));
         commit(unit);
-        return runTopLevel(*unit.topLevel, outer, f.me);
+        return runTopLevel(*unit.topLevel, outer, f.me, scope.localNames);
     }
     case Intrinsic::Execute: {
         TRY_ASSIGN(code, load(text.view(), &scope));
-        TRY_STATUS(runTopLevel(*code, outer, f.me));
+        TRY_STATUS(runTopLevel(*code, outer, f.me, scope.localNames));
         return Variant();
     }
     case Intrinsic::ExecuteGlobal: {
@@ -259,7 +259,7 @@ Status ScriptEngine::addObject(std::u16string_view name, Ref<Object> object, Add
     GlobalEntry& e = d.m_globals.add(name, GlobalEntry::Kind::HostObject);
     e.value = Variant::fromObject(object);
     if (members == AddMembers::Yes && object)
-        d.m_memberObjects.push_back(object);
+        d.m_globals.memberObjects().push_back(object);
     return {};
 }
 

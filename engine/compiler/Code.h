@@ -81,7 +81,20 @@ public:
     }
     std::deque<GlobalEntry>& entries() { return m_entries; }
 
+    // Objects added with their members as global names; their members are
+    // looked up on first use.
+    std::vector<Ref<Object>>& memberObjects() { return m_memberObjects; }
+    bool isHostMember(std::u16string_view name) const
+    {
+        for (const auto& obj : m_memberObjects) {
+            if (obj->memberId(name) != DispIdUnknown)
+                return true;
+        }
+        return false;
+    }
+
 private:
+    std::vector<Ref<Object>> m_memberObjects;
     std::deque<GlobalEntry> m_entries;
     std::unordered_map<std::u16string, GlobalEntry*> m_byName;
 };

@@ -256,6 +256,11 @@ std::optional<Resolved> Compiler::resolveInUnit(const std::u16string& folded, st
         r.knownProcedure = e->kind == GlobalEntry::Kind::Procedure;
         return r;
     }
+    if (m_globals.isHostMember(name)) {
+        r.kind = Resolved::Kind::Global;
+        r.index = nameSite(name);
+        return r;
+    }
     return std::nullopt;
 }
 

@@ -217,7 +217,7 @@ GlobalEntry* ScriptEngine::Impl::resolveSite(NameSite& site)
         return site.entry;
     GlobalEntry* e = m_globals.find(site.name);
     if (!e) {
-        for (const auto& obj : m_memberObjects) {
+        for (const auto& obj : m_globals.memberObjects()) {
             DispId id = obj->memberId(site.name);
             if (id != DispIdUnknown) {
                 e = &m_globals.add(site.name, GlobalEntry::Kind::HostMember);

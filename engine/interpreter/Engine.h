@@ -43,6 +43,7 @@ private:
 struct Frame {
     const Code* code = nullptr;
     const Proc* proc = nullptr; // null for top-level, Eval and Execute code
+    const std::vector<std::u16string>* outerNames = nullptr; // names of outer's slots
     Variant* slots = nullptr;
     Variant* outer = nullptr; // the calling procedure's slots (Execute, Eval)
     ClassInstance* me = nullptr;
@@ -74,7 +75,8 @@ struct ScriptEngine::Impl {
     void report(ScriptError& error);
     Result<std::unique_ptr<Code>> load(std::u16string_view text, const OuterScope* outer);
     void commit(CompiledUnit& unit);
-    Result<Variant> runTopLevel(const Code& code, Variant* outer, ClassInstance* me);
+    Result<Variant> runTopLevel(const Code& code, Variant* outer, ClassInstance* me,
+                                const std::vector<std::u16string>* outerNames = nullptr);
     void shutdown();
 
     // --- the interpreter (Interpreter.cpp)
@@ -111,7 +113,6 @@ struct ScriptEngine::Impl {
     EngineContext m_context;
 
     GlobalTable m_globals;
-    std::vector<Ref<Object>> m_memberObjects; // added with AddMembers::Yes
     std::vector<std::unique_ptr<Proc>> m_procs; // never freed before the engine: code may still run
     std::vector<std::unique_ptr<ClassDef>> m_classes;
     std::unordered_set<ClassInstance*> m_instances;

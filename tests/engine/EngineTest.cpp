@@ -46,8 +46,10 @@ TEST_F(Fixture, AddObjectReachesMembersAndRefusesTakenNames)
 {
     Ref<FakeHost> host(new FakeHost);
     ASSERT_TRUE(engine.addObject(u"Host", host, AddMembers::Yes).ok());
-    ASSERT_TRUE(engine.addCode(u"WriteLine Host.Value + Echo(1)\nHost.Value = 3\nWriteLine Value\nWriteLine Host").ok());
-    EXPECT_EQ(lines(), (std::vector<std::string> { "8", "3", "3" }));
+    ASSERT_TRUE(engine.addCode(u"WriteLine Host.Value + Echo(1)\nHost.Value = 3\nWriteLine Value\nWriteLine Host\n"
+                               u"Value = 4\nWriteLine Host.Value").ok());
+    // A bare member assigned at script level is the member, not a new variable.
+    EXPECT_EQ(lines(), (std::vector<std::string> { "8", "3", "3", "4" }));
 
     Status again = engine.addObject(u"host", Ref<Object>(new FakeHost));
     ASSERT_FALSE(again.ok());

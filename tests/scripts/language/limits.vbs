@@ -8,7 +8,7 @@ End Function
 On Error Resume Next
 Down 1
 WriteLine Err.Number & " " & Err.Description
-WriteLine depth > 1000
+WriteLine depth > 100
 Err.Clear
 ' --- absurd allocations
 ReDim big(2000000000)

@@ -66,3 +66,11 @@ Err.Clear
 Set fn = GetRef("NoSuchProcedure")
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
+' --- Execute and Eval nest inside a procedure's scope
+Sub Nested()
+    Dim level
+    level = 1
+    Execute "level = level + 1 : WriteLine Eval(""level * 100"")"
+    WriteLine level
+End Sub
+Nested

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# End-to-end cases of the real vorna under Xvfb, driven with xdotool.
+#   e2e.sh CASE VORNA SCRIPT_DIR
+# Cases: click (click a button, see the caption, close by the close box,
+# status 0), usage, missing, script-error (see the "Vorna" box, dismiss it,
+# check the status).
+set -u
+case_name=$1 vorna=$2 scripts=$3
+here=$(cd "$(dirname "$0")" && pwd)
+
+for tool in Xvfb xdotool python3; do
+  command -v "$tool" >/dev/null || { echo "e2e needs $tool"; exit 1; }
+done
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of our own: Xvfb picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Waits up to 10 s for a visible window whose title is exactly $1.
+find_window() {
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
+
+# Waits for the program to end and prints its exit status.
+wait_status() {
+  for _ in $(seq 200); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$app" 2>/dev/null && { kill "$app"; fail "vorna did not end"; }
+  wait "$app"
+  local status=$?
+  app=
+  echo "$status"
+}
+
+# Dismisses the "Vorna" message box with Enter and checks the status.
+expect_box() {
+  local expected=$1 id status
+  id=$(find_window Vorna) || fail "no Vorna message box"
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  sleep 0.2
+  xdotool key --clearmodifiers Return
+  status=$(wait_status)
+  [ "$status" = "$expected" ] || fail "exit status $status, expected $expected"
+}
+
+case $case_name in
+click)
+  "$vorna" "$scripts/click.vbs" &
+  app=$!
+  id=$(find_window "E2E Test") || fail "dialog window not shown"
+  # The button is the first control: 80 x 22 pixels at (5, 5).
+  xdotool mousemove --sync --window "$id" 40 15 click 1
+  find_window "Clicked OK" >/dev/null || fail "caption not set by OK_Click"
+  python3 "$here/xclose.py" "$id"
+  status=$(wait_status)
+  [ "$status" = 0 ] || fail "exit status $status after the close box"
+  ;;
+usage)
+  "$vorna" &
+  app=$!
+  expect_box 64
+  ;;
+missing)
+  "$vorna" "$work/no such file.vbs" &
+  app=$!
+  expect_box 66
+  ;;
+script-error)
+  "$vorna" "$scripts/error.vbs" &
+  app=$!
+  expect_box 65
+  ;;
+*)
+  fail "unknown case $case_name"
+  ;;
+esac
+echo "PASS: $case_name"

@@ -1,0 +1,3 @@
+' The end-to-end script-error case: a run-time error on line 3.
+AddLabel "A", "never shown"
+x = 1 / 0

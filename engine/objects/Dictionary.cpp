@@ -167,10 +167,17 @@ Status Dictionary::remove(const Variant& key)
     return {};
 }
 
+Dictionary::~Dictionary() { removeAll(); }
+
+// The old elements are released in insertion order, after the map is already
+// empty: releasing one may run script code (Class_Terminate) that uses it.
 void Dictionary::removeAll()
 {
     std::vector<VariantKeyMap::Entry> old = m_map.takeAll();
-    // `old` dies here, after the map is already empty.
+    for (VariantKeyMap::Entry& e : old) {
+        e.value.clear();
+        e.key.clear();
+    }
 }
 
 Status Dictionary::setCompareMode(int32_t mode)

@@ -12,6 +12,7 @@ namespace vbs {
 class Dictionary final : public HostObject {
 public:
     Dictionary();
+    ~Dictionary() override;
 
     static const ClassInfo& classInfo();
 
@@ -26,7 +27,7 @@ public:
     Status renameKey(const Variant& key, const Variant& newKey);
     // 32811 "Element not found" when the key is missing.
     Status remove(const Variant& key);
-    void removeAll();
+    void removeAll(); // releases the elements in insertion order
 
     size_t count() const { return m_map.size(); }
     int32_t compareMode() const { return m_compareMode; }

@@ -1,0 +1,50 @@
+' Objects held by a dictionary terminate exactly when it lets the last
+' reference go.
+Class Token
+    Public Name
+    Private Sub Class_Terminate
+        WriteLine "terminate " & Name
+    End Sub
+End Class
+
+Function Make(name)
+    Dim t
+    Set t = New Token
+    t.Name = name
+    Set Make = t
+End Function
+
+Dim d, key
+Set d = CreateObject("Scripting.Dictionary")
+d.Add "a", Make("a")
+d.Add "b", Make("b")
+d.Add "c", Make("c")
+d.Add "d", Make("d")
+
+' --- Remove, and values replaced by Set and by Let
+WriteLine "remove a"
+d.Remove "a"
+WriteLine "set b"
+Set d("b") = Make("b2")
+WriteLine "let c"
+d("c") = 1
+WriteLine d.Count
+
+' --- an object key is held as long as its element
+Set key = Make("key")
+d.Add key, "value"
+Set key = Nothing
+WriteLine "key released by the script"
+WriteLine d.Count
+
+' --- RemoveAll releases in insertion order
+WriteLine "remove all"
+d.RemoveAll
+WriteLine d.Count
+
+' --- releasing the dictionary releases what it holds
+d.Add "e", Make("e")
+d.Add "f", Make("f")
+WriteLine "release the dictionary"
+Set d = Nothing
+WriteLine "end"

@@ -314,8 +314,14 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 if (e && e->kind == GlobalEntry::Kind::Variable)
                     target = &e->value;
             }
-            if (target && target->isString() && (tail.isString() || tail.isNull())) {
-                if (!target->appendString(tail.stringView()))
+            if (target && (target->isString() || target->isEmpty()) && !tail.isObject() && !tail.isArray()) {
+                Str text;
+                if (!tail.isString() && !tail.isNull()) {
+                    auto converted = toString(tail);
+                    CHECK(converted);
+                    text = std::move(converted.value());
+                }
+                if (!target->appendString(tail.isString() ? tail.stringView() : text.view()))
                     FAIL_WITH(makeError(ErrorCode::OutOfMemory));
                 break;
             }

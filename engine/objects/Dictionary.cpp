@@ -20,7 +20,10 @@ enum : DispId {
     IdHashVal,
 };
 
-Dictionary& self(Object& o) { return static_cast<Dictionary&>(o); }
+Dictionary& self(Object& o)
+{
+    return static_cast<Dictionary&>(o);
+}
 
 const ParamInfo KeyParam { u"Key" };
 const ParamInfo NewValueParam { u"NewValue" };
@@ -35,59 +38,70 @@ Result<Variant> fromStatus(Status s)
 std::vector<MemberInfo> dictionaryMembers()
 {
     return {
+        // Keys (every member's Key) may be any value but an array (13):
+        // Empty and Null are keys like others, objects count by identity and
+        // are not read through their default member.
         // Item(Key) [= NewValue]: the default member. Get of a missing key
         // adds it with Empty; Let and Set replace the value or add the key.
+        // The value is stored as given, Empty, Null and objects included.
         { u"Item", IdItem, MemberKind::PropertyGet, { KeyParam },
-          [](Object& o, Args a) { return self(o).item(a[0]); } },
+            [](Object& o, Args a) { return self(o).item(a[0]); } },
         { u"Item", IdItem, MemberKind::PropertyLet, { KeyParam, NewValueParam },
-          [](Object& o, Args a) { return fromStatus(self(o).setItem(a[0], a[1])); } },
+            [](Object& o, Args a) { return fromStatus(self(o).setItem(a[0], a[1])); } },
         { u"Item", IdItem, MemberKind::PropertySet, { KeyParam, NewValueParam },
-          [](Object& o, Args a) { return fromStatus(self(o).setItem(a[0], a[1])); } },
+            [](Object& o, Args a) { return fromStatus(self(o).setItem(a[0], a[1])); } },
         // Add Key, Item: 457 when the key is already there.
         { u"Add", IdAdd, MemberKind::Method, { KeyParam, { u"Item" } },
-          [](Object& o, Args a) { return fromStatus(self(o).add(a[0], a[1])); } },
+            [](Object& o, Args a) { return fromStatus(self(o).add(a[0], a[1])); } },
         // Count: Long.
         { u"Count", IdCount, MemberKind::PropertyGet, {},
-          [](Object& o, Args) { return Result<Variant>(Variant::fromLong(static_cast<int32_t>(self(o).count()))); } },
+            [](Object& o, Args) {
+                return Result<Variant>(Variant::fromLong(static_cast<int32_t>(self(o).count())));
+            } },
         // Exists(Key): Boolean; never adds the key.
         { u"Exists", IdExists, MemberKind::Method, { KeyParam },
-          [](Object& o, Args a) -> Result<Variant> {
-              TRY_ASSIGN(found, self(o).exists(a[0]));
-              return Variant::fromBool(found);
-          } },
+            [](Object& o, Args a) -> Result<Variant> {
+                TRY_ASSIGN(found, self(o).exists(a[0]));
+                return Variant::fromBool(found);
+            } },
         // Items(), Keys(): arrays of Variants in insertion order (a copy).
         { u"Items", IdItems, MemberKind::Method, {},
-          [](Object& o, Args) { return Result<Variant>(self(o).itemsArray()); } },
+            [](Object& o, Args) { return Result<Variant>(self(o).itemsArray()); } },
         { u"Keys", IdKeys, MemberKind::Method, {},
-          [](Object& o, Args) { return Result<Variant>(self(o).keysArray()); } },
-        // Key(Key) = NewValue: write-only; renames a key.
+            [](Object& o, Args) { return Result<Variant>(self(o).keysArray()); } },
+        // Key(Key) = NewValue: write-only; renames a key in place. 32811
+        // when Key is missing, 457 when NewValue is another element's key.
         { u"Key", IdKey, MemberKind::PropertyLet, { KeyParam, NewValueParam },
-          [](Object& o, Args a) { return fromStatus(self(o).renameKey(a[0], a[1])); } },
+            [](Object& o, Args a) { return fromStatus(self(o).renameKey(a[0], a[1])); } },
         // Remove Key: 32811 when missing. RemoveAll: empties the dictionary.
         { u"Remove", IdRemove, MemberKind::Method, { KeyParam },
-          [](Object& o, Args a) { return fromStatus(self(o).remove(a[0])); } },
+            [](Object& o, Args a) { return fromStatus(self(o).remove(a[0])); } },
         { u"RemoveAll", IdRemoveAll, MemberKind::Method, {},
-          [](Object& o, Args) {
-              self(o).removeAll();
-              return Result<Variant>(Variant());
-          } },
-        // CompareMode: Long; vbBinaryCompare 0, vbTextCompare 1. Setting it on
-        // a dictionary that holds elements is 5.
+            [](Object& o, Args) {
+                self(o).removeAll();
+                return Result<Variant>(Variant());
+            } },
+        // CompareMode: Long; vbBinaryCompare 0, vbTextCompare 1. The new
+        // value is converted to Long (Null 94, non-numeric text 13); a
+        // negative one, or any change while elements are held, is 5.
         { u"CompareMode", IdCompareMode, MemberKind::PropertyGet, {},
-          [](Object& o, Args) { return Result<Variant>(Variant::fromLong(self(o).compareMode())); } },
+            [](Object& o, Args) { return Result<Variant>(Variant::fromLong(self(o).compareMode())); } },
         { u"CompareMode", IdCompareMode, MemberKind::PropertyLet, { { u"NewValue", ParamType::Int32 } },
-          [](Object& o, Args a) { return fromStatus(self(o).setCompareMode(a[0].asLong())); } },
+            [](Object& o, Args a) { return fromStatus(self(o).setCompareMode(a[0].asLong())); } },
         // HashVal(Key): Long, the key's hash as the table sees it.
         { u"HashVal", IdHashVal, MemberKind::Method, { KeyParam },
-          [](Object& o, Args a) -> Result<Variant> {
-              TRY_ASSIGN(h, self(o).hashValue(a[0]));
-              return Variant::fromLong(h);
-          } },
+            [](Object& o, Args a) -> Result<Variant> {
+                TRY_ASSIGN(h, self(o).hashValue(a[0]));
+                return Variant::fromLong(h);
+            } },
     };
 }
 
 // A value as it is stored: ByRef links followed.
-Variant stored(const Variant& v) { return v.deref(); }
+Variant stored(const Variant& v)
+{
+    return v.deref();
+}
 
 } // namespace
 
@@ -167,7 +181,10 @@ Status Dictionary::remove(const Variant& key)
     return {};
 }
 
-Dictionary::~Dictionary() { removeAll(); }
+Dictionary::~Dictionary()
+{
+    removeAll();
+}
 
 // The old elements are released in insertion order, after the map is already
 // empty: releasing one may run script code (Class_Terminate) that uses it.
@@ -195,9 +212,15 @@ Result<int32_t> Dictionary::hashValue(const Variant& key) const
     return static_cast<int32_t>(k.hash & 0x7FFFFFFF);
 }
 
-Variant Dictionary::keysArray() const { return Variant::fromArray(Array::createVector(m_map.keys())); }
+Variant Dictionary::keysArray() const
+{
+    return Variant::fromArray(Array::createVector(m_map.keys()));
+}
 
-Variant Dictionary::itemsArray() const { return Variant::fromArray(Array::createVector(m_map.values())); }
+Variant Dictionary::itemsArray() const
+{
+    return Variant::fromArray(Array::createVector(m_map.values()));
+}
 
 Result<Ref<Enumerator>> Dictionary::enumerate()
 {

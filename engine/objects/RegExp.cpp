@@ -16,73 +16,92 @@ enum : DispId {
     IdMultiline,
 };
 
-RegExp& self(Object& o) { return static_cast<RegExp&>(o); }
+RegExp& self(Object& o)
+{
+    return static_cast<RegExp&>(o);
+}
 
 const ParamInfo StringParam { u"sourceString", ParamType::String };
 const ParamInfo BoolValue { u"NewValue", ParamType::Boolean };
 
-Result<Variant> boolean(bool b) { return Variant::fromBool(b); }
+Result<Variant> boolean(bool b)
+{
+    return Variant::fromBool(b);
+}
 
 // A string parameter as converted by the dispatch layer.
-std::u16string_view text(const Variant& v) { return v.stringView(); }
+std::u16string_view text(const Variant& v)
+{
+    return v.stringView();
+}
 
 std::vector<MemberInfo> regExpMembers()
 {
     return {
-        // Pattern: String, "" at first.
+        // Pattern: String, "" at first. The new value is converted to a
+        // String (Empty is "", Null 94, an object its default value); a bad
+        // pattern is only reported when it is used.
         { u"Pattern", IdPattern, MemberKind::PropertyGet, {},
-          [](Object& o, Args) { return Result<Variant>(Variant::fromString(self(o).pattern())); } },
+            [](Object& o, Args) { return Result<Variant>(Variant::fromString(self(o).pattern())); } },
         { u"Pattern", IdPattern, MemberKind::PropertyLet, { { u"NewValue", ParamType::String } },
-          [](Object& o, Args a) {
-              self(o).setPattern(a[0].asString());
-              return Result<Variant>(Variant());
-          } },
-        // IgnoreCase, Global, Multiline: Boolean, False at first.
+            [](Object& o, Args a) {
+                self(o).setPattern(a[0].asString());
+                return Result<Variant>(Variant());
+            } },
+        // IgnoreCase, Global, Multiline: Boolean, False at first; new values
+        // converted as CBool does (Empty False, Null 94, "True"/"False").
         { u"IgnoreCase", IdIgnoreCase, MemberKind::PropertyGet, {},
-          [](Object& o, Args) { return boolean(self(o).ignoreCase()); } },
+            [](Object& o, Args) { return boolean(self(o).ignoreCase()); } },
         { u"IgnoreCase", IdIgnoreCase, MemberKind::PropertyLet, { BoolValue },
-          [](Object& o, Args a) {
-              self(o).setIgnoreCase(a[0].asBool());
-              return Result<Variant>(Variant());
-          } },
+            [](Object& o, Args a) {
+                self(o).setIgnoreCase(a[0].asBool());
+                return Result<Variant>(Variant());
+            } },
         { u"Global", IdGlobal, MemberKind::PropertyGet, {},
-          [](Object& o, Args) { return boolean(self(o).global()); } },
+            [](Object& o, Args) { return boolean(self(o).global()); } },
         { u"Global", IdGlobal, MemberKind::PropertyLet, { BoolValue },
-          [](Object& o, Args a) {
-              self(o).setGlobal(a[0].asBool());
-              return Result<Variant>(Variant());
-          } },
+            [](Object& o, Args a) {
+                self(o).setGlobal(a[0].asBool());
+                return Result<Variant>(Variant());
+            } },
         { u"Multiline", IdMultiline, MemberKind::PropertyGet, {},
-          [](Object& o, Args) { return boolean(self(o).multiline()); } },
+            [](Object& o, Args) { return boolean(self(o).multiline()); } },
         { u"Multiline", IdMultiline, MemberKind::PropertyLet, { BoolValue },
-          [](Object& o, Args a) {
-              self(o).setMultiline(a[0].asBool());
-              return Result<Variant>(Variant());
-          } },
+            [](Object& o, Args a) {
+                self(o).setMultiline(a[0].asBool());
+                return Result<Variant>(Variant());
+            } },
+        // The string arguments of Test, Execute and Replace are converted as
+        // CStr does (numbers formatted, Empty "", Null 94); a bad pattern
+        // raises its error (5017..5021), a runaway search 28.
         // Test(sourceString): Boolean. Execute(sourceString): a
-        // MatchCollection. Both raise the pattern's syntax error (5017..5021).
+        // MatchCollection.
         { u"Test", IdTest, MemberKind::Method, { StringParam },
-          [](Object& o, Args a) -> Result<Variant> {
-              TRY_ASSIGN(found, self(o).test(text(a[0])));
-              return Variant::fromBool(found);
-          } },
+            [](Object& o, Args a) -> Result<Variant> {
+                TRY_ASSIGN(found, self(o).test(text(a[0])));
+                return Variant::fromBool(found);
+            } },
         { u"Execute", IdExecute, MemberKind::Method, { StringParam },
-          [](Object& o, Args a) -> Result<Variant> {
-              TRY_ASSIGN(matches, self(o).execute(text(a[0])));
-              return Variant::fromObject(matches);
-          } },
-        // Replace(sourceString, replaceString): String.
+            [](Object& o, Args a) -> Result<Variant> {
+                TRY_ASSIGN(matches, self(o).execute(text(a[0])));
+                return Variant::fromObject(matches);
+            } },
+        // Replace(sourceString, replaceString): String; $1..$99, $&, $`, $'
+        // and $$ in replaceString are expanded.
         { u"Replace", IdReplace, MemberKind::Method, { StringParam, { u"replaceString", ParamType::String } },
-          [](Object& o, Args a) -> Result<Variant> {
-              TRY_ASSIGN(out, self(o).replace(text(a[0]), text(a[1])));
-              return Variant::fromString(std::move(out));
-          } },
+            [](Object& o, Args a) -> Result<Variant> {
+                TRY_ASSIGN(out, self(o).replace(text(a[0]), text(a[1])));
+                return Variant::fromString(std::move(out));
+            } },
     };
 }
 
 // Where the next search starts: an empty match moves on by one code unit so
 // that the walk always advances.
-size_t nextStart(const GroupSpan& match) { return match.end == match.begin ? match.end + 1 : match.end; }
+size_t nextStart(const GroupSpan& match)
+{
+    return match.end == match.begin ? match.end + 1 : match.end;
+}
 
 // The SubMatches of one match: each group's text, Empty when unmatched.
 std::vector<Variant> groupValues(std::u16string_view subject, const std::vector<GroupSpan>& groups)
@@ -118,7 +137,7 @@ int groupReference(std::u16string_view r, size_t i, int captures, size_t& used)
 
 // Appends the replacement text for one match, expanding the $ forms.
 void expandReplacement(std::u16string& out, std::u16string_view r, std::u16string_view subject,
-                       const std::vector<GroupSpan>& groups)
+    const std::vector<GroupSpan>& groups)
 {
     const int captures = static_cast<int>(groups.size()) - 1;
     const GroupSpan& whole = groups[0];
@@ -216,7 +235,7 @@ Result<Ref<Object>> RegExp::execute(std::u16string_view subject)
                 break;
             const GroupSpan& m = groups[0];
             matches.push_back(makeRef<Match>(Str(subject.substr(m.begin, m.end - m.begin)),
-                                             static_cast<int32_t>(m.begin), groupValues(subject, groups)));
+                static_cast<int32_t>(m.begin), groupValues(subject, groups)));
             if (!m_global)
                 break;
             start = nextStart(m);

@@ -11,7 +11,10 @@ enum : DispId { IdValue = DispIdValue, IdFirstIndex = 1, IdLength, IdSubMatches 
 
 const ParamInfo IndexParam { u"Index", ParamType::Int32 };
 
-Result<Variant> longValue(size_t n) { return Variant::fromLong(static_cast<int32_t>(n)); }
+Result<Variant> longValue(size_t n)
+{
+    return Variant::fromLong(static_cast<int32_t>(n));
+}
 
 } // namespace
 
@@ -19,18 +22,16 @@ Result<Variant> longValue(size_t n) { return Variant::fromLong(static_cast<int32
 
 const ClassInfo& SubMatches::classInfo()
 {
-    // Item(Index): the group's text or Empty. Count: Long.
+    // Item(Index): the group's text, Empty when the group did not take part.
+    // Index is converted to Long (Null 94, text 13); outside 0..Count-1 is
+    // 5. Count: Long.
     static const ClassInfo info(u"ISubMatches",
-                                {
-                                    { u"Item", IdItem, MemberKind::PropertyGet, { IndexParam },
-                                      [](Object& o, Args a) {
-                                          return static_cast<SubMatches&>(o).item(a[0].asLong());
-                                      } },
-                                    { u"Count", IdCount, MemberKind::PropertyGet, {},
-                                      [](Object& o, Args) {
-                                          return longValue(static_cast<SubMatches&>(o).count());
-                                      } },
-                                });
+        {
+            { u"Item", IdItem, MemberKind::PropertyGet, { IndexParam },
+                [](Object& o, Args a) { return static_cast<SubMatches&>(o).item(a[0].asLong()); } },
+            { u"Count", IdCount, MemberKind::PropertyGet, {},
+                [](Object& o, Args) { return longValue(static_cast<SubMatches&>(o).count()); } },
+        });
     return info;
 }
 
@@ -47,7 +48,10 @@ Result<Variant> SubMatches::item(int32_t index) const
     return m_groups[static_cast<size_t>(index)];
 }
 
-Result<Ref<Enumerator>> SubMatches::enumerate() { return Ref<Enumerator>(new SnapshotEnumerator(m_groups)); }
+Result<Ref<Enumerator>> SubMatches::enumerate()
+{
+    return Ref<Enumerator>(new SnapshotEnumerator(m_groups));
+}
 
 // --- Match
 
@@ -55,20 +59,25 @@ const ClassInfo& Match::classInfo()
 {
     // Value: String (the default member). FirstIndex, Length: Long.
     // SubMatches: the ISubMatches object, the same one on every read.
-    static const ClassInfo info(
-        u"IMatch2",
+    static const ClassInfo info(u"IMatch2",
         {
             { u"Value", IdValue, MemberKind::PropertyGet, {},
-              [](Object& o, Args) { return Result<Variant>(Variant::fromString(static_cast<Match&>(o).value())); } },
+                [](Object& o, Args) {
+                    return Result<Variant>(Variant::fromString(static_cast<Match&>(o).value()));
+                } },
             { u"FirstIndex", IdFirstIndex, MemberKind::PropertyGet, {},
-              [](Object& o, Args) { return Result<Variant>(Variant::fromLong(static_cast<Match&>(o).firstIndex())); } },
+                [](Object& o, Args) {
+                    return Result<Variant>(Variant::fromLong(static_cast<Match&>(o).firstIndex()));
+                } },
             { u"Length", IdLength, MemberKind::PropertyGet, {},
-              [](Object& o, Args) { return Result<Variant>(Variant::fromLong(static_cast<Match&>(o).length())); } },
+                [](Object& o, Args) {
+                    return Result<Variant>(Variant::fromLong(static_cast<Match&>(o).length()));
+                } },
             { u"SubMatches", IdSubMatches, MemberKind::PropertyGet, {},
-              [](Object& o, Args) {
-                  Ref<SubMatches> sub = static_cast<Match&>(o).subMatches();
-                  return Result<Variant>(Variant::fromObject(sub.get()));
-              } },
+                [](Object& o, Args) {
+                    Ref<SubMatches> sub = static_cast<Match&>(o).subMatches();
+                    return Result<Variant>(Variant::fromObject(sub.get()));
+                } },
         });
     return info;
 }
@@ -92,18 +101,15 @@ Ref<SubMatches> Match::subMatches()
 
 const ClassInfo& MatchCollection::classInfo()
 {
-    // Item(Index): the Match. Count: Long.
+    // Item(Index): the Match. Index is converted to Long (Null 94, text
+    // 13); outside 0..Count-1 is 5. Count: Long.
     static const ClassInfo info(u"IMatchCollection2",
-                                {
-                                    { u"Item", IdItem, MemberKind::PropertyGet, { IndexParam },
-                                      [](Object& o, Args a) {
-                                          return static_cast<MatchCollection&>(o).item(a[0].asLong());
-                                      } },
-                                    { u"Count", IdCount, MemberKind::PropertyGet, {},
-                                      [](Object& o, Args) {
-                                          return longValue(static_cast<MatchCollection&>(o).count());
-                                      } },
-                                });
+        {
+            { u"Item", IdItem, MemberKind::PropertyGet, { IndexParam },
+                [](Object& o, Args a) { return static_cast<MatchCollection&>(o).item(a[0].asLong()); } },
+            { u"Count", IdCount, MemberKind::PropertyGet, {},
+                [](Object& o, Args) { return longValue(static_cast<MatchCollection&>(o).count()); } },
+        });
     return info;
 }
 

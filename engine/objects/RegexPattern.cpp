@@ -49,15 +49,18 @@ CompiledRegex::CompiledRegex(CompiledRegex&&) noexcept = default;
 CompiledRegex& CompiledRegex::operator=(CompiledRegex&&) noexcept = default;
 CompiledRegex::~CompiledRegex() = default;
 
-int CompiledRegex::captureCount() const { return m_impl ? m_impl->captures : 0; }
+int CompiledRegex::captureCount() const
+{
+    return m_impl ? m_impl->captures : 0;
+}
 
 Result<CompiledRegex> CompiledRegex::compile(std::u16string_view pattern, RegexOptions options)
 {
     TRY_ASSIGN(translated, translatePattern(pattern, options.ignoreCase));
     // ^ also after a final newline, $ only at the very end (unless
     // multi-line), and an unset group's back-reference matches empty.
-    uint32_t flags = PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY
-        | PCRE2_ALT_CIRCUMFLEX;
+    uint32_t flags
+        = PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY | PCRE2_ALT_CIRCUMFLEX;
     if (options.ignoreCase)
         flags |= PCRE2_CASELESS;
     if (options.multiline)
@@ -71,8 +74,8 @@ Result<CompiledRegex> CompiledRegex::compile(std::u16string_view pattern, RegexO
     PCRE2_SIZE errorOffset = 0;
     static constexpr char16_t emptyPattern[] = u"";
     const char16_t* text = translated.empty() ? emptyPattern : translated.data();
-    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(text), translated.size(), flags, &errorCode,
-                                     &errorOffset, context);
+    pcre2_code* code = pcre2_compile(
+        reinterpret_cast<PCRE2_SPTR>(text), translated.size(), flags, &errorCode, &errorOffset, context);
     pcre2_compile_context_free(context);
     if (!code)
         return fail(compileError(errorCode));
@@ -100,7 +103,7 @@ Result<bool> CompiledRegex::search(std::u16string_view subject, size_t start, st
     static constexpr char16_t emptySubject[] = u"";
     const char16_t* text = subject.empty() ? emptySubject : subject.data();
     int rc = pcre2_match(m_impl->code, reinterpret_cast<PCRE2_SPTR>(text), subject.size(), start, 0,
-                         m_impl->matchData, m_impl->matchContext);
+        m_impl->matchData, m_impl->matchContext);
     if (rc == PCRE2_ERROR_NOMATCH)
         return false;
     if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT)

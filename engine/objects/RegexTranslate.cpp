@@ -9,8 +9,14 @@ namespace vbs {
 
 namespace {
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+bool isAsciiLetter(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 
 int hexValue(char16_t c)
 {
@@ -84,8 +90,14 @@ struct Piece {
     bool assertion = false;
 };
 
-Piece unitPiece(char16_t c) { return Piece { c, {}, false }; }
-Piece syntaxPiece(std::u16string s, bool assertion = false) { return Piece { -1, std::move(s), assertion }; }
+Piece unitPiece(char16_t c)
+{
+    return Piece { c, {}, false };
+}
+Piece syntaxPiece(std::u16string s, bool assertion = false)
+{
+    return Piece { -1, std::move(s), assertion };
+}
 
 class Translator {
 public:
@@ -148,7 +160,8 @@ void Translator::emitUnit(char16_t c)
 // the class of its case forms.
 void Translator::literal(char16_t c)
 {
-    std::u16string_view forms = m_ignoreCase && c > 0x7F ? CaseGroups::instance().of(c) : std::u16string_view();
+    std::u16string_view forms
+        = m_ignoreCase && c > 0x7F ? CaseGroups::instance().of(c) : std::u16string_view();
     if (forms.empty()) {
         emitUnit(c);
         return;

@@ -18,7 +18,10 @@ public:
     }
     Str typeName() const override { return Str(u"Terminating"); }
     DispId memberId(std::u16string_view) override { return DispIdUnknown; }
-    Result<Variant> invoke(DispId, InvokeKind, Args) override { return fail(ErrorCode::ObjectDoesntSupportMember); }
+    Result<Variant> invoke(DispId, InvokeKind, Args) override
+    {
+        return fail(ErrorCode::ObjectDoesntSupportMember);
+    }
 
 protected:
     void finalRelease() noexcept override
@@ -55,7 +58,7 @@ TEST(Dictionary, NumericKeysCompareByValueAcrossSubtypes)
     Dictionary d;
     ASSERT_TRUE(d.add(Variant::fromInteger(1), str(u"one")).ok());
     for (const Variant& same : { Variant::fromLong(1), Variant::fromDouble(1.0), Variant::fromByte(1),
-                                 Variant::fromCurrency(10000), Variant::fromSingle(1.0f) }) {
+             Variant::fromCurrency(10000), Variant::fromSingle(1.0f) }) {
         EXPECT_TRUE(d.exists(same).value());
         EXPECT_EQ(d.add(same, Variant()).error().number, 457);
     }
@@ -120,7 +123,7 @@ TEST(Dictionary, OrderSurvivesRemovalRenameAndCompaction)
     ASSERT_TRUE(d.renameKey(Variant::fromLong(50), str(u"fifty")).ok());
     ASSERT_TRUE(d.add(Variant::fromLong(1), Variant()).ok());
     EXPECT_EQ(keyTexts(d),
-              std::vector<std::string>({ "0", "10", "20", "30", "40", "fifty", "60", "70", "80", "90", "1" }));
+        std::vector<std::string>({ "0", "10", "20", "30", "40", "fifty", "60", "70", "80", "90", "1" }));
     EXPECT_EQ(text(d.item(str(u"fifty")).value()), "100");
     EXPECT_FALSE(d.exists(Variant::fromLong(50)).value());
 }
@@ -202,7 +205,8 @@ TEST(Factory, ProgIdsAndBuiltinClasses)
     Result<Ref<Object>> bad = createObject(u"Scripting.FileSystemThing");
     ASSERT_FALSE(bad.ok());
     EXPECT_EQ(bad.error().number, 429);
-    EXPECT_EQ(bad.error().description, Str(u"ActiveX component can't create object: 'Scripting.FileSystemThing'"));
+    EXPECT_EQ(
+        bad.error().description, Str(u"ActiveX component can't create object: 'Scripting.FileSystemThing'"));
     EXPECT_EQ(createObject(u"vbscript.regexp").value()->typeName(), Str(u"IRegExp2"));
     EXPECT_EQ(createBuiltinClass(u"REGEXP").value()->typeName(), Str(u"IRegExp2"));
     Result<Ref<Object>> none = createBuiltinClass(u"Dictionary");

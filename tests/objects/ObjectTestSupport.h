@@ -10,11 +10,14 @@
 
 namespace vbs::test {
 
-inline Variant str(std::u16string_view s) { return Variant::fromString(s); }
+inline Variant str(std::u16string_view s)
+{
+    return Variant::fromString(s);
+}
 
 // Calls a member by name, as the interpreter does: memberId, then invoke.
-inline Result<Variant> invokeByName(Object& o, std::u16string_view member, InvokeKind kind,
-                                    std::vector<Variant> args = {})
+inline Result<Variant> invokeByName(
+    Object& o, std::u16string_view member, InvokeKind kind, std::vector<Variant> args = {})
 {
     DispId id = o.memberId(member);
     if (id == DispIdUnknown)
@@ -22,7 +25,10 @@ inline Result<Variant> invokeByName(Object& o, std::u16string_view member, Invok
     return o.invoke(id, kind, Args(args));
 }
 
-inline int32_t errorOf(const Result<Variant>& r) { return r.ok() ? 0 : r.error().number; }
+inline int32_t errorOf(const Result<Variant>& r)
+{
+    return r.ok() ? 0 : r.error().number;
+}
 
 inline std::string text(const Variant& v)
 {

@@ -18,7 +18,7 @@ struct Found {
 };
 
 std::vector<Found> matches(std::u16string_view pattern, std::u16string_view subject, bool global = true,
-                           bool ignoreCase = false, bool multiline = false)
+    bool ignoreCase = false, bool multiline = false)
 {
     RegExp re;
     re.setPattern(Str(pattern));
@@ -71,7 +71,10 @@ TEST(RegExp, EscapesOfTheDialect)
     EXPECT_TRUE(matchesAll(u"\\u00G\\xZ", u"u00GxZ")) << "incomplete hex escapes are the letters";
     EXPECT_TRUE(matchesAll(u"\\A\\Q\\z\\p", u"AQzp")) << "identity escapes, not PCRE2 syntax";
     EXPECT_TRUE(matchesAll(u"\\v\\cJ\\0", std::u16string_view(u"\v\n\0", 3)));
-    EXPECT_TRUE(matchesAll(u"\\1\\101", u"\x01" u"A")) << "octal when no such group";
+    EXPECT_TRUE(matchesAll(u"\\1\\101",
+        u"\x01"
+        u"A"))
+        << "octal when no such group";
     EXPECT_TRUE(matchesAll(u"[[:a]+", u"[:a")) << "no POSIX classes";
     EXPECT_TRUE(matchesAll(u"[\\b]", u"\b"));
     EXPECT_TRUE(matchesAll(u"a{,2}}", u"a{,2}}")) << "a brace that is no quantifier is literal";
@@ -100,9 +103,9 @@ TEST(RegExp, LinesDotAndAnchors)
     EXPECT_TRUE(matches(u"[]", u"x").empty());
     EXPECT_TRUE(matches(u"a$", u"a\n").empty()) << "$ is the very end without Multiline";
     EXPECT_EQ(matches(u"^\\w", u"a\nb\rc", true, false, true),
-              std::vector<Found>({ { 0, "a" }, { 2, "b" }, { 4, "c" } }));
+        std::vector<Found>({ { 0, "a" }, { 2, "b" }, { 4, "c" } }));
     EXPECT_EQ(matches(u"\\w$", u"a\nb\rc", true, false, true),
-              std::vector<Found>({ { 0, "a" }, { 2, "b" }, { 4, "c" } }));
+        std::vector<Found>({ { 0, "a" }, { 2, "b" }, { 4, "c" } }));
     EXPECT_EQ(matches(u"^$", u"a\n", true, false, true), std::vector<Found>({ { 2, "" } }));
     EXPECT_EQ(matches(u"\\s+", u"a \t\f\v\r\nb").size(), 1u);
 }
@@ -112,7 +115,7 @@ TEST(RegExp, IgnoreCaseBeyondAscii)
     EXPECT_EQ(matches(u"caf\u00e9", u"CAF\u00c9", true, true).size(), 1u);
     EXPECT_EQ(matches(u"\u0414", u"\u0434", true, true).size(), 1u) << "an escape is a literal too";
     EXPECT_EQ(matches(u"[\u0430-\u044f]+", u"\u0414\u0430", true, true),
-              std::vector<Found>({ { 0, "\u0414\u0430" } }));
+        std::vector<Found>({ { 0, "\u0414\u0430" } }));
     EXPECT_TRUE(matches(u"[^\u00e9]", u"\u00c9", true, true).empty());
     EXPECT_TRUE(matches(u"\u00e9", u"\u00c9", true, false).empty()) << "only with IgnoreCase";
     EXPECT_TRUE(matchesAll(u"[\\d-x]+", u"1-x"));
@@ -144,7 +147,6 @@ TEST(RegExp, CompiledPatternFollowsPropertyChanges)
     re.setMultiline(true);
     EXPECT_TRUE(re.test(u"b\na").value());
 }
-
 
 TEST(RegExp, MembersThroughDispatch)
 {

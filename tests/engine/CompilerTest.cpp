@@ -66,14 +66,14 @@ TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 
 TEST(Compiler, DeclarationErrorsCarryTheirPosition)
 {
-    auto program = parseProgram(u"x = 1\n\n  Const A = x");
+    auto program = parseProgram(u"x = 1\nWith x\nEnd With\n  .Foo = 1");
     ASSERT_TRUE(program.ok());
     GlobalTable globals;
     auto unit = compileProgram(*program.value(), globals);
     ASSERT_FALSE(unit.ok());
-    EXPECT_EQ(unit.error().number, 1045);
-    EXPECT_EQ(unit.error().line, 3);
-    EXPECT_EQ(unit.error().lineText.view(), u"  Const A = x");
+    EXPECT_EQ(unit.error().number, 505); // `.name` outside With
+    EXPECT_EQ(unit.error().line, 4);
+    EXPECT_EQ(unit.error().lineText.view(), u"  .Foo = 1");
 }
 
 } // namespace vbs::test

@@ -1,0 +1,120 @@
+' Class_Initialize and Class_Terminate order, default members, Property Let/Get/Set, With.
+Class Tracer
+    Public Name
+    Private Sub Class_Initialize()
+        Name = "unnamed"
+        WriteLine "init"
+    End Sub
+    Private Sub Class_Terminate()
+        WriteLine "terminate " & Name
+    End Sub
+End Class
+
+Function MakeTracer(n)
+    Dim t
+    Set t = New Tracer
+    t.Name = n
+    Set MakeTracer = t
+End Function
+
+WriteLine "-- reassignment"
+Dim a, b
+Set a = MakeTracer("first")
+Set a = MakeTracer("second")
+WriteLine "-- two references"
+Set b = a
+Set a = Nothing
+WriteLine "still alive: " & b.Name
+Set b = Nothing
+WriteLine "-- local goes out of scope"
+Sub UseLocal()
+    Dim t
+    Set t = MakeTracer("local")
+    WriteLine "in sub"
+End Sub
+UseLocal
+WriteLine "-- array element overwritten"
+Dim arr(1)
+Set arr(0) = MakeTracer("element")
+Set arr(0) = Nothing
+WriteLine "-- With holds a reference until End With"
+With MakeTracer("with")
+    WriteLine "using " & .Name
+End With
+WriteLine "after with"
+
+' --- default property and Property Let/Get/Set
+Class Temperature
+    Private m_c
+    Private m_unit
+    Public Default Property Get Celsius()
+        Celsius = m_c
+    End Property
+    Public Property Let Celsius(v)
+        m_c = v
+    End Property
+    Public Property Get Fahrenheit()
+        Fahrenheit = m_c * 9 / 5 + 32
+    End Property
+    Public Property Let Fahrenheit(v)
+        m_c = (v - 32) * 5 / 9
+    End Property
+    Public Property Set Unit(o)
+        Set m_unit = o
+    End Property
+    Public Property Get Unit()
+        Set Unit = m_unit
+    End Property
+End Class
+Dim t
+Set t = New Temperature
+t.Celsius = 100
+WriteLine t & " " & t.Fahrenheit & " " & (t + 1)
+t.Fahrenheit = 32
+WriteLine t.Celsius
+t = 37
+WriteLine t.Celsius & " " & TypeName(t)
+Set t.Unit = MakeTracer("unit")
+WriteLine t.Unit.Name
+On Error Resume Next
+Dim nd
+Set nd = New Tracer
+WriteLine "no default: " & (nd & "")
+WriteLine "error " & Err.Number
+Err.Clear
+On Error GoTo 0
+Set nd = Nothing
+
+' --- Nothing, Is, IsObject
+Dim p, q
+Set p = New Temperature
+Set q = p
+WriteLine (p Is q) & " " & (p Is New Temperature) & " " & (Nothing Is Nothing) & " " & IsObject(p) & " " & IsObject(Nothing)
+Set q = Nothing
+WriteLine (q Is Nothing) & " " & TypeName(q) & " " & VarType(q) & " " & IsEmpty(q)
+
+' --- nested With and Me
+Class Node
+    Public Value, NextNode
+    Public Function Chain(v)
+        Set NextNode = New Node
+        NextNode.Value = v
+        Set Chain = NextNode
+    End Function
+    Public Function Describe()
+        Describe = "node " & Me.Value
+    End Function
+End Class
+Dim head
+Set head = New Node
+head.Value = 1
+head.Chain(2).Chain(3)
+With head
+    .Value = "one"
+    With .NextNode
+        WriteLine .Describe() & " then " & .NextNode.Describe()
+    End With
+    WriteLine .Describe()
+End With
+Set t = Nothing
+WriteLine "-- end of script"

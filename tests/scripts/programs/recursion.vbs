@@ -1,0 +1,99 @@
+' Recursive algorithms: Towers of Hanoi, permutations, factorial, Fibonacci, flood fill.
+Dim moves, verbose
+moves = 0
+verbose = True
+Sub Hanoi(n, src, dst, via)
+    If n = 0 Then Exit Sub
+    Hanoi n - 1, src, via, dst
+    moves = moves + 1
+    If verbose Then WriteLine "move " & n & " " & src & "->" & dst
+    Hanoi n - 1, via, dst, src
+End Sub
+Hanoi 3, "A", "C", "B"
+WriteLine moves & " moves"
+moves = 0
+verbose = False
+Hanoi 10, "A", "C", "B"
+WriteLine moves & " moves"
+
+' --- permutations by swapping in place (ByRef array argument)
+Dim perms
+perms = ""
+Sub Permute(a, k)
+    Dim i, t
+    If k = UBound(a) Then
+        perms = perms & Join(a, "") & " "
+        Exit Sub
+    End If
+    For i = k To UBound(a)
+        t = a(k): a(k) = a(i): a(i) = t
+        Permute a, k + 1
+        t = a(k): a(k) = a(i): a(i) = t
+    Next
+End Sub
+Dim letters
+letters = Array("a", "b", "c")
+Permute letters, 0
+WriteLine Trim(perms)
+WriteLine Join(letters, "")
+
+' --- factorial through the function's own name; promotion to Double
+Function Fact(n)
+    If n <= 1 Then
+        Fact = 1
+    Else
+        Fact = n * Fact(n - 1)
+    End If
+End Function
+WriteLine Fact(7) & " " & TypeName(Fact(7))
+WriteLine Fact(12) & " " & TypeName(Fact(12))
+WriteLine Fact(13) & " " & TypeName(Fact(13))
+WriteLine Fact(20)
+
+' --- memoised Fibonacci in a Dictionary
+Dim memo
+Set memo = CreateObject("Scripting.Dictionary")
+Function Fib(n)
+    If n < 2 Then
+        Fib = n
+    ElseIf memo.Exists(n) Then
+        Fib = memo(n)
+    Else
+        Fib = Fib(n - 1) + Fib(n - 2)
+        memo.Add n, Fib
+    End If
+End Function
+WriteLine Fib(30) & " " & Fib(50) & " " & memo.Count
+
+' --- mutual recursion
+Function IsEven(n)
+    If n = 0 Then IsEven = True Else IsEven = IsOdd(n - 1)
+End Function
+Function IsOdd(n)
+    If n = 0 Then IsOdd = False Else IsOdd = IsEven(n - 1)
+End Function
+WriteLine IsEven(10) & " " & IsOdd(7) & " " & IsEven(3)
+
+' --- flood fill on a two-dimensional grid
+Dim grid(4, 4), x, y, filled
+For y = 0 To 4
+    For x = 0 To 4
+        grid(x, y) = (x = 2 Or y = 2)
+    Next
+Next
+Function Fill(x, y)
+    Fill = 0
+    If x < 0 Or y < 0 Or x > 4 Or y > 4 Then Exit Function
+    If grid(x, y) Then Exit Function
+    grid(x, y) = True
+    Fill = 1 + Fill(x + 1, y) + Fill(x - 1, y) + Fill(x, y + 1) + Fill(x, y - 1)
+End Function
+WriteLine Fill(0, 0) & " " & Fill(0, 0) & " " & Fill(4, 4)
+
+' --- deep recursion runs out of stack space as an error, not a crash
+Function Deep(n)
+    Deep = Deep(n + 1)
+End Function
+On Error Resume Next
+Deep 0
+WriteLine Err.Number & " " & Err.Description

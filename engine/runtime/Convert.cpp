@@ -6,6 +6,7 @@
 #include "runtime/DateTime.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cfloat>
 #include <limits>
 #include <cmath>
@@ -113,7 +114,8 @@ bool scanDecimal(std::u16string_view text, std::string& ascii)
 void decimalDigits(double v, int precision, std::string& digits, int& exponent)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(v));
+    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precision - 1).ptr;
+    *end = '\0';
     const char* e = std::strchr(buf, 'e');
     for (const char* p = buf; p < e; ++p) {
         if (*p != '.')
@@ -168,8 +170,8 @@ Str formatFloating(double v, int precision)
 Str formatInteger(int64_t v)
 {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
-    return Str::fromAscii(buf);
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    return Str::fromAscii(std::string_view(buf, static_cast<size_t>(end - buf)));
 }
 
 // "True" / "False" in any case, blanks around allowed.
@@ -314,7 +316,12 @@ bool parseNumber(std::u16string_view text, double& out)
     ascii.reserve(text.size());
     if (!scanDecimal(text, ascii))
         return false;
-    out = std::strtod(ascii.c_str(), nullptr);
+    // from_chars takes no '+' and reports range errors without a value;
+    // strtod gives those their infinity or zero.
+    const char* first = ascii.c_str() + (ascii[0] == '+' ? 1 : 0);
+    const auto [ptr, ec] = std::from_chars(first, ascii.c_str() + ascii.size(), out);
+    if (ec != std::errc())
+        out = std::strtod(ascii.c_str(), nullptr);
     return true;
 }
 

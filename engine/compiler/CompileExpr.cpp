@@ -122,6 +122,7 @@ Status Compiler::argument(const ast::Expr* e)
 
 Status Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef)
 {
+    TRY_STATUS(checkLimits(args.size()));
     for (const auto& a : args) {
         if (byRef) {
             TRY_STATUS(argument(a.get()));

@@ -15,6 +15,7 @@ Status Compiler::statement(const ast::Stmt& s)
 {
     using K = ast::StmtKind;
     beginStatement(s.pos);
+    TRY_STATUS(checkLimits(0));
     Status st;
     switch (s.kind) {
     case K::Assign: st = assign(static_cast<const ast::AssignStmt&>(s)); break;
@@ -170,6 +171,7 @@ Status Compiler::dim(const ast::DimStmt& s)
             emitVar(Op::ReDim, r, StoreMode::Let, 0x4000); // a dynamic array with no elements
             continue;
         }
+        TRY_STATUS(checkLimits(v.bounds.size()));
         for (const auto& b : v.bounds)
             TRY_STATUS(expr(*b));
         emitVar(Op::DimArray, r, StoreMode::Let, static_cast<uint16_t>(v.bounds.size()));
@@ -181,6 +183,7 @@ Status Compiler::redim(const ast::ReDimStmt& s)
 {
     for (const auto& v : s.vars) {
         Resolved r = resolve(v.name);
+        TRY_STATUS(checkLimits(v.bounds.size()));
         for (const auto& b : v.bounds)
             TRY_STATUS(expr(*b));
         uint16_t b = static_cast<uint16_t>(v.bounds.size() | (s.preserve ? 0x8000 : 0));

@@ -158,6 +158,15 @@ int32_t Compiler::hiddenSlot()
     return m_ctx->code->slotCount++;
 }
 
+// Operand fields are 16 bits wide: refuse what would not fit rather than
+// emit wrong code.
+Status Compiler::checkLimits(size_t count)
+{
+    if (count > MaxOperandCount || m_ctx->code->slotCount > MaxSlots)
+        return fail(errorAt(ErrorCode::ExpressionTooComplex, m_ctx->pos));
+    return {};
+}
+
 int32_t Compiler::nameSite(std::u16string_view name)
 {
     std::u16string folded = foldName(name);

@@ -117,6 +117,8 @@ struct ScriptEngine::Impl {
     std::vector<std::unique_ptr<ClassDef>> m_classes;
     std::unordered_set<ClassInstance*> m_instances;
     uint64_t m_instanceSerial = 0;
+    bool m_deleting = false;
+    std::vector<ClassInstance*> m_deleteQueue;
 
     ValueStack m_stack;
     int m_hostDepth = 0;

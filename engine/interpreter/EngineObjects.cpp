@@ -66,6 +66,9 @@ void ClassInstance::runTerminate()
     (void)r;
 }
 
+// Deleting an instance releases its fields, which may delete the next one:
+// a long chain would recurse once per link. Nested deletions are queued and
+// the outermost one drains the queue, so the C++ stack stays flat.
 void ClassInstance::finalRelease() noexcept
 {
     if (!terminated && m_engine && m_class.terminate) {
@@ -74,7 +77,23 @@ void ClassInstance::finalRelease() noexcept
         release(); // back to zero: deletes below, unless Terminate kept a reference
         return;
     }
+    ScriptEngine::Impl* engine = m_engine;
+    if (!engine) {
+        delete this;
+        return;
+    }
+    if (engine->m_deleting) {
+        engine->m_deleteQueue.push_back(this);
+        return;
+    }
+    engine->m_deleting = true;
     delete this;
+    while (!engine->m_deleteQueue.empty()) {
+        ClassInstance* next = engine->m_deleteQueue.back();
+        engine->m_deleteQueue.pop_back();
+        delete next;
+    }
+    engine->m_deleting = false;
 }
 
 // ------------------------------------------------------------------- Err
@@ -117,6 +136,8 @@ Result<Variant> ErrObject::raise(Args args)
     if (args.size() > 5)
         return fail(ErrorCode::WrongArgumentCount, u"Raise");
     TRY_ASSIGN(number, toLong(args[0].deref()));
+    if (number == 0)
+        return fail(ErrorCode::InvalidProcedureCall, u"Raise");
     ScriptError e;
     e.number = number;
     auto text = [&](size_t i) -> Result<Str> {

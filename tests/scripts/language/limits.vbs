@@ -25,3 +25,17 @@ WriteLine Down2(3)
 Function Down2(n)
     If n = 0 Then Down2 = "bottom" Else Down2 = Down2(n - 1)
 End Function
+' --- a long chain of objects is released without deep recursion
+Class Link
+    Public NextLink
+End Class
+Dim head, node, k
+Set head = Nothing
+For k = 1 To 200000
+    Set node = New Link
+    Set node.NextLink = head
+    Set head = node
+Next
+Set node = Nothing
+Set head = Nothing
+WriteLine "chain released"

@@ -5,6 +5,7 @@
 #include "library/DateArgs.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -25,24 +26,47 @@ struct NumberStyle {
 
 enum class NumberKind { Plain, Currency, Percent };
 
-// Decimal digits of |v| rounded half away from zero at `decimals` places,
-// read from its 15 significant digits (the precision a Double shows), so
+// A number as decimal digits: the value is 0.DIGITS times 10^pointAt.
+struct Decimal {
+    std::string digits;
+    int pointAt = 1;
+    bool negative = false;
+};
+
+// A Double by its 15 significant digits (the precision a Double shows), so
 // that 2.675 rounds to 2.68 as the written number suggests.
-void roundedDigits(double v, int decimals, std::string& integer, std::string& fraction)
+Decimal decimalOf(double v)
 {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
-    std::string digits;
-    for (const char* p = buf; *p && *p != 'e'; ++p) {
+    Decimal d;
+    d.negative = v < 0;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p) {
         if (*p >= '0' && *p <= '9')
-            digits += *p;
+            d.digits += *p;
     }
-    const char* e = buf;
-    while (*e && *e != 'e')
-        ++e;
-    int pointAt = (*e ? std::atoi(e + 1) : 0) + 1; // digits before the decimal point
-    if (v == 0.0)
-        pointAt = 1;
+    d.pointAt = v == 0.0 || !*p ? 1 : std::atoi(p + 1) + 1;
+    return d;
+}
+
+// A Currency exactly, from its value scaled by 10000.
+Decimal decimalOf(int64_t scaled)
+{
+    Decimal d;
+    d.negative = scaled < 0;
+    const uint64_t magnitude = d.negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+    d.digits = std::to_string(magnitude);
+    d.pointAt = static_cast<int>(d.digits.size()) - 4;
+    return d;
+}
+
+// Rounds half away from zero at `decimals` places and splits the digits at
+// the point; the integer part loses its leading zeros (empty for zero).
+void roundedDigits(Decimal d, int decimals, std::string& integer, std::string& fraction)
+{
+    std::string& digits = d.digits;
+    int pointAt = d.pointAt;
     const int keep = pointAt + decimals;
     if (keep < 0) {
         digits.clear();
@@ -50,12 +74,8 @@ void roundedDigits(double v, int decimals, std::string& integer, std::string& fr
         bool up = digits[keep] >= '5';
         digits.resize(keep);
         for (int i = keep - 1; up && i >= 0; --i) {
-            if (digits[i] == '9') {
-                digits[i] = '0';
-                continue;
-            }
-            ++digits[i];
-            up = false;
+            up = digits[i] == '9';
+            digits[i] = up ? '0' : static_cast<char>(digits[i] + 1);
         }
         if (up) {
             digits.insert(digits.begin(), '1');
@@ -87,14 +107,12 @@ std::string groupThousands(const std::string& integer)
     return out;
 }
 
-std::u16string formatNumberText(double v, NumberKind kind, const NumberStyle& style)
+std::u16string formatNumberText(const Decimal& number, NumberKind kind, const NumberStyle& style)
 {
-    if (kind == NumberKind::Percent)
-        v *= 100.0;
     std::string integer, fraction;
-    roundedDigits(v, style.digits, integer, fraction);
+    roundedDigits(number, style.digits, integer, fraction);
     const bool isZero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
-    const bool negative = v < 0 && !isZero;
+    const bool negative = number.negative && !isZero;
     std::string body;
     if (negative)
         body.push_back(style.parens ? '(' : '-');
@@ -120,14 +138,25 @@ Result<bool> tristateArg(Args args, size_t i, bool fallback)
 
 // The shared argument list: Expression[, NumDigitsAfterDecimal[,
 // IncludeLeadingDigit[, UseParensForNegativeNumbers[, GroupDigits]]]].
-// Expression: Empty is 0, Null is 94, text must be a number (13).
+// Expression: Empty is 0, Null is 94, text must be a number (13); a
+// Currency is formatted from its exact digits.
 // NumDigitsAfterDecimal: -1 is the locale's 2; below -1 or above 99 is 5.
 Result<Variant> formatNumeric(Args args, NumberKind kind)
 {
     TRY_ASSIGN(v, value(args, 0));
     if (v.isNull())
         return nullUse();
-    TRY_ASSIGN(number, toDouble(v));
+    Decimal number;
+    if (v.type() == VarType::Currency) {
+        number = decimalOf(v.asCurrency());
+        number.pointAt += kind == NumberKind::Percent ? 2 : 0;
+    } else {
+        TRY_ASSIGN(x, toDouble(v));
+        const double scaled = kind == NumberKind::Percent ? x * 100.0 : x;
+        if (!std::isfinite(scaled))
+            return fail(ErrorCode::Overflow);
+        number = decimalOf(scaled);
+    }
     NumberStyle style;
     TRY_ASSIGN(digits, longArg(args, 1, -1));
     if (digits < -1 || digits > 99)
@@ -139,8 +168,6 @@ Result<Variant> formatNumeric(Args args, NumberKind kind)
     style.leadingDigit = leading;
     style.parens = parens;
     style.group = group;
-    if (!std::isfinite(number))
-        return fail(ErrorCode::Overflow);
     return makeString(formatNumberText(number, kind, style));
 }
 

@@ -21,6 +21,8 @@ WriteLine FormatCurrency(1234.5) & " " & FormatCurrency(-1234.5)
 WriteLine FormatCurrency(-1234.5, , , vbFalse) & " " & FormatCurrency(-1234.5, , , vbTrue)
 WriteLine FormatCurrency(0.256, 1, vbFalse) & " " & FormatCurrency(1000000, 0)
 WriteLine FormatCurrency(CCur(12.345)) & " " & FormatCurrency(1234.5, 2, , , vbFalse)
+WriteLine FormatCurrency(CCur("922337203685477.5807")) & " " & FormatCurrency(CCur("-0.005"))
+WriteLine FormatNumber(CCur("922337203685477.5807"), 4) & " " & FormatPercent(CCur("0.1234"), 3)
 ' --- FormatPercent
 WriteLine FormatPercent(0.125) & " " & FormatPercent(0.125, 1) & " " & FormatPercent(12.3456)
 WriteLine FormatPercent(-0.5, 0) & " " & FormatPercent(-0.5, 0, , vbTrue)

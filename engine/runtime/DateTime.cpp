@@ -328,39 +328,50 @@ bool isKind(const std::vector<Token>& t, size_t i, TokenKind k) noexcept
     return i < t.size() && t[i].kind == k;
 }
 
-// Time: H:MM[:SS] [AM|PM] or H AM|PM. Removes the tokens it reads.
+bool startsTime(const std::vector<Token>& t, size_t i) noexcept
+{
+    return t[i].kind == TokenKind::Number
+        && ((isKind(t, i + 1, TokenKind::Colon) && isKind(t, i + 2, TokenKind::Number))
+            || isKind(t, i + 1, TokenKind::Am) || isKind(t, i + 1, TokenKind::Pm));
+}
+
+// Time: H:MM[:SS] [AM|PM] | H AM|PM, from t[i]; `end` is set past it.
+bool readTime(const std::vector<Token>& t, size_t i, size_t& end, double& fraction)
+{
+    int part[3] = { t[i].value, 0, 0 };
+    end = i + 1;
+    for (int k = 1; k < 3 && isKind(t, end, TokenKind::Colon) && isKind(t, end + 1, TokenKind::Number);
+         ++k, end += 2)
+        part[k] = t[end + 1].value;
+    if (isKind(t, end, TokenKind::Colon))
+        return false;
+    const bool am = isKind(t, end, TokenKind::Am), pm = isKind(t, end, TokenKind::Pm);
+    if (am || pm) {
+        if (part[0] > 12)
+            return false;
+        part[0] = part[0] % 12 + (pm ? 12 : 0);
+        ++end;
+    }
+    if (part[0] > 23 || part[1] > 59 || part[2] > 59)
+        return false;
+    fraction = serialFromTime(part[0], part[1], part[2]);
+    return true;
+}
+
+// Finds the one time in the tokens and removes it; AM, PM or a colon
+// anywhere else makes the text no date.
 bool extractTime(std::vector<Token>& t, bool& found, double& fraction)
 {
-    for (size_t i = 0; i < t.size(); ++i) {
-        if (t[i].kind != TokenKind::Number)
+    for (size_t i = 0; i < t.size();) {
+        if (!startsTime(t, i)) {
+            ++i;
             continue;
-        const bool colon = isKind(t, i + 1, TokenKind::Colon) && isKind(t, i + 2, TokenKind::Number);
-        const bool marker = isKind(t, i + 1, TokenKind::Am) || isKind(t, i + 1, TokenKind::Pm);
-        if (!colon && !marker)
-            continue;
-        if (found)
+        }
+        size_t end = i;
+        if (found || !readTime(t, i, end, fraction))
             return false;
         found = true;
-        int part[3] = { t[i].value, 0, 0 };
-        size_t end = i + 1;
-        for (int k = 1; k < 3 && colon && isKind(t, end, TokenKind::Colon)
-             && isKind(t, end + 1, TokenKind::Number);
-             ++k, end += 2)
-            part[k] = t[end + 1].value;
-        if (isKind(t, end, TokenKind::Colon))
-            return false;
-        const bool am = isKind(t, end, TokenKind::Am), pm = isKind(t, end, TokenKind::Pm);
-        if (am || pm) {
-            if (part[0] > 12)
-                return false;
-            part[0] = part[0] % 12 + (pm ? 12 : 0);
-            ++end;
-        }
-        if (part[0] > 23 || part[1] > 59 || part[2] > 59)
-            return false;
-        fraction = serialFromTime(part[0], part[1], part[2]);
         t.erase(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(end));
-        --i;
     }
     for (const Token& tok : t) {
         if (tok.kind == TokenKind::Am || tok.kind == TokenKind::Pm || tok.kind == TokenKind::Colon)

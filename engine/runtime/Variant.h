@@ -63,11 +63,11 @@ public:
     }
     Variant& operator=(Variant&& o) noexcept
     {
+        // Take the new value before releasing the old one: `o` may live
+        // inside what this Variant owns (an element of its array).
         if (this != &o) {
-            clear();
-            m_type = o.m_type;
-            m_i64 = o.m_i64;
-            o.m_type = VarType::Empty;
+            Variant tmp(std::move(o));
+            swap(tmp);
         }
         return *this;
     }

@@ -248,6 +248,16 @@ TEST(Arrays, AssignmentCopiesOnWrite)
     EXPECT_EQ(I(1).mutableArray(), nullptr);
 }
 
+TEST(Arrays, AssigningAnElementToItsOwnArrayVariable)
+{
+    Variant v = Variant::fromArray(Array::createVector({ S(u"kept"), I(2) }));
+    v = std::move((*v.asArray())[0]); // the array dies during the assignment
+    EXPECT_EQ(describe(v), "String kept");
+    Variant w = Variant::fromArray(Array::createVector({ S(u"copied") }));
+    w = (*w.asArray())[0];
+    EXPECT_EQ(describe(w), "String copied");
+}
+
 TEST(Arrays, ElementsReleaseTheirObjects)
 {
     int live = 0;

@@ -85,8 +85,10 @@ void splitSerial(double serial, double& day, int& seconds) noexcept
     day = std::trunc(serial);
     double secs = std::round(std::fabs(serial - day) * 86400.0);
     if (secs >= 86400.0) {
-        secs = 0.0;
-        day += 1.0;
+        // The last second of 12/31/9999 does not round into year 10000.
+        const bool last = day >= MaxDateSerial;
+        secs = last ? 86399.0 : 0.0;
+        day += last ? 0.0 : 1.0;
     }
     seconds = static_cast<int>(secs);
 }

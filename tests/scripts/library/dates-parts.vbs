@@ -19,6 +19,15 @@ WriteLine Hour(#11:59:59 PM#) & ":" & Minute(#11:59:59 PM#) & ":" & Second(#11:5
 WriteLine Year(Empty) & "/" & Month(Empty) & "/" & Day(Empty) & " " & Hour(Empty)
 WriteLine Weekday(Empty)
 WriteLine IsNull(Year(Null)) & IsNull(Hour(Null)) & IsNull(Weekday(Null))
+' --- an object is read through its default property
+Class Holder
+    Public Default Property Get Value
+        Value = #12/16/2026 6:51:03 PM#
+    End Property
+End Class
+Set h = New Holder
+WriteLine Year(h) & " " & Weekday(h) & " " & Second(h)
+WriteLine DateAdd("d", 1, h) & " | " & FormatDateTime(h, vbLongDate) & " | " & FormatNumber(h, 3)
 ' --- errors
 On Error Resume Next
 x = Year("not a date")

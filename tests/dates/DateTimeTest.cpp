@@ -108,6 +108,9 @@ TEST(DateSerial, TimeOfNegativeSerialsCountsForward)
     ASSERT_TRUE(partsFromSerial(-1.999999999, p));
     EXPECT_EQ(p.day, 30);
     EXPECT_EQ(p.hour, 0);
+    ASSERT_TRUE(partsFromSerial(MaxDateSerial + 0.999999999, p));
+    EXPECT_EQ(p.year, 9999);
+    EXPECT_EQ(p.hour * 3600 + p.minute * 60 + p.second, 86399);
     EXPECT_EQ(serialFromTime(18, 51, 3) * 86400, 67863);
 }
 

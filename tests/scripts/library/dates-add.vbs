@@ -7,6 +7,7 @@ WriteLine DateAdd("q", 1, #11/30/2026#)
 WriteLine DateAdd("m", -1, #3/31/2026#)
 WriteLine DateAdd("m", 14, #12/6/2026#)
 WriteLine DateAdd("M", 1, #1/31/2026 6:00:00 PM#)
+WriteLine DateAdd("m", 1, "31-Jan-95")
 ' --- days and weeks
 WriteLine DateAdd("d", 30, #12/6/2026#)
 WriteLine DateAdd("y", -1, #1/1/2026#)

@@ -3,6 +3,7 @@
 WriteLine MonthName(1) & " " & MonthName(12, True) & " " & MonthName(9, False)
 WriteLine MonthName("3") & " " & MonthName(5.4)
 WriteLine MonthName(Month(#12/16/2026#), True)
+WriteLine MonthName(10, True) & " " & WeekdayName(2, True)
 ' --- WeekdayName
 WriteLine WeekdayName(1) & " " & WeekdayName(7, True)
 WriteLine WeekdayName(1, False, vbMonday) & " " & WeekdayName(7, True, vbMonday)

@@ -27,6 +27,7 @@ WriteLine FormatNumber(CCur("922337203685477.5807"), 4) & " " & FormatPercent(CC
 WriteLine FormatPercent(0.125) & " " & FormatPercent(0.125, 1) & " " & FormatPercent(12.3456)
 WriteLine FormatPercent(-0.5, 0) & " " & FormatPercent(-0.5, 0, , vbTrue)
 WriteLine FormatPercent(0.001, 2, vbFalse) & " " & FormatPercent(1)
+WriteLine FormatPercent(2 / 32)
 ' --- errors
 On Error Resume Next
 x = FormatNumber("abc")

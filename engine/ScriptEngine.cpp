@@ -21,7 +21,9 @@ size_t stackBudget()
     size_t limit = 8u << 20;
     if (getrlimit(RLIMIT_STACK, &rl) == 0 && rl.rlim_cur != RLIM_INFINITY && rl.rlim_cur > 0)
         limit = std::min<size_t>(rl.rlim_cur, 64u << 20);
-    return limit / 2;
+    // Keep a reserve for the library and host calls made at the deepest level.
+    const size_t reserve = std::max<size_t>(limit / 4, 1u << 20);
+    return limit > reserve ? limit - reserve : limit / 2;
 }
 
 } // namespace

@@ -11,11 +11,6 @@ using namespace vbs;
 
 namespace {
 
-std::string utf8(const Str& s)
-{
-    return s.toUtf8();
-}
-
 double serialOf(int y, int m, int d)
 {
     double s = 0.0;
@@ -112,26 +107,6 @@ TEST(DateSerial, TimeOfNegativeSerialsCountsForward)
     EXPECT_EQ(p.year, 9999);
     EXPECT_EQ(p.hour * 3600 + p.minute * 60 + p.second, 86399);
     EXPECT_EQ(serialFromTime(18, 51, 3) * 86400, 67863);
-}
-
-TEST(DateFormat, TextForms)
-{
-    const double t = serialFromTime(18, 51, 3);
-    EXPECT_EQ(utf8(formatDateGeneral(0)), "12:00:00 AM");
-    EXPECT_EQ(utf8(formatDateGeneral(46362)), "12/6/2026");
-    EXPECT_EQ(utf8(formatDateGeneral(46362 + t)), "12/6/2026 6:51:03 PM");
-    EXPECT_EQ(utf8(formatDateGeneral(t)), "6:51:03 PM");
-    EXPECT_EQ(utf8(formatDateGeneral(0.5)), "12:00:00 PM");
-    EXPECT_EQ(utf8(formatDateGeneral(-0.5)), "12:00:00 PM");
-    EXPECT_EQ(utf8(formatDateGeneral(-1.25)), "12/29/1899 6:00:00 AM");
-    EXPECT_EQ(utf8(formatDateGeneral(MinDateSerial)), "1/1/100");
-    EXPECT_EQ(utf8(formatDateLong(46372)), "Wednesday, December 16, 2026");
-    EXPECT_EQ(utf8(formatDateLong(0)), "Saturday, December 30, 1899");
-    EXPECT_EQ(utf8(formatDateShort(46362 + t)), "12/6/2026");
-    EXPECT_EQ(utf8(formatTimeLong(46362)), "12:00:00 AM");
-    EXPECT_EQ(utf8(formatTimeLong(serialFromTime(0, 5, 9))), "12:05:09 AM");
-    EXPECT_EQ(utf8(formatTimeShort(46362 + t)), "18:51");
-    EXPECT_EQ(utf8(formatTimeShort(0.25)), "06:00");
 }
 
 struct ParseCase {

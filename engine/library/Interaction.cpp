@@ -81,11 +81,15 @@ Result<Variant> createObject(BuiltinContext& ctx, Args args)
     return ctx.createObject(progId.view());
 }
 
-// GetObject([pathname][, class]) -> Object: through the engine. Null 94.
+// GetObject([pathname][, class]) -> Object: a pathname given as "" with a
+// class makes a new instance of it, as CreateObject does (429 for an unknown
+// class); anything else (a file, a running instance) goes to the engine. Null 94.
 Result<Variant> getObject(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(path, optionalText(args, 0, u""));
     TRY_ASSIGN(progId, optionalText(args, 1, u""));
+    if (present(args, 0) && path.empty() && !progId.empty())
+        return ctx.createObject(progId.view());
     return ctx.getObject(path.view(), progId.view());
 }
 

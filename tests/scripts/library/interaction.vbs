@@ -41,3 +41,16 @@ Err.Clear
 Set o = CreateObject("No.SuchClass")
 WriteLine Err.Number
 Err.Clear
+' --- GetObject: "" with a class is a new instance; nothing is running or on file
+Set o = GetObject("", "Scripting.Dictionary")
+o.Add "k", 1
+WriteLine Err.Number & " " & TypeName(o) & " " & o.Count
+Set o = GetObject(, "Scripting.Dictionary")
+WriteLine Err.Number
+Err.Clear
+Set o = GetObject("", "No.SuchClass")
+WriteLine Err.Number
+Err.Clear
+Set o = GetObject("report.txt")
+WriteLine Err.Number
+Err.Clear

@@ -5,8 +5,6 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
 
 namespace vorna::platform {
 
@@ -155,14 +153,8 @@ Status QtTextBox::setText(const Str& text)
 }
 
 QtReport::QtReport(const Desktop& desktop, QWidget* parent)
-    : QtControl(desktop, new QPlainTextEdit(parent))
+    : QtControl(desktop, new LogView(parent))
 {
-    m_widget->setReadOnly(true);
-    m_widget->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_widget->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_widget->setUndoRedoEnabled(false);
     m_widget->setFont(reportFont());
     m_sincePaint.start();
 }
@@ -204,14 +196,11 @@ QString normalizeBreaks(std::u16string_view text, bool& pendingCr)
 Status QtReport::append(std::u16string_view text)
 {
     TRY_STATUS(alive());
-    QString normalized = normalizeBreaks(text, m_pendingCr);
-    QTextCursor cursor(m_widget->document());
-    cursor.movePosition(QTextCursor::End);
-    if (!normalized.isEmpty())
-        cursor.insertText(normalized);
-    m_widget->setTextCursor(cursor);
-    m_widget->ensureCursorVisible();
-    m_widget->verticalScrollBar()->setValue(m_widget->verticalScrollBar()->maximum());
+    try {
+        m_widget->append(normalizeBreaks(text, m_pendingCr));
+    } catch (const std::bad_alloc&) {
+        return vbs::fail(vbs::ErrorCode::OutOfMemory);
+    }
     showProgress();
     return {};
 }
@@ -239,8 +228,8 @@ Status QtReport::clear()
 Result<Str> QtReport::text() const
 {
     TRY_STATUS(alive());
-    QString plain = m_widget->document()->toRawText();
-    plain.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    QString plain = m_widget->plainText();
+    plain.replace(QChar(u'\n'), QStringLiteral("\r\n"));
     return fromQString(plain);
 }
 

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "Desktop.h"
+#include "LogView.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
@@ -147,7 +147,7 @@ public:
     Status setText(const Str& text) override;
 };
 
-class QtReport : public QtControl<ReportControl, QPlainTextEdit> {
+class QtReport : public QtControl<ReportControl, LogView> {
 public:
     QtReport(const Desktop& desktop, QWidget* parent);
     ControlKind kind() const override { return ControlKind::ReportBox; }

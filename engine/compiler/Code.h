@@ -37,6 +37,8 @@ inline uint8_t varOperand(VarKind k, StoreMode m = StoreMode::Let)
 {
     return static_cast<uint8_t>(static_cast<uint8_t>(k) | (static_cast<uint8_t>(m) << 2));
 }
+// LoadIndexed: a call statement, so a Sub may be called.
+constexpr uint8_t StatementCall = 0x10;
 inline VarKind varKindOf(uint8_t x) { return static_cast<VarKind>(x & 3); }
 inline StoreMode storeModeOf(uint8_t x) { return static_cast<StoreMode>(x >> 2); }
 

@@ -195,7 +195,7 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
             return {};
         }
         TRY_STATUS(arguments(args, !r.knownVariable));
-        emitVar(Op::LoadIndexed, r, StoreMode::Let, argc);
+        emit(Op::LoadIndexed, r.index, argc, static_cast<uint8_t>(varOperand(VarKind::Global) | (wantResult ? 0 : StatementCall)));
         break;
     case R::Constant:
         if (!args.empty()) {

@@ -232,7 +232,8 @@ GlobalEntry* ScriptEngine::Impl::resolveSite(NameSite& site)
 }
 
 // Reads a global name; with indexed, calls or indexes it with args.
-Result<Variant> ScriptEngine::Impl::loadGlobal(NameSite& site, Args args, bool indexed, const Code& code)
+Result<Variant> ScriptEngine::Impl::loadGlobal(NameSite& site, Args args, bool indexed, const Code& code,
+                                               bool wantResult)
 {
     GlobalEntry* e = resolveSite(site);
     if (!e) {
@@ -251,7 +252,7 @@ Result<Variant> ScriptEngine::Impl::loadGlobal(NameSite& site, Args args, bool i
             return e->value;
         return callValue(e->value, args, site.name);
     case K::Procedure:
-        return invokeProc(*e->proc, nullptr, args, true);
+        return invokeProc(*e->proc, nullptr, args, wantResult);
     case K::HostMember: {
         Ref<Object> keep = e->object;
         return keep->invoke(e->member, InvokeKind::MethodOrGet, args);

@@ -91,7 +91,7 @@ struct ScriptEngine::Impl {
     Result<Variant> callValue(const Variant& callee, Args args, std::u16string_view name);
     Result<Variant*> element(Variant& array, Args indexes, bool forWrite);
     GlobalEntry* resolveSite(NameSite& site);
-    Result<Variant> loadGlobal(NameSite& site, Args args, bool indexed, const Code& code);
+    Result<Variant> loadGlobal(NameSite& site, Args args, bool indexed, const Code& code, bool wantResult = true);
     Status storeGlobal(NameSite& site, Args args, Variant&& value, StoreMode mode, const Code& code);
     Result<Variant> refGlobal(NameSite& site, const Code& code);
     Status assign(Variant& target, Variant&& value, StoreMode mode);

@@ -264,7 +264,8 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::StoreLocal: {
             Variant& target = slots[in.a].deref();
             Variant& value = *--sp;
-            if (in.x == uint8_t(StoreMode::Raw) || (!value.isObject() && !target.isObject())) {
+            if (in.x == uint8_t(StoreMode::Raw)
+                || (in.x == uint8_t(StoreMode::Let) && !value.isObject() && !target.isObject())) {
                 target = std::move(value);
             } else {
                 CHECK(assign(target, std::move(value), StoreMode(in.x)));
@@ -354,7 +355,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                     r = callValue(*v, Args(args, in.b), varName(code, in));
                 }
             } else {
-                r = loadGlobal(names[in.a], Args(args, in.b), true, code);
+                r = loadGlobal(names[in.a], Args(args, in.b), true, code, !(in.x & StatementCall));
             }
             while (sp != args)
                 (--sp)->clear();
@@ -490,7 +491,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (e && e->kind == GlobalEntry::Kind::Procedure)
                 r = invokeProc(*e->proc, nullptr, Args(args, in.b), in.x & 1);
             else
-                r = loadGlobal(site, Args(args, in.b), true, code);
+                r = loadGlobal(site, Args(args, in.b), true, code, in.x & 1);
             while (sp != args)
                 (--sp)->clear();
             locks.clear();

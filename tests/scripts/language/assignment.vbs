@@ -55,3 +55,9 @@ Err.Clear
 Set p.Tag = "text"
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
+Sub SetLocal()
+    Dim loc
+    Set loc = 5
+End Sub
+SetLocal
+WriteLine Err.Number & " " & Err.Description

@@ -74,3 +74,10 @@ Sub Nested()
     WriteLine level
 End Sub
 Nested
+' --- a Sub defined by later code is called by earlier code
+Sub CallsLater()
+    DefinedLater 1
+    Call DefinedLater(2)
+End Sub
+ExecuteGlobal "Sub DefinedLater(x) : WriteLine ""later "" & x : End Sub"
+CallsLater

@@ -25,8 +25,8 @@ Dictionary& self(Object& o)
     return static_cast<Dictionary&>(o);
 }
 
-const ParamInfo KeyParam { u"Key" };
-const ParamInfo NewValueParam { u"NewValue" };
+constexpr ParamInfo KeyParam { u"Key" };
+constexpr ParamInfo NewValueParam { u"NewValue" };
 
 Result<Variant> fromStatus(Status s)
 {

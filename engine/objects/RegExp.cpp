@@ -21,8 +21,8 @@ RegExp& self(Object& o)
     return static_cast<RegExp&>(o);
 }
 
-const ParamInfo StringParam { u"sourceString", ParamType::String };
-const ParamInfo BoolValue { u"NewValue", ParamType::Boolean };
+constexpr ParamInfo StringParam { u"sourceString", ParamType::String };
+constexpr ParamInfo BoolValue { u"NewValue", ParamType::Boolean };
 
 Result<Variant> boolean(bool b)
 {

@@ -9,7 +9,7 @@ namespace {
 enum : DispId { IdItem = DispIdValue, IdCount = 1 };
 enum : DispId { IdValue = DispIdValue, IdFirstIndex = 1, IdLength, IdSubMatches };
 
-const ParamInfo IndexParam { u"Index", ParamType::Int32 };
+constexpr ParamInfo IndexParam { u"Index", ParamType::Int32 };
 
 Result<Variant> longValue(size_t n)
 {

@@ -3,10 +3,10 @@ Function Classify(v)
     Select Case v
         Case Empty
             Classify = "empty"
-        Case 1, 2, 3
-            Classify = "small"
         Case "abc", "def"
             Classify = "word"
+        Case 1, 2, 3
+            Classify = "small"
         Case True
             Classify = "true"
         Case Else

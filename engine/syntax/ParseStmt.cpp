@@ -69,6 +69,10 @@ StmtPtr Parser::parseSimpleOrCompound()
     if (t.kind == Tok::Name || t.kind == Tok::Dot) {
         if (t.kw == Kw::On && atKw(Kw::Error, 1))
             return parseOnError();
+        if (t.kw == Kw::Option && atKw(Kw::Explicit, 1)) {
+            error(ErrorCode::ExpectedStatement); // only first in a text
+            return nullptr;
+        }
         return parseAssignOrCall();
     }
     if (t.kind != Tok::Keyword) {

@@ -113,6 +113,8 @@ TEST(Diagnostics, Declarations)
         { "If a Then\nSub b\nEnd Sub\nEnd If", 1024, 2, 0 },
         { "Sub s\nPublic x\nEnd Sub", 1024, 2, 0 },
         { "x = 1\nOption Explicit", 1024, 2, 0 },
+        { "Sub s\nOption Explicit\nEnd Sub", 1024, 2, 0 },
+        { "If a Then Option Explicit", 1024, 1, 10 },
         { "Class C\nEnd Sub", 1047, 2, 4 },
         { "Class C\nx = 1\nEnd Class", 1024, 2, 0 },
         { "Class C\nProperty Get p\nEnd Sub\nEnd Class", 1050, 3, 4 },

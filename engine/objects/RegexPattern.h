@@ -1,9 +1,10 @@
-// Regular expressions in the language's dialect (ECMAScript-like), compiled
-// and matched by PCRE2's 16-bit library on UTF-16 code units. The few places
-// where the dialects differ are rewritten before compiling: \uHHHH and \xHH,
-// \v, \cX, legacy octal escapes, identity escapes of letters that PCRE2 would
-// read as its own (\A, \Q, \p ...), '[' inside a class (POSIX classes), and
-// PCRE2-only constructs ((?i), (?<name>), possessive quantifiers) are refused.
+// Regular expressions in the language's own dialect, compiled and matched by
+// PCRE2's 16-bit library on UTF-16 code units. The places where the two
+// dialects differ are rewritten before compiling (\uHHHH and \xHH, \v, \cX,
+// legacy octal escapes, identity escapes of letters that PCRE2 would read as
+// its own such as \A, \Q or \p, '[' inside a class, which PCRE2 could take
+// for a POSIX class), and PCRE2-only constructs ((?i), (?<name>), possessive
+// quantifiers) are refused.
 #pragma once
 
 #include "runtime/Error.h"

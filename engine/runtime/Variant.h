@@ -131,6 +131,9 @@ public:
     Array* asArray() const noexcept { return m_arr; }
     Variant* asRef() const noexcept { return m_ref; }
 
+    // References to the string payload (0 for the empty string or a non-string);
+    // reading it creates no temporary Str.
+    uint32_t stringRefs() const noexcept { return m_type == VarType::String && m_str ? m_str->refs : 0; }
     // In-place string append when this Variant holds the only reference
     // (`s = s & x`). Returns false on out-of-memory.
     [[nodiscard]] bool appendString(std::u16string_view tail);

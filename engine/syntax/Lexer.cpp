@@ -86,22 +86,30 @@ int hexValue(char16_t c) noexcept
 // Parses ASCII digits (with '.', 'e', sign) as a Double; false on overflow.
 bool parseDecimal(std::u16string_view text, double& out)
 {
-    std::string ascii(text.size(), '\0');
+    // Literals are short; a stack buffer spares the allocation.
+    char small[64] = {};
+    std::string large;
+    char* ascii = small;
+    if (text.size() > sizeof small) {
+        large.resize(text.size());
+        ascii = large.data();
+    }
     for (size_t i = 0; i < text.size(); ++i)
         ascii[i] = static_cast<char>(text[i]);
+    std::string_view digits(ascii, text.size());
     double value = 0;
-    auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow is an invalid number.
-        size_t e = ascii.find_first_of("eE");
-        if (e != std::string::npos && e + 1 < ascii.size() && ascii[e + 1] == '-') {
+        size_t e = digits.find_first_of("eE");
+        if (e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-') {
             out = 0;
             return true;
         }
         return false;
     }
     out = value;
-    return ec == std::errc() && std::isfinite(value);
+    return ec == std::errc() && ptr == digits.data() + digits.size() && std::isfinite(value);
 }
 
 } // namespace

@@ -114,6 +114,10 @@ StmtPtr Parser::parseAssignOrCall()
     ExprPtr target = parseTarget(true);
     if (!target)
         return nullptr;
+    if (target->kind == ExprKind::Me) { // neither assignable nor callable
+        error(ErrorCode::InvalidUseOfMe, p);
+        return nullptr;
+    }
     if (accept(Tok::Eq)) {
         auto stmt = std::make_unique<AssignStmt>(p);
         stmt->target = std::move(target);
@@ -122,10 +126,6 @@ StmtPtr Parser::parseAssignOrCall()
     }
     if (let) {
         error(ErrorCode::ExpectedEqual);
-        return nullptr;
-    }
-    if (target->kind == ExprKind::Me) {
-        error(ErrorCode::InvalidUseOfMe, p);
         return nullptr;
     }
     return finishCall(p, std::move(target));
@@ -194,6 +194,8 @@ StmtPtr Parser::parseSet()
     auto stmt = std::make_unique<AssignStmt>(p);
     stmt->isSet = true;
     stmt->target = parseTarget(false);
+    if (stmt->target && stmt->target->kind == ExprKind::Me)
+        error(ErrorCode::InvalidUseOfMe, p);
     if (!stmt->target || !expect(Tok::Eq, ErrorCode::ExpectedEqual))
         return nullptr;
     stmt->value = parseExpr();

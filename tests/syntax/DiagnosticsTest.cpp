@@ -56,6 +56,8 @@ TEST(Diagnostics, ExpressionsAndEndOfStatement)
         { "Let x", 1011, 1, 5 },
         { "Set x", 1011, 1, 5 },
         { "Me", 1037, 1, 0 },
+        { "Me = 1", 1037, 1, 0 },
+        { "Set Me = x", 1037, 1, 0 },
         { "Then", 1024, 1, 0 },
         { "(x) = 1", 1024, 1, 0 },
         { "x = 1 Else y", 1025, 1, 6 },

@@ -84,9 +84,13 @@ Status QtWindow::setHeight(float twips)
     return {};
 }
 
+// The twips stay as set; on the screen the inner area is at least one pixel
+// each way, since a window of no height is never mapped (a fresh window has
+// none until its first control arrives).
 void QtWindow::applySize()
 {
-    m_form->setFixedSize(qRound(m_width / m_desktop.twipsPerPixelX()), qRound(m_height / m_desktop.twipsPerPixelY()));
+    m_form->setFixedSize(qMax(1, qRound(m_width / m_desktop.twipsPerPixelX())),
+                         qMax(1, qRound(m_height / m_desktop.twipsPerPixelY())));
 }
 
 Status QtWindow::move(float left, float top)

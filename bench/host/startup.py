@@ -37,8 +37,16 @@ def start_xvfb():
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
                               pass_fds=[write], stderr=subprocess.DEVNULL)
     os.close(write)
-    display = os.read(read, 64).decode().strip()
+    # Read up to the newline: closing the pipe earlier would kill the server
+    # with SIGPIPE on its second write.
+    display = b""
+    while not display.endswith(b"\n"):
+        chunk = os.read(read, 64)
+        if not chunk:
+            break
+        display += chunk
     os.close(read)
+    display = display.decode().strip()
     return server, ":" + display
 
 
@@ -59,6 +67,8 @@ def time_to_map(x11, display, vorna, script):
                 x11.XNextEvent(display, ctypes.byref(event))
                 if event.type == MAP_NOTIFY:
                     return (time.perf_counter() - start) * 1000
+            if app.poll() is not None:
+                raise RuntimeError(f"vorna ended with status {app.returncode} before showing its window")
             time.sleep(0.0005)
         raise RuntimeError("the window was not shown")
     finally:
@@ -82,7 +92,14 @@ def main():
     x11.XPending.argtypes = [ctypes.c_void_p]
     x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
     try:
-        display = x11.XOpenDisplay(name.encode())
+        display = None
+        for _ in range(100):  # the server may take a moment to accept clients
+            display = x11.XOpenDisplay(name.encode())
+            if display:
+                break
+            time.sleep(0.05)
+        if not display:
+            raise RuntimeError("cannot open display " + name)
         with tempfile.TemporaryDirectory() as work:
             empty = os.path.join(work, "empty.vbs")
             full = os.path.join(work, "controls.vbs")

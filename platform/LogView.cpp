@@ -49,12 +49,15 @@ void LogView::append(const QString& text)
     qsizetype start = 0;
     while (true) {
         qsizetype lf = text.indexOf(QChar(u'\n'), start);
-        QString& last = m_lines.back();
-        last += QStringView(text).mid(start, lf < 0 ? text.size() - start : lf - start);
-        m_widest = qMax(m_widest, textWidth(last));
+        QStringView piece = QStringView(text).mid(start, lf < 0 ? text.size() - start : lf - start);
+        m_lines.back() += piece;
+        // Measuring only the new piece keeps a long unbroken line linear.
+        m_lastWidth += fontMetrics().horizontalAdvance(piece.toString());
+        m_widest = qMax(m_widest, m_lastWidth);
         if (lf < 0)
             break;
         m_lines.emplace_back();
+        m_lastWidth = 0;
         start = lf + 1;
     }
     m_caret = m_anchor = end();
@@ -67,6 +70,7 @@ void LogView::clear()
 {
     m_lines.assign(1, QString());
     m_widest = 0;
+    m_lastWidth = 0;
     m_caret = m_anchor = {};
     updateScrollBars();
     viewport()->update();
@@ -133,7 +137,7 @@ void LogView::scrollToCaret()
     else if (line >= v->value() + visibleLines())
         v->setValue(line - visibleLines() + 1);
     QScrollBar* h = horizontalScrollBar();
-    int x = textWidth(this->line(m_caret.line).left(m_caret.column));
+    int x = m_caret == end() ? m_lastWidth : textWidth(this->line(m_caret.line).left(m_caret.column));
     int width = viewport()->width() - 2 * Margin;
     if (x < h->value())
         h->setValue(x);

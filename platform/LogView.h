@@ -58,6 +58,7 @@ private:
 
     std::vector<QString> m_lines;
     int m_widest = 0;
+    int m_lastWidth = 0; // of the last line, grown piece by piece
     Position m_caret;
     Position m_anchor;
 };

@@ -102,6 +102,16 @@ TEST_F(HostTest, DuplicateNameLeavesTheControlVisibleAndTheCursorUnmoved)
     EXPECT_EQ(form().CurrentLeft, 110);
 }
 
+TEST_F(HostTest, NameTheEngineRefusesIsFiledButNotGlobal)
+{
+    // "Dialog" is already a global name.
+    start("On Error Resume Next\nAddLabel \"dialog\", \"q\"\nn = Err.Number\nOn Error GoTo 0\n"
+          "Caption = n & \" \" & Controls(\"DIALOG\").Caption & \" \" & TypeName(Dialog)\n");
+    EXPECT_EQ(caption(), u"1041 q Dialog");
+    EXPECT_EQ(form().CurrentLeft, 5);
+    EXPECT_TRUE(element(ControlKind::Label, 1)->isVisible());
+}
+
 TEST_F(HostTest, ControlsByNameAndPosition)
 {
     start("AddLabel \"Hello\"\nAddButton \"Go\", \"go!\"\nAddCanvas \"Pic\", 99, 200, 100\n"

@@ -1,0 +1,135 @@
+' Sorting: quicksort in place through ByRef, merge sort returning new arrays, a sort of
+' objects by a key with a comparer from GetRef, and Conway's Life on a 2-D array.
+Sub QuickSort(a, lo, hi)
+    Dim i, j, pivot, t
+    If lo >= hi Then Exit Sub
+    pivot = a((lo + hi) \ 2)
+    i = lo: j = hi
+    Do While i <= j
+        Do While a(i) < pivot: i = i + 1: Loop
+        Do While a(j) > pivot: j = j - 1: Loop
+        If i <= j Then
+            t = a(i): a(i) = a(j): a(j) = t
+            i = i + 1: j = j - 1
+        End If
+    Loop
+    QuickSort a, lo, j
+    QuickSort a, i, hi
+End Sub
+
+Function MergeSort(a)
+    Dim n, mid, left, right, i, l, r, out
+    n = UBound(a) - LBound(a) + 1
+    If n <= 1 Then
+        MergeSort = a
+        Exit Function
+    End If
+    mid = n \ 2
+    ReDim left(mid - 1)
+    ReDim right(n - mid - 1)
+    For i = 0 To n - 1
+        If i < mid Then left(i) = a(i) Else right(i - mid) = a(i)
+    Next
+    left = MergeSort(left)
+    right = MergeSort(right)
+    ReDim out(n - 1)
+    l = 0: r = 0
+    For i = 0 To n - 1
+        If r > UBound(right) Then
+            out(i) = left(l): l = l + 1
+        ElseIf l > UBound(left) Then
+            out(i) = right(r): r = r + 1
+        ElseIf left(l) <= right(r) Then
+            out(i) = left(l): l = l + 1
+        Else
+            out(i) = right(r): r = r + 1
+        End If
+    Next
+    MergeSort = out
+End Function
+
+Dim nums
+nums = Array(38, 27, 43, 3, 9, 82, 10, 3, -5, 0, 100, 27)
+QuickSort nums, 0, UBound(nums)
+WriteLine Join(nums, " ")
+WriteLine Join(MergeSort(Array("pear", "Fig", "apple", "fig", "Banana", "cherry")), " ")
+WriteLine Join(MergeSort(Array(3.5, -1, 2, 2, 1E+3)), " ") & " [" & Join(MergeSort(Array()), " ") & "]"
+' Mixed strings and numbers: numbers sort before strings
+WriteLine Join(MergeSort(Array("10", 9, "9", 100)), " ")
+
+' --- objects sorted by a key with a comparer function
+Class Person
+    Public Name, Age
+End Class
+Function NewPerson(n, a)
+    Set NewPerson = New Person
+    NewPerson.Name = n
+    NewPerson.Age = a
+End Function
+Function ByAge(x, y)
+    ByAge = x.Age - y.Age
+End Function
+Function ByName(x, y)
+    ByName = StrComp(x.Name, y.Name, vbTextCompare)
+End Function
+Sub SortObjects(items, compare)
+    Dim i, j, t
+    For i = 1 To UBound(items)
+        Set t = items(i)
+        j = i - 1
+        Do While j >= 0
+            If compare(items(j), t) <= 0 Then Exit Do
+            Set items(j + 1) = items(j)
+            j = j - 1
+        Loop
+        Set items(j + 1) = t
+    Next
+End Sub
+Function Names(items)
+    Dim i, r()
+    ReDim r(UBound(items))
+    For i = 0 To UBound(items)
+        r(i) = items(i).Name & "(" & items(i).Age & ")"
+    Next
+    Names = Join(r, " ")
+End Function
+Dim people
+people = Array(NewPerson("Cy", 41), NewPerson("ada", 36), NewPerson("Bo", 17), NewPerson("al", 36))
+SortObjects people, GetRef("ByAge")
+WriteLine Names(people)
+SortObjects people, GetRef("ByName")
+WriteLine Names(people)
+
+' --- Conway's Life: a glider on a wrapping 6x6 board
+Const SIZE = 6
+Dim board(5, 5), nextBoard(5, 5), gen, x, y, dx, dy, n
+board(1, 0) = 1: board(2, 1) = 1: board(0, 2) = 1: board(1, 2) = 1: board(2, 2) = 1
+Sub Show()
+    Dim row, xx, yy
+    For yy = 0 To SIZE - 1
+        row = ""
+        For xx = 0 To SIZE - 1
+            If board(xx, yy) = 1 Then row = row & "#" Else row = row & "."
+        Next
+        WriteLine row
+    Next
+End Sub
+For gen = 1 To 4
+    For y = 0 To SIZE - 1
+        For x = 0 To SIZE - 1
+            n = 0
+            For dy = -1 To 1
+                For dx = -1 To 1
+                    If dx <> 0 Or dy <> 0 Then n = n + board((x + dx + SIZE) Mod SIZE, (y + dy + SIZE) Mod SIZE)
+                Next
+            Next
+            If n = 3 Or (n = 2 And board(x, y) = 1) Then nextBoard(x, y) = 1 Else nextBoard(x, y) = 0
+        Next
+    Next
+    For y = 0 To SIZE - 1
+        For x = 0 To SIZE - 1
+            board(x, y) = nextBoard(x, y)
+        Next
+    Next
+Next
+Show

@@ -2,7 +2,7 @@
 # CPython appends in place only to local variables.
 def build():
     s = ""
-    for i in range(1, 1000001):
+    for i in range(1, 2000001):
         x = "x" + str(i % 10)
         s = s + x
     return s

@@ -1,7 +1,7 @@
 ' String building by repeated appends to one variable.
 Dim s, x, i
 s = ""
-For i = 1 To 1000000
+For i = 1 To 2000000
     x = "x" & (i Mod 10)
     s = s & x
 Next

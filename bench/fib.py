@@ -5,4 +5,4 @@ def fib(n):
     return fib(n - 1) + fib(n - 2)
 
 
-print(fib(30))
+print(fib(31))

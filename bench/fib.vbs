@@ -7,4 +7,4 @@ Function Fib(n)
     End If
 End Function
 
-WriteLine Fib(30)
+WriteLine Fib(31)

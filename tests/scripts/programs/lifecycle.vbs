@@ -116,5 +116,25 @@ With head
     End With
     WriteLine .Describe()
 End With
+' --- an owner terminates before the objects it holds; its fields are still usable
+Class Part
+    Public Name
+    Private Sub Class_Initialize() : WriteLine "init part" : End Sub
+    Private Sub Class_Terminate() : WriteLine "terminate part " & Name : End Sub
+End Class
+Class Whole
+    Public P
+    Private Sub Class_Initialize()
+        WriteLine "init whole"
+        Set P = New Part
+        P.Name = "inner"
+    End Sub
+    Private Sub Class_Terminate()
+        WriteLine "terminate whole, part still " & P.Name
+    End Sub
+End Class
+Dim w
+Set w = New Whole
+Set w = Nothing
 Set t = Nothing
 WriteLine "-- end of script"

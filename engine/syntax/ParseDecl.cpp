@@ -34,6 +34,8 @@ std::unique_ptr<Program> Parser::parseProgram()
         if (m_failed || at(Tok::End))
             break;
         parseTopLevelItem(*program);
+        if (m_endedSingleLineIf && atBlockTerminator())
+            continue; // reported as closing nothing
         if (m_failed || !expectStatementEnd(Where::TopLevel))
             break;
     }

@@ -90,6 +90,7 @@ TEST(Diagnostics, BlocksAndTheirEnds)
         { "Next", 1055, 1, 0 },
         { "Loop", 1038, 1, 0 },
         { "If a Then\nNext\nEnd If", 1055, 2, 0 },
+        { "If a Then b: Next", 1055, 1, 13 },
         { "While a\nLoop\nWend", 1038, 2, 0 },
         // One that closes an outer construct: the inner one is unfinished.
         { "For i = 1 To 2\nIf a Then\nNext", 1014, 3, 0 },

@@ -106,7 +106,6 @@ void QtWindow::show()
     if (m_unloaded)
         return;
     m_form->show();
-    m_form->raise();
     m_form->activateWindow();
 }
 

@@ -34,7 +34,7 @@ def three_hundred_controls():
 
 def start_xvfb():
     read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-noreset"],
                               pass_fds=[write], stderr=subprocess.DEVNULL)
     os.close(write)
     # Read up to the newline: closing the pipe earlier would kill the server

@@ -2,7 +2,8 @@
 # End-to-end cases of the real vorna under Xvfb, driven with xdotool.
 #   e2e.sh CASE VORNA SCRIPT_DIR
 # Cases: click (click a button, see the caption, close by the close box,
-# status 0), empty (an empty script shows its window), usage, missing, script-error (see the "Vorna" box, dismiss it,
+# status 0), empty (an empty script shows its window, status 0 after the
+# close box), usage, missing, script-error (see the "Vorna" box, dismiss it,
 # check the status).
 set -u
 case_name=$1 vorna=$2 scripts=$3
@@ -14,22 +15,37 @@ done
 
 work=$(mktemp -d)
 cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+  [ -n "${app:-}" ] && { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
+  [ -n "${xvfb:-}" ] && { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; }
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+fail() {
+  echo "FAIL: $*"
+  [ -s "$work/vorna.log" ] && { echo "--- vorna's standard error:"; cat "$work/vorna.log"; }
+  exit 1
+}
+
+# A display of our own at a random number, so that tests run side by side
+# keep apart; a number that turns out to be taken is skipped.
+for _ in $(seq 20); do
+  number=$((RANDOM % 900 + 100))
+  [ -e "/tmp/.X$number-lock" ] && continue
+  # -noreset: the server must not reset when the last client (a probe) leaves.
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
+  xvfb=$!
+  for _ in $(seq 100); do
+    DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; xvfb=
+done
+[ -n "${xvfb:-}" ] || { echo "FAIL: no X server"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$number"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 # Waits up to 10 s for a visible window whose title is exactly $1.
 find_window() {
@@ -42,46 +58,46 @@ find_window() {
   return 1
 }
 
-# Waits for the program to end and prints its exit status.
-wait_status() {
+# Waits for the program to end; its exit status goes to $status. (Not in a
+# subshell: only this shell can wait for its child.)
+wait_app() {
   for _ in $(seq 200); do
     kill -0 "$app" 2>/dev/null || break
     sleep 0.05
   done
   kill -0 "$app" 2>/dev/null && { kill "$app"; fail "vorna did not end"; }
   wait "$app"
-  local status=$?
+  status=$?
   app=
-  echo "$status"
 }
 
 # Dismisses the "Vorna" message box with Enter and checks the status.
 expect_box() {
-  local expected=$1 id status
+  local expected=$1 id
   id=$(find_window Vorna) || fail "no Vorna message box"
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
   sleep 0.2
   xdotool key --clearmodifiers Return
-  status=$(wait_status)
+  wait_app
   [ "$status" = "$expected" ] || fail "exit status $status, expected $expected"
 }
 
 case $case_name in
 click)
-  "$vorna" "$scripts/click.vbs" &
+  "$vorna" "$scripts/click.vbs" 2>"$work/vorna.log" &
   app=$!
   id=$(find_window "E2E Test") || fail "dialog window not shown"
   # The button is the first control: 80 x 22 pixels at (5, 5).
   xdotool mousemove --sync --window "$id" 40 15 click 1
   find_window "Clicked OK" >/dev/null || fail "caption not set by OK_Click"
   python3 "$here/xclose.py" "$id"
-  status=$(wait_status)
+  wait_app
   [ "$status" = 0 ] || fail "exit status $status after the close box"
   ;;
 empty)
   # An empty file: the empty window (a title bar 2000 twips wide) is shown.
   : >"$work/empty.vbs"
-  "$vorna" "$work/empty.vbs" &
+  "$vorna" "$work/empty.vbs" 2>"$work/vorna.log" &
   app=$!
   id=
   for _ in $(seq 200); do
@@ -91,21 +107,21 @@ empty)
   done
   [ -n "$id" ] || fail "the empty window was not shown"
   python3 "$here/xclose.py" "$id"
-  status=$(wait_status)
+  wait_app
   [ "$status" = 0 ] || fail "exit status $status after the close box"
   ;;
 usage)
-  "$vorna" &
+  "$vorna" 2>"$work/vorna.log" &
   app=$!
   expect_box 64
   ;;
 missing)
-  "$vorna" "$work/no such file.vbs" &
+  "$vorna" "$work/no such file.vbs" 2>"$work/vorna.log" &
   app=$!
   expect_box 66
   ;;
 script-error)
-  "$vorna" "$scripts/error.vbs" &
+  "$vorna" "$scripts/error.vbs" 2>"$work/vorna.log" &
   app=$!
   expect_box 65
   ;;

@@ -172,10 +172,14 @@ void LogView::paintEvent(QPaintEvent*)
     }
 }
 
+// A box written to while hidden learns its real size only when shown: keep
+// the end in view then too.
 void LogView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+    if (!hasSelection() && m_caret == end())
+        scrollToCaret();
 }
 
 LogView::Position LogView::positionAt(const QPoint& point) const

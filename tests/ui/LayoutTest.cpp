@@ -1,6 +1,9 @@
 // The flow layout and the Dialog object, driven by scripts in-process.
 #include "HostFixture.h"
 
+#include <QApplication>
+#include <QScrollBar>
+
 namespace vorna::test {
 namespace {
 
@@ -133,6 +136,16 @@ TEST_F(HostTest, ControlsMissEndsWithAnErrorNamingControls)
     // (The real desktop ends the process here; the stand-in cannot stop the
     // statements that follow, so only the report is checked.)
     EXPECT_FALSE(form().window().isVisible());
+}
+
+TEST_F(HostTest, ReportWrittenBeforeShowingShowsItsEnd)
+{
+    start("AddReport \"Out\"\nFor i = 1 To 50 : Out.WriteLine \"line \" & i : Next\n");
+    auto* box = dynamic_cast<platform::QtReport&>(*element(ControlKind::ReportBox, 1)).widget();
+    QApplication::processEvents();
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->isEndVisible());
+    EXPECT_GT(box->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(HostTest, CaptionStartsEmptyAndTheMembersAreGlobalNames)

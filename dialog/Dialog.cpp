@@ -176,6 +176,7 @@ void Dialog::Quit()
     window().queryUnload();
 }
 
+// Caption (String, read and write): the window title, empty until set.
 Str Dialog::Caption()
 {
     return window().window().caption();

@@ -29,6 +29,8 @@ Result<int16_t> pastControl(int16_t a, int16_t b)
 
 } // namespace
 
+// Visible, Tag, Left, Top, Width, Height in this order; a size the control
+// refuses (380) fails after the earlier properties are set.
 Status Dialog::PlaceControl(platform::Control& control, const Str& name, int16_t width, int16_t height)
 {
     const platform::Desktop& desktop = m_program.desktop();
@@ -53,6 +55,9 @@ Status Dialog::growHeight(float twips)
     return twips > w.height() ? w.setHeight(twips) : Status();
 }
 
+// Moves the cursor past a control of this size at the cursor and grows the
+// window to 5 pixels beyond it; every 16-bit sum is checked (6 Overflow), and
+// what was assigned before a failing step stays assigned.
 Status Dialog::AdvanceCursor(int16_t width, int16_t height)
 {
     const platform::Desktop& desktop = m_program.desktop();
@@ -73,12 +78,16 @@ Status Dialog::AdvanceCursor(int16_t width, int16_t height)
     return growHeight(float(form.CurrentTop) * desktop.twipsPerPixelY() + form.DiffHeight);
 }
 
+// BeginBlock: later controls stack downwards; BlockRight keeps its value, so
+// a block with no controls returns EndBlock to the previous block's edge.
 void Dialog::BeginBlock()
 {
     InBlock = true;
     BlockTop = window().CurrentTop;
 }
 
+// EndBlock: to the right of the block's widest control, at the block's top.
+// Without a block it makes the same assignments.
 void Dialog::EndBlock()
 {
     InBlock = false;
@@ -87,6 +96,8 @@ void Dialog::EndBlock()
     form.CurrentTop = BlockTop;
 }
 
+// NewLine: a new row below everything placed so far, read from the window's
+// inner height (6 Overflow when it does not fit 16 bits). InBlock stays.
 Status Dialog::NewLine()
 {
     FrmDialog& form = window();

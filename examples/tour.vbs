@@ -3,12 +3,12 @@ Dialog.Caption = "Vorna tour"
 
 ' A column of labels beside a column of text boxes.
 BeginBlock
-    AddLabel "FirstLabel", "First number:"
-    AddLabel "SecondLabel", "Second number:"
+    AddLabel "AmountLabel", "Amount:"
+    AddLabel "FactorLabel", "Factor:"
 EndBlock
 BeginBlock
-    AddText "First", "12"
-    AddText "Second", "30"
+    AddText "Amount", "12"
+    AddText "Factor", "30"
 EndBlock
 BeginBlock
     AddButton "Add", "Add"
@@ -26,7 +26,8 @@ AddButton "Redraw", "Redraw"
 AddButton "Done", "Close"
 
 ' Controls finds a control by name (any case) or by position from 1.
-History "The tour has " & Controls("history").Name & " and " & TypeName(Controls(1)) & " " & Controls(1).Name & "."
+History "First control: " & TypeName(Controls(1)) & " " & Controls(1).Name
+History "This box: " & Controls("HISTORY").Name
 DrawPicture
 
 Sub Show(text)
@@ -35,14 +36,14 @@ Sub Show(text)
 End Sub
 
 Sub Add_Click
-    Show First & " + " & Second & " = " & (CDbl(First) + CDbl(Second))
+    Show Amount & " + " & Factor & " = " & (CDbl(Amount) + CDbl(Factor))
 End Sub
 
 Sub Times_Click
-    Show First & " x " & Second & " = " & (CDbl(First) * CDbl(Second))
+    Show Amount & " x " & Factor & " = " & (CDbl(Amount) * CDbl(Factor))
     Controls("picture").SetColor RGB(0, 128, 0)
     Picture.MoveTo 10, 110
-    Picture.LineTo 10 + CInt(First) Mod 180, 110 - CInt(Second) Mod 100
+    Picture.LineTo 10 + CInt(Amount) Mod 180, 110 - CInt(Factor) Mod 100
 End Sub
 
 Sub Redraw_Click

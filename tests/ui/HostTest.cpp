@@ -232,3 +232,29 @@ TEST_F(HostTest, ScriptBoxesAndTheTimeoutQuestion)
 
 } // namespace
 } // namespace vorna::test
+
+namespace vorna::test {
+namespace {
+
+// Every example starts without an error, and every button but the one that
+// closes it works.
+TEST_F(HostTest, ExamplesRunAndTheirButtonsWork)
+{
+    for (const char* name : { "hello", "form", "tour", "log", "drawing" }) {
+        std::string path = std::string(VORNA_SOURCE_DIR) + "/examples/" + name + ".vbs";
+        entry.reset();
+        desktop.messages.clear();
+        startWith({ Str::fromUtf8(path) });
+        auto& buttons = form().controls(ControlKind::Button);
+        for (int16_t i = 1; i <= buttons.upperBound(); ++i) {
+            if (std::u16string(buttons.element(i).value()->tag()->view()) != u"Done")
+                buttonWidget(i)->click();
+        }
+        EXPECT_TRUE(desktop.messages.empty()) << name << ": " << lastMessage().size() << " "
+                                              << Str(lastMessage()).toUtf8();
+        EXPECT_FALSE(desktop.ended) << name;
+    }
+}
+
+} // namespace
+} // namespace vorna::test

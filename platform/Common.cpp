@@ -3,6 +3,7 @@
 #include "Desktop.h"
 
 #include <cerrno>
+#include <new>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -142,13 +143,21 @@ Result<Str> TextFile::readAll()
     std::string bytes;
     char buffer[65536];
     size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
+    while ((count = std::fread(buffer, 1, sizeof buffer, m_file)) > 0) {
+        // Longer than any string the engine takes: refused, not exhausted.
+        if (bytes.size() + count > Str::MaxLength)
+            return vbs::fail(vbs::ErrorCode::OutOfMemory);
         bytes.append(buffer, count);
+    }
     if (std::ferror(m_file))
         return vbs::fail(vbs::ErrorCode::DeviceIoError);
     if (bytes.empty())
         return vbs::fail(vbs::ErrorCode::InputPastEndOfFile);
-    return Str(vbs::decodeScriptText(bytes));
+    try {
+        return Str(vbs::decodeScriptText(bytes));
+    } catch (const std::bad_alloc&) {
+        return vbs::fail(vbs::ErrorCode::OutOfMemory);
+    }
 }
 
 void TextFile::close()

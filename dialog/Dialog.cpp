@@ -161,7 +161,10 @@ controls::ControlObject* lookUp(const NamedControls& named, const Variant& key)
 // property needs its Key) and so reaches the error report.
 Result<Variant> Dialog::Controls(const Variant& key)
 {
-    if (controls::ControlObject* found = lookUp(m_namedControls, key.deref()))
+    // An object key is read through its default member (a Text box's text).
+    auto value = vbs::toValue(key.deref());
+    controls::ControlObject* found = value ? lookUp(m_namedControls, value.value()) : nullptr;
+    if (found)
         return Variant::fromObject(found);
     (void)m_engine.executeStatement(u"Controls");
     if (m_program.ended())

@@ -117,11 +117,12 @@ TEST_F(HostTest, NameTheEngineRefusesIsFiledButNotGlobal)
 
 TEST_F(HostTest, ControlsByNameAndPosition)
 {
-    start("AddLabel \"Hello\"\nAddButton \"Go\", \"go!\"\nAddCanvas \"Pic\", 99, 200, 100\n"
+    start("AddLabel \"Hello\"\nAddButton \"Go\", \"go!\"\nAddCanvas \"Pic\", 99, 200, 100\nAddText \"Which\", \"pIC\"\n"
           "Caption = Controls(\"hELLO\").Name & \",\" & Controls(2).Caption & \",\" & "
-          "TypeName(Controls(1)) & \",\" & TypeName(Hello) & \",\" & Hello & \",\" & Controls(3.4).Name\n");
+          "TypeName(Controls(1)) & \",\" & TypeName(Hello) & \",\" & Hello & \",\" & Controls(3.4).Name & \",\" & "
+          "Controls(Which).Name\n");
     ASSERT_TRUE(desktop.messages.empty()) << std::string(lastMessage().begin(), lastMessage().end());
-    EXPECT_EQ(caption(), u"Hello,go!,Label,Label,,Pic");
+    EXPECT_EQ(caption(), u"Hello,go!,Label,Label,,Pic,Pic"); // an object key goes by its value
     EXPECT_EQ(rect(ControlKind::PictureBox, 1), (Rect { 195, 5, 200, 100 }));
     EXPECT_EQ(rect(ControlKind::Label, 1), (Rect { 5, 5, 100, 17 }));
 }

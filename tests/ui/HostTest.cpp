@@ -174,6 +174,23 @@ TEST_F(HostTest, QuitAtTopLevelShowsNothing)
         EXPECT_FALSE(widget->isVisible());
 }
 
+TEST_F(HostTest, TheWindowIsAFixedDialogWithACloseBoxOnly)
+{
+    start("AddLabel \"a\"\nAddReport \"r\"\n");
+    QWidget* window = dynamic_cast<platform::QtWindow&>(form().window()).widget();
+    Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->size(), QSize(255, 90)); // 5 + 100 + 5 + 140 + 5 wide, 5 + 80 + 5 high
+    EXPECT_EQ(window->font().pointSizeF(), 8.25);
+    auto* report = dynamic_cast<platform::QtReport&>(*element(ControlKind::ReportBox, 1)).widget();
+    QFontMetrics metrics(report->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")));
+    EXPECT_EQ(report->font().pointSizeF(), 8.25);
+}
+
 TEST_F(HostTest, TheCloseBoxEndsLikeQuit)
 {
     start("AddButton \"B\"\n");

@@ -401,3 +401,24 @@ TEST_F(CanvasPixels, GrowingTheBoxKeepsTheDrawing)
 
 } // namespace
 } // namespace vorna::test
+
+namespace vorna::test {
+namespace {
+
+// Run once as is and once more by CTest with QT_SCALE_FACTOR=2: the backing
+// image follows the device pixel ratio, so lines stay crisp.
+TEST_F(CanvasPixels, BackingImageFollowsTheDevicePixelRatio)
+{
+    qreal ratio = dynamic_cast<platform::QtPicture&>(*element).widget()->devicePixelRatioF();
+    EXPECT_EQ(picture().imageWidth(), qRound(200 * ratio));
+    EXPECT_EQ(picture().imageHeight(), qRound(100 * ratio));
+    run(u"MoveTo", { v(10), v(20) });
+    run(u"LineTo", { v(60), v(20) });
+    int y = qRound(20 * ratio);
+    EXPECT_TRUE(painted(qRound(30 * ratio), y));
+    EXPECT_FALSE(painted(qRound(30 * ratio), y + qRound(2 * ratio)));
+    EXPECT_FALSE(painted(qRound(70 * ratio), y));
+}
+
+} // namespace
+} // namespace vorna::test

@@ -44,9 +44,7 @@ QFont reportFont()
 }
 
 FormWidget::FormWidget()
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                  | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setFont(dialogFont());
 }

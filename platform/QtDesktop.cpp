@@ -43,6 +43,8 @@ QtWindow::QtWindow(const Desktop& desktop)
     , m_height(3195)
 {
     // Templates in keyboard order: Labels, Buttons, Texts, Canvases, Reports.
+    // Loaded elements call back into their array, so the arrays never move.
+    m_arrays.reserve(5);
     m_arrays.emplace_back(std::make_shared<QtLabel>(desktop, m_form));
     m_arrays.emplace_back(std::make_shared<QtButton>(desktop, m_form));
     m_arrays.emplace_back(std::make_shared<QtTextBox>(desktop, m_form));

@@ -3,6 +3,8 @@
 
 #include "runtime/Convert.h"
 
+#include <new>
+
 #if __has_include("objects/Factory.h")
 #include "objects/Factory.h"
 #else
@@ -51,12 +53,13 @@ Result<Variant> ScriptEngine::Impl::invokeProc(const Proc& proc, ClassInstance* 
     Variant* slots = m_stack.allocate(n, mark);
     if (!slots)
         return fail(ErrorCode::OutOfStackSpace);
+    // The slots are fresh and Empty: construct the parameters in place.
     for (size_t i = 0; i < args.size(); ++i) {
         Variant& a = args[i];
         if (proc.byVal[i] || !a.isRef())
-            slots[i] = a.deref();
+            new (&slots[i]) Variant(a.deref());
         else
-            slots[i] = a;
+            new (&slots[i]) Variant(a);
     }
     Ref<Object> keepAlive(me);
     Frame f;
@@ -69,7 +72,7 @@ Result<Variant> ScriptEngine::Impl::invokeProc(const Proc& proc, ClassInstance* 
     --m_callDepth;
     Variant result;
     if (st.ok() && proc.resultSlot >= 0)
-        result = std::move(slots[proc.resultSlot]);
+        result.swap(slots[proc.resultSlot]);
     if (st.ok() && f.usedResumeNext)
         clearErr();
     m_stack.release(slots, n, mark);
@@ -211,10 +214,8 @@ Result<Variant*> ScriptEngine::Impl::element(Variant& array, Args indexes, bool 
 
 // A global name site: looked up in the table, then among the members of
 // objects added with AddMembers, and cached once found.
-GlobalEntry* ScriptEngine::Impl::resolveSite(NameSite& site)
+GlobalEntry* ScriptEngine::Impl::lookupSite(NameSite& site)
 {
-    if (site.entry)
-        return site.entry;
     GlobalEntry* e = m_globals.find(site.name);
     if (!e) {
         for (const auto& obj : m_globals.memberObjects()) {

@@ -90,7 +90,8 @@ struct ScriptEngine::Impl {
     Result<Variant> callMember(Variant& object, MemberSite& site, InvokeKind kind, Args args, Frame& f);
     Result<Variant> callValue(const Variant& callee, Args args, std::u16string_view name);
     Result<Variant*> element(Variant& array, Args indexes, bool forWrite);
-    GlobalEntry* resolveSite(NameSite& site);
+    GlobalEntry* resolveSite(NameSite& site) { return site.entry ? site.entry : lookupSite(site); }
+    GlobalEntry* lookupSite(NameSite& site);
     Result<Variant> loadGlobal(NameSite& site, Args args, bool indexed, const Code& code, bool wantResult = true);
     Status storeGlobal(NameSite& site, Args args, Variant&& value, StoreMode mode, const Code& code);
     Result<Variant> refGlobal(NameSite& site, const Code& code);

@@ -9,6 +9,7 @@
 #include "runtime/Operators.h"
 
 #include <cmath>
+#include <new>
 
 namespace vbs {
 
@@ -37,16 +38,18 @@ inline Variant fromWide(int64_t r, VarType lt, VarType rt)
     return Variant::fromDouble(static_cast<double>(r));
 }
 
-// Fast arithmetic on Integer/Long/Double pairs; false when the slow path is needed.
+// Fast arithmetic on Integer/Long/Double pairs; false when the slow path is
+// needed. `out` may alias an operand: it holds a number, so it is overwritten
+// without a release.
 inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
 {
     VarType lt = l.type(), rt = r.type();
     if (isSmallInt(lt) && isSmallInt(rt)) {
         int64_t a = intOf(l), b = intOf(r);
         switch (op) {
-        case Op::Add: out = fromWide(a + b, lt, rt); return true;
-        case Op::Sub: out = fromWide(a - b, lt, rt); return true;
-        case Op::Mul: out = fromWide(a * b, lt, rt); return true;
+        case Op::Add: new (&out) Variant(fromWide(a + b, lt, rt)); return true;
+        case Op::Sub: new (&out) Variant(fromWide(a - b, lt, rt)); return true;
+        case Op::Mul: new (&out) Variant(fromWide(a * b, lt, rt)); return true;
         default: return false;
         }
     }
@@ -61,7 +64,7 @@ inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
         }
         if (!std::isfinite(v))
             return false;
-        out = Variant::fromDouble(v);
+        new (&out) Variant(Variant::fromDouble(v));
         return true;
     }
     return false;
@@ -90,7 +93,7 @@ inline bool fastCompare(Op op, const Variant& l, const Variant& r, Variant& out)
     case Op::Ge: res = a >= b; break;
     default: return false;
     }
-    out = Variant::fromBool(res);
+    new (&out) Variant(Variant::fromBool(res));
     return true;
 }
 
@@ -214,23 +217,25 @@ Status ScriptEngine::Impl::execute(Frame& f)
     size_t pc = 0;
     std::vector<ArrayLock> locks;
     std::vector<int32_t> bounds;
-    ScriptError err;
+    ErrorTag pending;
     auto names = const_cast<std::vector<NameSite>&>(code.names).data();
     auto members = const_cast<std::vector<MemberSite>&>(code.members).data();
 
 #define FAIL_WITH(expr)            \
     do {                           \
-        err = (expr);              \
+        pending = fail(expr);      \
         goto onError;              \
     } while (0)
 #define CHECK(res)                          \
     do {                                    \
         auto&& _r = (res);                  \
         if (!_r.ok()) {                     \
-            err = *_r.takeError().error;    \
+            pending = _r.takeError();       \
             goto onError;                   \
         }                                   \
     } while (0)
+// Operand-stack slots above sp are always Empty: copy-construct into them.
+#define PUSH_COPY(value) new (sp++) Variant(value)
 #define POLL_BACK(target)                                  \
     if (static_cast<size_t>(target) < pc && --m_pollCountdown <= 0) \
     CHECK(poll())
@@ -239,7 +244,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
         const Instr& in = instrs[pc++];
         switch (in.op) {
         case Op::PushConst:
-            *sp++ = code.consts[in.a];
+            PUSH_COPY(code.consts[in.a]);
             break;
         case Op::Pop:
             (--sp)->clear();
@@ -247,26 +252,27 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::PushMe:
             if (!f.me)
                 FAIL_WITH(makeError(ErrorCode::ObjectRequired, u"Me"));
-            *sp++ = Variant::fromObject(f.me);
+            new (sp++) Variant(Variant::fromObject(f.me));
             break;
         case Op::PushErr:
-            *sp++ = Variant::fromObject(m_errObject);
+            new (sp++) Variant(Variant::fromObject(m_errObject));
             break;
         case Op::New: {
             auto r = newObject(code.consts[in.a].stringView());
             CHECK(r);
-            *sp++ = std::move(r.value());
+            new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::LoadLocal:
-            *sp++ = slots[in.a].deref();
+            PUSH_COPY(slots[in.a].deref());
             break;
         case Op::StoreLocal: {
             Variant& target = slots[in.a].deref();
             Variant& value = *--sp;
             if (in.x == uint8_t(StoreMode::Raw)
                 || (in.x == uint8_t(StoreMode::Let) && !value.isObject() && !target.isObject())) {
-                target = std::move(value);
+                target.swap(value);
+                value.clear();
             } else {
                 CHECK(assign(target, std::move(value), StoreMode(in.x)));
                 value.clear();
@@ -275,17 +281,17 @@ Status ScriptEngine::Impl::execute(Frame& f)
         }
         case Op::LoadVar: {
             if (Variant* v = VAR_SLOT(in)) {
-                *sp++ = *v;
+                PUSH_COPY(*v);
                 break;
             }
             NameSite& site = names[in.a];
             if (site.entry && site.entry->kind == GlobalEntry::Kind::Variable) {
-                *sp++ = site.entry->value;
+                PUSH_COPY(site.entry->value);
                 break;
             }
             auto r = loadGlobal(site, {}, false, code);
             CHECK(r);
-            *sp++ = std::move(r.value());
+            new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::StoreVar: {
@@ -299,12 +305,12 @@ Status ScriptEngine::Impl::execute(Frame& f)
         }
         case Op::RefVar: {
             if (Variant* v = VAR_SLOT(in)) {
-                *sp++ = Variant::fromRef(v);
+                new (sp++) Variant(Variant::fromRef(v));
                 break;
             }
             auto r = refGlobal(names[in.a], code);
             CHECK(r);
-            *sp++ = std::move(r.value());
+            new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::AppendVar: {
@@ -362,7 +368,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (!locks.empty())
                 locks.clear();
             CHECK(r);
-            *sp++ = std::move(r.value());
+            new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::StoreIndexed: {
@@ -418,7 +424,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             while (sp != args)
                 (--sp)->clear();
             CHECK(r);
-            *sp++ = std::move(r.value());
+            new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::DimArray:
@@ -497,7 +503,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             locks.clear();
             CHECK(r);
             if (in.x & 1)
-                *sp++ = std::move(r.value());
+                new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::CallBuiltin: {
@@ -512,7 +518,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             while (sp != args)
                 (--sp)->clear();
             CHECK(r);
-            *sp++ = std::move(r.value());
+            new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::CallMember:
@@ -535,7 +541,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             locks.clear();
             CHECK(r);
             if (in.x & 1)
-                *sp++ = std::move(r.value());
+                new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::PutMember:
@@ -573,7 +579,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             while (sp != args)
                 (--sp)->clear();
             CHECK(r);
-            *sp++ = std::move(r.value());
+            new (sp++) Variant(std::move(r.value()));
             break;
         }
         case Op::Add:
@@ -757,7 +763,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                     pc = in.a;
                     break;
                 }
-                *sp++ = (*arr)[size_t(i)];
+                new (sp++) Variant((*arr)[size_t(i)]);
                 slots[in.b + 1] = Variant::fromLong(i + 1);
                 break;
             }
@@ -769,7 +775,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 pc = in.a;
                 break;
             }
-            *sp++ = std::move(out);
+            new (sp++) Variant(std::move(out));
             break;
         }
         case Op::OnError:
@@ -794,19 +800,20 @@ Status ScriptEngine::Impl::execute(Frame& f)
 
     onError:
         // The failing instruction is pc - 1.
-        annotate(err, code, pc - 1);
+        annotate(*pending.error, code, pc - 1);
         while (sp != base)
             (--sp)->clear();
         locks.clear();
-        if (err.uncatchable || !f.resumeNext)
-            return fail(std::move(err));
-        setErr(err);
-        err = ScriptError();
+        if (pending.error->uncatchable || !f.resumeNext)
+            return pending;
+        setErr(*pending.error);
+        pending.error.reset();
         pc = code.info[pc - 1].resumePc;
     }
 #undef FAIL_WITH
 #undef CHECK
 #undef POLL_BACK
+#undef PUSH_COPY
 }
 
 } // namespace vbs

@@ -49,31 +49,54 @@ void LogView::append(const QString& text)
     qsizetype start = 0;
     while (true) {
         qsizetype lf = text.indexOf(QChar(u'\n'), start);
-        QStringView piece = QStringView(text).mid(start, lf < 0 ? text.size() - start : lf - start);
-        m_lines.back() += piece;
-        // Measuring only the new piece keeps a long unbroken line linear.
-        m_lastWidth += fontMetrics().horizontalAdvance(piece.toString());
-        m_widest = qMax(m_widest, m_lastWidth);
+        m_lines.back() += QStringView(text).mid(start, lf < 0 ? text.size() - start : lf - start);
+        if (m_lines.back().size() > m_longest) {
+            m_longest = m_lines.back().size();
+            m_longestLine = lineCount() - 1;
+            m_widest = -1; // measured at the next flush
+        }
         if (lf < 0)
             break;
         m_lines.emplace_back();
-        m_lastWidth = 0;
         start = lf + 1;
     }
     m_caret = m_anchor = end();
-    updateScrollBars();
-    scrollToCaret();
-    viewport()->update();
+    m_dirty = true;
+    if (!m_flushPosted) {
+        m_flushPosted = true;
+        QMetaObject::invokeMethod(this, [this] { flush(); }, Qt::QueuedConnection);
+    }
 }
 
 void LogView::clear()
 {
     m_lines.assign(1, QString());
+    m_longest = 0;
+    m_longestLine = 0;
     m_widest = 0;
-    m_lastWidth = 0;
     m_caret = m_anchor = {};
+    m_dirty = true;
+    flush();
+}
+
+void LogView::flush()
+{
+    if (syncView())
+        viewport()->update();
+}
+
+bool LogView::syncView()
+{
+    m_flushPosted = false;
+    if (!m_dirty)
+        return false;
+    m_dirty = false;
+    if (m_widest < 0)
+        m_widest = textWidth(line(m_longestLine));
     updateScrollBars();
-    viewport()->update();
+    if (!hasSelection() && m_caret == end())
+        scrollToCaret();
+    return true;
 }
 
 QString LogView::plainText() const
@@ -104,13 +127,15 @@ QString LogView::selectedText() const
 
 void LogView::select(Position anchor, Position caret)
 {
+    flush();
     m_anchor = anchor;
     m_caret = caret;
     viewport()->update();
 }
 
-bool LogView::isEndVisible() const
+bool LogView::isEndVisible()
 {
+    flush();
     int top = verticalScrollBar()->value();
     bool lineVisible = lineCount() - 1 >= top && lineCount() - 1 < top + visibleLines();
     int x = textWidth(m_lines.back()) - horizontalScrollBar()->value();
@@ -137,7 +162,7 @@ void LogView::scrollToCaret()
     else if (line >= v->value() + visibleLines())
         v->setValue(line - visibleLines() + 1);
     QScrollBar* h = horizontalScrollBar();
-    int x = m_caret == end() ? m_lastWidth : textWidth(this->line(m_caret.line).left(m_caret.column));
+    int x = textWidth(this->line(m_caret.line).left(m_caret.column));
     int width = viewport()->width() - 2 * Margin;
     if (x < h->value())
         h->setValue(x);
@@ -147,6 +172,7 @@ void LogView::scrollToCaret()
 
 void LogView::paintEvent(QPaintEvent*)
 {
+    syncView();
     QPainter painter(viewport());
     const QPalette& pal = palette();
     int height = lineHeight(), ascent = fontMetrics().ascent();

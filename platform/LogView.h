@@ -36,7 +36,12 @@ public:
     QString selectedText() const;
     void select(Position anchor, Position caret);
     // True when the end of the text lies inside the viewport.
-    bool isEndVisible() const;
+    bool isEndVisible();
+    // Brings scroll bars and scroll position up to date with the writes since
+    // the last call. Runs by itself once control returns to the event loop,
+    // before a paint, and when a long write repaints; a write itself only
+    // stores its text.
+    void flush();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,10 +60,16 @@ private:
     void moveCaret(Position to, bool extend);
     void updateScrollBars();
     void scrollToCaret();
+    bool syncView(); // flush() without asking for a paint; true when it changed anything
 
     std::vector<QString> m_lines;
+    // The longest line by characters stands for the widest (the font is
+    // monospace), so a write measures nothing.
+    qsizetype m_longest = 0;
+    qsizetype m_longestLine = 0;
     int m_widest = 0;
-    int m_lastWidth = 0; // of the last line, grown piece by piece
+    bool m_dirty = false;
+    bool m_flushPosted = false;
     Position m_caret;
     Position m_anchor;
 };

@@ -209,6 +209,7 @@ void QtReport::showProgress()
 {
     if (m_sincePaint.elapsed() < 100 || !m_widget->isVisible())
         return;
+    m_widget->flush();
     m_widget->viewport()->repaint();
     m_widget->verticalScrollBar()->repaint();
     m_widget->horizontalScrollBar()->repaint();

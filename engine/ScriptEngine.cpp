@@ -76,6 +76,8 @@ void ScriptEngine::Impl::shutdown()
         e.object = nullptr;
     }
     m_globals.memberObjects().clear();
+    detachBound(*this);
+    m_errObject = nullptr;
 }
 
 // Runs a host call: the outermost one starts the clock and marks the stack;

@@ -118,6 +118,7 @@ struct ScriptEngine::Impl {
     std::vector<std::unique_ptr<ClassDef>> m_classes;
     std::unordered_set<ClassInstance*> m_instances;
     uint64_t m_instanceSerial = 0;
+    std::unordered_set<Object*> m_bound; // Err and GetRef objects (see detachBound)
     bool m_deleting = false;
     std::vector<ClassInstance*> m_deleteQueue;
 
@@ -166,5 +167,7 @@ Ref<Object> makeProcRef(ScriptEngine::Impl& engine, const Proc& proc);
 // Holds a For Each enumerator in a hidden slot.
 Ref<Object> makeEnumHolder(Ref<Enumerator> e);
 Enumerator* enumeratorOf(Object* holder);
+// Cuts Err and GetRef objects that outlive the engine loose from it.
+void detachBound(ScriptEngine::Impl& engine);
 
 } // namespace vbs

@@ -100,12 +100,33 @@ void ClassInstance::finalRelease() noexcept
 
 namespace {
 
+// An engine object a host may keep after the engine has gone: it then
+// answers every call with an error instead of reaching freed state.
+class EngineBound : public Object {
+public:
+    explicit EngineBound(ScriptEngine::Impl& engine)
+        : m_engine(&engine)
+    {
+        engine.m_bound.insert(this);
+    }
+    ~EngineBound() override
+    {
+        if (m_engine)
+            m_engine->m_bound.erase(this);
+    }
+
+    void detach() { m_engine = nullptr; }
+
+protected:
+    ScriptEngine::Impl* m_engine;
+};
+
 enum ErrMember : DispId { Number = 0, Description, Source, HelpFile, HelpContext, Raise, Clear };
 
-class ErrObject final : public Object {
+class ErrObject final : public EngineBound {
 public:
     explicit ErrObject(ScriptEngine::Impl& engine)
-        : m_engine(engine)
+        : EngineBound(engine)
     {
     }
     Str typeName() const override { return Str(u"ErrObject"); }
@@ -123,7 +144,6 @@ public:
 
 private:
     Result<Variant> raise(Args args);
-    ScriptEngine::Impl& m_engine;
 };
 
 // Err.Raise number, [source], [description], [helpfile], [helpcontext]: a
@@ -166,12 +186,14 @@ Result<Variant> ErrObject::raise(Args args)
 
 Result<Variant> ErrObject::invoke(DispId id, InvokeKind kind, Args args)
 {
-    ScriptError& err = m_engine.m_err;
+    if (!m_engine)
+        return fail(ErrorCode::ObjectDoesntSupportMember);
+    ScriptError& err = m_engine->m_err;
     bool put = kind == InvokeKind::PropertyPut;
     if (id == Raise)
         return raise(args);
     if (id == Clear) {
-        m_engine.clearErr();
+        m_engine->clearErr();
         return Variant();
     }
     if (put) {
@@ -205,10 +227,10 @@ Result<Variant> ErrObject::invoke(DispId id, InvokeKind kind, Args args)
 
 // ------------------------------------------------------------- GetRef
 
-class ProcRef final : public Object {
+class ProcRef final : public EngineBound {
 public:
     ProcRef(ScriptEngine::Impl& engine, const Proc& proc)
-        : m_engine(engine)
+        : EngineBound(engine)
         , m_proc(proc)
     {
     }
@@ -216,13 +238,13 @@ public:
     DispId memberId(std::u16string_view) override { return DispIdUnknown; }
     Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override
     {
-        if (id != DispIdValue || kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef)
+        if (!m_engine || id != DispIdValue || kind == InvokeKind::PropertyPut
+            || kind == InvokeKind::PropertyPutRef)
             return fail(ErrorCode::ObjectDoesntSupportMember);
-        return m_engine.invokeProc(m_proc, nullptr, args, false);
+        return m_engine->invokeProc(m_proc, nullptr, args, false);
     }
 
 private:
-    ScriptEngine::Impl& m_engine;
     const Proc& m_proc;
 };
 
@@ -253,6 +275,13 @@ Ref<Object> makeProcRef(ScriptEngine::Impl& engine, const Proc& proc)
 Ref<Object> makeEnumHolder(Ref<Enumerator> e)
 {
     return Ref<Object>(new EnumHolder(std::move(e)));
+}
+
+void detachBound(ScriptEngine::Impl& engine)
+{
+    for (Object* obj : engine.m_bound)
+        static_cast<EngineBound*>(obj)->detach();
+    engine.m_bound.clear();
 }
 
 Enumerator* enumeratorOf(Object* holder)

@@ -215,3 +215,32 @@ TEST(EngineLifetime, ClosingTerminatesRemainingInstances)
 }
 
 } // namespace vbs::test
+
+namespace vbs::test {
+
+TEST(EngineLifetime, ObjectsKeptByTheHostOutliveTheEngineSafely)
+{
+    Ref<FakeHost> host(new FakeHost);
+    Ref<FakeHost> errHost(new FakeHost);
+    Ref<FakeHost> instHost(new FakeHost);
+    {
+        ScriptEngine engine;
+        ASSERT_TRUE(engine.addObject(u"Host", host).ok());
+        ASSERT_TRUE(engine.addObject(u"ErrHost", errHost).ok());
+        ASSERT_TRUE(engine.addObject(u"InstHost", instHost).ok());
+        ASSERT_TRUE(engine.addCode(u"Sub Handler()\nEnd Sub\nClass C\n Sub M()\n End Sub\nEnd Class\n"
+                                   u"Host.Keep GetRef(\"Handler\")\nErrHost.Keep Err\nInstHost.Keep New C")
+                        .ok());
+        ASSERT_TRUE(host->kept.isObject());
+        EXPECT_TRUE(host->kept.asObject()->invoke(DispIdValue, InvokeKind::Method, {}).ok());
+    }
+    for (FakeHost* h : { host.get(), errHost.get(), instHost.get() }) {
+        ASSERT_TRUE(h->kept.isObject());
+        Object* obj = h->kept.asObject();
+        EXPECT_FALSE(obj->invoke(obj->memberId(u"M") == DispIdUnknown ? DispIdValue : obj->memberId(u"M"),
+                                 InvokeKind::Method, {})
+                         .ok());
+    }
+}
+
+} // namespace vbs::test

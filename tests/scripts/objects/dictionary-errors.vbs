@@ -14,6 +14,14 @@ d.Add 1.0, "again"
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
 
+Dim t
+Set t = CreateObject("Scripting.Dictionary")
+t.CompareMode = vbTextCompare
+t.Add "a100", 1
+t.Add "A100", 2
+WriteLine Err.Number & " " & t.Count
+Err.Clear
+
 ' --- Remove and Key of a missing key
 d.Remove "nothere"
 WriteLine Err.Number & " " & Err.Description

@@ -76,3 +76,8 @@ For Each w In counts
     Write w & "=" & counts(w) & " "
 Next
 WriteLine
+' --- removing while walking a copy of the keys
+For Each w In counts.Keys
+    If counts(w) = 1 Then counts.Remove w
+Next
+WriteLine Join(counts.Keys, ",") & " " & Join(counts.Items, ",")

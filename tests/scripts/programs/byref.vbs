@@ -1,61 +1,27 @@
-' ByRef and ByVal: what a procedure can change in its caller.
+' ByRef and ByVal beyond the simple cases: copies made by parentheses and
+' constants, whole arrays, objects, members, and the same variable twice.
 Sub Bump(n)
-    n = n + 1
-End Sub
-Sub BumpVal(ByVal n)
     n = n + 1
 End Sub
 Dim x
 x = 1
-Bump x
-WriteLine x
-BumpVal x
-WriteLine x
-' --- parentheses around an argument pass a copy
-Bump (x)
-WriteLine x
-Call Bump(x)
-WriteLine x
 Call Bump((x))
-WriteLine x
-' --- expressions and constants cannot be changed
-Bump x + 0
-WriteLine x
 Const K = 5
 Bump K
-WriteLine K
-' --- array elements and whole arrays by reference
-Dim arr(2)
-arr(0) = 10
-Bump arr(0)
-WriteLine arr(0)
-Sub Fill(a)
-    Dim i
-    For i = 0 To UBound(a)
-        a(i) = i * i
-    Next
-End Sub
-Fill arr
-WriteLine Join(arr, ",")
+WriteLine x & " " & K
+' --- a ByVal array is a copy; a ByRef array can be redimensioned by the callee
 Sub FillVal(ByVal a)
     a(0) = "changed"
 End Sub
-FillVal arr
-WriteLine arr(0)
-' --- a ByRef parameter that is redimensioned changes the caller's array
 Sub Grow(a)
     ReDim Preserve a(UBound(a) + 2)
     a(UBound(a)) = "end"
 End Sub
 Dim dyn
 dyn = Array(1, 2)
+FillVal dyn
 Grow dyn
-WriteLine UBound(dyn) & " " & dyn(3) & " [" & dyn(2) & "]"
-' --- assignment copies arrays
-Dim copy
-copy = dyn
-copy(0) = "copy"
-WriteLine dyn(0) & " " & copy(0)
+WriteLine dyn(0) & " " & UBound(dyn) & " " & dyn(3) & " [" & dyn(2) & "]"
 ' --- objects: ByVal still shares the object, but cannot replace the caller's reference
 Class Box
     Public Value

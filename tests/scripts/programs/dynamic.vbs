@@ -1,7 +1,8 @@
-' Eval, Execute, ExecuteGlobal and GetRef: code built and called at run time.
+' Eval, Execute, ExecuteGlobal and GetRef: code built and called at run time,
+' with an event bus whose handlers are procedure references kept in a Dictionary.
 Dim x, total
 x = 6
-WriteLine Eval("x * 7") & " " & Eval("x = 6") & " " & TypeName(Eval("""a"" & 1"))
+WriteLine Eval("x = 6") & " " & TypeName(Eval("""a"" & 1"))
 ' --- Eval treats = as comparison, Execute as assignment
 Eval "x = 100"
 WriteLine x
@@ -11,35 +12,18 @@ WriteLine x
 Execute "total = 0 : For i = 1 To 4 : total = total + i : Next"
 WriteLine total
 Execute "Dim y" & vbCrLf & "y = ""from execute""" & vbCrLf & "WriteLine y"
-' --- Execute in a procedure works in its local scope; ExecuteGlobal at script level
-Sub MakeLocal()
-    Dim loc
-    Execute "loc = 42"
-    WriteLine "local " & loc
+' --- ExecuteGlobal from a procedure declares at script level, also classes
+Sub MakeGlobal()
     ExecuteGlobal "Dim madeGlobal : madeGlobal = ""global"""
 End Sub
-MakeLocal
+MakeGlobal
 WriteLine madeGlobal
-' --- ExecuteGlobal can define procedures and classes used afterwards
-ExecuteGlobal "Function Twice(n) : Twice = n * 2 : End Function"
-WriteLine Twice(21)
 ExecuteGlobal "Class Dyn : Public Name : End Class"
 Dim o
 Set o = New Dyn
 o.Name = "dynamic class"
 WriteLine o.Name & " " & TypeName(o)
-' --- a table of operations through GetRef
-Function Add(a, b) : Add = a + b : End Function
-Function Subtract(a, b) : Subtract = a - b : End Function
-Function Multiply(a, b) : Multiply = a * b : End Function
-Dim ops, op
-ops = Array("Add", "Subtract", "Multiply")
-For Each op In ops
-    Dim f
-    Set f = GetRef(op)
-    WriteLine op & " " & f(7, 3)
-Next
-' --- GetRef as a callback passed into a procedure
+' --- GetRef as a callback passed into a procedure, and called as a statement
 Function Map(arr, fn)
     Dim i, r()
     ReDim r(UBound(arr))
@@ -56,24 +40,55 @@ Set sayRef = GetRef("Say")
 sayRef "hello"
 Call sayRef("again")
 WriteLine IsObject(sayRef)
-' --- building expressions as strings
-Dim expr, k
-expr = ""
-For k = 1 To 5
-    If k > 1 Then expr = expr & " + "
-    expr = expr & k & "^2"
-Next
-WriteLine expr & " = " & Eval(expr)
+
+' --- an event bus: handler lists grow with ReDim Preserve inside a text-compare Dictionary
+Class EventBus
+    Private m_handlers
+    Private Sub Class_Initialize()
+        Set m_handlers = CreateObject("Scripting.Dictionary")
+        m_handlers.CompareMode = vbTextCompare
+    End Sub
+    Public Sub Subscribe(eventName, handlerName)
+        Dim list
+        If m_handlers.Exists(eventName) Then list = m_handlers(eventName) Else list = Array()
+        ReDim Preserve list(UBound(list) + 1)
+        Set list(UBound(list)) = GetRef(handlerName)
+        m_handlers(eventName) = list
+    End Sub
+    Public Function Publish(eventName, payload)
+        Dim h, n
+        n = 0
+        If m_handlers.Exists(eventName) Then
+            For Each h In m_handlers(eventName)
+                h eventName, payload
+                n = n + 1
+            Next
+        End If
+        Publish = n
+    End Function
+End Class
+Dim log
+Sub LogHandler(name, payload)
+    log = log & name & "(" & payload & ") "
+End Sub
+Sub EchoHandler(name, payload)
+    WriteLine "echo " & LCase(name) & ": " & payload
+End Sub
+Dim bus
+Set bus = New EventBus
+bus.Subscribe "Saved", "LogHandler"
+bus.Subscribe "saved", "EchoHandler"
+bus.Subscribe "Closed", "LogHandler"
+WriteLine bus.Publish("SAVED", "a.txt") & " " & bus.Publish("Closed", 42) & " " & bus.Publish("Opened", "") & " handlers"
+WriteLine Trim(log)
+
 ' --- errors inside the dynamic code reach the caller
 On Error Resume Next
-Eval "1 +"
-WriteLine "syntax in Eval: " & Err.Number & " " & Err.Description
-Err.Clear
 Execute "y = 1 / 0"
 WriteLine "runtime in Execute: " & Err.Number
 Err.Clear
-Set f = GetRef("NoSuchProcedure")
-WriteLine "GetRef unknown: " & Err.Number & " " & Err.Description
+bus.Subscribe "x", "NotAProcedure"
+WriteLine "unknown handler: " & Err.Number
 Err.Clear
 WriteLine Eval("undefinedName") = Empty
 WriteLine "undeclared in Eval: " & Err.Number

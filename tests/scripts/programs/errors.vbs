@@ -1,4 +1,5 @@
-' Error handling across procedures: Resume Next, Raise, Clear, and what clears Err.
+' Error handling across procedures: how far a raised error travels, what a
+' procedure's own handler changes for its caller, retries and class sources.
 Function SafeDivide(a, b)
     On Error Resume Next
     SafeDivide = a / b
@@ -26,25 +27,18 @@ End Sub
 Level1
 WriteLine "after Level1: " & Err.Number
 
-' --- the handler at script level catches errors from nested calls
-On Error Resume Next
-Level2
-WriteLine "script sees " & Err.Description
-Err.Clear
-
 ' --- Resume Next skips the rest of a failing statement only
+On Error Resume Next
 Dim a, b
 a = 1
 b = a + "abc"
 WriteLine "b is empty: " & IsEmpty(b) & " err " & Err.Number
 Err.Clear
-' --- an error in an If condition continues inside the block
 If 1 / 0 = 5 Then
     WriteLine "inside the If after the error"
 Else
     WriteLine "else branch"
 End If
-WriteLine Err.Number
 Err.Clear
 ' --- On Error GoTo 0 inside a procedure does not affect the caller
 Sub Strict()
@@ -55,20 +49,14 @@ Sub Strict()
 End Sub
 Strict
 WriteLine "caller continues: " & Err.Number & " " & Err.Description
-Err.Clear
 
-' --- Err.Raise keeps the number's own text unless a description is given
+' --- Err.Raise keeps the number's own text and the engine's source unless given
 Err.Raise 9
 WriteLine Err.Number & " " & Err.Description & " | " & Err.Source
 Err.Raise 13, "Mine"
 WriteLine Err.Number & " " & Err.Description & " | " & Err.Source
 Err.Clear
 WriteLine "cleared [" & Err.Number & "][" & Err.Description & "][" & Err.Source & "]"
-
-' --- Err persists until cleared; a new On Error Resume Next clears it
-Err.Raise 5
-On Error Resume Next
-WriteLine "after On Error: " & Err.Number
 
 ' --- retry loop
 Dim attempts, ok
@@ -86,7 +74,7 @@ Do
 Loop
 WriteLine ok
 
-' --- an error inside a class method carries the class's source
+' --- an error inside a class method carries the class's source, also when unhandled
 Class Account
     Public Balance
     Public Sub Withdraw(amount)
@@ -102,7 +90,5 @@ acct.Withdraw 100
 WriteLine acct.Balance & " " & Err.Number & " " & Err.Source & " " & Err.Description
 Err.Clear
 On Error GoTo 0
-' --- without a handler the error stops the script
-WriteLine "last line before the unhandled error"
 acct.Withdraw 1000
 WriteLine "never printed"

@@ -1,4 +1,5 @@
-' Class_Initialize and Class_Terminate order, default members, Property Let/Get/Set, With.
+' When Class_Terminate runs around With and owned objects; default members,
+' Property Let/Get/Set, Is and nested With.
 Class Tracer
     Public Name
     Private Sub Class_Initialize()
@@ -17,26 +18,6 @@ Function MakeTracer(n)
     Set MakeTracer = t
 End Function
 
-WriteLine "-- reassignment"
-Dim a, b
-Set a = MakeTracer("first")
-Set a = MakeTracer("second")
-WriteLine "-- two references"
-Set b = a
-Set a = Nothing
-WriteLine "still alive: " & b.Name
-Set b = Nothing
-WriteLine "-- local goes out of scope"
-Sub UseLocal()
-    Dim t
-    Set t = MakeTracer("local")
-    WriteLine "in sub"
-End Sub
-UseLocal
-WriteLine "-- array element overwritten"
-Dim arr(1)
-Set arr(0) = MakeTracer("element")
-Set arr(0) = Nothing
 WriteLine "-- With holds a reference until End With"
 With MakeTracer("with")
     WriteLine "using " & .Name

@@ -1,4 +1,4 @@
-' Recursive algorithms: Towers of Hanoi, permutations, factorial, Fibonacci, flood fill.
+' Recursive algorithms: Towers of Hanoi, permutations, factorial, Fibonacci and flood fill.
 Dim moves, verbose
 moves = 0
 verbose = True
@@ -89,11 +89,3 @@ Function Fill(x, y)
     Fill = 1 + Fill(x + 1, y) + Fill(x - 1, y) + Fill(x, y + 1) + Fill(x, y - 1)
 End Function
 WriteLine Fill(0, 0) & " " & Fill(0, 0) & " " & Fill(4, 4)
-
-' --- deep recursion runs out of stack space as an error, not a crash
-Function Deep(n)
-    Deep = Deep(n + 1)
-End Function
-On Error Resume Next
-Deep 0
-WriteLine Err.Number & " " & Err.Description

@@ -57,6 +57,17 @@ WriteLine Join(MergeSort(Array(3.5, -1, 2, 2, 1E+3)), " ") & " [" & Join(MergeSo
 ' Mixed strings and numbers: numbers sort before strings
 WriteLine Join(MergeSort(Array("10", 9, "9", 100)), " ")
 
+' --- an element array is a copy when taken out; Preserve can shrink; Erase keeps an array
+Dim jag, row
+jag = Array(Array(3, 1, 2), Array())
+row = jag(0)
+QuickSort row, 0, UBound(row)
+WriteLine Join(row, " ") & " / " & Join(jag(0), " ") & " / " & UBound(jag(1))
+ReDim Preserve row(1)
+WriteLine Join(row, ",")
+Erase row
+WriteLine IsArray(row)
+
 ' --- objects sorted by a key with a comparer function
 Class Person
     Public Name, Age

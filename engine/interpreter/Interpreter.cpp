@@ -509,7 +509,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::CallBuiltin: {
             const BuiltinFunction& fn = builtinFunctions()[in.a];
             Variant* args = sp - in.b;
-            if (in.b < fn.minArgs || in.b > fn.maxArgs) {
+            if (in.b < fn.minArgs || (fn.maxArgs != UnlimitedArgs && in.b > fn.maxArgs)) {
                 while (sp != args)
                     (--sp)->clear();
                 FAIL_WITH(makeError(ErrorCode::WrongArgumentCount, fn.name));

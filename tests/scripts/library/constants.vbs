@@ -5,9 +5,7 @@ WriteLine Asc(vbTab) & " " & Asc(vbNullChar) & " " & Len(vbNullChar) & " " & Len
 WriteLine Asc(vbFormFeed) & " " & Asc(vbVerticalTab) & " " & Len(vbNewLine)
 WriteLine TypeName(vbCrLf) & " " & TypeName(vbNullString)
 ' --- colours
-WriteLine vbBlack & " " & vbRed & " " & vbGreen & " " & vbYellow
-WriteLine vbBlue & " " & vbMagenta & " " & vbCyan & " " & vbWhite
-WriteLine TypeName(vbRed) & " " & TypeName(vbBlack)
+WriteLine (vbBlack & " " & vbRed & " " & vbGreen & " " & vbYellow) & " | " & (vbBlue & " " & vbMagenta & " " & vbCyan & " " & vbWhite) & " | " & (TypeName(vbRed) & " " & TypeName(vbBlack))
 ' --- message boxes
 WriteLine vbOKOnly & " " & vbOKCancel & " " & vbAbortRetryIgnore & " " & vbYesNoCancel & " " & vbYesNo & " " & vbRetryCancel
 WriteLine vbCritical & " " & vbQuestion & " " & vbExclamation & " " & vbInformation

@@ -1,4 +1,9 @@
 ' TypeName, VarType, the Is* tests, Array, UBound and LBound.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 Dim fixed(3), grid(2, 5), dynamic()
 ' --- TypeName and VarType
 WriteLine TypeName(Empty) & " " & TypeName(Null) & " " & TypeName(1) & " " & TypeName(100000)
@@ -34,15 +39,8 @@ On Error Resume Next
 x = UBound(grid, 3)
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = UBound(grid, 0)
-WriteLine Err.Number
-Err.Clear
+Errs Array("UBound(grid, 0)")
 x = UBound("abc")
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = LBound(Null)
-WriteLine Err.Number
-Err.Clear
-x = UBound(dynamic)
-WriteLine Err.Number
-Err.Clear
+Errs Array("LBound(Null)", "UBound(dynamic)")

@@ -1,4 +1,9 @@
 ' The C* conversion functions: results, subtypes, rounding and errors.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 ' --- CBool
 WriteLine CBool(5) & " " & CBool(0) & " " & CBool(-0.5) & " " & CBool(Empty)
 WriteLine CBool("True") & " " & CBool("false") & " " & CBool("1") & " " & CBool("0")
@@ -14,13 +19,9 @@ WriteLine CCur(234.456784) & " " & CDbl(CCur(234.456784)) & " " & CCur("1,234.5"
 WriteLine TypeName(CSng(1)) & " " & TypeName(CDbl(1)) & " " & TypeName(CCur(1))
 ' --- CStr
 WriteLine CStr(1E+20) & " " & CStr(0.00001) & " " & CStr(0.5) & " " & CStr(-3)
-WriteLine CStr(True) & " " & CStr(False) & " [" & CStr(Empty) & "]"
-WriteLine CStr(123456789012345) & " " & CStr(1 / 3)
-WriteLine TypeName(CStr(1))
+WriteLine (CStr(True) & " " & CStr(False) & " [" & CStr(Empty) & "]") & " | " & (CStr(123456789012345) & " " & CStr(1 / 3)) & " | " & (TypeName(CStr(1)))
 ' --- CDate
-WriteLine CDate("12/6/2026") = #12/6/2026#
-WriteLine CDate(1) & " " & CDate(2.5)
-WriteLine TypeName(CDate("1/1/2000"))
+WriteLine (CDate("12/6/2026") = #12/6/2026#) & " | " & (CDate(1) & " " & CDate(2.5)) & " | " & (TypeName(CDate("1/1/2000")))
 ' --- errors
 On Error Resume Next
 x = CBool("abc")
@@ -29,27 +30,8 @@ Err.Clear
 x = CInt(32767.5)
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = CByte(-1)
-WriteLine Err.Number
-Err.Clear
-x = CByte(256)
-WriteLine Err.Number
-Err.Clear
-x = CLng(2147483648)
-WriteLine Err.Number
-Err.Clear
-x = CInt("x")
-WriteLine Err.Number
-Err.Clear
+Errs Array("CByte(-1)", "CByte(256)", "CLng(2147483648)", "CInt(""x"")")
 x = CStr(Null)
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = CDbl(Null)
-WriteLine Err.Number
-Err.Clear
-x = CDate("not a date")
-WriteLine Err.Number
-Err.Clear
-x = CLng(Array(1))
-WriteLine Err.Number
-Err.Clear
+Errs Array("CDbl(Null)", "CDate(""not a date"")", "CLng(Array(1))")

@@ -1,4 +1,9 @@
 ' DatePart: every interval, first day of the week and the three week-one rules.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 d = #12/16/2026 6:51:03 PM#
 ' --- intervals
 WriteLine DatePart("yyyy", d) & " " & DatePart("q", d) & " " & DatePart("m", d) & " " & DatePart("d", d)
@@ -13,9 +18,7 @@ WriteLine DatePart("ww", #1/1/2026#) & " " & DatePart("ww", #1/3/2026#) & " " & 
 WriteLine DatePart("ww", #12/31/2026#)
 WriteLine DatePart("ww", #12/31/2000#)
 ' --- the first week with four days (weeks from Monday: ISO weeks)
-WriteLine DatePart("ww", #1/1/2021#, vbMonday, vbFirstFourDays)
-WriteLine DatePart("ww", #1/4/2021#, vbMonday, vbFirstFourDays)
-WriteLine DatePart("ww", #12/31/2024#, vbMonday, vbFirstFourDays)
+WriteLine (DatePart("ww", #1/1/2021#, vbMonday, vbFirstFourDays)) & " | " & (DatePart("ww", #1/4/2021#, vbMonday, vbFirstFourDays)) & " | " & (DatePart("ww", #12/31/2024#, vbMonday, vbFirstFourDays))
 WriteLine DatePart("ww", #12/28/2026#, vbMonday, vbFirstFourDays)
 ' --- the first full week
 WriteLine DatePart("ww", #1/3/2026#, vbSunday, vbFirstFullWeek)
@@ -27,15 +30,5 @@ On Error Resume Next
 x = DatePart("x", d)
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = DatePart("ww", d, 1, 4)
-WriteLine Err.Number
-Err.Clear
-x = DatePart("ww", d, -1)
-WriteLine Err.Number
-Err.Clear
-x = DatePart(Null, d)
-WriteLine Err.Number
-Err.Clear
-x = DatePart("d", "nonsense")
-WriteLine Err.Number
-Err.Clear
+Errs Array("DatePart(""ww"", d, 1, 4)", "DatePart(""ww"", d, -1)", "DatePart(Null, d)", _
+    "DatePart(""d"", ""nonsense"")")

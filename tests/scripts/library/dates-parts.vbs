@@ -1,4 +1,9 @@
 ' Year, Month, Day, Hour, Minute, Second and Weekday of dates, numbers and text.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 ' --- a date literal
 d = #12/16/2026 6:51:03 PM#
 WriteLine Year(d) & " " & Month(d) & " " & Day(d)
@@ -6,14 +11,9 @@ WriteLine Hour(d) & " " & Minute(d) & " " & Second(d)
 WriteLine Weekday(d) & " " & Weekday(d, vbMonday) & " " & Weekday(d, vbSaturday) & " " & Weekday(d, vbUseSystemDayOfWeek)
 WriteLine TypeName(Year(d)) & " " & TypeName(Second(d)) & " " & TypeName(Weekday(d))
 ' --- text and numbers are read as CDate reads them
-WriteLine Year("December 6, 2026")
-WriteLine Month("6 Dec 2026")
-WriteLine Day("2026-12-06")
-WriteLine Hour("6:51 PM")
-WriteLine Minute("18:51:03")
-WriteLine Second(0.5 + 1 / 86400)
-WriteLine Year(46362)
-WriteLine Day(-1.25) & " " & Hour(-1.25)
+WriteLine (Year("December 6, 2026")) & " | " & (Month("6 Dec 2026")) & " | " & (Day("2026-12-06"))
+WriteLine (Hour("6:51 PM")) & " | " & (Minute("18:51:03")) & " | " & (Second(0.5 + 1 / 86400))
+WriteLine (Year(46362)) & " | " & (Day(-1.25) & " " & Hour(-1.25))
 WriteLine Hour(#11:59:59 PM#) & ":" & Minute(#11:59:59 PM#) & ":" & Second(#11:59:59 PM#)
 ' --- Empty and Null
 WriteLine Year(Empty) & "/" & Month(Empty) & "/" & Day(Empty) & " " & Hour(Empty)
@@ -30,18 +30,8 @@ WriteLine Year(h) & " " & Weekday(h) & " " & Second(h)
 WriteLine DateAdd("d", 1, h) & " | " & FormatDateTime(h, vbLongDate) & " | " & FormatNumber(h, 3)
 ' --- errors
 On Error Resume Next
-x = Year("not a date")
-WriteLine Err.Number
-Err.Clear
-x = Hour("25:00")
-WriteLine Err.Number
-Err.Clear
+Errs Array("Year(""not a date"")", "Hour(""25:00"")")
 x = Weekday(d, 8)
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = Weekday(d, Null)
-WriteLine Err.Number
-Err.Clear
-x = Day(3000000)
-WriteLine Err.Number
-Err.Clear
+Errs Array("Weekday(d, Null)", "Day(3000000)")

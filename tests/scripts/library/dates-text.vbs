@@ -1,11 +1,7 @@
 ' Dates as text: CStr and & of Dates, and the date text that CDate reads.
 ' --- Dates shown as text
-WriteLine CStr(#12/6/2026#)
-WriteLine "at " & #6:51:03 PM#
-WriteLine #12/6/2026 6:51:03 PM#
-WriteLine CDate(0)
-WriteLine CDate(46362.5)
-WriteLine CDate(-1.25)
+WriteLine (CStr(#12/6/2026#)) & " | " & ("at " & #6:51:03 PM#) & " | " & (#12/6/2026 6:51:03 PM#)
+WriteLine (CDate(0)) & " | " & (CDate(46362.5)) & " | " & (CDate(-1.25))
 WriteLine #1/1/100# & " " & #12/31/9999 11:59:59 PM#
 ' --- text read as dates
 WriteLine CDate("12/6/2026") = #12/6/2026#

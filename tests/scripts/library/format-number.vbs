@@ -1,4 +1,9 @@
 ' FormatNumber, FormatCurrency and FormatPercent: digits, the tristate options, rounding.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 ' --- FormatNumber
 WriteLine FormatNumber(1234567.891, 2)
 WriteLine FormatNumber(1234567.891)
@@ -33,12 +38,4 @@ On Error Resume Next
 x = FormatNumber("abc")
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = FormatNumber(Null)
-WriteLine Err.Number
-Err.Clear
-x = FormatCurrency(1, -2)
-WriteLine Err.Number
-Err.Clear
-x = FormatPercent(1, Null)
-WriteLine Err.Number
-Err.Clear
+Errs Array("FormatNumber(Null)", "FormatCurrency(1, -2)", "FormatPercent(1, Null)")

@@ -1,6 +1,11 @@
 ' MsgBox and InputBox through the runner's site, RGB, the locale, the
 ' engine's name and version, LoadPicture.
 ' --- MsgBox and InputBox
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 r = MsgBox("Hello from MsgBox", vbYesNo + vbQuestion, "Title")
 WriteLine r = vbOK
 WriteLine TypeName(MsgBox("second"))
@@ -20,24 +25,11 @@ WriteLine ScriptEngine() & " " & ScriptEngineMajorVersion() & "." & ScriptEngine
 WriteLine IsNumeric(ScriptEngineBuildVersion) & " " & TypeName(ScriptEngineMajorVersion)
 ' --- errors
 On Error Resume Next
-x = RGB(-1, 0, 0)
-WriteLine Err.Number
-Err.Clear
-x = RGB(Null, 0, 0)
-WriteLine Err.Number
-Err.Clear
-x = RGB("a", 0, 0)
-WriteLine Err.Number
-Err.Clear
+Errs Array("RGB(-1, 0, 0)", "RGB(Null, 0, 0)", "RGB(""a"", 0, 0)")
 x = SetLocale(1031)
 WriteLine Err.Number & " " & GetLocale
 Err.Clear
-x = SetLocale("fr-fr")
-WriteLine Err.Number
-Err.Clear
-x = LoadPicture("picture.bmp")
-WriteLine Err.Number
-Err.Clear
+Errs Array("SetLocale(""fr-fr"")", "LoadPicture(""picture.bmp"")")
 Set o = CreateObject("No.SuchClass")
 WriteLine Err.Number
 Err.Clear

@@ -1,5 +1,10 @@
 ' Rnd and Randomize: the seeded sequence is the same on every run.
 ' --- Rnd(-1) then Randomize 5
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 first = Rnd(-1)
 WriteLine first
 Randomize 5
@@ -18,9 +23,7 @@ Next
 WriteLine same
 ' --- Rnd(0) repeats the last value; a negative number always gives the same value
 a = Rnd
-WriteLine Rnd(0) = a
-WriteLine Rnd(-7) = Rnd(-7)
-WriteLine TypeName(Rnd)
+WriteLine (Rnd(0) = a) & " | " & (Rnd(-7) = Rnd(-7)) & " | " & (TypeName(Rnd))
 ' --- values stay in [0, 1)
 Randomize
 ok = True
@@ -30,9 +33,7 @@ For i = 1 To 1000
 Next
 WriteLine ok
 On Error Resume Next
-x = Rnd(Null)
-WriteLine Err.Number
-Err.Clear
+Errs Array("Rnd(Null)")
 Randomize "abc"
 WriteLine Err.Number
 Err.Clear

@@ -1,15 +1,16 @@
 ' Abs, Sgn, Int, Fix, Round, Hex, Oct and the Double functions.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 ' --- Abs and Sgn
 WriteLine Abs(-1) & " " & Abs(1) & " " & Abs(-3.5) & " " & Abs(0)
 WriteLine Abs("-2") & " " & Abs(Empty)
 WriteLine TypeName(Abs(-1)) & " " & TypeName(Abs(-1.5)) & " " & TypeName(Abs(CCur(-2)))
-WriteLine IsNull(Abs(Null))
-WriteLine Sgn(-5) & " " & Sgn(0) & " " & Sgn(3.2) & " " & Sgn("-0.1")
-WriteLine TypeName(Sgn(2.5)) & " " & IsNull(Sgn(Null))
+WriteLine (IsNull(Abs(Null))) & " | " & (Sgn(-5) & " " & Sgn(0) & " " & Sgn(3.2) & " " & Sgn("-0.1")) & " | " & (TypeName(Sgn(2.5)) & " " & IsNull(Sgn(Null)))
 ' --- Int and Fix
-WriteLine Int(99.8) & " " & Fix(99.8)
-WriteLine Int(-99.8) & " " & Fix(-99.8)
-WriteLine Int(-99.2) & " " & Fix(-99.2)
+WriteLine (Int(99.8) & " " & Fix(99.8)) & " | " & (Int(-99.8) & " " & Fix(-99.8)) & " | " & (Int(-99.2) & " " & Fix(-99.2))
 WriteLine Int(5) & " " & Int("3.7") & " " & Int(Empty)
 WriteLine TypeName(Int(3.7)) & " " & TypeName(Int(5)) & " " & TypeName(Fix(CCur(2.5))) & " " & TypeName(Int(CSng(1.5)))
 WriteLine IsNull(Int(Null)) & IsNull(Fix(Null))
@@ -28,9 +29,7 @@ WriteLine Oct(4) & " " & Oct(8) & " " & Oct(459) & " " & Oct(-1) & " " & Oct(CLn
 WriteLine IsNull(Hex(Null)) & IsNull(Oct(Null))
 WriteLine TypeName(Hex(1))
 ' --- Double functions
-WriteLine Atn(1) * 4
-WriteLine Cos(0) & " " & Sin(0) & " " & Tan(0) & " " & Atn(0)
-WriteLine Exp(1) & " " & Exp(0)
+WriteLine (Atn(1) * 4) & " | " & (Cos(0) & " " & Sin(0) & " " & Tan(0) & " " & Atn(0)) & " | " & (Exp(1) & " " & Exp(0))
 WriteLine Log(1) & " " & Round(Log(Exp(2)), 10) & " " & Log(10) / Log(10)
 WriteLine Sqr(4) & " " & Sqr(2) & " " & Sqr(0)
 WriteLine TypeName(Sqr(4)) & " " & TypeName(Cos(0))
@@ -40,33 +39,9 @@ On Error Resume Next
 x = Log(0)
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = Log(-1)
-WriteLine Err.Number
-Err.Clear
+Errs Array("Log(-1)")
 x = Sqr(-1)
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = Exp(1000)
-WriteLine Err.Number
-Err.Clear
-x = Atn(Null)
-WriteLine Err.Number
-Err.Clear
-x = Sqr("abc")
-WriteLine Err.Number
-Err.Clear
-x = Abs("abc")
-WriteLine Err.Number
-Err.Clear
-x = Hex("abc")
-WriteLine Err.Number
-Err.Clear
-x = Hex(2147483648)
-WriteLine Err.Number
-Err.Clear
-x = Round(2.5, -1)
-WriteLine Err.Number
-Err.Clear
-x = Int("x")
-WriteLine Err.Number
-Err.Clear
+Errs Array("Exp(1000)", "Atn(Null)", "Sqr(""abc"")", "Abs(""abc"")", "Hex(""abc"")", _
+    "Hex(2147483648)", "Round(2.5, -1)", "Int(""x"")")

@@ -1,4 +1,9 @@
 ' The byte functions see the UTF-16 bytes of the text, two per character.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 WriteLine LenB("abc") & " " & LenB("") & " " & LenB(12) & " " & IsNull(LenB(Null))
 WriteLine AscB("A") & " " & AscB(ChrW(&H1234)) & " " & AscB(ChrB(200))
 WriteLine LeftB("abc", 2) & " " & LeftB("abc", 4) & " " & RightB("abc", 2) & " " & RightB("abc", 100)
@@ -7,15 +12,4 @@ WriteLine InStrB("abc", "b") & " " & InStrB("abc", "c") & " " & InStrB(4, "abcb"
 WriteLine MidB("abcd", 5, 2) = Mid("abcd", 3, 1)
 WriteLine IsNull(LeftB(Null, 1)) & IsNull(MidB(Null, 1)) & IsNull(InStrB(Null, "a"))
 On Error Resume Next
-x = AscB("")
-WriteLine Err.Number
-Err.Clear
-x = ChrB(256)
-WriteLine Err.Number
-Err.Clear
-x = MidB("abc", 0)
-WriteLine Err.Number
-Err.Clear
-x = LeftB("abc", -1)
-WriteLine Err.Number
-Err.Clear
+Errs Array("AscB("""")", "ChrB(256)", "MidB(""abc"", 0)", "LeftB(""abc"", -1)")

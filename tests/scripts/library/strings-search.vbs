@@ -1,77 +1,36 @@
 ' InStr, InStrRev and Replace: positions, start, compare, Null and errors.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 ' --- InStr basic
-WriteLine InStr("XXpXXpXXPXXP", "p")
-WriteLine InStr(4, "XXpXXpXXPXXP", "p")
-WriteLine InStr(4, "XXpXXpXXPXXP", "P", 1)
-WriteLine InStr(1, "XXpXXpXXPXXP", "P", 0)
-WriteLine InStr(1, "XXpXXpXXPXXP", "W")
-WriteLine InStr("abc", "")
-WriteLine InStr(3, "abc", "")
-WriteLine InStr("", "a")
-WriteLine InStr(5, "abc", "c")
-WriteLine InStr(12345, 3)
-WriteLine TypeName(InStr("abc", "b"))
-WriteLine InStr(, "abcb", "b")
+WriteLine (InStr("XXpXXpXXPXXP", "p")) & " | " & (InStr(4, "XXpXXpXXPXXP", "p")) & " | " & (InStr(4, "XXpXXpXXPXXP", "P", 1))
+WriteLine (InStr(1, "XXpXXpXXPXXP", "P", 0)) & " | " & (InStr(1, "XXpXXpXXPXXP", "W")) & " | " & (InStr("abc", ""))
+WriteLine (InStr(3, "abc", "")) & " | " & (InStr("", "a")) & " | " & (InStr(5, "abc", "c"))
+WriteLine (InStr(12345, 3)) & " | " & (TypeName(InStr("abc", "b"))) & " | " & (InStr(, "abcb", "b"))
 ' --- InStr Null
-WriteLine IsNull(InStr(Null, "a"))
-WriteLine IsNull(InStr("a", Null))
-WriteLine IsNull(InStr(2, Null, "a"))
+WriteLine (IsNull(InStr(Null, "a"))) & " | " & (IsNull(InStr("a", Null))) & " | " & (IsNull(InStr(2, Null, "a")))
 ' --- InStr errors
 On Error Resume Next
-x = InStr(0, "abc", "a")
-WriteLine Err.Number
-Err.Clear
-x = InStr(Null, "abc", "a")
-WriteLine Err.Number
-Err.Clear
-x = InStr(1, "abc", "a", 7)
-WriteLine Err.Number
-Err.Clear
-x = InStr("abc", "a", "b")
-WriteLine Err.Number
-Err.Clear
+Errs Array("InStr(0, ""abc"", ""a"")", "InStr(Null, ""abc"", ""a"")", "InStr(1, ""abc"", ""a"", 7)", _
+    "InStr(""abc"", ""a"", ""b"")")
 On Error GoTo 0
 ' --- InStrRev
-WriteLine InStrRev("XXpXXpXXPXXP", "P", -1, 1)
-WriteLine InStrRev("XXpXXpXXPXXP", "P", -1, 0)
-WriteLine InStrRev("XXpXXpXXPXXP", "P", 10, 0)
-WriteLine InStrRev("XXpXXpXXPXXP", "P", 8)
-WriteLine InStrRev("XXpXXpXXPXXP", "XX", 2)
-WriteLine InStrRev("XXpXXpXXPXXP", "XX", 1)
-WriteLine InStrRev("abc", "")
-WriteLine InStrRev("abc", "", 2)
-WriteLine InStrRev("abc", "a", 4)
-WriteLine InStrRev("", "a")
-WriteLine InStrRev("abcabc", "ABC", -1, vbTextCompare)
-WriteLine IsNull(InStrRev(Null, "a"))
+WriteLine (InStrRev("XXpXXpXXPXXP", "P", -1, 1)) & " | " & (InStrRev("XXpXXpXXPXXP", "P", -1, 0)) & " | " & (InStrRev("XXpXXpXXPXXP", "P", 10, 0))
+WriteLine (InStrRev("XXpXXpXXPXXP", "P", 8)) & " | " & (InStrRev("XXpXXpXXPXXP", "XX", 2)) & " | " & (InStrRev("XXpXXpXXPXXP", "XX", 1))
+WriteLine (InStrRev("abc", "")) & " | " & (InStrRev("abc", "", 2)) & " | " & (InStrRev("abc", "a", 4))
+WriteLine (InStrRev("", "a")) & " | " & (InStrRev("abcabc", "ABC", -1, vbTextCompare)) & " | " & (IsNull(InStrRev(Null, "a")))
 On Error Resume Next
-x = InStrRev("abc", "a", 0)
-WriteLine Err.Number
-Err.Clear
-x = InStrRev("abc", "a", -2)
-WriteLine Err.Number
-Err.Clear
+Errs Array("InStrRev(""abc"", ""a"", 0)", "InStrRev(""abc"", ""a"", -2)")
 On Error GoTo 0
 ' --- Replace
-WriteLine Replace("XXpXXPXXp", "p", "Y")
-WriteLine Replace("XXpXXPXXp", "p", "Y", 1, -1, 1)
-WriteLine Replace("XXpXXPXXp", "p", "Y", 3, -1, 1)
-WriteLine Replace("XXpXXPXXp", "p", "Y", 1, 2, 1)
-WriteLine Replace("XXpXXPXXp", "p", "Y", 4)
-WriteLine Replace("abc", "", "x")
-WriteLine Replace("abcabc", "b", "")
-WriteLine Replace("aaaa", "aa", "a")
-WriteLine Replace("abc", "b", "xyz", 1, 0)
-WriteLine "[" & Replace("abc", "b", "x", 4) & "]"
-WriteLine "[" & Replace("", "b", "x") & "]"
-WriteLine Replace(12321, 2, 9)
+WriteLine (Replace("XXpXXPXXp", "p", "Y")) & " | " & (Replace("XXpXXPXXp", "p", "Y", 1, -1, 1)) & " | " & (Replace("XXpXXPXXp", "p", "Y", 3, -1, 1))
+WriteLine (Replace("XXpXXPXXp", "p", "Y", 1, 2, 1)) & " | " & (Replace("XXpXXPXXp", "p", "Y", 4)) & " | " & (Replace("abc", "", "x"))
+WriteLine (Replace("abcabc", "b", "")) & " | " & (Replace("aaaa", "aa", "a")) & " | " & (Replace("abc", "b", "xyz", 1, 0))
+WriteLine ("[" & Replace("abc", "b", "x", 4) & "]") & " | " & ("[" & Replace("", "b", "x") & "]") & " | " & (Replace(12321, 2, 9))
 On Error Resume Next
 x = Replace(Null, "a", "b")
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-x = Replace("abc", "a", "b", 0)
-WriteLine Err.Number
-Err.Clear
-x = Replace("abc", "a", "b", 1, -2)
-WriteLine Err.Number
-Err.Clear
+Errs Array("Replace(""abc"", ""a"", ""b"", 0)", "Replace(""abc"", ""a"", ""b"", 1, -2)")

@@ -1,4 +1,9 @@
 ' Split, Join and Filter.
+Sub Errs(exprs) ' the error number of each expression, on one line
+    Dim e, s : On Error Resume Next
+    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
+    WriteLine Mid(s, 2)
+End Sub
 Sub Show(a)
     WriteLine UBound(a) & ": [" & Join(a, "|") & "]"
 End Sub
@@ -18,40 +23,19 @@ Show Split(12.5, ".")
 WriteLine TypeName(Split("a b")) & " " & TypeName(Split("a b")(1))
 WriteLine UBound(Split(""))
 On Error Resume Next
-x = Split(Null)
-WriteLine Err.Number
-Err.Clear
-x = Split("a", Null)
-WriteLine Err.Number
-Err.Clear
-x = Split("a", ",", -2)
-WriteLine Err.Number
-Err.Clear
+Errs Array("Split(Null)", "Split(""a"", Null)", "Split(""a"", "","", -2)")
 On Error GoTo 0
 ' --- Join
 Dim parts(2)
 parts(0) = "x"
 parts(1) = 12
 parts(2) = True
-WriteLine Join(parts)
-WriteLine Join(parts, "")
-WriteLine Join(Array("a", Null, "b"), "-")
-WriteLine "[" & Join(Array()) & "]"
-WriteLine Join(Array(1, 2, 3), ", ")
+WriteLine (Join(parts)) & " | " & (Join(parts, "")) & " | " & (Join(Array("a", Null, "b"), "-"))
+WriteLine ("[" & Join(Array()) & "]") & " | " & (Join(Array(1, 2, 3), ", "))
 On Error Resume Next
-x = Join("abc")
-WriteLine Err.Number
-Err.Clear
-x = Join(Null)
-WriteLine Err.Number
-Err.Clear
-x = Join(Array("a"), Null)
-WriteLine Err.Number
-Err.Clear
+Errs Array("Join(""abc"")", "Join(Null)", "Join(Array(""a""), Null)")
 Dim grid(1, 1)
-x = Join(grid)
-WriteLine Err.Number
-Err.Clear
+Errs Array("Join(grid)")
 On Error GoTo 0
 ' --- Filter
 Dim days
@@ -63,12 +47,4 @@ Show Filter(days, "s", True, vbTextCompare)
 Show Filter(days, "xyz")
 Show Filter(Array(10, 21, 32), 2)
 On Error Resume Next
-x = Filter("abc", "a")
-WriteLine Err.Number
-Err.Clear
-x = Filter(days, Null)
-WriteLine Err.Number
-Err.Clear
-x = Filter(Null, "a")
-WriteLine Err.Number
-Err.Clear
+Errs Array("Filter(""abc"", ""a"")", "Filter(days, Null)", "Filter(Null, ""a"")")

@@ -45,7 +45,7 @@ std::string args(const std::vector<ExprPtr>& list)
 {
     std::string out;
     for (const ExprPtr& a : list)
-        out.append(" ").append(a ? printExpr(a.get()) : std::string("_"));
+        out += " " + (a ? printExpr(a.get()) : std::string("_"));
     return out;
 }
 
@@ -53,12 +53,12 @@ std::string vars(const std::vector<VarDecl>& list)
 {
     std::string out;
     for (const VarDecl& v : list) {
-        out.append(" ").append(narrow(v.name));
+        out += " " + narrow(v.name);
         if (!v.isArray)
             continue;
         out += "(";
         for (size_t i = 0; i < v.bounds.size(); ++i)
-            out.append(i ? "," : "").append(printExpr(v.bounds[i].get()));
+            out += (i ? "," : "") + printExpr(v.bounds[i].get());
         out += ")";
     }
     return out;

@@ -17,37 +17,22 @@ enum class Fn { CBool, CByte, CInt, CLng, CSng, CDbl, CCur, CStr };
 
 // Runs a conversion and gives its result in the describe() form, so that a
 // wrong subtype (CInt giving a Long) fails as clearly as a wrong value.
+template <class T, class Make>
+std::string described(const Result<T>& r, Make make)
+{
+    return r.ok() ? describe(make(r.value())) : errorOf(r);
+}
+
 std::string convert(Fn fn, const Variant& v)
 {
     switch (fn) {
-    case Fn::CBool: {
-        auto r = toBool(v);
-        return r.ok() ? describe(B(r.value())) : errorOf(r);
-    }
-    case Fn::CByte: {
-        auto r = toByte(v);
-        return r.ok() ? describe(By(r.value())) : errorOf(r);
-    }
-    case Fn::CInt: {
-        auto r = toInteger(v);
-        return r.ok() ? describe(I(r.value())) : errorOf(r);
-    }
-    case Fn::CLng: {
-        auto r = toLong(v);
-        return r.ok() ? describe(L(r.value())) : errorOf(r);
-    }
-    case Fn::CSng: {
-        auto r = toSingle(v);
-        return r.ok() ? describe(Sg(r.value())) : errorOf(r);
-    }
-    case Fn::CDbl: {
-        auto r = toDouble(v);
-        return r.ok() ? describe(D(r.value())) : errorOf(r);
-    }
-    case Fn::CCur: {
-        auto r = toCurrency(v);
-        return r.ok() ? describe(Variant::fromCurrency(r.value())) : errorOf(r);
-    }
+    case Fn::CBool: return described(toBool(v), B);
+    case Fn::CByte: return described(toByte(v), By);
+    case Fn::CInt: return described(toInteger(v), I);
+    case Fn::CLng: return described(toLong(v), L);
+    case Fn::CSng: return described(toSingle(v), Sg);
+    case Fn::CDbl: return described(toDouble(v), D);
+    case Fn::CCur: return described(toCurrency(v), Variant::fromCurrency);
     case Fn::CStr: {
         auto r = toString(v);
         return r.ok() ? r.value().toUtf8() : errorOf(r);

@@ -1,21 +1,5 @@
-' Recursive algorithms: Towers of Hanoi, permutations, factorial, Fibonacci and flood fill.
-Dim moves, verbose
-moves = 0
-verbose = True
-Sub Hanoi(n, src, dst, via)
-    If n = 0 Then Exit Sub
-    Hanoi n - 1, src, via, dst
-    moves = moves + 1
-    If verbose Then WriteLine "move " & n & " " & src & "->" & dst
-    Hanoi n - 1, via, dst, src
-End Sub
-Hanoi 3, "A", "C", "B"
-WriteLine moves & " moves"
-moves = 0
-verbose = False
-Hanoi 10, "A", "C", "B"
-WriteLine moves & " moves"
-
+' Recursion: permutations through a ByRef array, factorial through the function's
+' own name, memoised Fibonacci in a Dictionary, mutual recursion.
 ' --- permutations by swapping in place (ByRef array argument)
 Dim perms
 perms = ""
@@ -73,19 +57,3 @@ Function IsOdd(n)
     If n = 0 Then IsOdd = False Else IsOdd = IsEven(n - 1)
 End Function
 WriteLine IsEven(10) & " " & IsOdd(7) & " " & IsEven(3)
-
-' --- flood fill on a two-dimensional grid
-Dim grid(4, 4), x, y, filled
-For y = 0 To 4
-    For x = 0 To 4
-        grid(x, y) = (x = 2 Or y = 2)
-    Next
-Next
-Function Fill(x, y)
-    Fill = 0
-    If x < 0 Or y < 0 Or x > 4 Or y > 4 Then Exit Function
-    If grid(x, y) Then Exit Function
-    grid(x, y) = True
-    Fill = 1 + Fill(x + 1, y) + Fill(x - 1, y) + Fill(x, y + 1) + Fill(x, y - 1)
-End Function
-WriteLine Fill(0, 0) & " " & Fill(0, 0) & " " & Fill(4, 4)

@@ -145,6 +145,14 @@ Status Compiler::assign(const ast::AssignStmt& s)
             TRY_STATUS(expr(*s.value));
             emit(Op::PutMember, memberSite(m.name, m.object.get()), static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
             return {};
+        } else if (callee.kind == ast::ExprKind::Call) {
+            // d(a)(b) = v: the chain up to the last list is a value, the
+            // last list a put on that value's default member.
+            TRY_STATUS(expr(callee));
+            TRY_STATUS(arguments(c.args, false));
+            TRY_STATUS(expr(*s.value));
+            emit(Op::PutValue, 0, static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
+            return {};
         }
     }
     emit(Op::Raise, errorNumber(ErrorCode::IllegalAssignment), 0xFFFF);

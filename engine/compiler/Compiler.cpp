@@ -86,7 +86,7 @@ int stackEffect(const Instr& in)
         return 1 - b;
     case Op::CallMember: case Op::CallValue:
         return (in.x & 1) - b - 1;
-    case Op::PutMember:
+    case Op::PutMember: case Op::PutValue:
         return -b - 2;
     case Op::PutMe:
         return -b - 1;

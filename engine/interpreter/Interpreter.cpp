@@ -545,6 +545,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             break;
         }
         case Op::PutMember:
+        case Op::PutValue:
         case Op::PutMe: {
             Variant* args = sp - in.b - 1;
             StoreMode mode = StoreMode(in.x);
@@ -563,10 +564,14 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (r.ok()) {
                 if (in.op == Op::PutMe)
                     r = classInvoke(*f.me, in.a, kind, Args(args, in.b + 1u), true);
-                else
+                else if (in.op == Op::PutMember)
                     r = callMember(args[-1], members[in.a], kind, Args(args, in.b + 1u), f);
+                else if (Object* obj = args[-1].deref().isObject() ? args[-1].deref().asObject() : nullptr)
+                    r = Ref<Object>(obj)->invoke(DispIdValue, kind, Args(args, in.b + 1u));
+                else
+                    r = fail(args[-1].deref().isObject() ? ErrorCode::ObjectVariableNotSet : ErrorCode::IllegalAssignment);
             }
-            if (in.op == Op::PutMember)
+            if (in.op != Op::PutMe)
                 --args;
             while (sp != args)
                 (--sp)->clear();

@@ -47,7 +47,7 @@ Status Compiler::expr(const ast::Expr& e)
     }
     case K::Call: {
         const auto& c = static_cast<const ast::CallExpr&>(e);
-        return call(*c.callee, c.args, true);
+        return call(*c.callee, c.args, true, true);
     }
     case K::Paren:
         return expr(*static_cast<const ast::ParenExpr&>(e).inner);
@@ -137,7 +137,7 @@ Status Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef)
 
 // A call, an index or a read, by what the callee is: `f(a)`, `a(1)`,
 // `obj.m a`, `x` alone. wantResult is false for call statements.
-Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult)
+Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult, bool listed)
 {
     uint16_t argc = static_cast<uint16_t>(args.size());
     if (callee.kind == ast::ExprKind::Member) {
@@ -156,9 +156,9 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
     const auto& name = static_cast<const ast::NameExpr&>(callee).name;
     Resolved r = resolve(name, true);
     using R = Resolved::Kind;
-    // Inside a function its name is the result; with arguments it recurses.
+    // Inside a function its bare name is the result; with a list it recurses.
     const Proc* self = m_ctx->proc;
-    if (r.kind == R::Local && self && r.index == self->resultSlot && !args.empty()) {
+    if (r.kind == R::Local && self && r.index == self->resultSlot && (listed || !args.empty())) {
         if (self->cls) {
             r.kind = R::MeMember;
             r.index = self->cls->find(self->name);

@@ -21,7 +21,7 @@ Status Compiler::statement(const ast::Stmt& s)
     case K::Assign: st = assign(static_cast<const ast::AssignStmt&>(s)); break;
     case K::Call: {
         const auto& c = static_cast<const ast::CallStmt&>(s);
-        st = callStatement(*c.target, c.args);
+        st = callStatement(*c.target, c.args, c.explicitCall);
         break;
     }
     case K::Dim: st = dim(static_cast<const ast::DimStmt&>(s)); break;
@@ -159,13 +159,13 @@ Status Compiler::assign(const ast::AssignStmt& s)
     return {};
 }
 
-Status Compiler::callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args)
+Status Compiler::callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args, bool explicitCall)
 {
     if (target.kind == ast::ExprKind::Call && args.empty()) {
         const auto& c = static_cast<const ast::CallExpr&>(target);
-        return call(*c.callee, c.args, false);
+        return call(*c.callee, c.args, false, true);
     }
-    return call(target, args, false);
+    return call(target, args, false, explicitCall || !args.empty());
 }
 
 // Dim: scalars need nothing (slots start Empty); arrays are made here.

@@ -82,7 +82,7 @@ private:
     Status block(const ast::Block& body);
     Status statement(const ast::Stmt& s);
     Status assign(const ast::AssignStmt& s);
-    Status callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args);
+    Status callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args, bool explicitCall);
     Status dim(const ast::DimStmt& s);
     Status redim(const ast::ReDimStmt& s);
     Status ifStatement(const ast::IfStmt& s);
@@ -97,7 +97,9 @@ private:
 
     // expressions (CompileExpr.cpp)
     Status expr(const ast::Expr& e);
-    Status call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult);
+    // listed: written with an argument list (even `()`) or with Call, which
+    // inside a function makes its own name a recursive call.
+    Status call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult, bool listed = false);
     Status argument(const ast::Expr* e);
     Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
     Status object(const ast::MemberExpr& m);

@@ -42,22 +42,31 @@ Status ScriptEngine::Impl::checkDepth()
 // (a value when the caller passed an expression); ByVal ones copy.
 Result<Variant> ScriptEngine::Impl::invokeProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult)
 {
+    Variant result;
+    TRY_STATUS(runProc(proc, me, args, wantResult, false, &result));
+    return result;
+}
+
+Status ScriptEngine::Impl::runProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult, bool moveArgs,
+                                   Variant* result)
+{
     if (static_cast<int32_t>(args.size()) != proc.paramCount)
         return fail(ErrorCode::WrongArgumentCount, proc.name);
     if (wantResult && !proc.returnsValue() && proc.kind == ast::ProcKind::Sub)
         return fail(ErrorCode::TypeMismatch, proc.name);
     TRY_STATUS(checkDepth());
     const Code& code = proc.code;
-    size_t n = static_cast<size_t>(code.slotCount + code.maxStack);
     ValueStack::Mark mark;
-    Variant* slots = m_stack.allocate(n, mark);
+    Variant* slots = m_stack.allocate(static_cast<size_t>(code.slotCount + code.maxStack), mark);
     if (!slots)
         return fail(ErrorCode::OutOfStackSpace);
     // The slots are fresh and Empty: construct the parameters in place.
     for (size_t i = 0; i < args.size(); ++i) {
         Variant& a = args[i];
-        if (proc.byVal[i] || !a.isRef())
-            new (&slots[i]) Variant(a.deref());
+        if (a.isRef())
+            new (&slots[i]) Variant(proc.byVal[i] ? a.deref() : a);
+        else if (moveArgs)
+            new (&slots[i]) Variant(std::move(a));
         else
             new (&slots[i]) Variant(a);
     }
@@ -70,15 +79,15 @@ Result<Variant> ScriptEngine::Impl::invokeProc(const Proc& proc, ClassInstance* 
     ++m_callDepth;
     Status st = execute(f);
     --m_callDepth;
-    Variant result;
-    if (st.ok() && proc.resultSlot >= 0)
-        result.swap(slots[proc.resultSlot]);
-    if (st.ok() && f.usedResumeNext)
-        clearErr();
-    m_stack.release(slots, n, mark);
-    if (!st.ok())
-        return st.takeError();
-    return result;
+    if (st.ok()) {
+        if (proc.resultSlot >= 0)
+            result->swap(slots[proc.resultSlot]);
+        if (f.usedResumeNext)
+            clearErr();
+    }
+    // execute() leaves the operand stack Empty: only the locals need releasing.
+    m_stack.release(slots, static_cast<size_t>(code.slotCount), mark);
+    return st;
 }
 
 // A member of a class instance. From outside only public members answer;

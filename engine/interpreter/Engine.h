@@ -86,6 +86,10 @@ struct ScriptEngine::Impl {
 
     // --- calls and names (Calls.cpp)
     Result<Variant> invokeProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult);
+    // The call path under invokeProc. With moveArgs the arguments are the
+    // caller's temporaries: values are moved into the callee's slots instead
+    // of copied. The procedure's value is swapped into *result (Empty first).
+    Status runProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult, bool moveArgs, Variant* result);
     Result<Variant> classInvoke(ClassInstance& inst, int32_t member, InvokeKind kind, Args args, bool inside);
     Result<Variant> callMember(Variant& object, MemberSite& site, InvokeKind kind, Args args, Frame& f);
     Result<Variant> callValue(const Variant& callee, Args args, std::u16string_view name);

@@ -17,6 +17,10 @@ namespace {
 
 constexpr int PollInterval = 4096;
 
+// Comparison results are copied from these rather than built by a call.
+const Variant TrueValue = Variant::fromBool(true);
+const Variant FalseValue = Variant::fromBool(false);
+
 inline bool isSmallInt(VarType t)
 {
     return t == VarType::Integer || t == VarType::Long;
@@ -70,30 +74,38 @@ inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
     return false;
 }
 
-inline bool fastCompare(Op op, const Variant& l, const Variant& r, Variant& out)
+template <class T>
+inline int compareWith(Op op, T a, T b)
+{
+    switch (op) {
+    case Op::Eq: return a == b;
+    case Op::Ne: return a != b;
+    case Op::Lt: return a < b;
+    case Op::Gt: return a > b;
+    case Op::Le: return a <= b;
+    case Op::Ge: return a >= b;
+    default: return -1;
+    }
+}
+
+// A comparison of Integer/Long/Double pairs: 1 true, 0 false, -1 when the
+// slow path is needed.
+inline int fastTruth(Op op, const Variant& l, const Variant& r)
 {
     VarType lt = l.type(), rt = r.type();
-    double a, b;
-    if (isSmallInt(lt) && isSmallInt(rt)) {
-        a = static_cast<double>(intOf(l));
-        b = static_cast<double>(intOf(r));
-    } else if (lt == VarType::Double && rt == VarType::Double) {
-        a = l.asDouble();
-        b = r.asDouble();
-    } else {
+    if (isSmallInt(lt) && isSmallInt(rt))
+        return compareWith<int64_t>(op, intOf(l), intOf(r));
+    if (lt == VarType::Double && rt == VarType::Double)
+        return compareWith<double>(op, l.asDouble(), r.asDouble());
+    return -1;
+}
+
+inline bool fastCompare(Op op, const Variant& l, const Variant& r, Variant& out)
+{
+    int truth = fastTruth(op, l, r);
+    if (truth < 0)
         return false;
-    }
-    bool res = false;
-    switch (op) {
-    case Op::Eq: res = a == b; break;
-    case Op::Ne: res = a != b; break;
-    case Op::Lt: res = a < b; break;
-    case Op::Gt: res = a > b; break;
-    case Op::Le: res = a <= b; break;
-    case Op::Ge: res = a >= b; break;
-    default: return false;
-    }
-    new (&out) Variant(Variant::fromBool(res));
+    new (&out) Variant(Variant::fromBool(truth != 0));
     return true;
 }
 
@@ -493,11 +505,20 @@ Status ScriptEngine::Impl::execute(Frame& f)
             Variant* args = sp - in.b;
             NameSite& site = names[in.a];
             GlobalEntry* e = resolveSite(site);
-            Result<Variant> r = Variant();
-            if (e && e->kind == GlobalEntry::Kind::Procedure)
-                r = invokeProc(*e->proc, nullptr, Args(args, in.b), in.x & 1);
-            else
-                r = loadGlobal(site, Args(args, in.b), true, code, in.x & 1);
+            if (e && e->kind == GlobalEntry::Kind::Procedure) {
+                // The arguments are this frame's temporaries: moved, not copied.
+                Variant result;
+                Status st = runProc(*e->proc, nullptr, Args(args, in.b), in.x & 1, true, &result);
+                while (sp != args)
+                    (--sp)->clear();
+                if (!locks.empty())
+                    locks.clear();
+                CHECK(st);
+                if (in.x & 1)
+                    new (sp++) Variant(std::move(result));
+                break;
+            }
+            auto r = loadGlobal(site, Args(args, in.b), true, code, in.x & 1);
             while (sp != args)
                 (--sp)->clear();
             locks.clear();
@@ -608,7 +629,22 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::Ge: {
             Variant& l = sp[-2];
             Variant& r = sp[-1];
-            if (!fastCompare(in.op, l, r, l)) {
+            int truth = fastTruth(in.op, l, r);
+            if (truth >= 0 && (instrs[pc].op == Op::JumpIfFalse || instrs[pc].op == Op::JumpIfTrue)) {
+                // Compare and branch in one step: the Boolean is never pushed.
+                const Instr& jump = instrs[pc++];
+                l.clear();
+                r.clear();
+                sp -= 2;
+                if ((truth != 0) == (jump.op == Op::JumpIfTrue)) {
+                    POLL_BACK(jump.a);
+                    pc = jump.a;
+                }
+                break;
+            }
+            if (truth >= 0) {
+                new (&l) Variant(truth ? TrueValue : FalseValue);
+            } else {
                 auto res = slowBinary(in.op, l, r);
                 CHECK(res);
                 l = std::move(res.value());
@@ -673,9 +709,15 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::JumpIfFalse:
         case Op::JumpIfTrue: {
             Variant c = std::move(*--sp);
-            auto b = condition(c);
-            CHECK(b);
-            if (b.value() == (in.op == Op::JumpIfTrue)) {
+            bool truth;
+            if (c.type() == VarType::Boolean) {
+                truth = c.asBool();
+            } else {
+                auto b = condition(c);
+                CHECK(b);
+                truth = b.value();
+            }
+            if (truth == (in.op == Op::JumpIfTrue)) {
                 POLL_BACK(in.a);
                 pc = in.a;
             }

@@ -39,8 +39,9 @@ public:
         m_offset += n;
         return p;
     }
-    // Releases the values (their destructors may run script code, which
-    // allocates above them) and then the space.
+    // Releases the first n values (their destructors may run script code,
+    // which allocates above them) and then the space; values beyond n must
+    // be Empty already, as a finished frame's operand stack is.
     void release(Variant* p, size_t n, const Mark& mark)
     {
         for (size_t i = 0; i < n; ++i)

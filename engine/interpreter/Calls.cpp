@@ -38,6 +38,16 @@ Status ScriptEngine::Impl::checkDepth()
     return {};
 }
 
+void ScriptEngine::Impl::dropLocks(size_t base)
+{
+    // Take each lock out before releasing it: the release may free an array
+    // whose objects' Class_Terminate runs script that takes locks of its own.
+    while (m_locks.size() > base) {
+        ArrayLock last = std::move(m_locks.back());
+        m_locks.pop_back();
+    }
+}
+
 // Calls a script procedure. ByRef parameters keep the caller's reference
 // (a value when the caller passed an expression); ByVal ones copy.
 Result<Variant> ScriptEngine::Impl::invokeProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult)

@@ -104,6 +104,8 @@ struct ScriptEngine::Impl {
     Result<Variant> instantiate(ClassDef& cls);
     Result<Variant> intrinsic(Intrinsic which, Args args, Frame& f);
     Status checkDepth();
+    // Releases the ByRef element locks above base, latest first.
+    void dropLocks(size_t base);
 
     // --- Err
     void setErr(const ScriptError& e);
@@ -127,6 +129,7 @@ struct ScriptEngine::Impl {
     std::vector<ClassInstance*> m_deleteQueue;
 
     ValueStack m_stack;
+    std::vector<ArrayLock> m_locks; // of every running frame, innermost last
     int m_hostDepth = 0;
     int m_callDepth = 0;
     const char* m_stackBase = nullptr;

@@ -226,9 +226,9 @@ Status ScriptEngine::Impl::execute(Frame& f)
     Variant* const slots = f.slots;
     Variant* const base = slots + code.slotCount;
     Variant* sp = base;
-    size_t pc = 0;
-    std::vector<ArrayLock> locks;
-    std::vector<int32_t> bounds;
+    const Instr* ip = instrs;
+    // ByRef array elements passed to the call being set up; dropped after it.
+    const size_t lockBase = m_locks.size();
     ErrorTag pending;
     auto names = const_cast<std::vector<NameSite>&>(code.names).data();
     auto members = const_cast<std::vector<MemberSite>&>(code.members).data();
@@ -248,12 +248,15 @@ Status ScriptEngine::Impl::execute(Frame& f)
     } while (0)
 // Operand-stack slots above sp are always Empty: copy-construct into them.
 #define PUSH_COPY(value) new (sp++) Variant(value)
+#define DROP_LOCKS()                  \
+    if (m_locks.size() > lockBase) \
+    dropLocks(lockBase)
 #define POLL_BACK(target)                                  \
-    if (static_cast<size_t>(target) < pc && --m_pollCountdown <= 0) \
+    if (instrs + (target) < ip && --m_pollCountdown <= 0) \
     CHECK(poll())
 
     for (;;) {
-        const Instr& in = instrs[pc++];
+        const Instr& in = *ip++;
         switch (in.op) {
         case Op::PushConst:
             PUSH_COPY(code.consts[in.a]);
@@ -377,8 +380,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             }
             while (sp != args)
                 (--sp)->clear();
-            if (!locks.empty())
-                locks.clear();
+            DROP_LOCKS();
             CHECK(r);
             new (sp++) Variant(std::move(r.value()));
             break;
@@ -423,7 +425,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (v && v->isArray()) {
                 auto el = element(*v, Args(args, in.b), true);
                 if (el.ok()) {
-                    locks.emplace_back(v->asArray());
+                    m_locks.emplace_back(v->asArray());
                     r = Variant::fromRef(el.value());
                 } else {
                     r = el.takeError();
@@ -445,6 +447,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             bool empty = in.op == Op::ReDim && (in.b & 0x4000);
             int n = in.b & 0x3FFF;
             Variant* first = sp - n;
+            std::vector<int32_t> bounds;
             Status st = collectBounds(first, n, bounds);
             while (sp != first)
                 (--sp)->clear();
@@ -511,8 +514,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 Status st = runProc(*e->proc, nullptr, Args(args, in.b), in.x & 1, true, &result);
                 while (sp != args)
                     (--sp)->clear();
-                if (!locks.empty())
-                    locks.clear();
+                DROP_LOCKS();
                 CHECK(st);
                 if (in.x & 1)
                     new (sp++) Variant(std::move(result));
@@ -521,7 +523,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             auto r = loadGlobal(site, Args(args, in.b), true, code, in.x & 1);
             while (sp != args)
                 (--sp)->clear();
-            locks.clear();
+            DROP_LOCKS();
             CHECK(r);
             if (in.x & 1)
                 new (sp++) Variant(std::move(r.value()));
@@ -559,7 +561,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 --args;
             while (sp != args)
                 (--sp)->clear();
-            locks.clear();
+            DROP_LOCKS();
             CHECK(r);
             if (in.x & 1)
                 new (sp++) Variant(std::move(r.value()));
@@ -630,15 +632,15 @@ Status ScriptEngine::Impl::execute(Frame& f)
             Variant& l = sp[-2];
             Variant& r = sp[-1];
             int truth = fastTruth(in.op, l, r);
-            if (truth >= 0 && (instrs[pc].op == Op::JumpIfFalse || instrs[pc].op == Op::JumpIfTrue)) {
+            if (truth >= 0 && (ip->op == Op::JumpIfFalse || ip->op == Op::JumpIfTrue)) {
                 // Compare and branch in one step: the Boolean is never pushed.
-                const Instr& jump = instrs[pc++];
+                const Instr& jump = *ip++;
                 l.clear();
                 r.clear();
                 sp -= 2;
                 if ((truth != 0) == (jump.op == Op::JumpIfTrue)) {
                     POLL_BACK(jump.a);
-                    pc = jump.a;
+                    ip = instrs + jump.a;
                 }
                 break;
             }
@@ -655,7 +657,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::Concat: {
             Variant& l = sp[-2];
             Variant& r = sp[-1];
-            if (l.isString() && r.isString() && l.asString().rep() && l.asString().rep()->refs == 2) {
+            if (l.isString() && r.isString() && l.stringRefs() == 1) {
                 // A temporary string on the stack: append to it directly.
                 if (!l.appendString(r.stringView()))
                     FAIL_WITH(makeError(ErrorCode::OutOfMemory));
@@ -704,7 +706,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             break;
         case Op::Jump:
             POLL_BACK(in.a);
-            pc = in.a;
+            ip = instrs + in.a;
             break;
         case Op::JumpIfFalse:
         case Op::JumpIfTrue: {
@@ -719,7 +721,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             }
             if (truth == (in.op == Op::JumpIfTrue)) {
                 POLL_BACK(in.a);
-                pc = in.a;
+                ip = instrs + in.a;
             }
             break;
         }
@@ -732,7 +734,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 res = std::move(r.value());
             }
             if (res.type() == VarType::Boolean && res.asBool())
-                pc = in.a;
+                ip = instrs + in.a;
             break;
         }
         case Op::ForPrepare: {
@@ -768,7 +770,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 done = st.value() >= 0 ? c.value() > en.value() : c.value() < en.value();
             }
             if (done)
-                pc = in.a;
+                ip = instrs + in.a;
             break;
         }
         case Op::ForStep: {
@@ -787,7 +789,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 slots[in.b] = std::move(coll);
                 slots[in.b + 1] = Variant::fromLong(0);
                 if (slots[in.b].asArray()->size() == 0)
-                    pc = in.a;
+                    ip = instrs + in.a;
                 break;
             }
             if (!coll.isObject())
@@ -807,7 +809,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 int32_t i = slots[in.b + 1].asLong();
                 Array* arr = src.asArray();
                 if (size_t(i) >= arr->size()) {
-                    pc = in.a;
+                    ip = instrs + in.a;
                     break;
                 }
                 new (sp++) Variant((*arr)[size_t(i)]);
@@ -819,7 +821,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             auto more = en ? en->next(out) : Result<bool>(false);
             CHECK(more);
             if (!more.value()) {
-                pc = in.a;
+                ip = instrs + in.a;
                 break;
             }
             new (sp++) Variant(std::move(out));
@@ -841,25 +843,28 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::Return:
             while (sp != base)
                 (--sp)->clear();
+            DROP_LOCKS();
             return {};
         }
         continue;
 
     onError:
         // The failing instruction is pc - 1.
+        const size_t pc = static_cast<size_t>(ip - instrs);
         annotate(*pending.error, code, pc - 1);
         while (sp != base)
             (--sp)->clear();
-        locks.clear();
+        DROP_LOCKS();
         if (pending.error->uncatchable || !f.resumeNext)
             return pending;
         setErr(*pending.error);
         pending.error.reset();
-        pc = code.info[pc - 1].resumePc;
+        ip = instrs + code.info[pc - 1].resumePc;
     }
 #undef FAIL_WITH
 #undef CHECK
 #undef POLL_BACK
+#undef DROP_LOCKS
 #undef PUSH_COPY
 }
 

@@ -2,6 +2,8 @@
 // the operand stack is empty between statements.
 #include "compiler/CompilerImpl.h"
 
+#include <algorithm>
+
 namespace vbs {
 
 Status Compiler::block(const ast::Block& body)
@@ -90,24 +92,87 @@ Status Compiler::storeName(std::u16string_view name, StoreMode mode)
     }
 }
 
+// `s = s & a & b`: the pieces after s, outermost last; false when the
+// value is not such a chain or a later piece could see or change s.
+bool Compiler::appendChain(std::u16string_view target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces)
+{
+    const ast::Expr* e = &value;
+    while (e->kind == ast::ExprKind::Binary && static_cast<const ast::BinaryExpr*>(e)->op == ast::BinaryOp::Concat) {
+        const auto* bin = static_cast<const ast::BinaryExpr*>(e);
+        pieces.push_back(bin->right.get());
+        e = bin->left.get();
+    }
+    if (pieces.empty() || e->kind != ast::ExprKind::Name
+        || !equalsIgnoreCase(static_cast<const ast::NameExpr*>(e)->name, target))
+        return false;
+    std::reverse(pieces.begin(), pieces.end());
+    if (pieces.size() == 1)
+        return true; // evaluated before the append, so it may be anything
+    for (const ast::Expr* p : pieces) {
+        if (!plainPiece(target, *p))
+            return false;
+    }
+    return true;
+}
+
+// A piece that runs no script code and does not name the target: literals,
+// variables, constants, operators, array elements and built-in functions.
+bool Compiler::plainPiece(std::u16string_view target, const ast::Expr& e)
+{
+    using K = ast::ExprKind;
+    switch (e.kind) {
+    case K::Literal:
+        return true;
+    case K::Paren:
+        return plainPiece(target, *static_cast<const ast::ParenExpr&>(e).inner);
+    case K::Unary:
+        return plainPiece(target, *static_cast<const ast::UnaryExpr&>(e).operand);
+    case K::Binary: {
+        const auto& b = static_cast<const ast::BinaryExpr&>(e);
+        return plainPiece(target, *b.left) && plainPiece(target, *b.right);
+    }
+    case K::Name: {
+        const auto& name = static_cast<const ast::NameExpr&>(e).name;
+        Resolved r = resolve(name);
+        return !equalsIgnoreCase(name, target)
+            && (r.isVariable() || r.kind == Resolved::Kind::Constant || r.kind == Resolved::Kind::Builtin);
+    }
+    case K::Call: {
+        const auto& c = static_cast<const ast::CallExpr&>(e);
+        if (c.callee->kind != K::Name || !plainPiece(target, *c.callee))
+            return false;
+        for (const auto& a : c.args) {
+            if (a && !plainPiece(target, *a))
+                return false;
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 // Assignment: `x = v`, `Set x = v`, `a(i) = v`, `obj.p(i) = v`. The
-// pattern `s = s & v` appends in place.
+// pattern `s = s & a & b` appends the pieces (joined) to s in place.
 Status Compiler::assign(const ast::AssignStmt& s)
 {
     StoreMode mode = s.isSet ? StoreMode::Set : StoreMode::Let;
     const ast::Expr& target = *s.target;
     if (target.kind == ast::ExprKind::Name) {
         const auto& name = static_cast<const ast::NameExpr&>(target).name;
-        if (!s.isSet && s.value->kind == ast::ExprKind::Binary) {
-            const auto& bin = static_cast<const ast::BinaryExpr&>(*s.value);
-            if (bin.op == ast::BinaryOp::Concat && bin.left->kind == ast::ExprKind::Name
-                && equalsIgnoreCase(static_cast<const ast::NameExpr&>(*bin.left).name, name)) {
-                Resolved r = resolve(name);
-                if (r.isVariable() || (r.kind == Resolved::Kind::Global && !r.knownProcedure)) {
-                    TRY_STATUS(expr(*bin.right));
-                    emitVar(Op::AppendVar, r);
-                    return {};
+        std::vector<const ast::Expr*> pieces;
+        if (!s.isSet && appendChain(name, *s.value, pieces)) {
+            Resolved r = resolve(name);
+            if (r.isVariable() || (r.kind == Resolved::Kind::Global && !r.knownProcedure)) {
+                // & is associative (Null only when every side is Null), so
+                // s & a & b is s & (a & b), and only the pieces are copied.
+                for (size_t i = 0; i < pieces.size(); ++i) {
+                    TRY_STATUS(expr(*pieces[i]));
+                    if (i > 0)
+                        emit(Op::Concat);
                 }
+                emitVar(Op::AppendVar, r);
+                return {};
             }
         }
         TRY_STATUS(expr(*s.value));
@@ -233,7 +298,7 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
         std::vector<size_t> matches;
         for (const auto& v : c.values) {
             TRY_STATUS(expr(*v));
-            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject)));
+            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject), isNumberConstant(*v) ? NumberOperand : 0));
         }
         size_t next = emit(Op::Jump);
         endStatement(here());

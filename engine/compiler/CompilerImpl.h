@@ -82,6 +82,8 @@ private:
     Status block(const ast::Block& body);
     Status statement(const ast::Stmt& s);
     Status assign(const ast::AssignStmt& s);
+    bool appendChain(std::u16string_view target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces);
+    bool plainPiece(std::u16string_view target, const ast::Expr& e);
     Status callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args, bool explicitCall);
     Status dim(const ast::DimStmt& s);
     Status redim(const ast::ReDimStmt& s);
@@ -100,6 +102,7 @@ private:
     // listed: written with an argument list (even `()`) or with Call, which
     // inside a function makes its own name a recursive call.
     Status call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult, bool listed = false);
+    bool isNumberConstant(const ast::Expr& e);
     Status argument(const ast::Expr* e);
     Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
     Status object(const ast::MemberExpr& m);

@@ -1,0 +1,55 @@
+' s = s & a & b & c appends its pieces in place: 600 KB builds in well under a second.
+Dim s, i
+s = ""
+For i = 1 To 100000
+    s = s & "abc" & (i Mod 10) & "-" & vbTab
+Next
+WriteLine Len(s) & " " & Replace(Mid(s, 1, 12) & "|" & Mid(s, Len(s) - 11), vbTab, "_")
+WriteLine InStr(s, "abc9-" & vbTab & "abc0") & " " & Replace(Mid(s, 300001, 6), vbTab, "_")
+
+' Null stays Null only when every side is Null; Empty and numbers turn into text.
+Dim t, e, n
+t = Null: t = t & Null & Null
+WriteLine IsNull(t)
+t = Null: t = t & Null & "y" & Null
+e = e & 1 & 2
+n = 5: n = n & 6 & 7.5
+WriteLine t & " " & e & " " & n & " " & TypeName(n)
+
+' A piece that names the target, or a call that changes it, sees the old value.
+Dim u, g
+u = "ab": u = u & "-" & u & "."
+Function Bump()
+    g = g & "!"
+    Bump = "+"
+End Function
+g = "a": g = g & Bump() & "b"
+WriteLine u & " " & g
+
+' A failing piece leaves the target as it was.
+Dim v, arr
+arr = Array(1, 2)
+v = "keep"
+On Error Resume Next
+v = v & "x" & arr & "y"
+WriteLine Err.Number & " " & v
+On Error GoTo 0
+
+' Array elements, the function result and a class field as targets.
+Function Build(count)
+    Dim k
+    For k = 1 To count
+        Build = Build & "<" & arr(k - 1) & ">"
+    Next
+End Function
+Class Buffer
+    Public Text
+    Public Sub Add(a, b)
+        Text = Text & a & "=" & b & ";"
+    End Sub
+End Class
+Dim buf
+Set buf = New Buffer
+buf.Add "x", 1
+buf.Add "y", 2
+WriteLine Build(2) & " " & buf.Text

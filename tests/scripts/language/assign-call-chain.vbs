@@ -4,8 +4,10 @@ Set outer = CreateObject("Scripting.Dictionary")
 outer.Add "a", CreateObject("Scripting.Dictionary")
 outer("a")("x") = 1
 outer("a")("x") = outer("a")("x") + 1
-Set outer("a")("self") = outer
-WriteLine outer("a")("x") & " " & TypeName(outer("a")("self")) & " " & outer("a").Count
+Dim other
+Set other = CreateObject("Scripting.Dictionary")
+Set outer("a")("o") = other
+WriteLine outer("a")("x") & " " & (outer("a")("o") Is other) & " " & outer("a").Count
 Class Grid
     Private m_rows
     Private Sub Class_Initialize()

@@ -74,6 +74,29 @@ inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
     return false;
 }
 
+// Integer/Long \ and Mod by a nonzero divisor; false when the slow path is
+// needed (it also reports the overflow of the most negative Long \ -1).
+inline bool fastIntDivision(Op op, const Variant& l, const Variant& r, Variant& out)
+{
+    VarType lt = l.type(), rt = r.type();
+    if (!isSmallInt(lt) || !isSmallInt(rt))
+        return false;
+    int64_t a = intOf(l), b = intOf(r);
+    if (b == 0)
+        return false;
+    int64_t q = op == Op::Mod ? a % b : a / b;
+    if (q > INT32_MAX)
+        return false;
+    new (&out) Variant(fromWide(q, lt, rt));
+    return true;
+}
+
+// A store that needs no conversion or default member: a swap does it.
+inline bool storesInPlace(StoreMode mode, const Variant& target, const Variant& value)
+{
+    return mode == StoreMode::Raw || (mode == StoreMode::Let && !value.isObject() && !target.isObject());
+}
+
 template <class T>
 inline int compareWith(Op op, T a, T b)
 {
@@ -284,8 +307,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::StoreLocal: {
             Variant& target = slots[in.a].deref();
             Variant& value = *--sp;
-            if (in.x == uint8_t(StoreMode::Raw)
-                || (in.x == uint8_t(StoreMode::Let) && !value.isObject() && !target.isObject())) {
+            if (storesInPlace(StoreMode(in.x), target, value)) {
                 target.swap(value);
                 value.clear();
             } else {
@@ -310,6 +332,15 @@ Status ScriptEngine::Impl::execute(Frame& f)
             break;
         }
         case Op::StoreVar: {
+            Variant* target = VAR_SLOT(in);
+            if (!target && names[in.a].entry && names[in.a].entry->kind == GlobalEntry::Kind::Variable)
+                target = &names[in.a].entry->value;
+            if (target && storesInPlace(storeModeOf(in.x), *target, sp[-1])) {
+                // The old value is released after the variable holds the new one.
+                target->swap(*--sp);
+                sp->clear();
+                break;
+            }
             Variant value = std::move(*--sp);
             if (Variant* v = VAR_SLOT(in)) {
                 CHECK(assign(*v, std::move(value), storeModeOf(in.x)));
@@ -669,7 +700,19 @@ Status ScriptEngine::Impl::execute(Frame& f)
             (--sp)->clear();
             break;
         }
-        case Op::Div: case Op::IntDiv: case Op::Mod: case Op::Pow: case Op::Is:
+        case Op::IntDiv:
+        case Op::Mod: {
+            Variant& l = sp[-2];
+            Variant& r = sp[-1];
+            if (!fastIntDivision(in.op, l, r, l)) {
+                auto res = slowBinary(in.op, l, r);
+                CHECK(res);
+                l = std::move(res.value());
+            }
+            (--sp)->clear();
+            break;
+        }
+        case Op::Div: case Op::Pow: case Op::Is:
         case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
             Variant& l = sp[-2];
             auto res = slowBinary(in.op, l, sp[-1]);

@@ -1,0 +1,56 @@
+' Comparisons that branch, integer division and Mod on Integer and Long, and
+' stores that replace a value or read an object's default member.
+Dim i, n, b
+n = 0
+For i = 1 To 10
+    If i < 5 Then n = n + 1
+    If i >= 5.5 Then n = n + 100
+    If 40000 > i Then n = n + 1000
+Next
+WriteLine n
+If "10" < "9" Then WriteLine "text order" Else WriteLine "numeric order"
+If Empty = 0 Then WriteLine "empty is zero"
+b = 3 < 4
+WriteLine TypeName(b) & " " & b
+b = 2.5 > 3
+WriteLine TypeName(b) & " " & b
+i = 0
+Do While i < 3
+    i = i + 1
+Loop
+Do Until i <= 0
+    i = i - 1
+Loop
+WriteLine i
+' --- \ and Mod: the sign follows the dividend, the type the operands
+WriteLine TypeName(7 Mod 3) & " " & (7 Mod 3) & " " & (-7 Mod 3) & " " & (7 Mod -3)
+WriteLine TypeName(100000 Mod 7) & " " & (100000 Mod 7) & " " & TypeName(-7 \ 2) & " " & (-7 \ 2)
+WriteLine TypeName(CInt(-32768) \ -1) & " " & (CInt(-32768) \ -1)
+WriteLine TypeName(7.5 Mod 2) & " " & (7.5 Mod 2) & " " & ("17" Mod 5)
+On Error Resume Next
+i = CLng(-2147483647 - 1) \ -1
+WriteLine "overflow: " & Err.Number
+Err.Clear
+i = 5 Mod 0
+WriteLine "by zero: " & Err.Number
+On Error GoTo 0
+' --- a store replaces the value; a Let of an object reads its default member
+Class Box
+    Public Default Property Get Value()
+        Value = 42
+    End Property
+End Class
+Dim g, bx
+g = "text"
+g = 5
+WriteLine TypeName(g)
+Set bx = New Box
+g = bx
+WriteLine TypeName(g) & " " & g
+Sub LocalStores()
+    Dim v
+    v = "text"
+    v = bx
+    WriteLine TypeName(v) & " " & v
+End Sub
+LocalStores

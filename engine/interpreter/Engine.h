@@ -145,7 +145,7 @@ class ClassInstance final : public Object {
 public:
     ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls);
     ~ClassInstance() override;
-    Str typeName() const override { return m_class.name; }
+    Str typeName() const override { return m_name; }
     DispId memberId(std::u16string_view name) override;
     Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override;
     Str memberName(DispId id) const override;
@@ -164,6 +164,7 @@ protected:
 private:
     ScriptEngine::Impl* m_engine;
     ClassDef& m_class;
+    Str m_name; // outlives the class when a host keeps the instance
     std::vector<Variant> m_fields;
 };
 

@@ -15,6 +15,7 @@ namespace vbs {
 ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
     : m_engine(engine)
     , m_class(cls)
+    , m_name(cls.name)
     , m_fields(cls.fields.size())
 {
     engine->m_instances.insert(this);
@@ -27,8 +28,12 @@ ClassInstance::~ClassInstance()
         m_engine->m_instances.erase(this);
 }
 
+// A host may keep an instance after the engine (and its classes) closed:
+// it then has no members and answers every call with 438.
 DispId ClassInstance::memberId(std::u16string_view name)
 {
+    if (!m_engine)
+        return DispIdUnknown;
     int32_t i = m_class.find(name);
     if (i < 0 || !m_class.members[i].isPublic)
         return DispIdUnknown;
@@ -47,6 +52,8 @@ Result<Variant> ClassInstance::invoke(DispId id, InvokeKind kind, Args args)
 
 Str ClassInstance::memberName(DispId id) const
 {
+    if (!m_engine)
+        return Str();
     int32_t index = id == DispIdValue ? m_class.defaultMember : id - 1;
     if (index < 0 || index >= static_cast<int32_t>(m_class.members.size()))
         return Str();

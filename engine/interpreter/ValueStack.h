@@ -17,27 +17,19 @@ public:
 
     struct Mark {
         size_t chunk;
-        size_t offset;
+        Variant* top;
     };
 
     // n Empty values, or nullptr when the stack is exhausted.
     Variant* allocate(size_t n, Mark& mark)
     {
-        mark = { m_chunk, m_offset };
-        if (n > ChunkSize)
-            return nullptr;
-        if (m_chunks.empty() || m_offset + n > ChunkSize) {
-            size_t next = m_chunks.empty() ? 0 : m_chunk + 1;
-            if (next >= MaxChunks)
-                return nullptr;
-            if (next == m_chunks.size())
-                m_chunks.push_back(std::make_unique<Variant[]>(ChunkSize));
-            m_chunk = next;
-            m_offset = 0;
+        mark = { m_chunk, m_top };
+        if (m_top && n <= static_cast<size_t>(m_limit - m_top)) {
+            Variant* p = m_top;
+            m_top += n;
+            return p;
         }
-        Variant* p = &m_chunks[m_chunk][m_offset];
-        m_offset += n;
-        return p;
+        return allocateInNextChunk(n);
     }
     // Releases the first n values (their destructors may run script code,
     // which allocates above them) and then the space; values beyond n must
@@ -46,14 +38,34 @@ public:
     {
         for (size_t i = 0; i < n; ++i)
             p[i].clear();
-        m_chunk = mark.chunk;
-        m_offset = mark.offset;
+        if (mark.chunk != m_chunk || !mark.top) {
+            m_chunk = mark.chunk;
+            m_limit = mark.top ? m_chunks[m_chunk].get() + ChunkSize : nullptr;
+        }
+        m_top = mark.top;
     }
 
 private:
+    // The current chunk is full (or none is in use yet): go on in the next.
+    Variant* allocateInNextChunk(size_t n)
+    {
+        if (n > ChunkSize)
+            return nullptr;
+        size_t next = m_top ? m_chunk + 1 : 0;
+        if (next >= MaxChunks)
+            return nullptr;
+        if (next == m_chunks.size())
+            m_chunks.push_back(std::make_unique<Variant[]>(ChunkSize));
+        m_chunk = next;
+        m_top = m_chunks[next].get() + n;
+        m_limit = m_chunks[next].get() + ChunkSize;
+        return m_chunks[next].get();
+    }
+
     std::vector<std::unique_ptr<Variant[]>> m_chunks;
     size_t m_chunk = 0;
-    size_t m_offset = 0;
+    Variant* m_top = nullptr; // next free value in chunk m_chunk; null before any
+    Variant* m_limit = nullptr;
 };
 
 } // namespace vbs

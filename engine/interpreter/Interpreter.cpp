@@ -354,7 +354,12 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 new (sp++) Variant(Variant::fromRef(v));
                 break;
             }
-            auto r = refGlobal(names[in.a], code);
+            NameSite& site = names[in.a];
+            if (site.entry && site.entry->kind == GlobalEntry::Kind::Variable) {
+                new (sp++) Variant(Variant::fromRef(&site.entry->value));
+                break;
+            }
+            auto r = refGlobal(site, code);
             CHECK(r);
             new (sp++) Variant(std::move(r.value()));
             break;

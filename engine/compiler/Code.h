@@ -39,9 +39,6 @@ inline uint8_t varOperand(VarKind k, StoreMode m = StoreMode::Let)
 }
 // LoadIndexed: a call statement, so a Sub may be called.
 constexpr uint8_t StatementCall = 0x10;
-// Eq..Ge, CaseMatch: one operand is a numeric literal or constant, so a
-// String on the other side compares as a number (opCompareWithNumber).
-constexpr uint8_t NumberOperand = 0x01;
 inline VarKind varKindOf(uint8_t x) { return static_cast<VarKind>(x & 3); }
 inline StoreMode storeModeOf(uint8_t x) { return static_cast<StoreMode>(x >> 2); }
 

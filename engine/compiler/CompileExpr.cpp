@@ -77,32 +77,8 @@ Status Compiler::binary(const ast::BinaryExpr& b)
         Op::And, Op::Or, Op::Xor, Op::Eqv, Op::Imp,
     };
     static_assert(sizeof ops / sizeof ops[0] == size_t(B::Imp) + 1);
-    // Against a numeric literal or constant a String compares as a number.
-    bool withNumber = b.op >= B::Eq && b.op <= B::Ge && (isNumberConstant(*b.left) || isNumberConstant(*b.right));
-    emit(ops[static_cast<size_t>(b.op)], 0, 0, withNumber ? NumberOperand : 0);
+    emit(ops[static_cast<size_t>(b.op)]);
     return {};
-}
-
-// A numeric literal (signed or parenthesised) or a Const holding a number.
-bool Compiler::isNumberConstant(const ast::Expr& e)
-{
-    const auto numeric = [](const Variant& v) { return v.isNumeric() && v.type() != VarType::Boolean && v.type() != VarType::Date; };
-    switch (e.kind) {
-    case ast::ExprKind::Literal:
-        return numeric(static_cast<const ast::LiteralExpr&>(e).value);
-    case ast::ExprKind::Paren:
-        return isNumberConstant(*static_cast<const ast::ParenExpr&>(e).inner);
-    case ast::ExprKind::Unary: {
-        const auto& u = static_cast<const ast::UnaryExpr&>(e);
-        return u.op != ast::UnaryOp::Not && isNumberConstant(*u.operand);
-    }
-    case ast::ExprKind::Name: {
-        Resolved r = resolve(static_cast<const ast::NameExpr&>(e).name);
-        return r.kind == Resolved::Kind::Constant && numeric(r.constant);
-    }
-    default:
-        return false;
-    }
 }
 
 // The object of `obj.name`, or the innermost With object for `.name`.

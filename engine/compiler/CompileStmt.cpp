@@ -298,7 +298,7 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
         std::vector<size_t> matches;
         for (const auto& v : c.values) {
             TRY_STATUS(expr(*v));
-            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject), isNumberConstant(*v) ? NumberOperand : 0));
+            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject)));
         }
         size_t next = emit(Op::Jump);
         endStatement(here());

@@ -102,7 +102,6 @@ private:
     // listed: written with an argument list (even `()`) or with Call, which
     // inside a function makes its own name a recursive call.
     Status call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult, bool listed = false);
-    bool isNumberConstant(const ast::Expr& e);
     Status argument(const ast::Expr* e);
     Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
     Status object(const ast::MemberExpr& m);

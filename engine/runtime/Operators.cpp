@@ -702,21 +702,6 @@ Result<Variant> opCompare(const Variant& a0, const Variant& b0, CompareOp op, Co
     return Variant::fromBool(holds(c, op));
 }
 
-Result<Variant> opCompareWithNumber(const Variant& a0, const Variant& b0, CompareOp op, CompareMode mode)
-{
-    const Variant& a = a0.deref();
-    const Variant& b = b0.deref();
-    if (a.isObject() || b.isObject()) {
-        TRY_ASSIGN(values, plainValues(a, b));
-        return opCompareWithNumber(values.first, values.second, op, mode);
-    }
-    if (a.isString() == b.isString() || !(a.isString() ? b : a).isNumeric())
-        return opCompare(a, b, op, mode);
-    TRY_ASSIGN(n, toDouble(a.isString() ? a : b));
-    const Variant number = Variant::fromDouble(n);
-    return a.isString() ? opCompare(number, b, op, mode) : opCompare(a, number, op, mode);
-}
-
 Result<bool> opIs(const Variant& a0, const Variant& b0)
 {
     const Variant& a = a0.deref();

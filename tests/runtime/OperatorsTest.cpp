@@ -286,6 +286,7 @@ TEST(Comparison, ArraysAreNotComparable)
     ASSERT_TRUE(array.ok());
     const Variant a = Variant::fromArray(array.value());
     EXPECT_EQ(describe(opCompare(a, I(1), CompareOp::Eq)), "error 13");
+    EXPECT_EQ(describe(opCompare(N(), a, CompareOp::Eq)), "error 13");
     EXPECT_EQ(describe(opAdd(a, I(1))), "error 13");
     EXPECT_EQ(describe(opConcat(a, S(u"x"))), "error 13");
 }

@@ -1,5 +1,6 @@
 // Expressions, calls and arguments to code.
 #include "compiler/CompilerImpl.h"
+#include "runtime/Operators.h"
 
 namespace vbs {
 
@@ -77,8 +78,22 @@ Status Compiler::binary(const ast::BinaryExpr& b)
         Op::And, Op::Or, Op::Xor, Op::Eqv, Op::Imp,
     };
     static_assert(sizeof ops / sizeof ops[0] == size_t(B::Imp) + 1);
-    emit(ops[static_cast<size_t>(b.op)]);
+    const bool compare = b.op >= B::Eq && b.op <= B::Ge;
+    emit(ops[static_cast<size_t>(b.op)], 0, 0, compare ? literals(*b.left, *b.right) : 0);
     return {};
+}
+
+// A comparison's literal operands (Literals): a String meets a number or
+// Boolean by them. A literal is a token as written, maybe parenthesised;
+// -5, a Const or a conversion is not one.
+uint8_t Compiler::literals(const ast::Expr& left, const ast::Expr& right)
+{
+    const auto literal = [](const ast::Expr* e) {
+        while (e->kind == ast::ExprKind::Paren)
+            e = static_cast<const ast::ParenExpr*>(e)->inner.get();
+        return e->kind == ast::ExprKind::Literal;
+    };
+    return static_cast<uint8_t>((literal(&left) ? uint8_t(Literals::Left) : 0) | (literal(&right) ? uint8_t(Literals::Right) : 0));
 }
 
 // The object of `obj.name`, or the innermost With object for `.name`.

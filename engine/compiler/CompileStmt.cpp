@@ -298,7 +298,7 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
         std::vector<size_t> matches;
         for (const auto& v : c.values) {
             TRY_STATUS(expr(*v));
-            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject)));
+            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject), literals(*s.subject, *v)));
         }
         size_t next = emit(Op::Jump);
         endStatement(here());
@@ -322,6 +322,9 @@ Status Compiler::forStatement(const ast::ForStmt& s)
 {
     int32_t hidden = hiddenSlot();
     hiddenSlot();
+    // An empty step slot tells Next that the bounds never got set (an error
+    // skipped by On Error Resume Next), also when the loop runs again.
+    emit(Op::ClearLocal, hidden + 1);
     TRY_STATUS(expr(*s.from));
     TRY_STATUS(expr(*s.to));
     if (s.step)

@@ -106,6 +106,7 @@ private:
     Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
     Status object(const ast::MemberExpr& m);
     Status binary(const ast::BinaryExpr& b);
+    static uint8_t literals(const ast::Expr& left, const ast::Expr& right);
     void emitVar(Op op, const Resolved& r, StoreMode mode = StoreMode::Let, uint16_t b = 0);
 
     // emission

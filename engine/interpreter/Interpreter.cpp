@@ -132,7 +132,8 @@ inline bool fastCompare(Op op, const Variant& l, const Variant& r, Variant& out)
     return true;
 }
 
-Result<Variant> slowBinary(Op op, const Variant& l, const Variant& r)
+// x: the comparisons' Literals.
+Result<Variant> slowBinary(Op op, const Variant& l, const Variant& r, uint8_t x = 0)
 {
     switch (op) {
     case Op::Add: return opAdd(l, r);
@@ -143,12 +144,12 @@ Result<Variant> slowBinary(Op op, const Variant& l, const Variant& r)
     case Op::Mod: return opMod(l, r);
     case Op::Pow: return opPow(l, r);
     case Op::Concat: return opConcat(l, r);
-    case Op::Eq: return opCompare(l, r, CompareOp::Eq);
-    case Op::Ne: return opCompare(l, r, CompareOp::Ne);
-    case Op::Lt: return opCompare(l, r, CompareOp::Lt);
-    case Op::Gt: return opCompare(l, r, CompareOp::Gt);
-    case Op::Le: return opCompare(l, r, CompareOp::Le);
-    case Op::Ge: return opCompare(l, r, CompareOp::Ge);
+    case Op::Eq: return opCompare(l, r, CompareOp::Eq, CompareMode::Binary, Literals(x));
+    case Op::Ne: return opCompare(l, r, CompareOp::Ne, CompareMode::Binary, Literals(x));
+    case Op::Lt: return opCompare(l, r, CompareOp::Lt, CompareMode::Binary, Literals(x));
+    case Op::Gt: return opCompare(l, r, CompareOp::Gt, CompareMode::Binary, Literals(x));
+    case Op::Le: return opCompare(l, r, CompareOp::Le, CompareMode::Binary, Literals(x));
+    case Op::Ge: return opCompare(l, r, CompareOp::Ge, CompareMode::Binary, Literals(x));
     case Op::And: return opAnd(l, r);
     case Op::Or: return opOr(l, r);
     case Op::Xor: return opXor(l, r);
@@ -683,7 +684,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (truth >= 0) {
                 new (&l) Variant(truth ? TrueValue : FalseValue);
             } else {
-                auto res = slowBinary(in.op, l, r);
+                auto res = slowBinary(in.op, l, r, in.x);
                 CHECK(res);
                 l = std::move(res.value());
             }
@@ -777,7 +778,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             Variant v = std::move(*--sp);
             Variant res;
             if (!fastCompare(Op::Eq, slots[in.b], v, res)) {
-                auto r = opCompare(slots[in.b], v, CompareOp::Eq);
+                auto r = opCompare(slots[in.b], v, CompareOp::Eq, CompareMode::Binary, Literals(in.x));
                 CHECK(r);
                 res = std::move(r.value());
             }
@@ -825,6 +826,8 @@ Status ScriptEngine::Impl::execute(Frame& f)
             Variant& c = sp[-1];
             const Variant& step = slots[in.b + 1];
             if (!fastArith(Op::Add, c, step, c)) {
+                if (step.isEmpty())
+                    FAIL_WITH(makeError(ErrorCode::ForLoopNotInitialized));
                 auto res = opAdd(c, step);
                 CHECK(res);
                 c = std::move(res.value());

@@ -12,17 +12,22 @@ namespace {
 
 using namespace lib;
 
-// The number an argument holds for arithmetic: Empty is Integer 0, strings
-// are parsed (13 when not numeric), Boolean becomes Integer, Null stays Null.
-Result<Variant> numberArg(Args args, size_t i)
+// A value as an arithmetic operand: Empty is Integer 0, strings are parsed
+// (13 when not numeric), Boolean becomes Integer, Null stays Null.
+Result<Variant> numberOf(const Variant& v)
 {
-    TRY_ASSIGN(v, value(args, i));
     if (v.isNull())
         return v;
     TRY_ASSIGN(n, toNumeric(v));
     if (n.type() == VarType::Boolean)
         return Variant::fromInteger(n.asBool() ? -1 : 0);
     return n;
+}
+
+Result<Variant> numberArg(Args args, size_t i)
+{
+    TRY_ASSIGN(v, value(args, i));
+    return numberOf(v);
 }
 
 // Applies a whole-number rounding (trunc or floor) keeping the subtype.
@@ -163,14 +168,17 @@ Result<Variant> hexFn(BuiltinContext&, Args args) { return radix(args, 4); }
 Result<Variant> octFn(BuiltinContext&, Args args) { return radix(args, 3); }
 
 // Round(expression[, numdecimalplaces]): half to even at the given decimal
-// place, same subtype (text becomes Double). Null gives Null; places Null 94,
-// negative 5.
+// place, same subtype (text becomes Double, a Boolean stays as it is). Null
+// gives Null; places Null 94, negative 5.
 Result<Variant> roundFn(BuiltinContext&, Args args)
 {
     TRY_ASSIGN(places, longArg(args, 1, 0));
     if (places < 0)
         return invalidArgument();
-    TRY_ASSIGN(n, numberArg(args, 0));
+    TRY_ASSIGN(v, value(args, 0));
+    if (v.type() == VarType::Boolean)
+        return v;
+    TRY_ASSIGN(n, numberOf(v));
     auto roundTo = [&](double x) {
         if (places > 22)
             return x;

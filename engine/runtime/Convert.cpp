@@ -174,10 +174,12 @@ Str formatInteger(int64_t v)
     return Str::fromAscii(std::string_view(buf, static_cast<size_t>(end - buf)));
 }
 
-// "True" / "False" in any case, blanks around allowed.
+// "True" / "False", or "#TRUE#" / "#FALSE#", in any case, blanks around allowed.
 bool parseBoolText(std::u16string_view text, bool& out)
 {
     text = trimBlanks(text);
+    if (text.size() >= 2 && text.front() == u'#' && text.back() == u'#')
+        text = text.substr(1, text.size() - 2);
     const bool isTrue = equalsIgnoreCase(text, u"True");
     if (!isTrue && !equalsIgnoreCase(text, u"False"))
         return false;
@@ -391,6 +393,8 @@ Result<uint8_t> toByte(const Variant& v)
     const Variant& d = v.deref();
     if (d.type() == VarType::Byte)
         return d.asByte();
+    if (d.type() == VarType::Boolean)
+        return static_cast<uint8_t>(d.asBool() ? 255 : 0); // True's bits
     TRY_ASSIGN(r, roundedInRange(d, 0, 255));
     return static_cast<uint8_t>(r);
 }
@@ -474,7 +478,11 @@ Result<double> toDate(const Variant& v)
         double serial;
         if (parseDateTime(d.stringView(), serial))
             return serial;
-        return fail(ErrorCode::TypeMismatch);
+        if (!parseNumber(d.stringView(), serial))
+            return fail(ErrorCode::TypeMismatch);
+        if (!isValidDateSerial(serial))
+            return fail(ErrorCode::Overflow);
+        return serial; // a number text is a serial: CDate("1") is 12/31/1899
     }
     if (d.isObject()) {
         TRY_ASSIGN(value, toValue(d));

@@ -16,7 +16,7 @@ Result<int32_t> toLong(const Variant& v); // CLng: rounds half to even
 Result<float> toSingle(const Variant& v); // CSng
 Result<double> toDouble(const Variant& v); // CDbl (Empty is 0, Boolean True -1)
 Result<int64_t> toCurrency(const Variant& v); // CCur, scaled by 10000
-Result<double> toDate(const Variant& v); // CDate: numbers are serials, strings parsed
+Result<double> toDate(const Variant& v); // CDate: numbers and number texts are serials
 Result<Str> toString(const Variant& v); // CStr (Empty is "", Null is 94)
 
 // The value with objects replaced by their default member's value and ByRef

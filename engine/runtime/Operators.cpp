@@ -483,7 +483,7 @@ namespace {
 
 // Operand classes of the logical operators: Booleans stay Boolean and Bytes
 // stay Byte when both sides agree; otherwise Integer, or Long once either
-// side is not Boolean, Byte or Integer.
+// side is not Boolean, Byte or Integer (Empty counts as the Long 0).
 enum class LogicKind : uint8_t { Boolean, Byte, Integer, Long };
 
 struct Logic {
@@ -501,7 +501,7 @@ Result<Logic> logicalOperand(const Variant& d)
     case VarType::Boolean: return Logic { LogicKind::Boolean, d.asInteger() };
     case VarType::Byte: return Logic { LogicKind::Byte, d.asByte() };
     case VarType::Integer: return Logic { LogicKind::Integer, d.asInteger() };
-    case VarType::Empty: return Logic { LogicKind::Integer, 0 };
+    case VarType::Empty: return Logic { LogicKind::Long, 0 };
     case VarType::Long: return Logic { LogicKind::Long, d.asLong() };
     case VarType::String:
         if (equalsIgnoreCase(d.stringView(), u"True") || equalsIgnoreCase(d.stringView(), u"False"))
@@ -548,7 +548,8 @@ bool allBitsSet(const Logic& l) { return l.kind == LogicKind::Byte ? (l.v & 0xFF
 
 // One side Null: the result is known only where the other side decides it
 // alone (False And Null is False, True Or Null is True, False Imp Null and
-// Null Imp True are True); everything else is Null.
+// Null Imp True are True); everything else is Null, except that a Byte Imp
+// Null is the Byte Not x.
 Variant logicWithNull(const Logic& other, bool nullOnLeft, LogicOp op)
 {
     switch (op) {
@@ -559,6 +560,8 @@ Variant logicWithNull(const Logic& other, bool nullOnLeft, LogicOp op)
     case LogicOp::Imp:
         if (nullOnLeft)
             return allBitsSet(other) ? logicResult(other.v, other.kind) : Variant::null();
+        if (other.kind == LogicKind::Byte)
+            return logicResult(~other.v, LogicKind::Byte); // a Byte keeps its type: Not x
         return other.v == 0 ? logicResult(-1, other.kind) : Variant::null();
     default: return Variant::null();
     }
@@ -585,7 +588,7 @@ Result<Variant> logical(const Variant& a0, const Variant& b0, LogicOp op)
 
 } // namespace
 
-// Not: bitwise; Boolean stays Boolean, Byte stays Byte, Empty is Integer -1;
+// Not: bitwise; Boolean stays Boolean, Byte stays Byte, Empty is Long -1;
 // Null gives Null.
 Result<Variant> opNot(const Variant& a0)
 {
@@ -630,6 +633,9 @@ int compareText(std::u16string_view x, std::u16string_view y, CompareMode mode)
 
 int compareNumbers(const Num& a, const Num& b)
 {
+    // A Single meets a Double at the Single's precision.
+    if ((a.kind == NumKind::Single && b.kind == NumKind::Double) || (a.kind == NumKind::Double && b.kind == NumKind::Single))
+        return threeWay(static_cast<float>(a.d), static_cast<float>(b.d));
     const bool exactA = isIntegral(a.kind) || a.kind == NumKind::Currency;
     const bool exactB = isIntegral(b.kind) || b.kind == NumKind::Currency;
     if (exactA && exactB) {
@@ -643,10 +649,45 @@ int compareNumbers(const Num& a, const Num& b)
     return threeWay(toDoubleValue(a), toDoubleValue(b));
 }
 
-// Ordering of two plain values (not Null, not objects) by the language's
-// table: numbers numerically, strings by the compare mode, Empty as 0 or "",
-// and a number is less than any string.
-Result<int> compareValues(const Variant& a, const Variant& b, CompareMode mode)
+bool isLiteral(Literals set, Literals side) { return (static_cast<uint8_t>(set) & static_cast<uint8_t>(side)) != 0; }
+
+// A String read as the operand of a numeric or date literal: a number, or for
+// a date also a date text; 13 when it is neither.
+Result<Num> textAsNumber(std::u16string_view text, bool asDate)
+{
+    if (asDate) {
+        TRY_ASSIGN(serial, toDate(Variant::fromString(text)));
+        return Num { NumKind::Date, 0, serial };
+    }
+    double x;
+    if (!parseNumber(text, x))
+        return fail(ErrorCode::TypeMismatch);
+    if (!std::isfinite(x))
+        return fail(ErrorCode::Overflow);
+    return Num { NumKind::Double, 0, x };
+}
+
+// The order of a String against a number or Boolean (see opCompare).
+Result<int> compareTextWith(std::u16string_view text, const Variant& other, bool textLiteral, bool otherLiteral,
+                            CompareMode mode)
+{
+    if (other.type() == VarType::Boolean) {
+        if (!textLiteral && !otherLiteral)
+            return 1;
+        return compareText(text, other.asBool() ? u"True" : u"False", CompareMode::Binary);
+    }
+    if (otherLiteral) {
+        TRY_ASSIGN(n, textAsNumber(text, other.type() == VarType::Date));
+        return compareNumbers(n, numOf(other));
+    }
+    if (!textLiteral)
+        return 1;
+    TRY_ASSIGN(digits, toString(other));
+    return compareText(text, digits.view(), mode);
+}
+
+// Ordering of two plain values (not Null, not objects, not arrays).
+Result<int> compareValues(const Variant& a, const Variant& b, CompareMode mode, Literals literals)
 {
     const bool aText = a.isString();
     const bool bText = b.isString();
@@ -659,8 +700,14 @@ Result<int> compareValues(const Variant& a, const Variant& b, CompareMode mode)
     const auto comparable = [](const Variant& v) { return v.isNumeric() || v.isEmpty() || v.isString(); };
     if (!comparable(a) || !comparable(b))
         return fail(ErrorCode::TypeMismatch);
-    if (aText || bText)
-        return aText ? 1 : -1;
+    if (aText)
+        return compareTextWith(a.stringView(), b, isLiteral(literals, Literals::Left),
+                               isLiteral(literals, Literals::Right), mode);
+    if (bText) {
+        TRY_ASSIGN(c, compareTextWith(b.stringView(), a, isLiteral(literals, Literals::Right),
+                                      isLiteral(literals, Literals::Left), mode));
+        return -c;
+    }
     return compareNumbers(numOf(a), numOf(b));
 }
 
@@ -681,7 +728,7 @@ bool isSmallInt(VarType t) { return t == VarType::Integer || t == VarType::Long;
 
 } // namespace
 
-Result<Variant> opCompare(const Variant& a0, const Variant& b0, CompareOp op, CompareMode mode)
+Result<Variant> opCompare(const Variant& a0, const Variant& b0, CompareOp op, CompareMode mode, Literals literals)
 {
     const Variant& a = a0.deref();
     const Variant& b = b0.deref();
@@ -694,11 +741,13 @@ Result<Variant> opCompare(const Variant& a0, const Variant& b0, CompareOp op, Co
         return Variant::fromBool(holds(threeWay(a.asDouble(), b.asDouble()), op));
     if (a.isObject() || b.isObject()) {
         TRY_ASSIGN(values, plainValues(a, b));
-        return opCompare(values.first, values.second, op, mode);
+        return opCompare(values.first, values.second, op, mode, literals);
     }
+    if (a.isArray() || b.isArray())
+        return fail(ErrorCode::TypeMismatch);
     if (a.isNull() || b.isNull())
         return Variant::null();
-    TRY_ASSIGN(c, compareValues(a, b, mode));
+    TRY_ASSIGN(c, compareValues(a, b, mode, literals));
     return Variant::fromBool(holds(c, op));
 }
 

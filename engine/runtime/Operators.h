@@ -27,9 +27,20 @@ Result<Variant> opXor(const Variant& a, const Variant& b);
 Result<Variant> opEqv(const Variant& a, const Variant& b);
 Result<Variant> opImp(const Variant& a, const Variant& b);
 
-// = <> < <= > >= : Boolean, or Null when either side is Null.
+// Which operands of a comparison are literals written in the code: a number,
+// date, Boolean or string token (not negated, not a Const, not a result).
+enum class Literals : uint8_t { None = 0, Left = 1, Right = 2, Both = 3 };
+
+// = <> < <= > >= : Boolean, or Null when either side is Null; 13 when either
+// side is an array. Numbers compare numerically (a Single with a Double at
+// single precision), strings by mode, Empty as 0 or "". A String meets a
+// number by where they come from: against a numeric or date literal the String
+// is read as a number or date (13 when it is not one); otherwise against a
+// String literal the number is read as its CStr text; otherwise the String is
+// greater. Against a Boolean, with either side a literal, the String compares
+// with "True" / "False" (binary); otherwise the String is greater.
 Result<Variant> opCompare(const Variant& a, const Variant& b, CompareOp op,
-                          CompareMode mode = CompareMode::Binary);
+                          CompareMode mode = CompareMode::Binary, Literals literals = Literals::None);
 // Is: both objects (or Nothing); 424 Object required otherwise.
 Result<bool> opIs(const Variant& a, const Variant& b);
 

@@ -1,8 +1,8 @@
 // Expressions, by precedence climbing. From loosest to tightest:
 //   Imp, Eqv, Xor, Or, And, Not (prefix), comparisons (= <> < > <= >= Is),
-//   &, + -, Mod, \, * /, unary - +, ^.
-// All binary operators are left-associative. Unary minus binds looser than
-// ^ (-2^2 is -4) but may stand as the right operand of ^ (2^-2).
+//   &, + -, Mod, \, * /, ^, unary - +.
+// All binary operators are left-associative. Unary minus binds tighter than
+// ^ (-2^2 is 4) and may stand as the right operand of ^ (2^-2).
 #include "syntax/ParserImpl.h"
 
 namespace vbs::syntax {
@@ -13,7 +13,6 @@ namespace {
 
 constexpr int NotPrec = 6;
 constexpr int ComparePrec = 7;
-constexpr int UnaryPrec = 13;
 
 struct OpInfo {
     BinaryOp op;
@@ -101,18 +100,14 @@ ExprPtr Parser::parseOperand()
         return nullptr;
     SourcePos p = pos();
     UnaryOp op;
-    int operandPrec;
-    if (at(Tok::Minus) || at(Tok::Plus)) {
+    if (at(Tok::Minus) || at(Tok::Plus))
         op = at(Tok::Minus) ? UnaryOp::Neg : UnaryOp::Plus;
-        operandPrec = UnaryPrec;
-    } else if (atKw(Kw::Not)) {
+    else if (atKw(Kw::Not))
         op = UnaryOp::Not;
-        operandPrec = NotPrec + 1;
-    } else {
+    else
         return parsePrimary();
-    }
     skip();
-    ExprPtr operand = parseBinary(operandPrec);
+    ExprPtr operand = op == UnaryOp::Not ? parseBinary(NotPrec + 1) : parseOperand();
     if (!operand)
         return nullptr;
     return std::make_unique<UnaryExpr>(p, op, std::move(operand));

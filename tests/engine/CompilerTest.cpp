@@ -33,22 +33,23 @@ TEST(Compiler, LocalsAreSlotsAndAppendIsInPlace)
                                    u"  Build = s\n"
                                    u"End Function");
     // slots: 0 n, 1 Build (result), 2 s, 3 i, 4-5 hidden For bounds
-    EXPECT_EQ(code, R"(   0 PushConst     a=0 b=0 x=0
-   1 LoadLocal     a=0 b=0 x=0
-   2 PushConst     a=1 b=0 x=0
-   3 ForPrepare    a=0 b=4 x=0
-   4 StoreLocal    a=3 b=0 x=2
-   5 LoadLocal     a=3 b=0 x=0
-   6 ForTest       a=13 b=4 x=0
-   7 LoadLocal     a=3 b=0 x=0
-   8 AppendVar     a=2 b=0 x=0
-   9 LoadLocal     a=3 b=0 x=0
-  10 ForStep       a=0 b=4 x=0
-  11 StoreLocal    a=3 b=0 x=2
-  12 Jump          a=5 b=0 x=0
-  13 LoadLocal     a=2 b=0 x=0
-  14 StoreLocal    a=1 b=0 x=0
-  15 Return        a=0 b=0 x=0
+    EXPECT_EQ(code, R"(   0 ClearLocal    a=5 b=0 x=0
+   1 PushConst     a=0 b=0 x=0
+   2 LoadLocal     a=0 b=0 x=0
+   3 PushConst     a=1 b=0 x=0
+   4 ForPrepare    a=0 b=4 x=0
+   5 StoreLocal    a=3 b=0 x=2
+   6 LoadLocal     a=3 b=0 x=0
+   7 ForTest       a=14 b=4 x=0
+   8 LoadLocal     a=3 b=0 x=0
+   9 AppendVar     a=2 b=0 x=0
+  10 LoadLocal     a=3 b=0 x=0
+  11 ForStep       a=0 b=4 x=0
+  12 StoreLocal    a=3 b=0 x=2
+  13 Jump          a=6 b=0 x=0
+  14 LoadLocal     a=2 b=0 x=0
+  15 StoreLocal    a=1 b=0 x=0
+  16 Return        a=0 b=0 x=0
 )");
 }
 

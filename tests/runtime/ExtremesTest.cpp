@@ -51,8 +51,10 @@ TEST(Extremes, BinaryOperatorsAnswerEveryPair)
         for (const Variant& b : values) {
             for (Fn op : ops)
                 EXPECT_TRUE(acceptable(op(a, b))) << describe(a) << " / " << describe(b);
-            for (auto mode : { CompareMode::Binary, CompareMode::Text })
-                EXPECT_TRUE(acceptable(opCompare(a, b, CompareOp::Le, mode)));
+            for (auto mode : { CompareMode::Binary, CompareMode::Text }) {
+                for (auto lit : { Literals::None, Literals::Left, Literals::Right, Literals::Both })
+                    EXPECT_TRUE(acceptable(opCompare(a, b, CompareOp::Le, mode, lit)));
+            }
             EXPECT_TRUE(acceptable(opIs(a, b)));
         }
     }

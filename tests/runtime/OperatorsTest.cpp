@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Logical, BinaryOperator, testing::Values(
     BinaryCase { "And", S(u"abc"), B(true), "error 13" },
     BinaryCase { "And", D(3e9), I(1), "error 6" },
     BinaryCase { "Or", L(12), I(3), "Long 15" },
-    BinaryCase { "Or", E(), E(), "Integer 0" },
+    BinaryCase { "Or", E(), E(), "Long 0" },
     BinaryCase { "Xor", I(5), I(3), "Integer 6" },
     BinaryCase { "Eqv", B(true), B(false), "Boolean False" },
     BinaryCase { "Eqv", I(0), I(0), "Integer -1" },
@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(NegationAndNot, UnaryOperator, testing::Values(
     UnaryCase { "-", N(), "Null" },
     UnaryCase { "Not", B(true), "Boolean False" },
     UnaryCase { "Not", I(0), "Integer -1" },
-    UnaryCase { "Not", E(), "Integer -1" },
+    UnaryCase { "Not", E(), "Long -1" },
     UnaryCase { "Not", By(0), "Byte 255" },
     UnaryCase { "Not", L(5), "Long -6" },
     UnaryCase { "Not", D(1.5), "Long -3" },
@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Comparison, testing::Values(
     CompareCase { Cy(1), CompareOp::Eq, I(1), Bin, "Boolean True" },
     CompareCase { B(true), CompareOp::Eq, I(-1), Bin, "Boolean True" },
     CompareCase { Dt(2), CompareOp::Gt, I(1), Bin, "Boolean True" },
-    CompareCase { Sg(0.1f), CompareOp::Eq, D(0.1), Bin, "Boolean False" },
+    CompareCase { Sg(0.1f), CompareOp::Eq, D(0.1), Bin, "Boolean True" },
     CompareCase { I(1), CompareOp::Lt, S(u"a"), Bin, "Boolean True" },
     CompareCase { I(1), CompareOp::Eq, S(u"1"), Bin, "Boolean False" },
     CompareCase { S(u"1"), CompareOp::Gt, D(99), Bin, "Boolean True" },
@@ -286,6 +286,7 @@ TEST(Comparison, ArraysAreNotComparable)
     ASSERT_TRUE(array.ok());
     const Variant a = Variant::fromArray(array.value());
     EXPECT_EQ(describe(opCompare(a, I(1), CompareOp::Eq)), "error 13");
+    EXPECT_EQ(describe(opCompare(N(), a, CompareOp::Eq)), "error 13");
     EXPECT_EQ(describe(opAdd(a, I(1))), "error 13");
     EXPECT_EQ(describe(opConcat(a, S(u"x"))), "error 13");
 }

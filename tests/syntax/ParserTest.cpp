@@ -9,7 +9,7 @@ using vbs::test::parsedExpr;
 TEST(ParserExpressions, Precedence)
 {
     const std::pair<const char*, const char*> cases[] = {
-        { "-2 ^ 2", "(neg (^ 2% 2%))" },
+        { "-2 ^ 2", "(^ (neg 2%) 2%)" },
         { "2 ^ -2", "(^ 2% (neg 2%))" },
         { "2 ^ 3 ^ 2", "(^ (^ 2% 3%) 2%)" },
         { "-a * b", "(* (neg a) b)" },

@@ -16,10 +16,10 @@ If "True" Then WriteLine "string condition"
 ' --- Select Case
 Function Kind(v)
     Select Case v
-        Case 1, 2, 3
-            Kind = "small"
         Case "a", "b"
             Kind = "letter"
+        Case 1, 2, 3
+            Kind = "small"
         Case Else
             Kind = "other"
     End Select
@@ -83,8 +83,27 @@ For outer = 1 To 3
     Loop
 Next
 WriteLine hits
-' --- errors
+' --- For bounds that raise under Resume Next: the body runs once with the
+' variable unchanged, then Next raises 92 and the loop ends
 On Error Resume Next
-For i = 1 To "x"
+i = "kept"
+For i = 1 / 0 To 100
+    WriteLine "body " & i & " " & Err.Number
 Next
-WriteLine Err.Number & " " & Err.Description
+WriteLine Err.Number & " " & Err.Description & " " & i
+Err.Clear
+For z = 1 To UBound(Empty)
+    WriteLine "body " & IsEmpty(z) & " " & Err.Number
+Next
+WriteLine Err.Number
+hits = 0
+For i = Null To 3 : hits = hits + 1 : Next
+For i = 1 To "x" : hits = hits + 1 : Next
+For i = 1 To 3 Step Array() : hits = hits + 1 : Next
+WriteLine hits & " " & Err.Number
+' a loop entered again forgets its earlier bounds
+hits = 0
+For outer = 1 To 2
+    For i = 1 To 10 \ (2 - outer) : hits = hits + 1 : Next
+Next
+WriteLine hits & " " & Err.Number

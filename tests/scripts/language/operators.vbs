@@ -7,10 +7,11 @@ WriteLine TypeName(200 * 200) & " " & 200 * 200
 WriteLine TypeName(-32768 - 1) & " " & TypeName(1.5 + 1) & " " & 1.5 * 2
 WriteLine -(-32768) & " " & TypeName(-(-32768))
 WriteLine 7 \ 2 & " " & 7 Mod 3 & " " & 7 / 2 & " " & 2 ^ 10
+' unary minus binds tighter than ^
+WriteLine -3 ^ 2 & " " & -2^2 & " " & 2 ^ -1 & " " & -2 ^ -2
 ' --- strings and numbers
 WriteLine "3" + 4 & " " & "3" + "4" & " " & "3" & 4
 WriteLine (1 < 2) & " " & ("a" < "b") & " " & (10 < 9) & " " & (2.5 >= 2)
-WriteLine "10" = 10
 ' --- Null and Empty
 WriteLine IsNull(Null + 1) & " " & IsNull(Null = 1) & " " & (Empty + 1) & " [" & Empty & "]"
 WriteLine "a" & Null & "b"
@@ -30,6 +31,10 @@ WriteLine alias & " " & t
 ' --- logical
 WriteLine (True And False) & " " & (True Or False) & " " & (True Xor True) & " " & Not True
 WriteLine (6 And 3) & " " & (6 Or 3) & " " & (Not 0)
+' Empty is the Long 0; a Byte Imp Null stays a Byte
+WriteLine TypeName(Empty And Empty) & " " & (Empty And Empty) & " " & TypeName(Not Empty) & " " & (Not Empty) & " " & TypeName(Empty Or True) & " " & TypeName(Empty Xor CByte(1))
+WriteLine TypeName(Empty And Null) & " " & (Empty And Null) & " " & TypeName(Empty Or Null) & " " & TypeName(Empty Eqv Empty) & " " & (Empty Imp Empty)
+WriteLine (CByte(0) Imp Null) & " " & (CByte(170) Imp Null) & " " & (CByte(255) Imp Null) & " " & TypeName(CByte(255) Imp Null) & " " & TypeName(CByte(1) Imp Null)
 ' --- errors
 On Error Resume Next
 WriteLine 1 \ 0

@@ -5,12 +5,11 @@ Sub Errs(exprs) ' the error number of each expression, on one line
     WriteLine Mid(s, 2)
 End Sub
 ' --- CBool
-WriteLine CBool(5) & " " & CBool(0) & " " & CBool(-0.5) & " " & CBool(Empty)
-WriteLine CBool("True") & " " & CBool("false") & " " & CBool("1") & " " & CBool("0")
-WriteLine TypeName(CBool(1))
+WriteLine CBool(5) & " " & CBool(-0.5) & " " & CBool(Empty) & " " & CBool("false") & " " & CBool("#TRUE#") & " " & CBool("#FALSE#") & " " & TypeName(CBool(1))
+If "#TRUE#" Then WriteLine "#TRUE# is true"
 ' --- CByte, CInt, CLng: half to even
-WriteLine CByte(125.5678) & " " & CByte(0.5) & " " & CByte(1.5) & " " & CByte("7")
-WriteLine CInt(2345.5678) & " " & CInt(2.5) & " " & CInt(3.5) & " " & CInt(-2.5) & " " & CInt("12")
+WriteLine CByte(125.5678) & " " & CByte(0.5) & " " & CByte("7") & " " & CByte(True) & " " & CByte(False)
+WriteLine CInt(2345.5678) & " " & CInt(2.5) & " " & CInt(-2.5) & " " & CInt("12")
 WriteLine CLng(25427.45) & " " & CLng(25427.55) & " " & CLng(Empty) & " " & CLng(True)
 WriteLine TypeName(CByte(1)) & " " & TypeName(CInt(1)) & " " & TypeName(CLng(1))
 ' --- CSng, CDbl, CCur
@@ -22,6 +21,9 @@ WriteLine CStr(1E+20) & " " & CStr(0.00001) & " " & CStr(0.5) & " " & CStr(-3)
 WriteLine (CStr(True) & " " & CStr(False) & " [" & CStr(Empty) & "]") & " | " & (CStr(123456789012345) & " " & CStr(1 / 3)) & " | " & (TypeName(CStr(1)))
 ' --- CDate
 WriteLine (CDate("12/6/2026") = #12/6/2026#) & " | " & (CDate(1) & " " & CDate(2.5)) & " | " & (TypeName(CDate("1/1/2000")))
+WriteLine CDate("1") & " " & (CDate(" 45306 ") = #1/15/2024#) & " " & TypeName(CDate("1"))
+' --- Round keeps a Boolean
+WriteLine TypeName(Round(True)) & " " & Round(True) & " " & Round(False, 2)
 ' --- errors
 On Error Resume Next
 x = CBool("abc")

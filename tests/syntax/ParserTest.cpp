@@ -66,6 +66,9 @@ TEST(ParserExpressions, CallsMembersAndIndexes)
     EXPECT_EQ(exprShape("obj.End + x.Type + d.Item(1) + rs.Close"),
         "(+ (+ (+ (. obj End) (. x Type)) (call (. d Item) 1%)) (. rs Close))");
     EXPECT_EQ(exprShape("[a b].[If]"), "(. a b If)");
+    // Parentheses around a callee name vanish; around anything else they stay.
+    EXPECT_EQ(exprShape("((f))(x).p"), "(. (call f x) p)");
+    EXPECT_EQ(exprShape("(New C).M(a + b)(0)"), "(call (call (. (paren (new C)) M) (+ a b)) 0%)");
     // Inside an expression a '.' after a blank still selects a member.
     EXPECT_EQ(exprShape("a _\n  .b"), "(. a b)");
 }

@@ -195,7 +195,9 @@ Token Lexer::next()
     t.line = m_line;
     t.column = static_cast<int32_t>(m_pos - m_lineStart);
     bool afterDot = m_afterDot;
+    bool afterOperand = m_afterOperand;
     m_afterDot = false;
+    m_afterOperand = false;
     if (m_pos >= m_text.size())
         return t;
     char16_t c = m_text[m_pos];
@@ -216,12 +218,13 @@ Token Lexer::next()
         lexRadix(t, 16);
     } else if (c == u'&' && (at(m_pos + 1) == u'O' || at(m_pos + 1) == u'o') && isDigit(at(m_pos + 2))) {
         lexRadix(t, 8);
-    } else if (c == u'&' && isDigit(at(m_pos + 1))) {
-        lexRadix(t, 8); // &17 is octal too
+    } else if (c == u'&' && isDigit(at(m_pos + 1)) && (!afterOperand || t.spaceBefore)) {
+        lexRadix(t, 8); // &17 is octal too, but "a"&1 concatenates
     } else {
         lexOperator(t);
         m_afterDot = t.kind == Tok::Dot;
     }
+    m_afterOperand = t.kind == Tok::Name || t.kind == Tok::RParen || (t.kind >= Tok::Integer && t.kind <= Tok::Date);
     return t;
 }
 

@@ -143,7 +143,8 @@ bool Parser::expectKw(Kw kw, ErrorCode code)
 bool Parser::atStatementEnd()
 {
     Tok k = peek().kind;
-    return k == Tok::Newline || k == Tok::Colon || k == Tok::End || (k == Tok::Keyword && peek().kw == Kw::Else);
+    return k == Tok::Newline || k == Tok::Colon || k == Tok::End
+        || (k == Tok::Keyword && (peek().kw == Kw::Else || peek().kw == Kw::End));
 }
 
 // After a statement: a separator, or the End of an enclosing construct; in a

@@ -55,7 +55,7 @@ private:
     bool acceptKw(Kw kw);
     bool expect(Tok kind, ErrorCode code);
     bool expectKw(Kw kw, ErrorCode code);
-    bool atStatementEnd(); // newline, ':', end of text, or Else
+    bool atStatementEnd(); // newline, ':', end of text, Else or End
     bool atLineEnd() { return at(Tok::Newline) || at(Tok::End); }
     bool expectStatementEnd(Where where);
     void skipSeparators();

@@ -152,6 +152,10 @@ TEST(ParserStatements, IfForms)
     EXPECT_EQ(parsed("If a Then\n If b Then c Else d\n e\nEnd If"),
         "(if a {(if b {(callstmt c)} else {(callstmt d)}) (callstmt e)})");
     EXPECT_EQ(parsed("If a Then ' note\nEnd If"), "(if a {})");
+    // End If on a single-line If's own line closes it, not an enclosing If.
+    EXPECT_EQ(parsed("If a Then\n If b Then c Else d End If\nEnd If"),
+        "(if a {(if b {(callstmt c)} else {(callstmt d)})})");
+    EXPECT_EQ(parsed("If a Then b: End If\nc"), "(if a {(callstmt b)}) (callstmt c)");
     // A single-line If may stop at the enclosing block's terminator.
     EXPECT_EQ(parsed("For i = 1 To 3: If i = 2 Then Exit For: Next"), "(for i 1% 3% {(if (= i 2%) {(exit for)})})");
 }

@@ -42,32 +42,7 @@ std::vector<Tok> kinds(std::u16string_view text)
     return out;
 }
 
-struct IntCase {
-    std::u16string_view text;
-    Tok kind;
-    int32_t value;
-};
-
 } // namespace
-
-TEST(Lexer, IntegerLiteralsTakeTheSmallestSubtype)
-{
-    const IntCase cases[] = {
-        { u"0", Tok::Integer, 0 },
-        { u"32767", Tok::Integer, 32767 },
-        { u"32768", Tok::Long, 32768 },
-        { u"2147483647", Tok::Long, 2147483647 },
-        { u"007", Tok::Integer, 7 },
-        // Radix literals' types and values are checked by tests/scripts/language/grammar.vbs.
-        { u"&H80000000", Tok::Long, INT32_MIN },
-        { u"&HFFFF8000&", Tok::Integer, -32768 },
-    };
-    for (const IntCase& c : cases) {
-        Token t = lexOne(c.text);
-        EXPECT_EQ(t.kind, c.kind) << utf16ToUtf8(c.text);
-        EXPECT_EQ(t.intValue, c.value) << utf16ToUtf8(c.text);
-    }
-}
 
 TEST(Lexer, FloatingLiterals)
 {

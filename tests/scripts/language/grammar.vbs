@@ -1,19 +1,11 @@
 ' The grammar's permissive forms: literals, End after a statement, statements
 ' sharing a header's line, hoisted and redefined procedures, parenthesised callees.
-' --- radix literals: value and type
-Sub Show(v) : WriteLine v & " " & TypeName(v) : End Sub
-Show &100        ' 64 Integer: octal without O
-Show &17&        ' 15 Long
-Show &HFFFF      ' -1 Integer
-Show &H8001      ' -32767 Integer
-Show &H8000      ' -32768 Long
-Show &h10&       ' 16 Integer
-Show &hFFFFFFFF& ' -1 Integer
-Show &hFFFF&     ' 65535 Long
-Show &h10000&    ' 65536 Long
-Show &O177777    ' -1 Integer
-Show &O177777&   ' 65535 Long
-Show &O200000    ' 65536 Long
+' --- number literals: value and type (the smallest that holds a decimal)
+Function Ty(v) : Ty = v & " " & TypeName(v) & ", " : End Function
+WriteLine Ty(0) & Ty(32767) & Ty(32768) & Ty(2147483647) & Ty(007)
+WriteLine Ty(&100) & Ty(&17&) & Ty(&HFFFF) & Ty(&H8001) & Ty(&H8000)
+WriteLine Ty(&h10&) & Ty(&hFFFFFFFF&) & Ty(&hFFFF&) & Ty(&h10000&) & Ty(&H80000000) & Ty(&HFFFF8000&)
+WriteLine Ty(&O177777) & Ty(&O177777&) & Ty(&O200000)
 ' --- a statement running into End
 t = True
 If t Then x = 1 Else x = 2 End If

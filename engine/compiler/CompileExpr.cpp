@@ -55,7 +55,8 @@ Status Compiler::expr(const ast::Expr& e)
     case K::Unary: {
         const auto& u = static_cast<const ast::UnaryExpr&>(e);
         TRY_STATUS(expr(*u.operand));
-        emit(u.op == ast::UnaryOp::Neg ? Op::Neg : u.op == ast::UnaryOp::Not ? Op::Not : Op::Plus);
+        if (u.op != ast::UnaryOp::Plus) // unary plus leaves any value as it is, objects too
+            emit(u.op == ast::UnaryOp::Neg ? Op::Neg : Op::Not);
         return {};
     }
     case K::Binary:

@@ -323,8 +323,8 @@ Resolved Compiler::resolve(std::u16string_view name, bool forCall)
 
 // ---------------------------------------------------------------- declarations
 
-// Dim'd names and names assigned anywhere in a body (For variables, ReDim
-// and plain assignments included); consts are evaluated into the context.
+// Dim'd names, names assigned anywhere in a body (For variables, ReDim and
+// plain assignments included) and the body's Const statements.
 void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<std::u16string>* dims)
 {
     using K = ast::StmtKind;
@@ -333,6 +333,9 @@ void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<st
         case K::Dim:
             for (const auto& v : static_cast<const ast::DimStmt&>(*s).vars)
                 dims->push_back(v.name);
+            break;
+        case K::Const:
+            ctx.constStmts.push_back(static_cast<const ast::ConstStmt*>(s.get()));
             break;
         case K::ReDim:
             for (const auto& v : static_cast<const ast::ReDimStmt&>(*s).vars)
@@ -580,11 +583,12 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
                 ctx.locals.emplace(folded, top->slotCount++);
         }
     }
-    // Script-level constants first: procedures may use them.
-    for (const auto& s : program.statements) {
-        if (s->kind != ast::StmtKind::Const || !ctx.topLevel)
-            continue;
-        for (const auto& c : static_cast<const ast::ConstStmt&>(*s).consts) {
+    // Script-level constants first: procedures may use them. A Const inside
+    // a block exists whether or not the block runs.
+    for (const ast::ConstStmt* s : ctx.constStmts) {
+        if (!ctx.topLevel)
+            break;
+        for (const auto& c : s->consts) {
             TRY_ASSIGN(v, constantValue(*c.value));
             m_consts[foldName(c.name)] = v;
             m_unit.constants.emplace_back(Str(c.name), v);

@@ -40,6 +40,7 @@ struct Context {
     std::unordered_map<std::u16string, int32_t> locals;
     std::unordered_map<std::u16string, Variant> consts;
     std::unordered_set<std::u16string> assigned; // names assigned anywhere in the body
+    std::vector<const ast::ConstStmt*> constStmts; // every Const in the body, nested ones too
     std::unordered_map<std::u16string, int32_t> sites; // folded name -> name site
     std::vector<int32_t> withSlots;
     std::vector<Loop> loops;

@@ -746,13 +746,6 @@ Status ScriptEngine::Impl::execute(Frame& f)
             sp[-1] = std::move(res.value());
             break;
         }
-        case Op::Plus:
-            if (sp[-1].isObject()) {
-                auto res = toValue(sp[-1]);
-                CHECK(res);
-                sp[-1] = std::move(res.value());
-            }
-            break;
         case Op::Jump:
             POLL_BACK(in.a);
             ip = instrs + in.a;

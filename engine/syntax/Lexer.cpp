@@ -195,7 +195,9 @@ Token Lexer::next()
     t.line = m_line;
     t.column = static_cast<int32_t>(m_pos - m_lineStart);
     bool afterDot = m_afterDot;
+    bool afterOperand = m_afterOperand;
     m_afterDot = false;
+    m_afterOperand = false;
     if (m_pos >= m_text.size())
         return t;
     char16_t c = m_text[m_pos];
@@ -214,13 +216,15 @@ Token Lexer::next()
         lexNewline(t);
     } else if (c == u'&' && (at(m_pos + 1) == u'H' || at(m_pos + 1) == u'h') && hexValue(at(m_pos + 2)) >= 0) {
         lexRadix(t, 16);
-    } else if (c == u'&' && (at(m_pos + 1) == u'O' || at(m_pos + 1) == u'o') && hexValue(at(m_pos + 2)) >= 0
-        && hexValue(at(m_pos + 2)) < 8) {
+    } else if (c == u'&' && (at(m_pos + 1) == u'O' || at(m_pos + 1) == u'o') && isDigit(at(m_pos + 2))) {
         lexRadix(t, 8);
+    } else if (c == u'&' && isDigit(at(m_pos + 1)) && (!afterOperand || t.spaceBefore)) {
+        lexRadix(t, 8); // &17 is octal too, but "a"&1 concatenates
     } else {
         lexOperator(t);
         m_afterDot = t.kind == Tok::Dot;
     }
+    m_afterOperand = t.kind == Tok::Name || t.kind == Tok::RParen || (t.kind >= Tok::Integer && t.kind <= Tok::Date);
     return t;
 }
 
@@ -324,12 +328,15 @@ void Lexer::lexNumber(Token& t)
     t.kind = Tok::Double;
 }
 
-// &Hxxxx and &Oooo: up to 16 bits is an Integer (so &HFFFF is -1), up to 32
-// bits a Long (&HFFFFFFFF is -1); a trailing '&' makes it a Long.
+// &Hxxxx, &Oooo and &ooo. Without a suffix, up to 16 bits is a bit pattern
+// read as an Integer (&HFFFF is -1) except &H8000, which is the Long -32768;
+// more bits make a Long pattern. A trailing '&' reads 32 bits: a hex value
+// that fits 16 bits signed stays an Integer (&HFFFFFFFF& is -1), octal ones
+// are always Long. An octal literal running into 8 or 9 is a syntax error.
 void Lexer::lexRadix(Token& t, int radix)
 {
     size_t start = m_pos;
-    m_pos += 2;
+    m_pos += isDigit(at(m_pos + 1)) ? 1 : 2; // the prefix: '&' or '&H' / '&O'
     uint64_t v = 0;
     bool overflow = false;
     for (int d; (d = hexValue(at(m_pos))) >= 0 && d < radix; ++m_pos) {
@@ -339,21 +346,25 @@ void Lexer::lexRadix(Token& t, int radix)
             v = 0;
         }
     }
-    bool forceLong = at(m_pos) == u'&';
-    if (forceLong)
+    if (radix == 8 && isDigit(at(m_pos))) {
+        setError(t, ErrorCode::SyntaxError);
+        return;
+    }
+    bool suffix = at(m_pos) == u'&';
+    if (suffix)
         ++m_pos;
     t.text = m_text.substr(start, m_pos - start);
     if (overflow) {
         setError(t, ErrorCode::InvalidNumber);
         return;
     }
-    if (!forceLong && v <= 0xFFFF) {
-        t.kind = Tok::Integer;
+    int32_t bits32 = static_cast<int32_t>(static_cast<uint32_t>(v));
+    bool integer = suffix ? radix == 16 && bits32 >= INT16_MIN && bits32 <= INT16_MAX : v <= 0xFFFF && v != 0x8000;
+    t.kind = integer ? Tok::Integer : Tok::Long;
+    if (!suffix && v <= 0xFFFF)
         t.intValue = static_cast<int16_t>(static_cast<uint16_t>(v));
-    } else {
-        t.kind = Tok::Long;
-        t.intValue = static_cast<int32_t>(static_cast<uint32_t>(v));
-    }
+    else
+        t.intValue = bits32;
 }
 
 // "text with "" for a quote", on one line.

@@ -94,6 +94,7 @@ private:
     size_t m_lineStart = 0;
     int32_t m_line = 1;
     bool m_afterDot = false; // the previous token was '.': the next word is a member name
+    bool m_afterOperand = false; // the previous token ended an operand: '&' right after it is an operator
     bool m_failed = false;
 };
 

@@ -2,6 +2,8 @@
 // statements that run when the text is added.
 #include "syntax/ParserImpl.h"
 
+#include <algorithm>
+
 namespace vbs::syntax {
 
 using namespace ast;
@@ -29,6 +31,7 @@ NameKind nameKindOf(ProcKind kind)
 std::unique_ptr<Program> Parser::parseProgram()
 {
     auto program = std::make_unique<Program>();
+    m_program = program.get();
     for (;;) {
         skipSeparators();
         if (m_failed || at(Tok::End))
@@ -39,7 +42,21 @@ std::unique_ptr<Program> Parser::parseProgram()
         if (m_failed || !expectStatementEnd(Where::TopLevel))
             break;
     }
+    m_program = nullptr;
     return program;
+}
+
+// A script-level procedure; one defined again replaces the earlier one, which
+// then never exists (procedures exist before any statement runs).
+void Parser::addScriptProcedure(Program& program, ProcedurePtr proc)
+{
+    declare(proc->name, NameKind::Procedure, proc->pos);
+    if (m_failed)
+        return;
+    auto& procs = program.procedures;
+    auto same = [&](const ProcedurePtr& p) { return equalsIgnoreCase(p->name, proc->name); };
+    procs.erase(std::remove_if(procs.begin(), procs.end(), same), procs.end());
+    procs.push_back(std::move(proc));
 }
 
 bool Parser::atDeclarationStart()
@@ -71,10 +88,8 @@ void Parser::parseTopLevelItem(Program& program)
         if (ClassDeclPtr cls = parseClass())
             program.classes.push_back(std::move(cls));
     } else if (atDeclarationStart()) {
-        if (ProcedurePtr proc = parseProcedure(Visibility::Default, false, false, pos())) {
-            declare(proc->name, NameKind::Procedure, proc->pos);
-            program.procedures.push_back(std::move(proc));
-        }
+        if (ProcedurePtr proc = parseProcedure(Visibility::Default, false, false, pos()))
+            addScriptProcedure(program, std::move(proc));
     } else if (StmtPtr s = parseStatement()) {
         program.statements.push_back(std::move(s));
     }
@@ -98,11 +113,12 @@ void Parser::parseModifiedDeclaration(Program* program, ClassDecl* cls)
         ProcedurePtr proc = parseProcedure(vis, isDefault, cls != nullptr, p);
         if (!proc || !checkDefault(*proc, cls, defaultPos))
             return;
+        if (!cls) {
+            addScriptProcedure(*program, std::move(proc));
+            return;
+        }
         declare(proc->name, nameKindOf(proc->kind), proc->pos);
-        if (cls)
-            cls->procedures.push_back(std::move(proc));
-        else
-            program->procedures.push_back(std::move(proc));
+        cls->procedures.push_back(std::move(proc));
         return;
     }
     if (isDefault) {
@@ -144,14 +160,15 @@ bool Parser::checkDefault(Procedure& proc, ClassDecl* cls, SourcePos p)
     return !m_failed;
 }
 
-// Procedure: (Sub | Function | Property Get|Let|Set) name [( params )] block End ...
+// Procedure: (Sub | Function | Property Get|Let|Set) name [( params )] [separator] block End ...
+// The first statement may share the header's line: `Sub f() x = 1`.
 ProcedurePtr Parser::parseProcedure(Visibility vis, bool isDefault, bool inClass, SourcePos p)
 {
     auto proc = std::make_unique<Procedure>();
     proc->pos = p;
     proc->visibility = vis;
     proc->isDefault = isDefault;
-    if (!parseProcHeader(*proc, inClass) || !expectStatementEnd(Where::Block))
+    if (!parseProcHeader(*proc, inClass))
         return nullptr;
     Open open = proc->kind == ProcKind::Sub ? Open::Sub
         : proc->kind == ProcKind::Function  ? Open::Function
@@ -261,7 +278,7 @@ ClassDeclPtr Parser::parseClass()
     }
     cls->name = std::u16string(take().text);
     declare(cls->name, NameKind::Class, cls->pos);
-    if (!expectStatementEnd(Where::Block))
+    if (!expectStatementEnd(Where::Header))
         return nullptr;
     OpenGuard guard(*this, Open::Class);
     m_inClass = true;

@@ -56,6 +56,19 @@ bool binaryInfo(const Token& t, OpInfo& out)
 
 } // namespace
 
+// Parentheses around a name, a member or a call, stripped.
+ExprPtr unwrapCallee(ExprPtr e)
+{
+    const Expr* innermost = e.get();
+    while (innermost->kind == ExprKind::Paren)
+        innermost = static_cast<const ParenExpr*>(innermost)->inner.get();
+    bool transparent = innermost->kind == ExprKind::Name || innermost->kind == ExprKind::Member
+        || innermost->kind == ExprKind::Call || innermost->kind == ExprKind::Me;
+    while (transparent && e->kind == ExprKind::Paren)
+        e = std::move(static_cast<ParenExpr&>(*e).inner);
+    return e;
+}
+
 bool Parser::atBinaryOperator()
 {
     OpInfo info;
@@ -143,18 +156,14 @@ ExprPtr Parser::parseLiteral()
     return std::make_unique<LiteralExpr>(p, std::move(v));
 }
 
-// Primary: literal | ( expr ) | New name | target
+// Primary: literal | ( expr ) { .name | ( args ) } | New name | target
 ExprPtr Parser::parsePrimary()
 {
     if (ExprPtr lit = parseLiteral())
         return lit;
     SourcePos p = pos();
-    if (accept(Tok::LParen)) {
-        ExprPtr inner = parseExpr();
-        if (!inner || !expect(Tok::RParen, ErrorCode::ExpectedRParen))
-            return nullptr;
-        return std::make_unique<ParenExpr>(p, std::move(inner));
-    }
+    if (at(Tok::LParen))
+        return parseParenthesised();
     if (acceptKw(Kw::New)) {
         if (!at(Tok::Name)) {
             error(ErrorCode::ExpectedIdentifier);
@@ -166,6 +175,22 @@ ExprPtr Parser::parsePrimary()
         return parseTarget(false);
     error(ErrorCode::ExpectedExpression);
     return nullptr;
+}
+
+// ( expr ) { .name | ( args ) }: a parenthesised callee or object, as in
+// `(New C).M` or `(f)(x)`. Parentheses around a name or a member are
+// transparent when something follows: `(f)(x)` calls f with x.
+ExprPtr Parser::parseParenthesised()
+{
+    SourcePos p = pos();
+    skip();
+    ExprPtr inner = parseExpr();
+    if (!inner || !expect(Tok::RParen, ErrorCode::ExpectedRParen))
+        return nullptr;
+    ExprPtr base = std::make_unique<ParenExpr>(p, std::move(inner));
+    if (!at(Tok::Dot) && !at(Tok::LParen))
+        return base;
+    return parsePostfix(unwrapCallee(std::move(base)), false);
 }
 
 // Target: (name | Me | .name) { .name | ( args ) }

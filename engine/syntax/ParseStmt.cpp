@@ -37,6 +37,12 @@ void Parser::parseBlock(Block& out)
         skipSeparators();
         if (m_failed || at(Tok::End) || atBlockTerminator())
             return;
+        if (atHoistedProcedure()) {
+            parseHoistedProcedure();
+            if (m_failed || !expectStatementEnd(Where::Block))
+                return;
+            continue;
+        }
         StmtPtr s = parseStatement();
         if (!s)
             return;
@@ -48,6 +54,33 @@ void Parser::parseBlock(Block& out)
         if (!expectStatementEnd(Where::Block))
             return;
     }
+}
+
+// A Sub or Function written inside a block of script-level code: it exists
+// whatever the block does, like any script-level procedure.
+bool Parser::atHoistedProcedure()
+{
+    if (!m_program || m_inProcedure || m_inClass)
+        return false;
+    int word = atKw(Kw::Public) || atKw(Kw::Private) ? 1 : 0;
+    return atKw(Kw::Sub, word) || atKw(Kw::Function, word);
+}
+
+void Parser::parseHoistedProcedure()
+{
+    SourcePos p = pos();
+    Visibility vis = Visibility::Default;
+    if (atKw(Kw::Public) || atKw(Kw::Private)) {
+        vis = atKw(Kw::Public) ? Visibility::Public : Visibility::Private;
+        skip();
+    }
+    // The blocks around it are not open inside it (Exit For, Next).
+    std::vector<Open> outer = std::move(m_open);
+    m_open.clear();
+    ProcedurePtr proc = parseProcedure(vis, false, false, p);
+    m_open = std::move(outer);
+    if (proc)
+        addScriptProcedure(*m_program, std::move(proc));
 }
 
 StmtPtr Parser::parseStatement()
@@ -202,14 +235,15 @@ StmtPtr Parser::parseSet()
     return stmt->value ? std::move(stmt) : nullptr;
 }
 
-// Call target [( args )]
+// Call target [( args )]     target may start parenthesised: Call (New C).M
 StmtPtr Parser::parseCallKeyword()
 {
     SourcePos p = pos();
     skip();
-    ExprPtr target = parseTarget(false);
+    ExprPtr target = at(Tok::LParen) ? parseParenthesised() : parseTarget(false);
     if (!target)
         return nullptr;
+    target = unwrapCallee(std::move(target));
     auto stmt = std::make_unique<CallStmt>(p);
     stmt->explicitCall = true;
     if (target->kind == ExprKind::Call) {
@@ -327,7 +361,7 @@ StmtPtr Parser::parseConst(Visibility vis, SourcePos p)
 }
 
 // If expr Then NEWLINE block {ElseIf expr Then block} [Else block] End If
-// If expr Then statements [Else statements]          (all on one line)
+// If expr Then statements [Else statements] [End If]  (all on one line)
 StmtPtr Parser::parseIf()
 {
     auto stmt = std::make_unique<IfStmt>(pos());
@@ -337,10 +371,15 @@ StmtPtr Parser::parseIf()
         return nullptr;
     stmt->branches.push_back({ std::move(cond), {} });
     bool singleLine = !atLineEnd();
-    if (singleLine)
+    if (singleLine) {
         parseSingleLineIf(*stmt);
-    else
+        if (atKw(Kw::End) && atKw(Kw::If, 1)) { // `If c Then x = 1 Else x = 2 End If`
+            skip();
+            skip();
+        }
+    } else {
         parseBlockIf(*stmt);
+    }
     m_endedSingleLineIf = singleLine;
     return m_failed ? nullptr : std::move(stmt);
 }
@@ -413,7 +452,7 @@ bool Parser::closeBlock(Kw word, ErrorCode wrongWord, ErrorCode missingEnd)
     return false;
 }
 
-// Select Case expr NEWLINE { Case expr { , expr } block } [Case Else block] End Select
+// Select Case expr NEWLINE { Case expr { , expr } [separator] block } [Case Else block] End Select
 StmtPtr Parser::parseSelect()
 {
     auto stmt = std::make_unique<SelectStmt>(pos());
@@ -421,7 +460,7 @@ StmtPtr Parser::parseSelect()
     if (!expectKw(Kw::Case, ErrorCode::ExpectedCase))
         return nullptr;
     stmt->subject = parseExpr();
-    if (!stmt->subject || !expectStatementEnd(Where::Block))
+    if (!stmt->subject || !expectStatementEnd(Where::Header))
         return nullptr;
     OpenGuard guard(*this, Open::Select);
     skipSeparators();
@@ -445,9 +484,7 @@ StmtPtr Parser::parseSelect()
                 return nullptr;
             c.values.push_back(std::move(v));
         } while (accept(Tok::Comma));
-        if (!expectStatementEnd(Where::Block))
-            return nullptr;
-        parseBlock(c.body);
+        parseBlock(c.body); // its first statement may follow the values: `Case 1  y = 2`
         stmt->cases.push_back(std::move(c));
     }
     if (!closeBlock(Kw::Select, ErrorCode::ExpectedSelect, ErrorCode::ExpectedEnd))
@@ -474,7 +511,7 @@ StmtPtr Parser::parseFor()
         return nullptr;
     if (acceptKw(Kw::Step) && !(stmt->step = parseExpr()))
         return nullptr;
-    if (!expectStatementEnd(Where::Block))
+    if (!expectStatementEnd(Where::Header))
         return nullptr;
     OpenGuard guard(*this, Open::For);
     parseBlock(stmt->body);
@@ -492,7 +529,7 @@ StmtPtr Parser::parseForEach(SourcePos p)
     stmt->variable = std::u16string(take().text);
     if (!expectKw(Kw::In, ErrorCode::ExpectedIn) || !(stmt->collection = parseExpr()))
         return nullptr;
-    if (!expectStatementEnd(Where::Block))
+    if (!expectStatementEnd(Where::Header))
         return nullptr;
     OpenGuard guard(*this, Open::For);
     parseBlock(stmt->body);
@@ -527,7 +564,7 @@ StmtPtr Parser::parseDo()
     skip();
     if (!parseLoopCondition(*stmt))
         return nullptr;
-    if (!expectStatementEnd(Where::Block))
+    if (!expectStatementEnd(Where::Header))
         return nullptr;
     OpenGuard guard(*this, Open::Do);
     parseBlock(stmt->body);
@@ -571,7 +608,7 @@ StmtPtr Parser::parseWhile()
     auto stmt = std::make_unique<WhileStmt>(pos());
     skip();
     stmt->condition = parseExpr();
-    if (!stmt->condition || !expectStatementEnd(Where::Block))
+    if (!stmt->condition || !expectStatementEnd(Where::Header))
         return nullptr;
     OpenGuard guard(*this, Open::While);
     parseBlock(stmt->body);
@@ -643,7 +680,7 @@ StmtPtr Parser::parseWith()
     auto stmt = std::make_unique<WithStmt>(pos());
     skip();
     stmt->object = parseExpr();
-    if (!stmt->object || !expectStatementEnd(Where::Block))
+    if (!stmt->object || !expectStatementEnd(Where::Header))
         return nullptr;
     OpenGuard guard(*this, Open::With);
     parseBlock(stmt->body);

@@ -143,14 +143,18 @@ bool Parser::expectKw(Kw kw, ErrorCode code)
 bool Parser::atStatementEnd()
 {
     Tok k = peek().kind;
-    return k == Tok::Newline || k == Tok::Colon || k == Tok::End || (k == Tok::Keyword && peek().kw == Kw::Else);
+    return k == Tok::Newline || k == Tok::Colon || k == Tok::End
+        || (k == Tok::Keyword && (peek().kw == Kw::Else || peek().kw == Kw::End));
 }
 
-// After a statement: a separator; in a single-line If also Else.
+// After a statement: a separator, or the End of an enclosing construct; in a
+// single-line If also Else.
 bool Parser::expectStatementEnd(Where where)
 {
     Tok k = peek().kind;
     if (k == Tok::Newline || k == Tok::Colon || k == Tok::End)
+        return true;
+    if (where != Where::Header && k == Tok::Keyword && peek().kw == Kw::End)
         return true;
     if (where == Where::SingleLineIf && atKw(Kw::Else))
         return true;
@@ -254,15 +258,19 @@ Parser::Scope& Parser::currentScope()
     return m_globalScope;
 }
 
-// Property Get, Let and Set may share a name; anything else declared twice
-// in one scope is 1041.
+// Property Get, Let and Set may share a name, and a script-level procedure
+// may be redefined; anything else declared twice in one scope is 1041.
 void Parser::declare(std::u16string_view name, NameKind kind, SourcePos where)
 {
     constexpr uint8_t propertyBits = (1u << uint8_t(NameKind::PropertyGet)) | (1u << uint8_t(NameKind::PropertyLet))
         | (1u << uint8_t(NameKind::PropertySet));
     uint8_t bit = static_cast<uint8_t>(1u << static_cast<uint8_t>(kind));
+    constexpr uint8_t procedureBit = 1u << uint8_t(NameKind::Procedure);
     uint8_t& seen = currentScope()[foldName(name)];
     bool compatible = seen == 0 || ((seen & ~propertyBits) == 0 && (bit & propertyBits) && !(seen & bit));
+    // A script-level Sub or Function may be defined again: the later one wins.
+    bool scriptLevel = !m_inProcedure && !m_inClass;
+    compatible = compatible || (scriptLevel && seen == procedureBit && bit == procedureBit);
     if (!compatible) {
         error(ErrorCode::NameRedefined, where);
         return;

@@ -23,11 +23,16 @@ inline constexpr int MaxNesting = 3000;
 // the messages about a terminator that closes nothing.
 enum class Open : uint8_t { For, Do, While, If, Select, With, Sub, Function, Property, Class };
 
-// Where a statement sits: decides which tokens may end it.
-enum class Where : uint8_t { TopLevel, Block, SingleLineIf };
+// What a separator is expected after: decides which tokens may end it. A
+// statement may run straight into an End keyword (`x = 1 End If`); the header
+// of a For, Do, While, With, Select or Class needs a real separator.
+enum class Where : uint8_t { TopLevel, Block, SingleLineIf, Header };
 
 // Names declared in one scope, for 1041 "Name redefined".
 enum class NameKind : uint8_t { Variable, Const, Procedure, PropertyGet, PropertyLet, PropertySet, Class };
+
+// Parentheses around a name, a member or a call, stripped: `Call ((f))`.
+ast::ExprPtr unwrapCallee(ast::ExprPtr e);
 
 class Parser {
 public:
@@ -50,7 +55,7 @@ private:
     bool acceptKw(Kw kw);
     bool expect(Tok kind, ErrorCode code);
     bool expectKw(Kw kw, ErrorCode code);
-    bool atStatementEnd(); // newline, ':', end of text, or Else
+    bool atStatementEnd(); // newline, ':', end of text, Else or End
     bool atLineEnd() { return at(Tok::Newline) || at(Tok::End); }
     bool expectStatementEnd(Where where);
     void skipSeparators();
@@ -72,9 +77,12 @@ private:
     ast::ExprPtr parsePostfix(ast::ExprPtr base, bool statementTarget);
     bool parseParenArgs(std::vector<ast::ExprPtr>& args);
     ast::ExprPtr parseTarget(bool statementTarget);
+    ast::ExprPtr parseParenthesised();
 
     // ------------------------------------------------------------ statements
     void parseBlock(ast::Block& out);
+    bool atHoistedProcedure();
+    void parseHoistedProcedure();
     bool atBlockTerminator();
     ast::StmtPtr parseStatement();
     ast::StmtPtr parseSimpleOrCompound();
@@ -109,6 +117,7 @@ private:
     bool atDeclarationStart();
     void parseTopLevelItem(ast::Program& program);
     void parseModifiedDeclaration(ast::Program* program, ast::ClassDecl* cls);
+    void addScriptProcedure(ast::Program& program, ast::ProcedurePtr proc);
     ast::ProcedurePtr parseProcedure(ast::Visibility vis, bool isDefault, bool inClass, ast::SourcePos p);
     bool parseProcHeader(ast::Procedure& proc, bool inClass);
     bool parseParams(std::vector<ast::Param>& params);
@@ -161,6 +170,7 @@ private:
     Scope m_globalScope;
     Scope m_localScope; // inside a procedure
     Scope m_classScope; // inside a class, its members
+    ast::Program* m_program = nullptr; // the text being parsed, for hoisted procedures
     bool m_inProcedure = false;
     bool m_inClass = false;
     bool m_endedSingleLineIf = false; // the last statement was a single-line If

@@ -30,6 +30,9 @@ TEST(Diagnostics, LexicalErrors)
         { "x = \"abc", 1033, 1, 4 },
         { "a = 1\nx = a $ b", 1032, 2, 6 },
         { "x = &H100000000", 1031, 1, 4 },
+        { "x = &O8", 1002, 1, 4 },
+        { "x = 1 + &19", 1002, 1, 8 },
+        { "x = &O178&", 1002, 1, 4 },
         { "x = 1e999", 1031, 1, 4 },
         { "x = #bad#", 1002, 1, 4 },
         { "x = [open", 1007, 1, 4 },
@@ -113,7 +116,10 @@ TEST(Diagnostics, Declarations)
         { "Sub s(a,\nEnd Sub", 1010, 1, 8 },
         { "Sub s(a\nEnd Sub", 1006, 1, 7 },
         { "Sub a\nSub b\nEnd Sub\nEnd Sub", 1024, 2, 0 },
-        { "If a Then\nSub b\nEnd Sub\nEnd If", 1024, 2, 0 },
+        // Procedures inside blocks are hoisted at script level only, and do
+        // not see the blocks around them as open.
+        { "Sub a\nIf x Then\nSub b\nEnd Sub\nEnd If\nEnd Sub", 1024, 3, 0 },
+        { "For i = 1 To 2\nSub s\nExit For\nEnd Sub\nNext", 1039, 3, 0 },
         { "Sub s\nPublic x\nEnd Sub", 1024, 2, 0 },
         { "x = 1\nOption Explicit", 1024, 2, 0 },
         { "Sub s\nOption Explicit\nEnd Sub", 1024, 2, 0 },
@@ -153,9 +159,9 @@ TEST(Diagnostics, ExitOutsideItsConstruct)
 TEST(Diagnostics, NameRedefined)
 {
     expectDiagnostics({
-        { "Sub a\nEnd Sub\nSub A\nEnd Sub", 1041, 3, 0 },
-        { "Sub a\nEnd Sub\nFunction a\nEnd Function", 1041, 3, 0 },
-        { "Sub a\nEnd Sub\nDim a", 1041, 3, 4 },
+        { "Sub a\nEnd Sub\nSub A\nEnd Sub\nDim a", 1041, 5, 4 },
+        { "Class C\nSub a: End Sub\nFunction a: End Function\nEnd Class", 1041, 3, 0 },
+        { "Sub C: End Sub\nClass C\nEnd Class", 1041, 2, 0 },
         { "Dim a\nSub a\nEnd Sub", 1041, 2, 0 },
         { "Dim a, A", 1041, 1, 7 },
         { "Dim a\nIf x Then\nDim a\nEnd If", 1041, 3, 4 },

@@ -42,40 +42,7 @@ std::vector<Tok> kinds(std::u16string_view text)
     return out;
 }
 
-struct IntCase {
-    std::u16string_view text;
-    Tok kind;
-    int32_t value;
-};
-
 } // namespace
-
-TEST(Lexer, IntegerLiteralsTakeTheSmallestSubtype)
-{
-    const IntCase cases[] = {
-        { u"0", Tok::Integer, 0 },
-        { u"32767", Tok::Integer, 32767 },
-        { u"32768", Tok::Long, 32768 },
-        { u"2147483647", Tok::Long, 2147483647 },
-        { u"007", Tok::Integer, 7 },
-        { u"&H7FFF", Tok::Integer, 32767 },
-        { u"&HFFFF", Tok::Integer, -1 },
-        { u"&h8000", Tok::Integer, -32768 },
-        { u"&H10000", Tok::Long, 65536 },
-        { u"&HFFFFFFFF", Tok::Long, -1 },
-        { u"&H80000000", Tok::Long, INT32_MIN },
-        { u"&HFFFF&", Tok::Long, 65535 },
-        { u"&H1&", Tok::Long, 1 },
-        { u"&O17", Tok::Integer, 15 },
-        { u"&o177777", Tok::Integer, -1 },
-        { u"&O200000", Tok::Long, 65536 },
-    };
-    for (const IntCase& c : cases) {
-        Token t = lexOne(c.text);
-        EXPECT_EQ(t.kind, c.kind) << utf16ToUtf8(c.text);
-        EXPECT_EQ(t.intValue, c.value) << utf16ToUtf8(c.text);
-    }
-}
 
 TEST(Lexer, FloatingLiterals)
 {
@@ -104,11 +71,14 @@ TEST(Lexer, NumberEdgesAndErrors)
     EXPECT_EQ(kinds(u"1.5.5"), (std::vector<Tok> { Tok::Double, Tok::Double }));
     // &H without a hex digit is the concatenation operator.
     EXPECT_EQ(kinds(u"a &h"), (std::vector<Tok> { Tok::Name, Tok::Amp, Tok::Name }));
-    EXPECT_EQ(kinds(u"&O8"), (std::vector<Tok> { Tok::Amp, Tok::Name }));
-    Token big = lexOne(u"1e400");
-    EXPECT_EQ(big.kind, Tok::Error);
-    EXPECT_EQ(big.error, ErrorCode::InvalidNumber);
-    EXPECT_EQ(lexOne(u"&H100000000").error, ErrorCode::InvalidNumber);
+    EXPECT_EQ(kinds(u"a &Ob"), (std::vector<Tok> { Tok::Name, Tok::Amp, Tok::Name }));
+    EXPECT_EQ(kinds(u"&17A"), (std::vector<Tok> { Tok::Integer, Tok::Name }));
+    // Right after an operand, '&' and a digit concatenate rather than start octal.
+    EXPECT_EQ(kinds(u"x = a&1 & (b)&2"),
+        (std::vector<Tok> { Tok::Name, Tok::Eq, Tok::Name, Tok::Amp, Tok::Integer, Tok::Amp, Tok::LParen, Tok::Name,
+            Tok::RParen, Tok::Amp, Tok::Integer }));
+    EXPECT_EQ(kinds(u"f &10"), (std::vector<Tok> { Tok::Name, Tok::Integer }));
+    // Out-of-range numbers: see Diagnostics.LexicalErrors.
 }
 
 TEST(Lexer, Strings)
@@ -119,12 +89,6 @@ TEST(Lexer, Strings)
     EXPECT_EQ(empty.kind, Tok::String);
     EXPECT_TRUE(empty.stringValue.empty());
     EXPECT_EQ(lexOne(u"\"it's\"").stringValue, u"it's"); // no comment inside strings
-
-    auto open = lexAll(u"x = \"abc\ny\"");
-    ASSERT_EQ(open.size(), 3u);
-    EXPECT_EQ(open[2].kind, Tok::Error);
-    EXPECT_EQ(open[2].error, ErrorCode::UnterminatedString);
-    EXPECT_EQ(open[2].column, 4);
     EXPECT_EQ(lexOne(u"\"ends\"\"").error, ErrorCode::UnterminatedString);
 }
 
@@ -171,12 +135,10 @@ TEST(Lexer, NamesKeywordsAndBrackets)
     EXPECT_EQ(bracket.kind, Tok::Name);
     EXPECT_EQ(bracket.text, u"two words + '");
     EXPECT_EQ(lexOne(u"[If]").kind, Tok::Name);
-    EXPECT_EQ(lexOne(u"[open").error, ErrorCode::ExpectedRBracket);
 
     EXPECT_EQ(lexOne(u"caf\u00e9").text, u"caf\u00e9");
     std::u16string longest(255, u'n');
-    EXPECT_EQ(lexOne(longest).kind, Tok::Name);
-    EXPECT_EQ(lexOne(longest + u"n").error, ErrorCode::IdentifierTooLong);
+    EXPECT_EQ(lexOne(longest).kind, Tok::Name); // one more is 1030, see Diagnostics
 }
 
 TEST(Lexer, OperatorsIncludingReversedComparisons)
@@ -214,6 +176,5 @@ TEST(Lexer, DateLiterals)
     Token t = lexOne(u"#6:00 PM#");
     EXPECT_EQ(t.kind, Tok::Date);
     EXPECT_DOUBLE_EQ(t.doubleValue, 0.75);
-    EXPECT_EQ(lexOne(u"#not a date#").kind, Tok::Error);
     EXPECT_EQ(lexOne(u"#1/2/2003").kind, Tok::Error);
 }

@@ -66,6 +66,9 @@ TEST(ParserExpressions, CallsMembersAndIndexes)
     EXPECT_EQ(exprShape("obj.End + x.Type + d.Item(1) + rs.Close"),
         "(+ (+ (+ (. obj End) (. x Type)) (call (. d Item) 1%)) (. rs Close))");
     EXPECT_EQ(exprShape("[a b].[If]"), "(. a b If)");
+    // Parentheses around a callee name vanish; around anything else they stay.
+    EXPECT_EQ(exprShape("((f))(x).p"), "(. (call f x) p)");
+    EXPECT_EQ(exprShape("(New C).M(a + b)(0)"), "(call (call (. (paren (new C)) M) (+ a b)) 0%)");
     // Inside an expression a '.' after a blank still selects a member.
     EXPECT_EQ(exprShape("a _\n  .b"), "(. a b)");
 }
@@ -149,6 +152,10 @@ TEST(ParserStatements, IfForms)
     EXPECT_EQ(parsed("If a Then\n If b Then c Else d\n e\nEnd If"),
         "(if a {(if b {(callstmt c)} else {(callstmt d)}) (callstmt e)})");
     EXPECT_EQ(parsed("If a Then ' note\nEnd If"), "(if a {})");
+    // End If on a single-line If's own line closes it, not an enclosing If.
+    EXPECT_EQ(parsed("If a Then\n If b Then c Else d End If\nEnd If"),
+        "(if a {(if b {(callstmt c)} else {(callstmt d)})})");
+    EXPECT_EQ(parsed("If a Then b: End If\nc"), "(if a {(callstmt b)}) (callstmt c)");
     // A single-line If may stop at the enclosing block's terminator.
     EXPECT_EQ(parsed("For i = 1 To 3: If i = 2 Then Exit For: Next"), "(for i 1% 3% {(if (= i 2%) {(exit for)})})");
 }

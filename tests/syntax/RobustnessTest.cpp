@@ -65,6 +65,12 @@ With New Point
   .X = 3: Show .X
 End With
 Set p = Nothing
+If a Then x = 1 Else x = &17& End If
+If Not a Then
+  Sub Hoisted() x = 2 End Sub
+End If
+Select Case a
+Case 1  Call (New Point).X(): x = (Fib)(3) End Select
 )";
 
 } // namespace
@@ -127,6 +133,9 @@ TEST(Robustness, DeepNestingIsACompileErrorNotACrash)
         repeat(u"Do\n", deep),
         repeat(u"With a\n", deep),
         u"Const c = " + repeat(u"-(", deep) + u"1",
+        u"Call " + repeat(u"(", deep) + u"f" + repeat(u")", deep) + u"(1)",
+        repeat(u"If a Then ", deep) + u"x End If",
+        u"If a Then\nSub s\n" + repeat(u"If a Then\n", deep),
     };
     for (const std::u16string& text : cases) {
         auto result = vbs::parseProgram(text);
@@ -137,6 +146,7 @@ TEST(Robustness, DeepNestingIsACompileErrorNotACrash)
     EXPECT_FALSE(vbs::parseProgram(u"x = 1" + repeat(u" + 1", deep)).ok());
     EXPECT_FALSE(vbs::parseProgram(u"x = a" + repeat(u".b", deep)).ok());
     EXPECT_FALSE(vbs::parseProgram(u"a" + repeat(u"(1)", deep) + u" = 1").ok());
+    EXPECT_FALSE(vbs::parseProgram(u"x = (a)" + repeat(u"(1)", deep)).ok());
     // Reasonable depth and length are fine.
     EXPECT_TRUE(vbs::parseProgram(u"x = " + repeat(u"(", 500) + u"1" + repeat(u")", 500)).ok());
     EXPECT_TRUE(vbs::parseProgram(repeat(u"If a Then\n", 500) + repeat(u"End If\n", 500)).ok());

@@ -489,6 +489,9 @@ Result<Variant> openTextFile(const std::string& path, int mode, bool create, int
     }
     if (!present && !create)
         return vbs::fail(ErrorCode::FileNotFound);
+    struct stat st;
+    if (present && ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0)
+        return vbs::fail(ErrorCode::PermissionDenied); // read-only, whoever runs the script
     int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == 2 ? O_TRUNC : O_APPEND);
     int fd = ::open(path.c_str(), flags, 0666);
     if (fd < 0)

@@ -179,8 +179,17 @@ const vbs::ClassInfo shellInfo(u"WshShell",
                 TRY_ASSIGN(process, Process::start(argStr(a, 0).toUtf8()));
                 return Variant::fromObject(Ref<Object>(vbs::makeRef<Exec>(std::move(process))));
             } },
-        { u"Environment", 3, MemberKind::PropertyGet, { opt(u"Type", ParamType::Variant) },
-            [](Object&, Args) -> Result<Variant> { return Variant::fromObject(Ref<Object>(vbs::makeRef<EnvironmentObject>())); } },
+        // Every type (System, User, Volatile, Process) is this process's environment.
+        { u"Environment", 3, MemberKind::PropertyGet, { opt(u"Type", ParamType::String, DefaultValue::str(u"Process")) },
+            [](Object&, Args a) -> Result<Variant> {
+                Str type = argStr(a, 0);
+                bool known = false;
+                for (auto name : { u"System", u"User", u"Volatile", u"Process" })
+                    known = known || vbs::equalsIgnoreCase(type.view(), name);
+                if (!known)
+                    return vbs::fail(ErrorCode::InvalidProcedureCall);
+                return Variant::fromObject(Ref<Object>(vbs::makeRef<EnvironmentObject>()));
+            } },
         { u"ExpandEnvironmentStrings", 4, MemberKind::Method, { req(u"Src", ParamType::String) },
             [](Object&, Args a) -> Result<Variant> { return Variant::fromString(expandEnvironment(argStr(a, 0).view())); } },
         { u"CurrentDirectory", 5, MemberKind::PropertyGet, {}, [](Object&, Args) { return currentDirectory(); } },

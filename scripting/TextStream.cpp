@@ -36,6 +36,7 @@ public:
         m_text.clear();
         return true;
     }
+    bool endIsError() const override { return true; }
 
 private:
     std::u16string m_text;
@@ -317,7 +318,7 @@ Result<Variant> TextStream::readAll()
 {
     TRY_STATUS(readable());
     TRY_STATUS(fill(SIZE_MAX));
-    if (m_pos >= m_buffer.size())
+    if (m_pos >= m_buffer.size() && m_source->endIsError())
         return vbs::fail(ErrorCode::InputPastEndOfFile);
     return Variant::fromString(take(m_buffer.size() - m_pos));
 }

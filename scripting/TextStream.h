@@ -17,6 +17,8 @@ class TextSource {
 public:
     virtual ~TextSource() = default;
     virtual Result<bool> more(std::u16string& out) = 0;
+    // ReadAll at the end of a file is 62; a pipe or the terminal gives "".
+    virtual bool endIsError() const { return false; }
 };
 
 // Where written bytes go.

@@ -204,7 +204,6 @@ Result<Variant> WScript::invoke(DispId id, vbs::InvokeKind kind, Args args)
 Result<Variant> WScript::quit(int code)
 {
     m_quit = code;
-    engine.interrupt(); // also stops code that swallows the error (Class_Terminate)
     vbs::ScriptError e = vbs::makeError(ErrorCode::UserInterrupt);
     e.uncatchable = true;
     return vbs::fail(std::move(e));

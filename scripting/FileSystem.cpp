@@ -438,6 +438,18 @@ const vbs::ClassInfo fsoInfo(u"FileSystemObject",
             [](Object&, Args a) -> Result<Variant> { return Variant::fromBool(isRootDriveSpec(pathArg(a, 0))); } },
         { u"GetDriveName", 25, MemberKind::Method, { req(u"Path", ParamType::String) },
             [](Object&, Args) -> Result<Variant> { return str(""); } },
+        // 0 standard input, 1 output, 2 error.
+        { u"GetStandardStream", 26, MemberKind::Method,
+            { req(u"StandardStreamType", ParamType::Int32), opt(u"Unicode", ParamType::Boolean, DefaultValue::boolean(false)) },
+            [](Object&, Args a) -> Result<Variant> {
+                Encoding encoding = argBool(a, 1) ? Encoding::Utf16 : Encoding::Utf8;
+                switch (argInt(a, 0)) {
+                case 0: return Variant::fromObject(Ref<Object>(vbs::makeRef<TextStream>(stdinSource())));
+                case 1: return Variant::fromObject(Ref<Object>(vbs::makeRef<TextStream>(stdioSink(stdout), encoding)));
+                case 2: return Variant::fromObject(Ref<Object>(vbs::makeRef<TextStream>(stdioSink(stderr), encoding)));
+                default: return vbs::fail(ErrorCode::InvalidProcedureCall);
+                }
+            } },
     });
 
 } // namespace

@@ -158,11 +158,10 @@ public:
 
 Result<Variant> currentDirectory()
 {
-    std::string cwd(4096, '\0');
-    if (!::getcwd(cwd.data(), cwd.size()))
+    auto cwd = currentFolder();
+    if (!cwd)
         return fileError(errno, true);
-    cwd.resize(std::char_traits<char>::length(cwd.c_str()));
-    return str(cwd);
+    return str(*cwd);
 }
 
 const vbs::ClassInfo shellInfo(u"WshShell",

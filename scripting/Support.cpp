@@ -3,6 +3,8 @@
 #include "runtime/DateTime.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <cerrno>
 #include <ctime>
 #include <dirent.h>
@@ -17,17 +19,19 @@ std::string toNative(const Str& path)
     return s;
 }
 
+std::optional<std::string> currentFolder()
+{
+    std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    if (!cwd)
+        return std::nullopt;
+    return std::string(cwd.get());
+}
+
 std::string absolutePath(const std::string& path)
 {
     std::string full = path;
-    if (full.empty() || full[0] != '/') {
-        std::string cwd(4096, '\0');
-        if (::getcwd(cwd.data(), cwd.size()))
-            cwd.resize(std::char_traits<char>::length(cwd.c_str()));
-        else
-            cwd = "/";
-        full = cwd + "/" + full;
-    }
+    if (full.empty() || full[0] != '/')
+        full = currentFolder().value_or(std::string()) + "/" + full;
     std::vector<std::string> parts;
     size_t i = 0;
     while (i <= full.size()) {

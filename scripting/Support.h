@@ -6,6 +6,7 @@
 #include "automation/Dispatch.h"
 #include "runtime/Convert.h"
 
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -43,6 +44,8 @@ inline Variant str(std::string_view utf8) { return Variant::fromString(Str::from
 
 // Script path text to a file-system path: '\' becomes '/'.
 std::string toNative(const Str& path);
+// The process's current folder (nullopt when it cannot be read).
+std::optional<std::string> currentFolder();
 // An absolute, lexically normalized path ("." and ".." resolved, no trailing
 // separator except for the root).
 std::string absolutePath(const std::string& path);

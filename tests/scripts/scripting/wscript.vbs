@@ -23,6 +23,7 @@ WScript.Echo TypeName(WScript.CreateObject("Scripting.Dictionary")), TypeName(Cr
 ' --- the standard streams
 WScript.StdOut.Write "std"
 WScript.StdOut.WriteLine "out"
+CreateObject("Scripting.FileSystemObject").GetStandardStream(1).WriteLine "standard output"
 WScript.Echo WScript.StdIn.ReadLine, WScript.StdIn.Line
 WScript.Echo WScript.StdIn.ReadLine, WScript.StdIn.AtEndOfLine
 WScript.StdIn.SkipLine

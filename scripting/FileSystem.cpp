@@ -477,12 +477,9 @@ Result<Variant> openTextFile(const std::string& path, int mode, bool create, int
     if (!present && !parent.empty() && !isDirectory(parent))
         return vbs::fail(ErrorCode::PathNotFound);
     if (mode == 1) {
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            if (errno == ENOENT && create)
-                return Variant::fromObject(Ref<Object>(vbs::makeRef<TextStream>(textSource(u""))));
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (create ? O_CREAT : 0), 0666);
+        if (fd < 0)
             return fileError(errno);
-        }
         std::string bytes;
         char buffer[65536];
         ssize_t n;

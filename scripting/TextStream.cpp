@@ -66,10 +66,10 @@ public:
     }
     Status put(std::string_view bytes) override
     {
+        if (m_stream == stderr)
+            std::fflush(stdout); // what went to standard output comes first
         if (std::fwrite(bytes.data(), 1, bytes.size(), m_stream) != bytes.size())
             return vbs::fail(ErrorCode::DeviceIoError);
-        if (m_stream == stderr)
-            std::fflush(stdout);
         return {};
     }
     Status close() override

@@ -29,6 +29,10 @@ s = e.StdOut.ReadAll
 WriteLine Len(s) & " " & Len(e.StdErr.ReadAll) & " " & Left(s, 3) & " " & Finish(e) & " " & e.Status & " " & (e.ProcessID > 0)
 Set e = sh.Exec("head -c 1000000 /dev/zero | tr '\0' e >&2; echo out")
 WriteLine Finish(e) & " " & e.StdOut.ReadLine & " " & e.StdOut.AtEndOfStream & " " & Len(e.StdErr.ReadAll)
+' UTF-8 characters split between reads stay whole
+Set e = sh.Exec("yes 'é€' | head -n 50000 | tr -d '\n'")
+s = e.StdOut.ReadAll
+WriteLine Len(s) & " " & Len(Replace(s, "é€", ""))
 ' line by line, and standard input
 Set e = sh.Exec("printf 'one\ntwo\r\nthree'")
 n = 0

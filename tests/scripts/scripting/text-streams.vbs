@@ -52,6 +52,7 @@ Set t = fso.OpenTextFile(P("new.txt"), ForWriting) : t.Write "short" : t.Close
 WriteLine fso.OpenTextFile(P("new.txt")).ReadAll
 Set t = fso.GetFile(P("new.txt")).OpenAsTextStream(ForAppending) : t.Write "!" : t.Close
 WriteLine fso.GetFolder(root).CreateTextFile("f.txt").Line & " " & fso.OpenTextFile(P("new.txt")).ReadAll
+WriteLine fso.OpenTextFile(P("made.txt"), ForReading, True).AtEndOfStream & " " & fso.FileExists(P("made.txt"))
 
 ' --- reading: LF, CR LF and CR line ends, Line and Column, Read, Skip
 Bytes "ends.txt", "a\r\nb\rc\nd"

@@ -59,8 +59,9 @@ private:
     std::vector<Variant> m_values; // for Named: each switch's value
 };
 
-const vbs::ClassInfo argumentsInfo(u"WshArguments",
-    {
+std::vector<vbs::MemberInfo> argumentMembers()
+{
+    return {
         { u"Item", 0, MemberKind::PropertyGet, { req(u"Index", ParamType::Variant) },
             on<ArgumentList>([](ArgumentList& l, Args a) { return l.item(a[0].deref()); }) },
         { u"Count", 1, MemberKind::Method, {},
@@ -75,10 +76,16 @@ const vbs::ClassInfo argumentsInfo(u"WshArguments",
             on<ArgumentList>([](ArgumentList& l, Args) -> Result<Variant> { return Variant::fromObject(l.unnamed); }) },
         { u"Named", 5, MemberKind::PropertyGet, {},
             on<ArgumentList>([](ArgumentList& l, Args) -> Result<Variant> { return Variant::fromObject(l.named); }) },
-    });
+    };
+}
+
+// One table, three names: TypeName tells the views apart.
+const vbs::ClassInfo argumentsInfo(u"WshArguments", argumentMembers());
+const vbs::ClassInfo unnamedInfo(u"WshUnnamed", argumentMembers());
+const vbs::ClassInfo namedInfo(u"WshNamed", argumentMembers());
 
 ArgumentList::ArgumentList(Kind kind, std::vector<std::string> items)
-    : HostObject(argumentsInfo)
+    : HostObject(kind == Kind::All ? argumentsInfo : kind == Kind::Named ? namedInfo : unnamedInfo)
     , m_kind(kind)
 {
     if (kind != Kind::Named) {

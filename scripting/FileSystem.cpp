@@ -7,7 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <random>
+#include <chrono>
+#include <sys/random.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -335,11 +336,14 @@ std::string tempFolder()
     return dir && *dir && isDirectory(dir) ? absolutePath(dir) : "/tmp";
 }
 
+// "radXXXXX.tmp" with five random hexadecimal digits.
 Result<Variant> tempName()
 {
-    std::random_device device;
+    unsigned bits = 0;
+    if (::getrandom(&bits, sizeof bits, GRND_NONBLOCK) != ssize_t(sizeof bits))
+        bits = unsigned(std::chrono::steady_clock::now().time_since_epoch().count()) ^ unsigned(::getpid());
     char name[16];
-    std::snprintf(name, sizeof name, "rad%05X.tmp", unsigned(device() & 0xFFFFF));
+    std::snprintf(name, sizeof name, "rad%05X.tmp", bits & 0xFFFFF);
     return str(name);
 }
 

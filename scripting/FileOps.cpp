@@ -251,9 +251,9 @@ Status moveFiles(const std::string& source, const std::string& destination)
     return eachMatch(source, destination, false, [](const std::string& s, const std::string& d) { return moveFile(s, d); });
 }
 
-Status deleteFiles(const std::string& spec, bool force)
+Status deleteFiles(const std::string& path, bool force)
 {
-    return eachMatch(spec, "", false, [&](const std::string& s, const std::string&) { return deleteFile(s, force); });
+    return eachMatch(path, "", false, [&](const std::string& s, const std::string&) { return deleteFile(s, force); });
 }
 
 Status copyFolders(const std::string& source, const std::string& destination, bool overwrite)
@@ -267,9 +267,9 @@ Status moveFolders(const std::string& source, const std::string& destination)
     return eachMatch(source, destination, true, [](const std::string& s, const std::string& d) { return moveFolder(s, d); });
 }
 
-Status deleteFolders(const std::string& spec, bool force)
+Status deleteFolders(const std::string& path, bool force)
 {
-    return eachMatch(spec, "", true, [&](const std::string& s, const std::string&) { return deleteFolder(s, force); });
+    return eachMatch(path, "", true, [&](const std::string& s, const std::string&) { return deleteFolder(s, force); });
 }
 
 uint64_t folderSize(const std::string& path)

@@ -20,10 +20,10 @@ Status createFolder(const std::string& path);
 // (then destination is a folder), as FileSystemObject offers them.
 Status copyFiles(const std::string& source, const std::string& destination, bool overwrite);
 Status moveFiles(const std::string& source, const std::string& destination);
-Status deleteFiles(const std::string& spec, bool force);
+Status deleteFiles(const std::string& path, bool force);
 Status copyFolders(const std::string& source, const std::string& destination, bool overwrite);
 Status moveFolders(const std::string& source, const std::string& destination);
-Status deleteFolders(const std::string& spec, bool force);
+Status deleteFolders(const std::string& path, bool force);
 
 // Total size of the files below a folder.
 uint64_t folderSize(const std::string& path);

@@ -63,7 +63,7 @@ Drive::Drive()
 
 Result<Variant> rootDrive() { return Variant::fromObject(Ref<Object>(vbs::makeRef<Drive>())); }
 
-bool isRootDriveSpec(std::string spec) { return spec.empty() || spec == "/"; }
+bool isRootDrive(const std::string& name) { return name.empty() || name == "/"; }
 
 // ---------------------------------------------------------------- collections
 
@@ -83,7 +83,7 @@ public:
     {
         TRY_ASSIGN(name, vbs::toString(key));
         if (m_kind == Kind::Drives) {
-            if (!isRootDriveSpec(toNative(name)))
+            if (!isRootDrive(toNative(name)))
                 return vbs::fail(ErrorCode::DeviceUnavailable);
             return rootDrive();
         }
@@ -370,14 +370,14 @@ const vbs::ClassInfo fsoInfo(u"FileSystemObject",
                 opt(u"Unicode", ParamType::Boolean, DefaultValue::boolean(false)) },
             [](Object&, Args a) { return createTextFile(pathArg(a, 0), argBool(a, 1), argBool(a, 2)); } },
         { u"DeleteFile", 6, MemberKind::Method,
-            { req(u"FileSpec", ParamType::String), opt(u"Force", ParamType::Boolean, DefaultValue::boolean(false)) },
+            { req(u"Path", ParamType::String), opt(u"Force", ParamType::Boolean, DefaultValue::boolean(false)) },
             action([](Args a) { return deleteFiles(pathArg(a, 0), argBool(a, 1)); }) },
         { u"DeleteFolder", 7, MemberKind::Method,
-            { req(u"FolderSpec", ParamType::String), opt(u"Force", ParamType::Boolean, DefaultValue::boolean(false)) },
+            { req(u"Path", ParamType::String), opt(u"Force", ParamType::Boolean, DefaultValue::boolean(false)) },
             action([](Args a) { return deleteFolders(pathArg(a, 0), argBool(a, 1)); }) },
-        { u"FileExists", 8, MemberKind::Method, { req(u"FileSpec", ParamType::String) },
+        { u"FileExists", 8, MemberKind::Method, { req(u"Path", ParamType::String) },
             [](Object&, Args a) -> Result<Variant> { return Variant::fromBool(isRegularFile(pathArg(a, 0))); } },
-        { u"FolderExists", 9, MemberKind::Method, { req(u"FolderSpec", ParamType::String) },
+        { u"FolderExists", 9, MemberKind::Method, { req(u"Path", ParamType::String) },
             [](Object&, Args a) -> Result<Variant> { return Variant::fromBool(isDirectory(pathArg(a, 0))); } },
         { u"GetAbsolutePathName", 10, MemberKind::Method, { req(u"Path", ParamType::String) },
             [](Object&, Args a) -> Result<Variant> { return str(absolutePath(pathArg(a, 0))); } },
@@ -432,14 +432,14 @@ const vbs::ClassInfo fsoInfo(u"FileSystemObject",
             [](Object&, Args a) { return openTextFile(pathArg(a, 0), argInt(a, 1), argBool(a, 2), argInt(a, 3)); } },
         { u"Drives", 22, MemberKind::PropertyGet, {},
             [](Object&, Args) -> Result<Variant> { return collection(Collection::Kind::Drives, "/"); } },
-        { u"GetDrive", 23, MemberKind::Method, { req(u"DriveSpec", ParamType::String) },
+        { u"GetDrive", 23, MemberKind::Method, { req(u"Drive", ParamType::String) },
             [](Object&, Args a) -> Result<Variant> {
-                if (!isRootDriveSpec(pathArg(a, 0)))
+                if (!isRootDrive(pathArg(a, 0)))
                     return vbs::fail(ErrorCode::DeviceUnavailable);
                 return rootDrive();
             } },
-        { u"DriveExists", 24, MemberKind::Method, { req(u"DriveSpec", ParamType::String) },
-            [](Object&, Args a) -> Result<Variant> { return Variant::fromBool(isRootDriveSpec(pathArg(a, 0))); } },
+        { u"DriveExists", 24, MemberKind::Method, { req(u"Drive", ParamType::String) },
+            [](Object&, Args a) -> Result<Variant> { return Variant::fromBool(isRootDrive(pathArg(a, 0))); } },
         { u"GetDriveName", 25, MemberKind::Method, { req(u"Path", ParamType::String) },
             [](Object&, Args) -> Result<Variant> { return str(""); } },
         // 0 standard input, 1 output, 2 error.

@@ -100,7 +100,7 @@ Status eachMatch(const std::string& source, const std::string& destination, bool
     std::string folder = parentName(source);
     if (!folder.empty() && !isDirectory(folder))
         return vbs::fail(ErrorCode::PathNotFound);
-    auto matches = matchEntries(folder, name, folders);
+    TRY_ASSIGN(matches, matchEntries(folder, name, folders));
     if (matches.empty())
         return vbs::fail(folders ? ErrorCode::PathNotFound : ErrorCode::FileNotFound);
     if (!destination.empty() && !isDirectory(destination))
@@ -113,9 +113,11 @@ Status eachMatch(const std::string& source, const std::string& destination, bool
 // Removes a folder tree. Without force a read-only file stops it (70).
 Status removeTree(const std::string& path, bool force)
 {
-    for (const auto& name : matchEntries(path, "*", true))
+    TRY_ASSIGN(folders, matchEntries(path, "*", true));
+    TRY_ASSIGN(files, matchEntries(path, "*", false));
+    for (const auto& name : folders)
         TRY_STATUS(removeTree(joinPath(path, name), force));
-    for (const auto& name : matchEntries(path, "*", false))
+    for (const auto& name : files)
         TRY_STATUS(deleteFile(joinPath(path, name), force));
     if (::rmdir(path.c_str()) != 0)
         return fileError(errno, true);
@@ -136,9 +138,11 @@ Status copyTree(const std::string& source, const std::string& target, bool overw
         if (::mkdir(target.c_str(), st.st_mode & 07777) != 0)
             return fileError(errno, true);
     }
-    for (const auto& name : matchEntries(source, "*", true))
+    TRY_ASSIGN(folders, matchEntries(source, "*", true));
+    TRY_ASSIGN(files, matchEntries(source, "*", false));
+    for (const auto& name : folders)
         TRY_STATUS(copyTree(joinPath(source, name), joinPath(target, name), overwrite));
-    for (const auto& name : matchEntries(source, "*", false))
+    for (const auto& name : files)
         TRY_STATUS(copyFile(joinPath(source, name), joinPath(target, name), overwrite));
     return {};
 }
@@ -218,7 +222,11 @@ Status moveFolder(const std::string& source, const std::string& destination)
         return {};
     if (errno != EXDEV)
         return fileError(errno, true);
-    TRY_STATUS(copyTree(source, target, false));
+    // Across file systems: a whole copy first, else no copy at all.
+    if (Status copied = copyTree(source, target, false); !copied.ok()) {
+        (void)removeTree(target, true);
+        return copied;
+    }
     return removeTree(source, true);
 }
 
@@ -275,9 +283,12 @@ Status deleteFolders(const std::string& path, bool force)
 uint64_t folderSize(const std::string& path)
 {
     uint64_t total = 0;
-    for (const auto& name : matchEntries(path, "*", true))
+    // What cannot be read counts nothing.
+    auto folders = matchEntries(path, "*", true);
+    auto files = matchEntries(path, "*", false);
+    for (const auto& name : folders.value())
         total += folderSize(joinPath(path, name));
-    for (const auto& name : matchEntries(path, "*", false)) {
+    for (const auto& name : files.value()) {
         struct stat st;
         if (::stat(joinPath(path, name).c_str(), &st) == 0)
             total += uint64_t(st.st_size);

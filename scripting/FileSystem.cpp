@@ -73,10 +73,10 @@ class Collection final : public vbs::HostObject {
 public:
     enum class Kind : uint8_t { Files, Folders, Drives };
     Collection(Kind kind, std::string folder);
-    std::vector<std::string> names() const
+    Result<std::vector<std::string>> names() const
     {
         if (m_kind == Kind::Drives)
-            return { "/" };
+            return std::vector<std::string> { "/" };
         return matchEntries(m_folder, "*", m_kind == Kind::Folders);
     }
     Result<Variant> item(const Variant& key) const
@@ -103,7 +103,8 @@ public:
     Result<Ref<vbs::Enumerator>> enumerate() override
     {
         std::vector<Variant> items;
-        for (const auto& name : names()) {
+        TRY_ASSIGN(all, names());
+        for (const auto& name : all) {
             std::string path = joinPath(m_folder, name);
             items.push_back(m_kind == Kind::Drives ? Variant::fromObject(Ref<Object>(vbs::makeRef<Drive>()))
                     : m_kind == Kind::Folders      ? Variant::fromObject(folderObject(path))
@@ -122,7 +123,10 @@ const vbs::ClassInfo collectionInfo(u"Collection",
         { u"Item", 0, MemberKind::PropertyGet, { req(u"Key", ParamType::Variant) },
             on<Collection>([](Collection& c, Args a) { return c.item(a[0].deref()); }) },
         { u"Count", 1, MemberKind::PropertyGet, {},
-            on<Collection>([](Collection& c, Args) -> Result<Variant> { return fromSize(c.names().size()); }) },
+            on<Collection>([](Collection& c, Args) -> Result<Variant> {
+                TRY_ASSIGN(all, c.names());
+                return fromSize(all.size());
+            }) },
         { u"Add", 2, MemberKind::Method, { req(u"Name", ParamType::String) },
             on<Collection>([](Collection& c, Args a) { return c.add(argStr(a, 0)); }) },
     });

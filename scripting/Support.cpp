@@ -114,12 +114,12 @@ bool wildcardMatch(std::string_view pattern, std::string_view name)
     return p == pattern.size();
 }
 
-std::vector<std::string> matchEntries(const std::string& folder, const std::string& pattern, bool folders)
+Result<std::vector<std::string>> matchEntries(const std::string& folder, const std::string& pattern, bool folders)
 {
     std::vector<std::string> out;
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (!dir)
-        return out;
+        return fileError(errno, true);
     while (dirent* e = ::readdir(dir)) {
         std::string name = e->d_name;
         if (name == "." || name == ".." || !wildcardMatch(pattern, name))

@@ -58,8 +58,8 @@ bool hasWildcards(const std::string& name);
 // Case-sensitive match of a whole name against a '*'/'?' pattern.
 bool wildcardMatch(std::string_view pattern, std::string_view name);
 // The entries of folder matching the wildcard pattern, sorted; folders or
-// files only as asked.
-std::vector<std::string> matchEntries(const std::string& folder, const std::string& pattern, bool folders);
+// files only as asked. A folder that cannot be read is an error (70, 76).
+Result<std::vector<std::string>> matchEntries(const std::string& folder, const std::string& pattern, bool folders);
 
 // The language's error for a failed system call on path (errno): 53 or 76
 // for a missing file or folder, 70 for access, 58 for an existing name.

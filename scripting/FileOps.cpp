@@ -124,6 +124,9 @@ Status removeTree(const std::string& path, bool force)
     return {};
 }
 
+// A folder copied into target (created, or merged into an existing one). A
+// new folder stays writable until its contents are in, then takes the
+// source's permissions.
 Status copyTree(const std::string& source, const std::string& target, bool overwrite)
 {
     struct stat st;
@@ -132,18 +135,22 @@ Status copyTree(const std::string& source, const std::string& target, bool overw
     std::string abs = absolutePath(source), dest = absolutePath(target);
     if (dest == abs || dest.starts_with(abs + "/"))
         return vbs::fail(ErrorCode::PermissionDenied); // a folder into itself
+    TRY_ASSIGN(folders, matchEntries(source, "*", true));
+    TRY_ASSIGN(files, matchEntries(source, "*", false));
+    bool created = false;
     if (!isDirectory(target)) {
         if (exists(target))
             return vbs::fail(ErrorCode::FileAlreadyExists);
-        if (::mkdir(target.c_str(), st.st_mode & 07777) != 0)
+        if (::mkdir(target.c_str(), 0700) != 0)
             return fileError(errno, true);
+        created = true;
     }
-    TRY_ASSIGN(folders, matchEntries(source, "*", true));
-    TRY_ASSIGN(files, matchEntries(source, "*", false));
     for (const auto& name : folders)
         TRY_STATUS(copyTree(joinPath(source, name), joinPath(target, name), overwrite));
     for (const auto& name : files)
         TRY_STATUS(copyFile(joinPath(source, name), joinPath(target, name), overwrite));
+    if (created && ::chmod(target.c_str(), st.st_mode & 07777) != 0)
+        return fileError(errno, true);
     return {};
 }
 
@@ -205,7 +212,12 @@ Status copyFolder(const std::string& source, const std::string& destination, boo
 {
     if (!isDirectory(source))
         return vbs::fail(ErrorCode::PathNotFound);
-    return copyTree(source, intoFolder(source, destination), overwrite);
+    std::string target = intoFolder(source, destination);
+    bool existed = exists(target);
+    Status status = copyTree(source, target, overwrite);
+    if (!status.ok() && !existed)
+        (void)removeTree(target, true); // no half copy of a new folder
+    return status;
 }
 
 Status moveFolder(const std::string& source, const std::string& destination)
@@ -222,11 +234,8 @@ Status moveFolder(const std::string& source, const std::string& destination)
         return {};
     if (errno != EXDEV)
         return fileError(errno, true);
-    // Across file systems: a whole copy first, else no copy at all.
-    if (Status copied = copyTree(source, target, false); !copied.ok()) {
-        (void)removeTree(target, true);
-        return copied;
-    }
+    // Across file systems: a whole copy first (else none), then the removal.
+    TRY_STATUS(copyFolder(source, target, false));
     return removeTree(source, true);
 }
 

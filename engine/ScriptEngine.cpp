@@ -315,6 +315,16 @@ const ScriptError& ScriptEngine::lastError() const
     return m_impl->m_lastError;
 }
 
+void ScriptEngine::registerClass(std::u16string_view progId, std::function<Result<Ref<Object>>()> factory)
+{
+    m_impl->m_registry.add(progId, std::move(factory));
+}
+
+Result<Ref<Object>> ScriptEngine::createObject(std::u16string_view progId)
+{
+    return m_impl->m_registry.create(progId);
+}
+
 void ScriptEngine::interrupt()
 {
     m_impl->m_interrupt = true;

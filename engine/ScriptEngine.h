@@ -40,6 +40,13 @@ public:
     // the name existed finds it at run time.
     Status addObject(std::u16string_view name, Ref<Object> object, AddMembers members = AddMembers::No);
 
+    // Adds a class to CreateObject under a program id (case-insensitive),
+    // beside Scripting.Dictionary and VBScript.RegExp; a later registration
+    // of the same id replaces the earlier one.
+    void registerClass(std::u16string_view progId, std::function<Result<Ref<Object>>()> factory);
+    // What CreateObject(progId) gives scripts (429 for an unknown id).
+    Result<Ref<Object>> createObject(std::u16string_view progId);
+
     // Parses the whole text (a syntax error runs nothing), defines its
     // procedures and classes, then runs its top-level statements.
     Status addCode(std::u16string_view code);

@@ -1,5 +1,7 @@
 #include "FrmRuntime.h"
 
+#include "Scripting.h"
+
 namespace vorna::host {
 
 namespace {
@@ -35,6 +37,7 @@ FrmRuntime::FrmRuntime(dialog::Program& program, std::function<void()> onEnded)
     , m_script(std::make_unique<vbs::ScriptEngine>())
 {
     m_script->setTimeout(Timeout);
+    scripting::registerClasses(*m_script);
     m_script->setErrorHandler([this](const vbs::ScriptError&) { ReportScriptError(); });
 }
 
@@ -92,6 +95,11 @@ std::optional<Str> FrmRuntime::inputBox(const Str& prompt, const Str& title, con
                                         std::optional<int> xpos, std::optional<int> ypos)
 {
     return m_program.desktop().inputBox(prompt, orDefaultTitle(title), defaultText, xpos, ypos, owner());
+}
+
+int FrmRuntime::popup(const Str& prompt, int seconds, const Str& title, int buttons)
+{
+    return m_program.desktop().timedMessageBox(prompt, buttons, orDefaultTitle(title), owner(), seconds);
 }
 
 bool FrmRuntime::stopOnTimeout()

@@ -29,6 +29,7 @@ public:
     int messageBox(const Str& prompt, int buttons, const Str& title) override;
     std::optional<Str> inputBox(const Str& prompt, const Str& title, const Str& defaultText,
                                 std::optional<int> xpos, std::optional<int> ypos) override;
+    int popup(const Str& prompt, int seconds, const Str& title, int buttons) override;
     bool stopOnTimeout() override;
 
     static constexpr int Timeout = 50000;

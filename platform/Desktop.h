@@ -181,6 +181,13 @@ public:
     // A modal box owned by `owner` (may be null); returns the button pressed
     // with the language's numbers (1 OK ... 7 No). CR LF breaks lines.
     virtual int messageBox(const Str& prompt, int style, const Str& title, Window* owner) = 0;
+    // The same box closing itself after `seconds` (0 or less: it waits); -1
+    // when it closed itself.
+    virtual int timedMessageBox(const Str& prompt, int style, const Str& title, Window* owner, int seconds)
+    {
+        (void)seconds;
+        return messageBox(prompt, style, title, owner);
+    }
     virtual std::optional<Str> inputBox(const Str& prompt, const Str& title, const Str& defaultText,
                                         std::optional<int> xTwips, std::optional<int> yTwips, Window* owner)
         = 0;

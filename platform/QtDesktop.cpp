@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
 #include <QScreen>
 
 #include <unistd.h>
@@ -230,6 +231,11 @@ QMessageBox::Icon iconOf(int style)
 
 int QtDesktop::messageBox(const Str& prompt, int style, const Str& title, Window* owner)
 {
+    return timedMessageBox(prompt, style, title, owner, 0);
+}
+
+int QtDesktop::timedMessageBox(const Str& prompt, int style, const Str& title, Window* owner, int seconds)
+{
     QMessageBox box(iconOf(style), toQString(title), promptText(prompt), QMessageBox::NoButton, ownerWidget(owner));
     box.setTextFormat(Qt::PlainText);
     std::vector<ButtonSet> buttons = buttonsOf(style);
@@ -237,7 +243,15 @@ int QtDesktop::messageBox(const Str& prompt, int style, const Str& title, Window
         box.addButton(set.button);
     size_t preferred = static_cast<size_t>((style >> 8) & 3);
     box.setDefaultButton(buttons[preferred < buttons.size() ? preferred : 0].button);
+    bool timedOut = false;
+    if (seconds > 0)
+        QTimer::singleShot(seconds * 1000, &box, [&] {
+            timedOut = true;
+            box.done(0);
+        });
     box.exec();
+    if (timedOut)
+        return -1;
     for (const ButtonSet& set : buttons)
         if (box.clickedButton() == box.button(set.button))
             return set.answer;

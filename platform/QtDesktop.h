@@ -30,6 +30,7 @@ public:
     float screenHeight() const override;
     std::unique_ptr<Window> createWindow() override;
     int messageBox(const Str& prompt, int style, const Str& title, Window* owner) override;
+    int timedMessageBox(const Str& prompt, int style, const Str& title, Window* owner, int seconds) override;
     std::optional<Str> inputBox(const Str& prompt, const Str& title, const Str& defaultText,
                                 std::optional<int> xTwips, std::optional<int> yTwips, Window* owner) override;
     void endNow(ExitStatus status) override;
@@ -62,6 +63,10 @@ public:
     {
         messages.push_back({ prompt, style, title });
         return answer;
+    }
+    int timedMessageBox(const Str& prompt, int style, const Str& title, Window* owner, int) override
+    {
+        return messageBox(prompt, style, title, owner);
     }
     std::optional<Str> inputBox(const Str&, const Str&, const Str& defaultText, std::optional<int>,
                                 std::optional<int>, Window*) override

@@ -1,9 +1,15 @@
 // vbsrun: runs a script file headless.
-//   vbsrun [--errors-to-stdout] FILE
-// The file is read as UTF-8 (byte-order mark skipped; other bytes as
-// Windows-1252). A script error prints the host's error report and exits 1.
+//   vbsrun [--errors-to-stdout] SCRIPT [ARG...]
+// The file is read as the hosts read scripts (UTF-8, byte-order marks
+// honoured, other bytes as Windows-1252). The arguments after the script
+// reach it through WScript.Arguments. A script error prints the host's error
+// report and exits 1; WScript.Quit ends with the status it is given.
 #include "Console.h"
 #include "ScriptEngine.h"
+#include "Scripting.h"
+#include "Support.h"
+#include "VbsrunVersion.h"
+#include "WScript.h"
 
 #include <cstdio>
 #include <cstring>
@@ -16,6 +22,11 @@ namespace {
 constexpr int ExitScriptError = 1;
 constexpr int ExitUsage = 2;
 constexpr int ExitNoFile = 3;
+
+constexpr const char* Synopsis = "usage: vbsrun [--errors-to-stdout] SCRIPT [ARG...]\n"
+                                 "       vbsrun --help | --version\n"
+                                 "Runs SCRIPT; the arguments after it reach the script as WScript.Arguments.\n"
+                                 "  --errors-to-stdout  write a script error's report to standard output\n";
 
 void printReport(std::FILE* out, const vbs::ScriptError& e)
 {
@@ -31,19 +42,27 @@ void printReport(std::FILE* out, const vbs::ScriptError& e)
 int main(int argc, char** argv)
 {
     bool errorsToStdout = false;
-    const char* path = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--errors-to-stdout") == 0)
+    int i = 1;
+    for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
+        if (std::strcmp(argv[i], "--errors-to-stdout") == 0) {
             errorsToStdout = true;
-        else if (!path)
-            path = argv[i];
-        else
-            path = nullptr, i = argc; // more than one file
+        } else if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(Synopsis, stdout);
+            return 0;
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("vbsrun %s\n", VBSRUN_VERSION);
+            return 0;
+        } else {
+            std::fprintf(stderr, "vbsrun: unknown option %s\n%s", argv[i], Synopsis);
+            return ExitUsage;
+        }
     }
-    if (!path) {
-        std::fprintf(stderr, "usage: vbsrun [--errors-to-stdout] FILE\n");
+    if (i >= argc) {
+        std::fputs(Synopsis, stderr);
         return ExitUsage;
     }
+    const char* path = argv[i];
+    std::vector<std::string> arguments(argv + i + 1, argv + argc);
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::fprintf(stderr, "vbsrun: cannot open %s\n", path);
@@ -51,20 +70,31 @@ int main(int argc, char** argv)
     }
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 
+    // Declared before the engine: its teardown may still run script code.
     vbsrun::TerminalSite site;
+    bool failed = false;
+    vbs::Ref<vbsrun::WScript> wscript;
     vbs::ScriptEngine engine;
     engine.setSite(&site);
-    bool failed = false;
+    vorna::scripting::registerClasses(engine);
+    wscript = vbs::makeRef<vbsrun::WScript>(engine, vorna::scripting::absolutePath(path), std::move(arguments));
     engine.setErrorHandler([&](const vbs::ScriptError& e) {
+        if (wscript->quitCode())
+            return;
         failed = true;
         printReport(errorsToStdout ? stdout : stderr, e);
     });
-    if (!engine.addObject(u"Console", vbs::makeRef<vbsrun::Console>(), vbs::AddMembers::Yes).ok()) {
-        std::fprintf(stderr, "vbsrun: cannot register Console\n");
+    if (!engine.addObject(u"Console", vbs::makeRef<vbsrun::Console>(), vbs::AddMembers::Yes).ok()
+        || !engine.addObject(u"WScript", vbs::Ref<vbs::Object>(wscript.get())).ok()) {
+        std::fprintf(stderr, "vbsrun: cannot register the host objects\n");
         return ExitScriptError;
     }
     std::u16string text = vbs::decodeScriptText(bytes);
     vbs::Status status = engine.addCode(text);
+    if (auto code = wscript->quitCode()) {
+        std::fflush(stdout);
+        return *code;
+    }
     if (!status.ok() && !failed)
         printReport(errorsToStdout ? stdout : stderr, status.error());
     std::fflush(stdout);

@@ -7,6 +7,7 @@
 #include "compiler/Compiler.h"
 #include "interpreter/ValueStack.h"
 #include "library/Builtins.h"
+#include "objects/Factory.h"
 
 #include <atomic>
 #include <chrono>
@@ -118,6 +119,7 @@ struct ScriptEngine::Impl {
     ScriptError m_err; // the Err object's state
     Ref<Object> m_errObject;
     EngineContext m_context;
+    ClassRegistry m_registry; // CreateObject's host classes
 
     GlobalTable m_globals;
     std::vector<std::unique_ptr<Proc>> m_procs; // never freed before the engine: code may still run

@@ -306,7 +306,7 @@ ScriptSite* EngineContext::site()
 
 Result<Variant> EngineContext::createObject(std::u16string_view progId)
 {
-    TRY_ASSIGN(obj, vbs::createObject(progId));
+    TRY_ASSIGN(obj, m_engine.m_registry.create(progId));
     return Variant::fromObject(obj);
 }
 

@@ -14,6 +14,19 @@ Result<Ref<Object>> createObject(std::u16string_view progId)
     return fail(ErrorCode::CantCreateObject, progId);
 }
 
+void ClassRegistry::add(std::u16string_view progId, ClassFactory factory)
+{
+    m_factories[foldName(progId)] = std::move(factory);
+}
+
+Result<Ref<Object>> ClassRegistry::create(std::u16string_view progId) const
+{
+    auto it = m_factories.find(foldName(progId));
+    if (it == m_factories.end() || !it->second)
+        return createObject(progId);
+    return it->second();
+}
+
 Result<Ref<Object>> createBuiltinClass(std::u16string_view className)
 {
     if (equalsIgnoreCase(className, u"RegExp"))

@@ -4,7 +4,10 @@
 
 #include "automation/Object.h"
 
+#include <functional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace vbs {
 
@@ -12,6 +15,20 @@ namespace vbs {
 // "VBScript.RegExp". Anything else is 429 "ActiveX component can't create
 // object: 'progId'".
 Result<Ref<Object>> createObject(std::u16string_view progId);
+
+// The classes a host adds to CreateObject, by program id (case-insensitive).
+// Each engine has its own; a registered id shadows a standard one.
+using ClassFactory = std::function<Result<Ref<Object>>()>;
+
+class ClassRegistry {
+public:
+    void add(std::u16string_view progId, ClassFactory factory);
+    // A registered class, else the standard ones (createObject below).
+    Result<Ref<Object>> create(std::u16string_view progId) const;
+
+private:
+    std::unordered_map<std::u16string, ClassFactory> m_factories; // folded id
+};
 
 // `New className` for the language's built-in classes (RegExp),
 // case-insensitive. An empty Ref, and no error, when className is not one:

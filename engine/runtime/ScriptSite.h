@@ -20,6 +20,13 @@ public:
     {
         return defaultText;
     }
+    // WScript.Shell's Popup: a message box that closes itself after `seconds`
+    // (0 or less: waits). Returns the button pressed, or -1 when it timed out.
+    virtual int popup(const Str& prompt, int seconds, const Str& title, int buttons)
+    {
+        (void)seconds;
+        return messageBox(prompt, buttons, title);
+    }
     // Called when script code has run longer than the time-out; true stops it.
     virtual bool stopOnTimeout() { return false; }
 };

@@ -317,8 +317,21 @@ std::string utf16ToUtf8(std::u16string_view utf16)
     return out;
 }
 
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian)
+{
+    std::u16string out(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < out.size(); ++i) {
+        const auto a = static_cast<uint8_t>(bytes[2 * i]);
+        const auto b = static_cast<uint8_t>(bytes[2 * i + 1]);
+        out[i] = bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
+    }
+    return out;
+}
+
 std::u16string decodeScriptText(std::string_view bytes)
 {
+    if (bytes.size() >= 2 && (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF"))
+        return decodeUtf16(bytes.substr(2), bytes[0] == '\xFE');
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     if (isValidUtf8(bytes))

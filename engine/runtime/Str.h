@@ -117,8 +117,11 @@ bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) noexcept;
 std::u16string utf8ToUtf16(std::string_view utf8);
 std::string utf16ToUtf8(std::u16string_view utf16);
 
-// Reads script-file bytes: a UTF-8 byte-order mark is skipped; text that is
-// valid UTF-8 is decoded as such, otherwise every byte is read as Windows-1252.
+// Reads script-file bytes: a UTF-16 byte-order mark (either order) means
+// UTF-16; a UTF-8 byte-order mark is skipped; text that is valid UTF-8 is
+// decoded as such, otherwise every byte is read as Windows-1252.
 std::u16string decodeScriptText(std::string_view bytes);
+// UTF-16 bytes without their byte-order mark; an odd last byte is dropped.
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian);
 
 } // namespace vbs

@@ -4,7 +4,7 @@
 # Cases: click (click a button, see the caption, close by the close box,
 # status 0), empty (an empty script shows its window, status 0 after the
 # close box), usage, missing, script-error (see the "Vorna" box, dismiss it,
-# check the status).
+# check the status), popup (a Popup closes itself after its seconds).
 set -u
 case_name=$1 vorna=$2 scripts=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -119,6 +119,16 @@ missing)
   "$vorna" "$work/no such file.vbs" 2>"$work/vorna.log" &
   app=$!
   expect_box 66
+  ;;
+popup)
+  # WScript.Shell's Popup with a time-out: the box shows, then closes itself.
+  "$vorna" "$scripts/popup.vbs" 2>"$work/vorna.log" &
+  app=$!
+  find_window "Popup Test" >/dev/null || fail "the popup box was not shown"
+  id=$(find_window "Popup answered -1") || fail "the popup did not close itself with -1"
+  python3 "$here/xclose.py" "$id"
+  wait_app
+  [ "$status" = 0 ] || fail "exit status $status after the close box"
   ;;
 script-error)
   "$vorna" "$scripts/error.vbs" 2>"$work/vorna.log" &

@@ -244,3 +244,33 @@ TEST(EngineLifetime, ObjectsKeptByTheHostOutliveTheEngineSafely)
 }
 
 } // namespace vbs::test
+
+namespace vbs::test {
+
+// CreateObject's registry belongs to one engine: a class registered on one is
+// unknown (429) to another, ids match in any letter case, a later
+// registration replaces, and the standard classes stay.
+TEST_F(Fixture, RegisteredClassesAreTheEnginesOwn)
+{
+    int made = 0;
+    engine.registerClass(u"Test.Host", [&made]() -> Result<Ref<Object>> {
+        ++made;
+        return Ref<Object>(new FakeHost);
+    });
+    ASSERT_TRUE(engine.addCode(u"Set h = CreateObject(\"TEST.host\")\nWriteLine h.Value\n"
+                               u"WriteLine TypeName(CreateObject(\"Scripting.Dictionary\"))").ok());
+    EXPECT_EQ(lines(), (std::vector<std::string> { "7", "Dictionary" }));
+    EXPECT_EQ(made, 1);
+
+    engine.registerClass(u"test.HOST", []() -> Result<Ref<Object>> { return fail(ErrorCode::PermissionDenied); });
+    ASSERT_FALSE(engine.executeStatement(u"Set h = CreateObject(\"Test.Host\")").ok());
+    EXPECT_EQ(events.back().number, 70);
+
+    ScriptEngine other;
+    auto r = other.createObject(u"Test.Host");
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().number, 429);
+    EXPECT_TRUE(other.createObject(u"VBScript.RegExp").ok());
+}
+
+} // namespace vbs::test

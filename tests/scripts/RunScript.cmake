@@ -1,4 +1,6 @@
 # Runs one conformance script and compares its output with the .out file.
+# NAME.in is its standard input, NAME.args its arguments (one a line) and
+# NAME.status the exit status it must end with.
 string(REGEX REPLACE "\\.vbs$" "" base ${SCRIPT})
 if(NOT EXISTS ${base}.out)
   message(FATAL_ERROR "missing expected output ${base}.out")
@@ -7,7 +9,11 @@ set(input_args)
 if(EXISTS ${base}.in)
   set(input_args INPUT_FILE ${base}.in)
 endif()
-execute_process(COMMAND ${VBSRUN} --errors-to-stdout ${SCRIPT}
+set(script_args)
+if(EXISTS ${base}.args)
+  file(STRINGS ${base}.args script_args)
+endif()
+execute_process(COMMAND ${VBSRUN} --errors-to-stdout ${SCRIPT} ${script_args}
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status
                 ${input_args})
 file(READ ${base}.out expected)
@@ -18,6 +24,12 @@ if(NOT actual STREQUAL expected)
   execute_process(COMMAND diff -u ${base}.out ${base}.actual.tmp OUTPUT_VARIABLE diff)
   file(REMOVE ${base}.actual.tmp)
   message(FATAL_ERROR "output differs (status ${status}):\n${diff}\n${errors}")
+endif()
+if(EXISTS ${base}.status)
+  file(STRINGS ${base}.status expected_status)
+  if(NOT status STREQUAL expected_status)
+    message(FATAL_ERROR "exit status ${status}, expected ${expected_status}")
+  endif()
 endif()
 if(errors)
   message(FATAL_ERROR "unexpected standard error output:\n${errors}")

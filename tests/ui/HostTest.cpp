@@ -247,6 +247,24 @@ TEST_F(HostTest, ScriptBoxesAndTheTimeoutQuestion)
     EXPECT_EQ(desktop.messages.back().style, 36);
 }
 
+// vorna serves the file objects and the shell object to CreateObject, and
+// Popup is a box of the desktop's.
+TEST_F(HostTest, CreateObjectServesTheFileAndShellObjects)
+{
+    std::string file = (dir / "note.txt").string();
+    start("Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
+          "Set sh = CreateObject(\"WScript.Shell\")\n"
+          "fso.CreateTextFile(\"" + file + "\").WriteLine \"saved\"\n"
+          "Caption = fso.OpenTextFile(\"" + file + "\").ReadLine & \" \" & TypeName(sh)\n"
+          "r = sh.Popup(\"Hello\", 1, \"Title\", vbOKCancel)\n");
+    EXPECT_EQ(caption(), u"saved WshShell");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(lastMessage(), u"Hello");
+    EXPECT_EQ(desktop.messages[0].title, u"Title");
+    EXPECT_EQ(desktop.messages[0].style, 1);
+    EXPECT_FALSE(desktop.ended);
+}
+
 } // namespace
 } // namespace vorna::test
 
@@ -257,7 +275,7 @@ namespace {
 // closes it works.
 TEST_F(HostTest, ExamplesRunAndTheirButtonsWork)
 {
-    for (const char* name : { "hello", "form", "tour", "log", "drawing" }) {
+    for (const char* name : { "hello", "form", "tour", "log", "drawing", "notes" }) {
         std::string path = std::string(VORNA_SOURCE_DIR) + "/examples/" + name + ".vbs";
         entry.reset();
         desktop.messages.clear();

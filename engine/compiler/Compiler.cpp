@@ -187,6 +187,14 @@ int32_t Compiler::nameSite(std::u16string_view name)
     return index;
 }
 
+void Compiler::lookUpNamesAtRunTime(Code& code)
+{
+    for (NameSite& site : code.names) {
+        site.frameFirst = true;
+        site.entry = nullptr;
+    }
+}
+
 int32_t Compiler::memberSite(std::u16string_view name, const ast::Expr* object)
 {
     auto& members = m_ctx->code->members;
@@ -308,6 +316,13 @@ Resolved Compiler::resolve(std::u16string_view name, bool forCall)
             r.constant = c.value;
             return r;
         }
+    }
+    if (!ctx.topLevel && !ctx.proc && !m_explicit && ctx.assigned.count(folded)) {
+        // Execute text run by a procedure: a new variable of that procedure.
+        m_unit.frameVariables.push_back(Str(name));
+        r.kind = Resolved::Kind::Global;
+        r.index = nameSite(name);
+        return r;
     }
     if (!ctx.topLevel && !m_explicit && ctx.assigned.count(folded)) {
         int32_t slot = ctx.code->slotCount++;
@@ -534,6 +549,11 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
     Context* saved = m_ctx;
     m_ctx = &ctx;
     Status st = block(decl.body);
+    bool runsExecute = std::any_of(proc.code.instrs.begin(), proc.code.instrs.end(), [](const Instr& in) {
+        return in.op == Op::Intrinsic && Intrinsic(in.a) == Intrinsic::Execute;
+    });
+    if (runsExecute)
+        lookUpNamesAtRunTime(proc.code);
     if (st.ok()) {
         size_t end = here();
         for (size_t j : ctx.exitProcJumps)
@@ -574,17 +594,19 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
             }
         }
     } else {
-        for (const auto& d : dims) {
-            std::u16string folded = foldName(d);
-            if (!ctx.locals.count(folded))
-                ctx.locals.emplace(folded, top->slotCount++);
-        }
+        // Execute in a procedure: its Dims become variables of the procedure.
+        for (const auto& d : dims)
+            m_unit.frameVariables.push_back(Str(d));
     }
     // Script-level constants first: procedures may use them.
     for (const auto& s : program.statements) {
         if (s->kind != ast::StmtKind::Const || !ctx.topLevel)
             continue;
         for (const auto& c : static_cast<const ast::ConstStmt&>(*s).consts) {
+            // A constant over a variable of an earlier text (Dim'd, or a
+            // Dim that shadowed a constant) redefines the name.
+            if (const GlobalEntry* e = m_globals.find(c.name); e && e->kind == GlobalEntry::Kind::Variable)
+                return fail(errorAt(ErrorCode::NameRedefined, c.pos, c.name));
             TRY_ASSIGN(v, constantValue(*c.value));
             m_consts[foldName(c.name)] = v;
             m_unit.constants.emplace_back(Str(c.name), v);
@@ -602,6 +624,8 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
     for (size_t j : ctx.exitProcJumps)
         patch(j, here());
     emit(Op::Return);
+    if (!ctx.topLevel)
+        lookUpNamesAtRunTime(*top);
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }
@@ -623,6 +647,8 @@ Result<CompiledUnit> Compiler::expression(const ast::Expr& e, std::shared_ptr<co
     emit(Op::StoreLocal, top->resultSlot, 0, static_cast<uint8_t>(StoreMode::Raw));
     emit(Op::Return);
     endStatement(here() - 1);
+    if (m_outer && m_outer->localNames)
+        lookUpNamesAtRunTime(*top);
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }

@@ -76,6 +76,7 @@ private:
     static constexpr size_t MaxOperandCount = 0x3FFF;
     static constexpr int32_t MaxSlots = 0xFFF0;
     Status checkLimits(size_t count);
+    void lookUpNamesAtRunTime(Code& code);
     ScriptError errorAt(ErrorCode code, ast::SourcePos pos, std::u16string_view name = {});
 
     // statements (CompileStmt.cpp)

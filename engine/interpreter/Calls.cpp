@@ -140,12 +140,14 @@ Result<Variant> ScriptEngine::Impl::fieldInvoke(Variant& field, const Str& name,
         Args indexes = args.first(args.size() - 1);
         if (indexes.empty()) {
             TRY_STATUS(assign(field, std::move(value), mode));
-        } else if (field.isArray()) {
-            TRY_STATUS(storeElement(field, indexes, std::move(value), mode));
         } else if (field.isObject()) {
             TRY_STATUS(putDefault(field, args, mode));
         } else {
-            return fail(ErrorCode::ObjectDoesntSupportMember, name);
+            // The value first: its default member may change the field.
+            TRY_STATUS(prepareStore(value, mode));
+            if (!field.isArray())
+                return fail(ErrorCode::ObjectDoesntSupportMember, name);
+            TRY_STATUS(storeElement(field, indexes, std::move(value), mode));
         }
         return Variant();
     }
@@ -327,6 +329,8 @@ Status ScriptEngine::Impl::storeGlobal(NameSite& site, Args args, Variant&& valu
             return assign(e->value, std::move(value), mode);
         if (e->value.isArray())
             return storeElement(e->value, args, std::move(value), mode);
+        if (!e->value.isObject() || !e->value.asObject())
+            return fail(ErrorCode::TypeMismatch, site.name);
         [[fallthrough]];
     case K::HostObject: {
         if (e->kind == K::HostObject && mode == StoreMode::Set)

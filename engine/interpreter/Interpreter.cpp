@@ -320,8 +320,10 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 target.swap(value);
                 value.clear();
             } else {
-                CHECK(assign(target, std::move(value), StoreMode(in.x)));
+                // Cleared before a failure leaves: it is below sp already.
+                Status st = assign(target, std::move(value), StoreMode(in.x));
                 value.clear();
+                CHECK(st);
             }
             break;
         }

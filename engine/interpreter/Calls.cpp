@@ -392,7 +392,8 @@ Status ScriptEngine::Impl::prepareStore(Variant& value, StoreMode mode)
 // storage that script code cannot free (a slot, a field, a global).
 Status ScriptEngine::Impl::assign(Variant& target, Variant&& value, StoreMode mode)
 {
-    TRY_STATUS(prepareStore(value, mode));
+    if (value.isObject() || mode == StoreMode::Set)
+        TRY_STATUS(prepareStore(value, mode));
     target = std::move(value);
     return {};
 }
@@ -402,7 +403,8 @@ Status ScriptEngine::Impl::assign(Variant& target, Variant&& value, StoreMode mo
 // script code runs; the old element is released once the new one is in.
 Status ScriptEngine::Impl::storeElement(Variant& holder, Args indexes, Variant&& value, StoreMode mode)
 {
-    TRY_STATUS(prepareStore(value, mode));
+    if (value.isObject() || mode == StoreMode::Set)
+        TRY_STATUS(prepareStore(value, mode));
     TRY_ASSIGN(el, element(holder, indexes, true));
     *el = std::move(value);
     return {};

@@ -73,38 +73,47 @@ WriteLine pubVar & privVar
 Stop
 ' --- indexing what is not an array
 On Error Resume Next
+Dim line
 Sub Try(label)
-    WriteLine label & " " & Err.Number
+    line = line & label & "=" & Err.Number & " "
     Err.Clear
 End Sub
+Sub Flush()
+    WriteLine line
+    line = ""
+End Sub
 Set outer(1) = Nothing
-outer(1)(0) = 5 : Try "Nothing(0) ="
+outer(1)(0) = 5 : Try "Nothing"
 outer(1) = 3
-outer(1)(0) = 5 : Try "number(0) ="
+outer(1)(0) = 5 : Try "number"
 outer(1) = Empty
-outer(1)(0) = 5 : Try "Empty(0) ="
+outer(1)(0) = 5 : Try "Empty"
 outer(1) = Null
-outer(1)(0) = 5 : Try "Null(0) ="
+outer(1)(0) = 5 : Try "Null"
 Dim i, s, e, x
 i = 1
-i(0, 1) = 1 : Try "Integer(0, 1) ="
+i(0, 1) = 1 : Try "Integer(0, 1)"
+Flush
 x = i() : Try "number()"
 s = "text"
 x = s() : Try "string()"
 x = e() : Try "Empty()"
 x = arr() : Try "array()"
-i : Try "number as a statement"
-s : Try "string as a statement"
-e : Try "Empty as a statement"
+Flush
+i : Try "number"
+s : Try "string"
+e : Try "Empty"
 i = True
-i : Try "Boolean as a statement"
+i : Try "Boolean"
+Flush
 Dim p
 Set p = New Plain
 p.Tag = 4
-x = p.Tag(0) : Try "field(0)"
-p.Tag(0) = 5 : Try "field(0) ="
-x = p.Tag() : Try "field()"
-p.Tag() = 7 : Try "field() = " & p.Tag
+x = p.Tag(0) : Try "p.Tag(0)"
+p.Tag(0) = 5 : Try "p.Tag(0) ="
+x = p.Tag() : Try "p.Tag()"
+p.Tag() = 7 : Try "p.Tag() = " & p.Tag
+Flush
 ' --- what cannot be stored
 x = p
 WriteLine Err.Number & " " & Err.Description

@@ -60,9 +60,6 @@ Err.Clear
 vbCrLf = 1
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-WriteLine Eval("1 +")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
 Set fn = GetRef("NoSuchProcedure")
 WriteLine Err.Number & " " & Err.Description
 Err.Clear

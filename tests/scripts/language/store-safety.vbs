@@ -1,20 +1,26 @@
 ' Stores, calls and references through values that script code changes
 ' underneath them: each case once crashed or wrote into freed memory.
 On Error Resume Next
+Dim line
 Sub Try(label)
-    WriteLine label & " " & Err.Number
+    line = line & label & "=" & Err.Number & " "
     Err.Clear
+End Sub
+Sub Flush()
+    WriteLine line
+    line = ""
 End Sub
 ' --- ReDim of a name that is not a variable
 Const Fixed = 1
-ReDim IsNull(5) : Try "ReDim IsNull"
-ReDim Fixed(5) : Try "ReDim Const"
-ReDim Err(5) : Try "ReDim Err"
-ReDim Eval(5) : Try "ReDim Eval"
+ReDim IsNull(5) : Try "IsNull"
+ReDim Fixed(5) : Try "Const"
+ReDim Err(5) : Try "Err"
+ReDim Eval(5) : Try "Eval"
 Sub RedimInProc()
     ReDim Len(2)
 End Sub
-RedimInProc : Try "ReDim Len in a Sub"
+RedimInProc : Try "Len in a Sub"
+Flush
 ' --- an indexed store into a class field that holds no array
 Class Bag
     Public f
@@ -24,15 +30,16 @@ Class Bag
 End Class
 Dim o
 Set o = New Bag
-o.f(1) = 5 : Try "Empty field"
+o.f(1) = 5 : Try "Empty"
 o.f = 1234567
-o.f(1) = 5 : Try "number field"
+o.f(1) = 5 : Try "number"
 o.f = "abc"
-o.f(1) = 5 : Try "string field"
-Set o.f(1) = o : Try "Set into string field"
+o.f(1) = 5 : Try "string"
+Set o.f(1) = o : Try "Set"
 o.Inside : Try "Me.f(1)"
-With o : .f(1) = 5 : End With : Try "With .f(1)"
-WriteLine o.f
+With o : .f(1) = 5 : End With : Try "With"
+Try o.f
+Flush
 ' --- script code run by a store redims the array being stored into
 Dim a
 Class Resizer
@@ -78,16 +85,18 @@ End Class
 Dim bx
 Set bx = New Box
 bx.items(3) = New FieldResizer
-Try "field array: " & bx.items
+Try "field array " & bx.items
+Flush
 ' --- an element passed ByRef is locked while the callee runs
 Sub Grow(ByRef el)
     On Error Resume Next
-    ReDim a(5) : Try "ReDim under a ByRef element"
-    Erase a : Try "Erase under a ByRef element"
+    ReDim a(5) : Try "ReDim"
+    Erase a : Try "Erase"
     el = "set"
 End Sub
 ReDim a(1000)
 Grow a(3)
+Flush
 WriteLine "byref: " & UBound(a) & " " & a(3)
 ' --- For Each and With keep what they walk
 ReDim a(2)

@@ -129,6 +129,18 @@ Status Compiler::argument(const ast::Expr* e)
     return expr(*e);
 }
 
+// `a(i)(j)...` as the target of a store: a reference to the innermost
+// element, so that the store reaches the array inside the array.
+Status Compiler::elementReference(const ast::CallExpr& c)
+{
+    if (c.callee->kind != ast::ExprKind::Call)
+        return argument(&c);
+    TRY_STATUS(elementReference(static_cast<const ast::CallExpr&>(*c.callee)));
+    TRY_STATUS(arguments(c.args, false));
+    emit(Op::RefElement, 0, static_cast<uint16_t>(c.args.size()));
+    return {};
+}
+
 Status Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef)
 {
     TRY_STATUS(checkLimits(args.size()));

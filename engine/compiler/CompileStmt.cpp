@@ -215,7 +215,7 @@ Status Compiler::assign(const ast::AssignStmt& s)
             // last list a put on that value's default member or, when the
             // value is an array, a store into it. An element of an array
             // variable is passed as a reference so the store reaches it.
-            TRY_STATUS(argument(&callee));
+            TRY_STATUS(elementReference(static_cast<const ast::CallExpr&>(callee)));
             TRY_STATUS(arguments(c.args, false));
             TRY_STATUS(expr(*s.value));
             emit(Op::PutValue, 0, static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));

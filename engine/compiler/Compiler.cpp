@@ -74,6 +74,8 @@ int stackEffect(const Instr& in)
         return -1;
     case Op::LoadIndexed: case Op::RefIndexed:
         return 1 - b;
+    case Op::RefElement:
+        return -b;
     case Op::StoreIndexed:
         return -b - 1;
     case Op::DimArray:

@@ -104,6 +104,7 @@ private:
     // inside a function makes its own name a recursive call.
     Status call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult, bool listed = false);
     Status argument(const ast::Expr* e);
+    Status elementReference(const ast::CallExpr& c);
     Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
     Status object(const ast::MemberExpr& m);
     Status binary(const ast::BinaryExpr& b);

@@ -477,6 +477,27 @@ Status ScriptEngine::Impl::execute(Frame& f)
             new (sp++) Variant(std::move(r.value()));
             break;
         }
+        case Op::RefElement: {
+            Variant* args = sp - in.b;
+            Variant& holder = args[-1].deref();
+            Result<Variant> r = Variant();
+            if (holder.isArray()) {
+                auto el = element(holder, Args(args, in.b), true);
+                if (el.ok()) {
+                    m_locks.emplace_back(holder.asArray());
+                    r = Variant::fromRef(el.value());
+                } else {
+                    r = el.takeError();
+                }
+            } else {
+                r = callValue(holder, Args(args, in.b), {});
+            }
+            while (sp != args - 1)
+                (--sp)->clear();
+            CHECK(r);
+            new (sp++) Variant(std::move(r.value()));
+            break;
+        }
         case Op::DimArray:
         case Op::ReDim: {
             bool preserve = in.op == Op::ReDim && (in.b & 0x8000);

@@ -63,6 +63,9 @@ outer(0) = Array(1, 2, 3)
 outer(0)(1) = 5
 Set outer(0)(2) = c
 WriteLine outer(0)(0) & outer(0)(1) & " " & TypeName(outer(0)(2))
+outer(1) = Array(0, Array(1, 2))
+outer(1)(1)(0) = 9
+WriteLine outer(1)(1)(0) & outer(1)(1)(1)
 ' --- Let, Set and Call keywords are optional where the language allows
 Let n = 5
 WriteLine n

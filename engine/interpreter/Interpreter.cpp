@@ -91,13 +91,14 @@ inline bool fastIntDivision(Op op, const Variant& l, const Variant& r, Variant& 
     return true;
 }
 
-// A store that needs no conversion: a swap does it (a Let replaces even an
-// object the variable held).
+// A script class instance of any engine: its Property Let takes objects.
 inline bool isOwnInstance(const Variant& v)
 {
     return v.isObject() && dynamic_cast<ClassInstance*>(v.asObject()) != nullptr;
 }
 
+// A store that needs no conversion: a swap does it (a Let replaces even an
+// object the variable held).
 inline bool storesInPlace(StoreMode mode, const Variant& value)
 {
     return mode == StoreMode::Raw || (mode == StoreMode::Let && !value.isObject());

@@ -340,6 +340,12 @@ Resolved Compiler::resolve(std::u16string_view name, bool forCall)
 
 // ---------------------------------------------------------------- declarations
 
+void Compiler::noteAssigned(Context& ctx, const std::u16string& name)
+{
+    if (ctx.assigned.insert(foldName(name)).second)
+        ctx.assignedNames.push_back(name);
+}
+
 // Dim'd names and names assigned anywhere in a body (For variables, ReDim
 // and plain assignments included); consts are evaluated into the context.
 void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<std::u16string>* dims)
@@ -353,23 +359,23 @@ void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<st
             break;
         case K::ReDim:
             for (const auto& v : static_cast<const ast::ReDimStmt&>(*s).vars)
-                ctx.assigned.insert(foldName(v.name));
+                noteAssigned(ctx, v.name);
             break;
         case K::Assign: {
             const auto& a = static_cast<const ast::AssignStmt&>(*s);
             if (a.target->kind == ast::ExprKind::Name)
-                ctx.assigned.insert(foldName(static_cast<const ast::NameExpr&>(*a.target).name));
+                noteAssigned(ctx, static_cast<const ast::NameExpr&>(*a.target).name);
             break;
         }
         case K::For: {
             const auto& f = static_cast<const ast::ForStmt&>(*s);
-            ctx.assigned.insert(foldName(f.variable));
+            noteAssigned(ctx, f.variable);
             collectNames(f.body, ctx, dims);
             break;
         }
         case K::ForEach: {
             const auto& f = static_cast<const ast::ForEachStmt&>(*s);
-            ctx.assigned.insert(foldName(f.variable));
+            noteAssigned(ctx, f.variable);
             collectNames(f.body, ctx, dims);
             break;
         }
@@ -550,6 +556,18 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
     }
     Context* saved = m_ctx;
     m_ctx = &ctx;
+    if (!m_explicit) {
+        // Implicit locals get their slots up front, named, so that Execute
+        // and Eval text run by the procedure sees them too.
+        for (const auto& name : ctx.assignedNames) {
+            const int32_t before = proc.code.slotCount;
+            Resolved r = resolve(name);
+            if (r.kind == Resolved::Kind::Local && r.index == before) {
+                proc.localNames.push_back(foldName(name));
+                proc.code.slotNames.emplace_back(name);
+            }
+        }
+    }
     Status st = block(decl.body);
     bool runsExecute = std::any_of(proc.code.instrs.begin(), proc.code.instrs.end(), [](const Instr& in) {
         return in.op == Op::Intrinsic && Intrinsic(in.a) == Intrinsic::Execute;

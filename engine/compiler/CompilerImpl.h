@@ -40,6 +40,7 @@ struct Context {
     std::unordered_map<std::u16string, int32_t> locals;
     std::unordered_map<std::u16string, Variant> consts;
     std::unordered_set<std::u16string> assigned; // names assigned anywhere in the body
+    std::vector<std::u16string> assignedNames; // the same, as first spelled, in order
     std::unordered_map<std::u16string, int32_t> sites; // folded name -> name site
     std::vector<int32_t> withSlots;
     std::vector<Loop> loops;
@@ -65,6 +66,7 @@ private:
     Status declareUnit(const ast::Program& program);
     Status declareClass(const ast::ClassDecl& decl);
     Status compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* cls);
+    static void noteAssigned(Context& ctx, const std::u16string& name);
     void collectNames(const ast::Block& block, Context& ctx, std::vector<std::u16string>* dims);
     Result<Variant> constantValue(const ast::Expr& e);
     std::optional<Resolved> resolveInUnit(const std::u16string& folded, std::u16string_view name, Context& ctx);

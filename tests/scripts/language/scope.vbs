@@ -86,10 +86,12 @@ Sub ExecuteScope()
     Execute "Dim v : v = 20"
     Execute "x = 99"
     Execute "w = v + 1"
-    WriteLine v & " " & x & " " & w & " " & Eval("v + w")
+    total = 5
+    Execute "total = total + 1"
+    WriteLine v & " " & x & " " & w & " " & Eval("v + w") & " " & total
 End Sub
 ExecuteScope
-WriteLine IsEmpty(v) & " " & IsEmpty(w) & " " & x
+WriteLine IsEmpty(v) & " " & IsEmpty(w) & " " & IsEmpty(total) & " " & x
 ' --- ExecuteGlobal: a Dim shadows a constant for later texts only
 Const Limit = 10
 ExecuteGlobal "Dim Limit"

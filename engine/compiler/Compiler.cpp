@@ -357,6 +357,10 @@ void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<st
             for (const auto& v : static_cast<const ast::DimStmt&>(*s).vars)
                 dims->push_back(v.name);
             break;
+        case K::Const:
+            for (const auto& c : static_cast<const ast::ConstStmt&>(*s).consts)
+                ctx.constNames.insert(foldName(c.name));
+            break;
         case K::ReDim:
             for (const auto& v : static_cast<const ast::ReDimStmt&>(*s).vars)
                 noteAssigned(ctx, v.name);
@@ -560,6 +564,8 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
         // Implicit locals get their slots up front, named, so that Execute
         // and Eval text run by the procedure sees them too.
         for (const auto& name : ctx.assignedNames) {
+            if (ctx.constNames.count(foldName(name)))
+                continue; // a local Const: assigning it stays an error
             const int32_t before = proc.code.slotCount;
             Resolved r = resolve(name);
             if (r.kind == Resolved::Kind::Local && r.index == before) {

@@ -41,6 +41,7 @@ struct Context {
     std::unordered_map<std::u16string, Variant> consts;
     std::unordered_set<std::u16string> assigned; // names assigned anywhere in the body
     std::vector<std::u16string> assignedNames; // the same, as first spelled, in order
+    std::unordered_set<std::u16string> constNames; // Const statements anywhere in the body
     std::unordered_map<std::u16string, int32_t> sites; // folded name -> name site
     std::vector<int32_t> withSlots;
     std::vector<Loop> loops;

@@ -41,6 +41,9 @@ inline uint8_t varOperand(VarKind k, StoreMode m = StoreMode::Let)
 constexpr uint8_t StatementCall = 0x10;
 // x bit of CallMember: written `o.m()`, with an empty argument list.
 constexpr uint8_t EmptyListCall = 0x02;
+// x bit of DimArray and ReDim (a Dim): the name is a variable of an earlier
+// text, which may not be an array already (13).
+constexpr uint8_t Redeclared = 0x20;
 // x bit of New: the class name is no declared name (500 under Option Explicit).
 constexpr uint8_t NewUndeclared = 0x01;
 inline VarKind varKindOf(uint8_t x) { return static_cast<VarKind>(x & 3); }

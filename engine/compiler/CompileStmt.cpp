@@ -242,14 +242,20 @@ Status Compiler::dim(const ast::DimStmt& s)
         if (!v.isArray)
             continue;
         Resolved r = resolve(v.name);
+        // A script-level name an earlier text declared: an array there
+        // cannot be declared again.
+        const GlobalEntry* e = m_ctx->topLevel && !m_ctx->proc ? m_globals.find(v.name) : nullptr;
+        const bool redeclared = e && e->kind == GlobalEntry::Kind::Variable;
         if (v.bounds.empty()) {
             emitVar(Op::ReDim, r, StoreMode::Let, 0x4000); // a dynamic array with no elements
-            continue;
+        } else {
+            TRY_STATUS(checkLimits(v.bounds.size()));
+            for (const auto& b : v.bounds)
+                TRY_STATUS(expr(*b));
+            emitVar(Op::DimArray, r, StoreMode::Let, static_cast<uint16_t>(v.bounds.size()));
         }
-        TRY_STATUS(checkLimits(v.bounds.size()));
-        for (const auto& b : v.bounds)
-            TRY_STATUS(expr(*b));
-        emitVar(Op::DimArray, r, StoreMode::Let, static_cast<uint16_t>(v.bounds.size()));
+        if (redeclared)
+            m_ctx->code->instrs.back().x |= Redeclared;
     }
     return {};
 }

@@ -524,7 +524,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 v = &e->value;
             }
             // Dim of a script-level name that an earlier text made an array.
-            if (v->isArray() && (in.op == Op::DimArray || empty) && varKindOf(in.x) == VarKind::Global)
+            if (v->isArray() && (in.x & Redeclared))
                 FAIL_WITH(makeError(ErrorCode::TypeMismatch, names[in.a].name));
             if (v->isArray() && (v->asArray()->fixed() || v->asArray()->locked()) && in.op == Op::ReDim)
                 FAIL_WITH(makeError(ErrorCode::ArrayFixedOrLocked));

@@ -65,15 +65,6 @@ TEST_F(Fixture, LetOnAnAddedObjectPutsItsDefaultButReplacesAVariable)
     EXPECT_EQ(lines(), (std::vector<std::string> { "9", "Integer9" }));
 }
 
-TEST_F(Fixture, ErrorEventNamesWhatErrDescriptionLeavesOut)
-{
-    ASSERT_TRUE(engine.addCode(u"Option Explicit\nOn Error Resume Next\nx = 1\nWriteLine Err.Description").ok());
-    EXPECT_EQ(lines(), (std::vector<std::string> { "Variable is undefined" }));
-    EXPECT_FALSE(engine.addCode(u"Option Explicit\ny = 1").ok());
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].description.view(), u"Variable is undefined: 'y'");
-}
-
 TEST_F(Fixture, NamesAddedLaterAreFoundByEarlierCode)
 {
     ASSERT_TRUE(engine.addCode(u"Sub UseLater()\n WriteLine Later.Echo(\"late\")\nEnd Sub").ok());

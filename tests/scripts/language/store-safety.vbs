@@ -61,10 +61,6 @@ Set a(1) = New Shrinker
 a(1) = 7
 WriteLine "terminate on Let: " & UBound(a) & " [" & a(1) & "]"
 ReDim a(1000)
-Set a(1) = New Shrinker
-Set a(1) = Nothing
-WriteLine "terminate on Set: " & UBound(a)
-ReDim a(1000)
 a(0) = "x"
 a(0) = a(0) & New Resizer
 WriteLine "append: " & UBound(a) & " [" & a(0) & "]"
@@ -98,20 +94,6 @@ ReDim a(1000)
 Grow a(3)
 Flush
 WriteLine "byref: " & UBound(a) & " " & a(3)
-' --- For Each and With keep what they walk
-ReDim a(2)
-a(0) = 1 : a(1) = 2 : a(2) = 3
-For Each v In a
-    ReDim a(0)
-    WriteLine "each " & v
-Next
-ReDim a(1)
-Set a(0) = New Bag
-With a(0)
-    ReDim a(0)
-    .f = "kept"
-    WriteLine "with " & .f
-End With
 ' --- elements released by Erase and ReDim Preserve run script safely
 Class Replacer
     Private Sub Class_Terminate()

@@ -3,6 +3,7 @@
 // by the call it escapes from.
 #include "ScriptEngine.h"
 
+#include "automation/Dispatch.h"
 #include "interpreter/Engine.h"
 #include "runtime/Convert.h"
 #include "syntax/Parser.h"
@@ -127,8 +128,21 @@ void ScriptEngine::Impl::commit(CompiledUnit& unit)
 {
     using K = GlobalEntry::Kind;
     for (const Str& name : unit.variables) {
-        if (!m_globals.find(name))
+        GlobalEntry* e = m_globals.find(name);
+        if (!e) {
             m_globals.add(name, K::Variable);
+        } else if (e->kind == K::Constant) {
+            // A Dim in a later text shadows a constant: code compiled with
+            // the constant keeps its value, later texts see a new variable.
+            e->kind = K::Variable;
+            e->value.clear();
+        }
+    }
+    if (m_frameScope) {
+        for (const Str& name : unit.frameVariables) {
+            if (!m_frameScope->find(name.view()))
+                m_frameScope->entries.emplace_back().name = name;
+        }
     }
     for (auto& [name, value] : unit.constants) {
         GlobalEntry* e = m_globals.find(name);
@@ -184,14 +198,68 @@ Result<Variant> ScriptEngine::Impl::runTopLevel(const Code& code, Variant* outer
     return result;
 }
 
+namespace {
+
+// Text that does not parse is one error to the script, whatever the parser
+// found; the error stays a compilation error.
+template <class T>
+Result<T> asCompilation(Result<T> r, bool parsing)
+{
+    if (r.ok())
+        return r;
+    ErrorTag tag = r.takeError();
+    if (parsing) {
+        ErrorCode code = ErrorCode::SyntaxError;
+        if (tag.error->number == errorNumber(ErrorCode::OutOfMemory))
+            code = ErrorCode::OutOfMemory;
+        ScriptError e = makeError(code);
+        e.line = tag.error->line;
+        e.column = tag.error->column;
+        e.lineText = tag.error->lineText;
+        *tag.error = std::move(e);
+    }
+    if (isCompilationError(tag.error->number))
+        tag.error->source = Str(CompileErrorSource);
+    return tag;
+}
+
+} // namespace
+
+// The text argument of Eval, Execute, ExecuteGlobal and GetRef: an object
+// gives its default value; Eval passes Null and Empty through (absent), the
+// others want a string.
+Result<std::optional<Str>> ScriptEngine::Impl::intrinsicText(Intrinsic which, const Variant& arg)
+{
+    Variant v = arg.deref();
+    if (v.isObject()) {
+        if (!v.asObject())
+            return fail(ErrorCode::ObjectVariableNotSet);
+        TRY_ASSIGN(value, readDefaultMember(v.asObject()));
+        v = std::move(value);
+    }
+    if (which == Intrinsic::Eval) {
+        if (v.isNull() || v.isEmpty())
+            return std::optional<Str>();
+        TRY_ASSIGN(text, toString(v));
+        return std::optional<Str>(std::move(text));
+    }
+    if (!v.isString())
+        return fail(ErrorCode::TypeMismatch);
+    return std::optional<Str>(Str(v.stringView()));
+}
+
 // Eval, Execute, ExecuteGlobal and GetRef. Eval and Execute see the calling
-// procedure's locals and its Me.
+// procedure's locals and its Me; Execute in a procedure declares its Dims
+// there.
 Result<Variant> ScriptEngine::Impl::intrinsic(Intrinsic which, Args args, Frame& f)
 {
     static const char16_t* const names[] = { u"Eval", u"Execute", u"ExecuteGlobal", u"GetRef" };
     if (args.size() != 1)
         return fail(ErrorCode::WrongArgumentCount, names[static_cast<int>(which)]);
-    TRY_ASSIGN(text, toString(args[0].deref()));
+    TRY_ASSIGN(argText, intrinsicText(which, args[0]));
+    if (!argText)
+        return args[0].deref().isNull() ? Variant::null() : Variant();
+    const Str& text = *argText;
     // Code run by Execute passes on the procedure scope it was given.
     OuterScope scope;
     scope.localNames = f.proc ? &f.proc->localNames : f.outerNames;
@@ -199,24 +267,39 @@ Result<Variant> ScriptEngine::Impl::intrinsic(Intrinsic which, Args args, Frame&
     Variant* outer = f.proc ? f.slots : f.outer;
     switch (which) {
     case Intrinsic::Eval: {
-        TRY_ASSIGN(expr, parseExpression(text.view()));
+        TRY_ASSIGN(expr, asCompilation(parseExpression(text.view()), true));
         auto source = std::make_shared<SourceText>();
         source->lines.emplace_back(text.view());
-        TRY_ASSIGN(unit, compileExpression(*expr, source, m_globals, &scope));
+        TRY_ASSIGN(unit, asCompilation(compileExpression(*expr, source, m_globals, &scope), false));
         commit(unit);
         return runTopLevel(*unit.topLevel, outer, f.me, scope.localNames);
     }
     case Intrinsic::Execute: {
-        TRY_ASSIGN(code, load(text.view(), &scope));
-        TRY_STATUS(runTopLevel(*code, outer, f.me, scope.localNames));
+        if (f.proc) {
+            if (!f.scope)
+                f.scope = std::make_unique<FrameScope>();
+            m_frameScope = f.scope.get();
+        }
+        TRY_ASSIGN(program, asCompilation(parseProgram(text.view()), true));
+        TRY_ASSIGN(unit, asCompilation(compileProgram(*program, m_globals, &scope), false));
+        commit(unit);
+        TRY_STATUS(runTopLevel(*unit.topLevel, outer, f.me, scope.localNames));
         return Variant();
     }
     case Intrinsic::ExecuteGlobal: {
-        TRY_ASSIGN(code, load(text.view(), nullptr));
-        TRY_STATUS(runTopLevel(*code, nullptr, nullptr));
+        TRY_ASSIGN(program, asCompilation(parseProgram(text.view()), true));
+        TRY_ASSIGN(unit, asCompilation(compileProgram(*program, m_globals, nullptr), false));
+        FrameScope* procScope = m_frameScope;
+        m_frameScope = nullptr; // script level: no procedure's variables
+        commit(unit);
+        auto r = runTopLevel(*unit.topLevel, nullptr, nullptr);
+        m_frameScope = procScope;
+        TRY_STATUS(std::move(r));
         return Variant();
     }
     case Intrinsic::GetRef: {
+        if (text.empty())
+            return fail(ErrorCode::InvalidProcedureCall, u"GetRef");
         GlobalEntry* e = m_globals.find(text.view());
         if (!e || e->kind != GlobalEntry::Kind::Procedure)
             return fail(ErrorCode::InvalidProcedureCall);

@@ -39,6 +39,13 @@ inline uint8_t varOperand(VarKind k, StoreMode m = StoreMode::Let)
 }
 // LoadIndexed: a call statement, so a Sub may be called.
 constexpr uint8_t StatementCall = 0x10;
+// x bit of CallMember: written `o.m()`, with an empty argument list.
+constexpr uint8_t EmptyListCall = 0x02;
+// x bit of DimArray and ReDim (a Dim): the name is a variable of an earlier
+// text, which may not be an array already (13).
+constexpr uint8_t Redeclared = 0x20;
+// x bit of New: the class name is no declared name (500 under Option Explicit).
+constexpr uint8_t NewUndeclared = 0x01;
 inline VarKind varKindOf(uint8_t x) { return static_cast<VarKind>(x & 3); }
 inline StoreMode storeModeOf(uint8_t x) { return static_cast<StoreMode>(x >> 2); }
 
@@ -104,6 +111,10 @@ private:
 struct NameSite {
     Str name;
     GlobalEntry* entry = nullptr; // null until resolved
+    // In a procedure that runs Execute (and in the code Execute runs there):
+    // the procedure's Execute-declared variables come first, so the site
+    // is looked up on every use instead of cached.
+    bool frameFirst = false;
 };
 
 struct MemberSite {
@@ -178,6 +189,7 @@ struct ClassDef {
 struct CompiledUnit {
     std::vector<Str> variables; // script-level Dim and implicit variables
     std::vector<std::pair<Str, Variant>> constants;
+    std::vector<Str> frameVariables; // Dim in Execute text run by a procedure
     std::vector<std::unique_ptr<Proc>> procs;
     std::vector<std::unique_ptr<ClassDef>> classes;
     std::unique_ptr<Code> topLevel;

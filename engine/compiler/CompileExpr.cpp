@@ -61,9 +61,14 @@ Status Compiler::expr(const ast::Expr& e)
     }
     case K::Binary:
         return binary(static_cast<const ast::BinaryExpr&>(e));
-    case K::New:
-        emit(Op::New, constant(Variant::fromString(static_cast<const ast::NewExpr&>(e).className)));
+    case K::New: {
+        const auto& name = static_cast<const ast::NewExpr&>(e).className;
+        Resolved r = resolve(name);
+        bool undeclared = m_explicit && r.kind == Resolved::Kind::Global && !r.knownVariable && !r.knownProcedure
+            && !m_classes.count(foldName(name)) && !m_globals.find(name);
+        emit(Op::New, constant(Variant::fromString(name)), 0, undeclared ? NewUndeclared : 0);
         return {};
+    }
     }
     return {};
 }
@@ -102,8 +107,12 @@ Status Compiler::object(const ast::MemberExpr& m)
 {
     if (m.object)
         return expr(*m.object);
-    if (m_ctx->withSlots.empty())
-        return fail(errorAt(ErrorCode::InvalidOrUnqualifiedReference, m.pos));
+    if (m_ctx->withSlots.empty()) {
+        // Outside any With: an error when it runs, which On Error may skip.
+        emit(Op::Raise, errorNumber(ErrorCode::InvalidOrUnqualifiedReference), 0xFFFF);
+        emit(Op::PushConst, constant(Variant()));
+        return {};
+    }
     emit(Op::LoadLocal, m_ctx->withSlots.back());
     return {};
 }
@@ -136,6 +145,18 @@ Status Compiler::argument(const ast::Expr* e)
     return expr(*e);
 }
 
+// `a(i)(j)...` as the target of a store: a reference to the innermost
+// element, so that the store reaches the array inside the array.
+Status Compiler::elementReference(const ast::CallExpr& c)
+{
+    if (c.callee->kind != ast::ExprKind::Call)
+        return argument(&c);
+    TRY_STATUS(elementReference(static_cast<const ast::CallExpr&>(*c.callee)));
+    TRY_STATUS(arguments(c.args, false));
+    emit(Op::RefElement, 0, static_cast<uint16_t>(c.args.size()));
+    return {};
+}
+
 Status Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef)
 {
     TRY_STATUS(checkLimits(args.size()));
@@ -160,7 +181,8 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
         const auto& m = static_cast<const ast::MemberExpr&>(callee);
         TRY_STATUS(object(m));
         TRY_STATUS(arguments(args, true));
-        emit(Op::CallMember, memberSite(m.name, m.object.get()), argc, want(wantResult));
+        uint8_t form = listed && args.empty() ? EmptyListCall : 0;
+        emit(Op::CallMember, memberSite(m.name, m.object.get()), argc, want(wantResult) | form);
         return {};
     }
     if (callee.kind != ast::ExprKind::Name) {
@@ -186,14 +208,15 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
     }
     switch (r.kind) {
     case R::Local:
-        if (args.empty() && wantResult) {
+        // `x()` indexes or calls x even with an empty list.
+        if (args.empty() && wantResult && !listed) {
             emit(Op::LoadLocal, r.index);
             return {};
         }
         [[fallthrough]];
     case R::Outer:
     case R::Field:
-        if (args.empty() && wantResult) {
+        if (args.empty() && wantResult && !listed) {
             emitVar(Op::LoadVar, r);
             return {};
         }
@@ -206,7 +229,7 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
             emit(Op::CallProc, r.index, argc, want(wantResult));
             return {};
         }
-        if (args.empty() && wantResult) {
+        if (args.empty() && wantResult && (!listed || !r.knownVariable)) {
             emitVar(Op::LoadVar, r);
             return {};
         }

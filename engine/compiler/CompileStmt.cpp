@@ -212,8 +212,10 @@ Status Compiler::assign(const ast::AssignStmt& s)
             return {};
         } else if (callee.kind == ast::ExprKind::Call) {
             // d(a)(b) = v: the chain up to the last list is a value, the
-            // last list a put on that value's default member.
-            TRY_STATUS(expr(callee));
+            // last list a put on that value's default member or, when the
+            // value is an array, a store into it. An element of an array
+            // variable is passed as a reference so the store reaches it.
+            TRY_STATUS(elementReference(static_cast<const ast::CallExpr&>(callee)));
             TRY_STATUS(arguments(c.args, false));
             TRY_STATUS(expr(*s.value));
             emit(Op::PutValue, 0, static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
@@ -240,14 +242,20 @@ Status Compiler::dim(const ast::DimStmt& s)
         if (!v.isArray)
             continue;
         Resolved r = resolve(v.name);
+        // A script-level name an earlier text declared: an array there
+        // cannot be declared again.
+        const GlobalEntry* e = m_ctx->topLevel && !m_ctx->proc ? m_globals.find(v.name) : nullptr;
+        const bool redeclared = e && e->kind == GlobalEntry::Kind::Variable;
         if (v.bounds.empty()) {
             emitVar(Op::ReDim, r, StoreMode::Let, 0x4000); // a dynamic array with no elements
-            continue;
+        } else {
+            TRY_STATUS(checkLimits(v.bounds.size()));
+            for (const auto& b : v.bounds)
+                TRY_STATUS(expr(*b));
+            emitVar(Op::DimArray, r, StoreMode::Let, static_cast<uint16_t>(v.bounds.size()));
         }
-        TRY_STATUS(checkLimits(v.bounds.size()));
-        for (const auto& b : v.bounds)
-            TRY_STATUS(expr(*b));
-        emitVar(Op::DimArray, r, StoreMode::Let, static_cast<uint16_t>(v.bounds.size()));
+        if (redeclared)
+            m_ctx->code->instrs.back().x |= Redeclared;
     }
     return {};
 }
@@ -256,6 +264,12 @@ Status Compiler::redim(const ast::ReDimStmt& s)
 {
     for (const auto& v : s.vars) {
         Resolved r = resolve(v.name);
+        if (!r.isVariable() && r.kind != Resolved::Kind::Global) {
+            // A function, constant or Err is not a variable to redimension.
+            emit(Op::Raise, errorNumber(ErrorCode::IllegalAssignment),
+                 static_cast<uint16_t>(constant(Variant::fromString(v.name))));
+            continue;
+        }
         TRY_STATUS(checkLimits(v.bounds.size()));
         for (const auto& b : v.bounds)
             TRY_STATUS(expr(*b));
@@ -458,7 +472,8 @@ Status Compiler::withStatement(const ast::WithStmt& s)
 {
     int32_t slot = hiddenSlot();
     TRY_STATUS(expr(*s.object));
-    emit(Op::StoreLocal, slot, 0, static_cast<uint8_t>(StoreMode::Raw));
+    // Stored as by Set: anything but an object (Nothing included) is 424.
+    emit(Op::StoreLocal, slot, 0, static_cast<uint8_t>(StoreMode::Set));
     endStatement(here());
     m_ctx->withSlots.push_back(slot);
     Status st = block(s.body);

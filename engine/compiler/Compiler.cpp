@@ -74,6 +74,8 @@ int stackEffect(const Instr& in)
         return -1;
     case Op::LoadIndexed: case Op::RefIndexed:
         return 1 - b;
+    case Op::RefElement:
+        return -b;
     case Op::StoreIndexed:
         return -b - 1;
     case Op::DimArray:
@@ -185,6 +187,14 @@ int32_t Compiler::nameSite(std::u16string_view name)
     int32_t index = static_cast<int32_t>(names.size() - 1);
     m_ctx->sites.emplace(std::move(folded), index);
     return index;
+}
+
+void Compiler::lookUpNamesAtRunTime(Code& code)
+{
+    for (NameSite& site : code.names) {
+        site.frameFirst = true;
+        site.entry = nullptr;
+    }
 }
 
 int32_t Compiler::memberSite(std::u16string_view name, const ast::Expr* object)
@@ -309,6 +319,13 @@ Resolved Compiler::resolve(std::u16string_view name, bool forCall)
             return r;
         }
     }
+    if (!ctx.topLevel && !ctx.proc && !m_explicit && ctx.assigned.count(folded)) {
+        // Execute text run by a procedure: a new variable of that procedure.
+        m_unit.frameVariables.push_back(Str(name));
+        r.kind = Resolved::Kind::Global;
+        r.index = nameSite(name);
+        return r;
+    }
     if (!ctx.topLevel && !m_explicit && ctx.assigned.count(folded)) {
         int32_t slot = ctx.code->slotCount++;
         ctx.locals.emplace(folded, slot);
@@ -323,6 +340,12 @@ Resolved Compiler::resolve(std::u16string_view name, bool forCall)
 
 // ---------------------------------------------------------------- declarations
 
+void Compiler::noteAssigned(Context& ctx, const std::u16string& name)
+{
+    if (ctx.assigned.insert(foldName(name)).second)
+        ctx.assignedNames.push_back(name);
+}
+
 // Dim'd names, names assigned anywhere in a body (For variables, ReDim and
 // plain assignments included) and the body's Const statements.
 void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<std::u16string>* dims)
@@ -336,26 +359,28 @@ void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<st
             break;
         case K::Const:
             ctx.constStmts.push_back(static_cast<const ast::ConstStmt*>(s.get()));
+            for (const auto& c : static_cast<const ast::ConstStmt&>(*s).consts)
+                ctx.constNames.insert(foldName(c.name));
             break;
         case K::ReDim:
             for (const auto& v : static_cast<const ast::ReDimStmt&>(*s).vars)
-                ctx.assigned.insert(foldName(v.name));
+                noteAssigned(ctx, v.name);
             break;
         case K::Assign: {
             const auto& a = static_cast<const ast::AssignStmt&>(*s);
             if (a.target->kind == ast::ExprKind::Name)
-                ctx.assigned.insert(foldName(static_cast<const ast::NameExpr&>(*a.target).name));
+                noteAssigned(ctx, static_cast<const ast::NameExpr&>(*a.target).name);
             break;
         }
         case K::For: {
             const auto& f = static_cast<const ast::ForStmt&>(*s);
-            ctx.assigned.insert(foldName(f.variable));
+            noteAssigned(ctx, f.variable);
             collectNames(f.body, ctx, dims);
             break;
         }
         case K::ForEach: {
             const auto& f = static_cast<const ast::ForEachStmt&>(*s);
-            ctx.assigned.insert(foldName(f.variable));
+            noteAssigned(ctx, f.variable);
             collectNames(f.body, ctx, dims);
             break;
         }
@@ -536,7 +561,26 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
     }
     Context* saved = m_ctx;
     m_ctx = &ctx;
+    if (!m_explicit) {
+        // Implicit locals get their slots up front, named, so that Execute
+        // and Eval text run by the procedure sees them too.
+        for (const auto& name : ctx.assignedNames) {
+            if (ctx.constNames.count(foldName(name)))
+                continue; // a local Const: assigning it stays an error
+            const int32_t before = proc.code.slotCount;
+            Resolved r = resolve(name);
+            if (r.kind == Resolved::Kind::Local && r.index == before) {
+                proc.localNames.push_back(foldName(name));
+                proc.code.slotNames.emplace_back(name);
+            }
+        }
+    }
     Status st = block(decl.body);
+    bool runsExecute = std::any_of(proc.code.instrs.begin(), proc.code.instrs.end(), [](const Instr& in) {
+        return in.op == Op::Intrinsic && Intrinsic(in.a) == Intrinsic::Execute;
+    });
+    if (runsExecute)
+        lookUpNamesAtRunTime(proc.code);
     if (st.ok()) {
         size_t end = here();
         for (size_t j : ctx.exitProcJumps)
@@ -577,11 +621,9 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
             }
         }
     } else {
-        for (const auto& d : dims) {
-            std::u16string folded = foldName(d);
-            if (!ctx.locals.count(folded))
-                ctx.locals.emplace(folded, top->slotCount++);
-        }
+        // Execute in a procedure: its Dims become variables of the procedure.
+        for (const auto& d : dims)
+            m_unit.frameVariables.push_back(Str(d));
     }
     // Script-level constants first: procedures may use them. A Const inside
     // a block exists whether or not the block runs.
@@ -589,6 +631,10 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
         if (!ctx.topLevel)
             break;
         for (const auto& c : s->consts) {
+            // A constant over a variable of an earlier text (Dim'd, or a
+            // Dim that shadowed a constant) redefines the name.
+            if (const GlobalEntry* e = m_globals.find(c.name); e && e->kind == GlobalEntry::Kind::Variable)
+                return fail(errorAt(ErrorCode::NameRedefined, c.pos, c.name));
             TRY_ASSIGN(v, constantValue(*c.value));
             m_consts[foldName(c.name)] = v;
             m_unit.constants.emplace_back(Str(c.name), v);
@@ -606,6 +652,8 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
     for (size_t j : ctx.exitProcJumps)
         patch(j, here());
     emit(Op::Return);
+    if (!ctx.topLevel)
+        lookUpNamesAtRunTime(*top);
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }
@@ -627,6 +675,8 @@ Result<CompiledUnit> Compiler::expression(const ast::Expr& e, std::shared_ptr<co
     emit(Op::StoreLocal, top->resultSlot, 0, static_cast<uint8_t>(StoreMode::Raw));
     emit(Op::Return);
     endStatement(here() - 1);
+    if (m_outer && m_outer->localNames)
+        lookUpNamesAtRunTime(*top);
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }

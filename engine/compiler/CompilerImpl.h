@@ -41,6 +41,8 @@ struct Context {
     std::unordered_map<std::u16string, Variant> consts;
     std::unordered_set<std::u16string> assigned; // names assigned anywhere in the body
     std::vector<const ast::ConstStmt*> constStmts; // every Const in the body, nested ones too
+    std::vector<std::u16string> assignedNames; // the same, as first spelled, in order
+    std::unordered_set<std::u16string> constNames; // Const statements anywhere in the body
     std::unordered_map<std::u16string, int32_t> sites; // folded name -> name site
     std::vector<int32_t> withSlots;
     std::vector<Loop> loops;
@@ -66,6 +68,7 @@ private:
     Status declareUnit(const ast::Program& program);
     Status declareClass(const ast::ClassDecl& decl);
     Status compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* cls);
+    static void noteAssigned(Context& ctx, const std::u16string& name);
     void collectNames(const ast::Block& block, Context& ctx, std::vector<std::u16string>* dims);
     Result<Variant> constantValue(const ast::Expr& e);
     std::optional<Resolved> resolveInUnit(const std::u16string& folded, std::u16string_view name, Context& ctx);
@@ -77,6 +80,7 @@ private:
     static constexpr size_t MaxOperandCount = 0x3FFF;
     static constexpr int32_t MaxSlots = 0xFFF0;
     Status checkLimits(size_t count);
+    void lookUpNamesAtRunTime(Code& code);
     ScriptError errorAt(ErrorCode code, ast::SourcePos pos, std::u16string_view name = {});
 
     // statements (CompileStmt.cpp)
@@ -104,6 +108,7 @@ private:
     // inside a function makes its own name a recursive call.
     Status call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult, bool listed = false);
     Status argument(const ast::Expr* e);
+    Status elementReference(const ast::CallExpr& c);
     Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
     Status object(const ast::MemberExpr& m);
     Status binary(const ast::BinaryExpr& b);

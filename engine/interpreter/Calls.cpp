@@ -81,6 +81,8 @@ Status ScriptEngine::Impl::runProc(const Proc& proc, ClassInstance* me, Args arg
             new (&slots[i]) Variant(a);
     }
     Ref<Object> keepAlive(me);
+    FrameScope* outerScope = m_frameScope;
+    m_frameScope = nullptr;
     Frame f;
     f.code = &code;
     f.proc = &proc;
@@ -89,6 +91,7 @@ Status ScriptEngine::Impl::runProc(const Proc& proc, ClassInstance* me, Args arg
     ++m_callDepth;
     Status st = execute(f);
     --m_callDepth;
+    m_frameScope = outerScope;
     if (st.ok()) {
         if (proc.resultSlot >= 0)
             result->swap(slots[proc.resultSlot]);
@@ -103,34 +106,15 @@ Status ScriptEngine::Impl::runProc(const Proc& proc, ClassInstance* me, Args arg
 // A member of a class instance. From outside only public members answer;
 // inside the class (bare names and Me) private ones do too.
 Result<Variant> ScriptEngine::Impl::classInvoke(ClassInstance& inst, int32_t index, InvokeKind kind, Args args,
-                                                bool inside)
+                                                bool inside, CallForm form)
 {
     ClassDef& cls = inst.classDef();
     const ClassMember& m = cls.members[index];
     if (!inside && !m.isPublic)
         return fail(ErrorCode::ObjectDoesntSupportMember, m.name);
     Ref<Object> keepAlive(&inst);
-    if (m.field >= 0) {
-        Variant& field = inst.fields()[m.field];
-        if (kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
-            StoreMode mode = kind == InvokeKind::PropertyPutRef ? StoreMode::Set : StoreMode::Let;
-            Variant value = args.back().deref();
-            if (args.size() == 1) {
-                TRY_STATUS(assign(field, std::move(value), mode));
-                return Variant();
-            }
-            TRY_ASSIGN(el, element(field, args.first(args.size() - 1), true));
-            TRY_STATUS(assign(*el, std::move(value), mode));
-            return Variant();
-        }
-        if (args.empty())
-            return field;
-        if (field.isArray()) {
-            TRY_ASSIGN(el, element(field, args, false));
-            return *el;
-        }
-        return callValue(field, args, m.name);
-    }
+    if (m.field >= 0)
+        return fieldInvoke(inst.fields()[m.field], m.name, kind, args, form);
     const Proc* proc = nullptr;
     switch (kind) {
     case InvokeKind::PropertyPut: proc = m.let; break;
@@ -144,16 +128,54 @@ Result<Variant> ScriptEngine::Impl::classInvoke(ClassInstance& inst, int32_t ind
     return invokeProc(*proc, &inst, args, false);
 }
 
+// A public variable of a class read or written through its object. With
+// indexes it is an array to index or an object to call; a scalar has no
+// members to index (438), and reading it with an empty list is 5.
+Result<Variant> ScriptEngine::Impl::fieldInvoke(Variant& field, const Str& name, InvokeKind kind, Args args,
+                                                CallForm form)
+{
+    if (kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
+        StoreMode mode = kind == InvokeKind::PropertyPutRef ? StoreMode::Set : StoreMode::Let;
+        Variant value = args.back().deref();
+        Args indexes = args.first(args.size() - 1);
+        if (indexes.empty()) {
+            TRY_STATUS(assign(field, std::move(value), mode));
+        } else if (field.isObject()) {
+            TRY_STATUS(putDefault(field, args, mode));
+        } else {
+            // The value first: its default member may change the field.
+            TRY_STATUS(prepareStore(value, mode));
+            if (!field.isArray())
+                return fail(ErrorCode::ObjectDoesntSupportMember, name);
+            TRY_STATUS(storeElement(field, indexes, std::move(value), mode));
+        }
+        return Variant();
+    }
+    if (field.isObject())
+        return args.empty() && form == CallForm::Plain ? field : callValue(field, args, name);
+    if (field.isArray()) {
+        if (args.empty() && form == CallForm::Plain)
+            return field;
+        TRY_ASSIGN(el, element(field, args, false));
+        return *el;
+    }
+    if (!args.empty())
+        return fail(ErrorCode::ObjectDoesntSupportMember, name);
+    if (form == CallForm::EmptyList)
+        return fail(ErrorCode::InvalidProcedureCall, name);
+    return field;
+}
+
 // obj.name(args): the member id is cached per site for each class of object.
 Result<Variant> ScriptEngine::Impl::callMember(Variant& objectValue, MemberSite& site, InvokeKind kind, Args args,
-                                               Frame& f)
+                                               Frame& f, CallForm form)
 {
     const Variant& ov = objectValue.deref();
     if (!ov.isObject())
         return fail(ErrorCode::ObjectRequired, site.objectName.empty() ? site.name : site.objectName);
     Object* obj = ov.asObject();
     if (!obj)
-        return fail(ErrorCode::ObjectVariableNotSet);
+        return fail(ErrorCode::ObjectRequired, site.objectName.empty() ? site.name : site.objectName);
     if (auto* inst = dynamic_cast<ClassInstance*>(obj); inst && inst->engine() == this) {
         ClassDef* cls = &inst->classDef();
         if (site.typeKey != cls) {
@@ -162,7 +184,7 @@ Result<Variant> ScriptEngine::Impl::callMember(Variant& objectValue, MemberSite&
         }
         if (site.id < 0)
             return fail(ErrorCode::ObjectDoesntSupportMember, site.name);
-        return classInvoke(*inst, site.id, kind, args, inst == f.me);
+        return classInvoke(*inst, site.id, kind, args, inst == f.me, form);
     }
     DispId id;
     const void* key = nullptr;
@@ -203,8 +225,7 @@ Result<Variant> ScriptEngine::Impl::callValue(const Variant& calleeRef, Args arg
         }
         return obj->invoke(DispIdValue, InvokeKind::MethodOrGet, args);
     }
-    if (args.empty())
-        return callee;
+    // A scalar has nothing to call or index, even with an empty list.
     return fail(ErrorCode::TypeMismatch, name);
 }
 
@@ -225,6 +246,9 @@ Result<Variant*> ScriptEngine::Impl::element(Variant& array, Args indexes, bool 
             buf[i] = n;
         }
     }
+    // Converting an index may have run script code: check the holder now.
+    if (!array.isArray())
+        return fail(ErrorCode::TypeMismatch);
     // A locked array is shared only with the ByRef locks on it: write in place.
     Array* arr = forWrite && array.asArray()->refCount() > 1 && !array.asArray()->locked() ? array.mutableArray()
                                                                                           : array.asArray();
@@ -235,6 +259,10 @@ Result<Variant*> ScriptEngine::Impl::element(Variant& array, Args indexes, bool 
 // objects added with AddMembers, and cached once found.
 GlobalEntry* ScriptEngine::Impl::lookupSite(NameSite& site)
 {
+    if (site.frameFirst && m_frameScope) {
+        if (GlobalEntry* own = m_frameScope->find(site.name.view()))
+            return own;
+    }
     GlobalEntry* e = m_globals.find(site.name);
     if (!e) {
         for (const auto& obj : m_globals.memberObjects()) {
@@ -247,7 +275,7 @@ GlobalEntry* ScriptEngine::Impl::lookupSite(NameSite& site)
             }
         }
     }
-    site.entry = e;
+    cacheSite(site, e);
     return e;
 }
 
@@ -292,17 +320,17 @@ Status ScriptEngine::Impl::storeGlobal(NameSite& site, Args args, Variant&& valu
         if (!args.empty())
             return fail(ErrorCode::TypeMismatch, site.name);
         e = &m_globals.add(site.name, GlobalEntry::Kind::Variable);
-        site.entry = e;
+        cacheSite(site, e);
     }
     using K = GlobalEntry::Kind;
     switch (e->kind) {
     case K::Variable:
         if (args.empty())
             return assign(e->value, std::move(value), mode);
-        if (e->value.isArray()) {
-            TRY_ASSIGN(el, element(e->value, args, true));
-            return assign(*el, std::move(value), mode);
-        }
+        if (e->value.isArray())
+            return storeElement(e->value, args, std::move(value), mode);
+        if (!e->value.isObject() || !e->value.asObject())
+            return fail(ErrorCode::TypeMismatch, site.name);
         [[fallthrough]];
     case K::HostObject: {
         if (e->kind == K::HostObject && mode == StoreMode::Set)
@@ -336,41 +364,61 @@ Result<Variant> ScriptEngine::Impl::refGlobal(NameSite& site, const Code& code)
     GlobalEntry* e = resolveSite(site);
     if (!e && !code.optionExplicit) {
         e = &m_globals.add(site.name, GlobalEntry::Kind::Variable);
-        site.entry = e;
+        cacheSite(site, e);
     }
     if (e && e->kind == GlobalEntry::Kind::Variable)
         return Variant::fromRef(&e->value);
     return loadGlobal(site, {}, false, code);
 }
 
-// Let reads an object value through its default member and assigns through
-// the target's default member when the target holds an object; Set wants an
-// object; Raw stores as is.
-Status ScriptEngine::Impl::assign(Variant& target, Variant&& value, StoreMode mode)
+// Makes a value ready to store: Set wants an object, Let reads an object
+// through its default member. This may run script code, so stores do it
+// before they locate their target.
+Status ScriptEngine::Impl::prepareStore(Variant& value, StoreMode mode)
 {
-    if (mode == StoreMode::Raw) {
-        target = std::move(value);
-        return {};
-    }
-    if (mode == StoreMode::Set) {
-        if (!value.isObject())
-            return fail(ErrorCode::ObjectRequired);
-        target = std::move(value);
-        return {};
-    }
-    if (value.isObject()) {
+    if (mode == StoreMode::Set)
+        return value.isObject() ? Status() : Status(fail(ErrorCode::ObjectRequired));
+    if (mode == StoreMode::Let && value.isObject()) {
         if (!value.asObject())
             return fail(ErrorCode::ObjectVariableNotSet);
         TRY_ASSIGN(v, readDefaultMember(value.asObject()));
         value = std::move(v);
     }
-    if (target.isObject() && target.asObject()) {
-        Ref<Object> obj(target.asObject());
-        Variant arg = std::move(value);
-        TRY_STATUS(obj->invoke(DispIdValue, InvokeKind::PropertyPut, Args(&arg, 1)));
-        return {};
-    }
+    return {};
+}
+
+// Stores into a variable: whatever it held, an object included, is replaced
+// and released after the variable holds the new value. The target must be
+// storage that script code cannot free (a slot, a field, a global).
+Status ScriptEngine::Impl::assign(Variant& target, Variant&& value, StoreMode mode)
+{
+    if (value.isObject() || mode == StoreMode::Set)
+        TRY_STATUS(prepareStore(value, mode));
     target = std::move(value);
+    return {};
+}
+
+// Stores into an element of the array in holder. The value is made ready
+// first and the element found after, so no element pointer is held while
+// script code runs; the old element is released once the new one is in.
+Status ScriptEngine::Impl::storeElement(Variant& holder, Args indexes, Variant&& value, StoreMode mode)
+{
+    if (value.isObject() || mode == StoreMode::Set)
+        TRY_STATUS(prepareStore(value, mode));
+    TRY_ASSIGN(el, element(holder, indexes, true));
+    *el = std::move(value);
+    return {};
+}
+
+// holder(args...) = value on an object's default member (the value is last
+// in args); anything else cannot be indexed.
+Status ScriptEngine::Impl::putDefault(const Variant& holder, Args args, StoreMode mode)
+{
+    Object* obj = holder.isObject() ? holder.asObject() : nullptr;
+    if (!obj)
+        return fail(ErrorCode::TypeMismatch);
+    Ref<Object> keep(obj);
+    TRY_STATUS(keep->invoke(DispIdValue, kindFor(mode), args));
     return {};
 }
 
@@ -407,7 +455,7 @@ Result<Variant> ScriptEngine::Impl::instantiate(ClassDef& cls)
 void ScriptEngine::Impl::setErr(const ScriptError& e)
 {
     m_err.number = e.number;
-    m_err.description = e.description;
+    m_err.description = e.nameSuffix ? Str(e.bareDescription()) : e.description;
     m_err.source = e.source.empty() ? Str(RuntimeErrorSource) : e.source;
     m_err.helpFile = e.helpFile;
     m_err.helpContext = e.helpContext;

@@ -11,6 +11,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <deque>
+#include <optional>
 #include <unordered_set>
 
 namespace vbs {
@@ -40,6 +42,24 @@ private:
     Ref<Array> m_array;
 };
 
+// How a member was named: `o.p` or `o.p()`. Reading a scalar field with
+// an empty list is an error.
+enum class CallForm : uint8_t { Plain, EmptyList };
+
+// The variables that Execute declares in a procedure, for the rest of
+// that call.
+struct FrameScope {
+    std::deque<GlobalEntry> entries;
+    GlobalEntry* find(std::u16string_view name)
+    {
+        for (GlobalEntry& e : entries) {
+            if (equalsIgnoreCase(e.name.view(), name))
+                return &e;
+        }
+        return nullptr;
+    }
+};
+
 // One activation of compiled code.
 struct Frame {
     const Code* code = nullptr;
@@ -50,6 +70,7 @@ struct Frame {
     ClassInstance* me = nullptr;
     bool resumeNext = false;
     bool usedResumeNext = false;
+    std::unique_ptr<FrameScope> scope; // a procedure's, made by its first Execute
 };
 
 class EngineContext final : public BuiltinContext {
@@ -91,19 +112,31 @@ struct ScriptEngine::Impl {
     // caller's temporaries: values are moved into the callee's slots instead
     // of copied. The procedure's value is swapped into *result (Empty first).
     Status runProc(const Proc& proc, ClassInstance* me, Args args, bool wantResult, bool moveArgs, Variant* result);
-    Result<Variant> classInvoke(ClassInstance& inst, int32_t member, InvokeKind kind, Args args, bool inside);
-    Result<Variant> callMember(Variant& object, MemberSite& site, InvokeKind kind, Args args, Frame& f);
+    Result<Variant> classInvoke(ClassInstance& inst, int32_t member, InvokeKind kind, Args args, bool inside,
+                                CallForm form = CallForm::Plain);
+    Result<Variant> fieldInvoke(Variant& field, const Str& name, InvokeKind kind, Args args, CallForm form);
+    Result<Variant> callMember(Variant& object, MemberSite& site, InvokeKind kind, Args args, Frame& f,
+                               CallForm form = CallForm::Plain);
     Result<Variant> callValue(const Variant& callee, Args args, std::u16string_view name);
     Result<Variant*> element(Variant& array, Args indexes, bool forWrite);
     GlobalEntry* resolveSite(NameSite& site) { return site.entry ? site.entry : lookupSite(site); }
     GlobalEntry* lookupSite(NameSite& site);
+    void cacheSite(NameSite& site, GlobalEntry* e)
+    {
+        if (!site.frameFirst)
+            site.entry = e;
+    }
     Result<Variant> loadGlobal(NameSite& site, Args args, bool indexed, const Code& code, bool wantResult = true);
     Status storeGlobal(NameSite& site, Args args, Variant&& value, StoreMode mode, const Code& code);
     Result<Variant> refGlobal(NameSite& site, const Code& code);
+    Status prepareStore(Variant& value, StoreMode mode);
     Status assign(Variant& target, Variant&& value, StoreMode mode);
+    Status storeElement(Variant& holder, Args indexes, Variant&& value, StoreMode mode);
+    Status putDefault(const Variant& holder, Args args, StoreMode mode);
     Result<Variant> newObject(std::u16string_view className);
     Result<Variant> instantiate(ClassDef& cls);
     Result<Variant> intrinsic(Intrinsic which, Args args, Frame& f);
+    Result<std::optional<Str>> intrinsicText(Intrinsic which, const Variant& arg);
     Status checkDepth();
     // Releases the ByRef element locks above base, latest first.
     void dropLocks(size_t base);
@@ -132,6 +165,7 @@ struct ScriptEngine::Impl {
 
     ValueStack m_stack;
     std::vector<ArrayLock> m_locks; // of every running frame, innermost last
+    FrameScope* m_frameScope = nullptr; // of the running procedure, when it ran Execute
     int m_hostDepth = 0;
     int m_callDepth = 0;
     const char* m_stackBase = nullptr;

@@ -91,10 +91,17 @@ inline bool fastIntDivision(Op op, const Variant& l, const Variant& r, Variant& 
     return true;
 }
 
-// A store that needs no conversion or default member: a swap does it.
-inline bool storesInPlace(StoreMode mode, const Variant& target, const Variant& value)
+// A script class instance of any engine: its Property Let takes objects.
+inline bool isOwnInstance(const Variant& v)
 {
-    return mode == StoreMode::Raw || (mode == StoreMode::Let && !value.isObject() && !target.isObject());
+    return v.isObject() && dynamic_cast<ClassInstance*>(v.asObject()) != nullptr;
+}
+
+// A store that needs no conversion: a swap does it (a Let replaces even an
+// object the variable held).
+inline bool storesInPlace(StoreMode mode, const Variant& value)
+{
+    return mode == StoreMode::Raw || (mode == StoreMode::Let && !value.isObject());
 }
 
 template <class T>
@@ -298,6 +305,9 @@ Status ScriptEngine::Impl::execute(Frame& f)
             break;
         case Op::New: {
             auto r = newObject(code.consts[in.a].stringView());
+            if (!r.ok() && (in.x & NewUndeclared) && r.error().number == errorNumber(ErrorCode::ClassNotDefined)
+                && !m_globals.find(code.consts[in.a].stringView()))
+                FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, code.consts[in.a].stringView()));
             CHECK(r);
             new (sp++) Variant(std::move(r.value()));
             break;
@@ -308,12 +318,14 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::StoreLocal: {
             Variant& target = slots[in.a].deref();
             Variant& value = *--sp;
-            if (storesInPlace(StoreMode(in.x), target, value)) {
+            if (storesInPlace(StoreMode(in.x), value)) {
                 target.swap(value);
                 value.clear();
             } else {
-                CHECK(assign(target, std::move(value), StoreMode(in.x)));
+                // Cleared before a failure leaves: it is below sp already.
+                Status st = assign(target, std::move(value), StoreMode(in.x));
                 value.clear();
+                CHECK(st);
             }
             break;
         }
@@ -336,7 +348,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             Variant* target = VAR_SLOT(in);
             if (!target && names[in.a].entry && names[in.a].entry->kind == GlobalEntry::Kind::Variable)
                 target = &names[in.a].entry->value;
-            if (target && storesInPlace(storeModeOf(in.x), *target, sp[-1])) {
+            if (target && storesInPlace(storeModeOf(in.x), sp[-1])) {
                 // The old value is released after the variable holds the new one.
                 target->swap(*--sp);
                 sp->clear();
@@ -424,27 +436,16 @@ Status ScriptEngine::Impl::execute(Frame& f)
         }
         case Op::StoreIndexed: {
             Variant* args = sp - in.b - 1;
-            Variant value = std::move(sp[-1]);
             Status st;
             if (Variant* v = VAR_SLOT(in)) {
-                if (v->isArray()) {
-                    auto el = element(*v, Args(args, in.b), true);
-                    st = el.ok() ? assign(*el.value(), std::move(value), storeModeOf(in.x)) : Status(el.takeError());
-                } else if (v->isObject()) {
-                    InvokeKind k = storeModeOf(in.x) == StoreMode::Set ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
-                    sp[-1] = std::move(value);
-                    if (!v->asObject()) {
-                        st = fail(ErrorCode::ObjectVariableNotSet);
-                    } else {
-                        auto r = v->asObject()->invoke(DispIdValue, k, Args(args, in.b + 1u));
-                        if (!r.ok())
-                            st = r.takeError();
-                    }
-                } else {
-                    st = fail(ErrorCode::TypeMismatch);
-                }
+                if (v->isArray())
+                    st = storeElement(*v, Args(args, in.b), std::move(sp[-1]), storeModeOf(in.x));
+                else if (v->isObject() && v->asObject())
+                    st = putDefault(*v, Args(args, in.b + 1u), storeModeOf(in.x));
+                else
+                    st = fail(ErrorCode::TypeMismatch, varName(code, in));
             } else {
-                st = storeGlobal(names[in.a], Args(args, in.b), std::move(value), storeModeOf(in.x), code);
+                st = storeGlobal(names[in.a], Args(args, in.b), std::move(sp[-1]), storeModeOf(in.x), code);
             }
             while (sp != args)
                 (--sp)->clear();
@@ -478,6 +479,27 @@ Status ScriptEngine::Impl::execute(Frame& f)
             new (sp++) Variant(std::move(r.value()));
             break;
         }
+        case Op::RefElement: {
+            Variant* args = sp - in.b;
+            Variant& holder = args[-1].deref();
+            Result<Variant> r = Variant();
+            if (holder.isArray()) {
+                auto el = element(holder, Args(args, in.b), true);
+                if (el.ok()) {
+                    m_locks.emplace_back(holder.asArray());
+                    r = Variant::fromRef(el.value());
+                } else {
+                    r = el.takeError();
+                }
+            } else {
+                r = callValue(holder, Args(args, in.b), {});
+            }
+            while (sp != args - 1)
+                (--sp)->clear();
+            CHECK(r);
+            new (sp++) Variant(std::move(r.value()));
+            break;
+        }
         case Op::DimArray:
         case Op::ReDim: {
             bool preserve = in.op == Op::ReDim && (in.b & 0x8000);
@@ -494,7 +516,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 GlobalEntry* e = resolveSite(names[in.a]);
                 if (!e && !code.optionExplicit) {
                     e = &m_globals.add(names[in.a].name, GlobalEntry::Kind::Variable);
-                    names[in.a].entry = e;
+                    cacheSite(names[in.a], e);
                 }
                 if (!e)
                     FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, names[in.a].name));
@@ -502,10 +524,14 @@ Status ScriptEngine::Impl::execute(Frame& f)
                     FAIL_WITH(makeError(ErrorCode::NameRedefined, names[in.a].name));
                 v = &e->value;
             }
+            // Dim of a script-level name that an earlier text made an array.
+            if (v->isArray() && (in.x & Redeclared))
+                FAIL_WITH(makeError(ErrorCode::TypeMismatch, names[in.a].name));
             if (v->isArray() && (v->asArray()->fixed() || v->asArray()->locked()) && in.op == Op::ReDim)
                 FAIL_WITH(makeError(ErrorCode::ArrayFixedOrLocked));
             if (preserve && v->isArray()) {
-                Array* arr = v->mutableArray();
+                // Kept alive: elements cut off may run script that redims v.
+                Ref<Array> arr(v->mutableArray());
                 CHECK(arr->redimPreserve(bounds));
                 break;
             }
@@ -522,13 +548,20 @@ Status ScriptEngine::Impl::execute(Frame& f)
                 GlobalEntry* e = resolveSite(names[in.a]);
                 v = e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
             }
+            if (!v && code.optionExplicit && !resolveSite(names[in.a]))
+                FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, names[in.a].name));
             if (!v || !v->isArray())
                 FAIL_WITH(makeError(ErrorCode::TypeMismatch, u"Erase"));
             if (v->asArray()->locked())
                 FAIL_WITH(makeError(ErrorCode::ArrayFixedOrLocked));
             if (v->asArray()->fixed()) {
-                for (Variant& el : v->mutableArray()->elements())
-                    el.clear();
+                // The elements are moved out before any is released: a
+                // Class_Terminate may reach the array while they go.
+                Ref<Array> keep(v->mutableArray());
+                std::vector<Variant> old;
+                old.reserve(keep->size());
+                for (Variant& el : keep->elements())
+                    old.push_back(std::move(el));
             } else {
                 auto arr = Array::create({}, false);
                 CHECK(arr);
@@ -591,7 +624,8 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (in.op == Op::CallMe)
                 r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
             else if (in.op == Op::CallMember)
-                r = callMember(args[-1], members[in.a], InvokeKind::MethodOrGet, Args(args, in.b), f);
+                r = callMember(args[-1], members[in.a], InvokeKind::MethodOrGet, Args(args, in.b), f,
+                               in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
             else
                 r = callValue(args[-1], Args(args, in.b), {});
             if (in.op != Op::CallMe)
@@ -611,30 +645,40 @@ Status ScriptEngine::Impl::execute(Frame& f)
             StoreMode mode = StoreMode(in.x);
             InvokeKind kind = mode == StoreMode::Set ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
             Variant& value = sp[-1];
+            const Variant* target = in.op == Op::PutMe ? nullptr : &args[-1].deref();
+            const bool intoElement = in.op == Op::PutValue && target->isArray();
             Result<Variant> r = Variant();
-            if (mode == StoreMode::Set && !value.isObject()) {
+            if (intoElement) {
+                // a(i)(j) = v: the target is a reference to the element a(i).
+                Status st = storeElement(const_cast<Variant&>(*target), Args(args, in.b), std::move(value), mode);
+                if (!st.ok())
+                    r = st.takeError();
+            } else if (mode == StoreMode::Set && !value.isObject()) {
                 r = fail(ErrorCode::ObjectRequired);
-            } else if (mode == StoreMode::Let && value.isObject()) {
+            } else if (mode == StoreMode::Let && value.isObject() && target && !isOwnInstance(*target)) {
+                // A Property Let of a script class receives the object itself.
                 auto v = toValue(value);
                 if (v.ok())
                     value = std::move(v.value());
                 else
                     r = v.takeError();
             }
-            if (r.ok()) {
-                if (in.op == Op::PutMe)
+            if (r.ok() && !intoElement) {
+                if (in.op == Op::PutMe) {
                     r = classInvoke(*f.me, in.a, kind, Args(args, in.b + 1u), true);
-                else if (in.op == Op::PutMember)
+                } else if (in.op == Op::PutMember) {
                     r = callMember(args[-1], members[in.a], kind, Args(args, in.b + 1u), f);
-                else if (Object* obj = args[-1].deref().isObject() ? args[-1].deref().asObject() : nullptr)
-                    r = Ref<Object>(obj)->invoke(DispIdValue, kind, Args(args, in.b + 1u));
-                else
-                    r = fail(args[-1].deref().isObject() ? ErrorCode::ObjectVariableNotSet : ErrorCode::IllegalAssignment);
+                } else {
+                    Status st = putDefault(*target, Args(args, in.b + 1u), mode);
+                    if (!st.ok())
+                        r = st.takeError();
+                }
             }
             if (in.op != Op::PutMe)
                 --args;
             while (sp != args)
                 (--sp)->clear();
+            DROP_LOCKS();
             CHECK(r);
             break;
         }

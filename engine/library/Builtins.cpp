@@ -21,6 +21,7 @@ ErrorTag nameError(ErrorTag tag, std::u16string_view name)
         text += u": '";
         text += name;
         text += u"'";
+        e.nameSuffix = static_cast<uint32_t>(text.size() - e.description.size());
         e.description = Str(text);
     }
     return tag;

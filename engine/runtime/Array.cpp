@@ -113,7 +113,15 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
         }
     }
     TRY_ASSIGN(count, elementCount(upperBounds));
+    // Elements cut off are released only once the array is consistent:
+    // releasing one may run script code that reads this array.
+    std::vector<Variant> dropped;
     try {
+        if (count < m_data.size()) {
+            dropped.reserve(m_data.size() - count);
+            for (size_t i = count; i < m_data.size(); ++i)
+                dropped.push_back(std::move(m_data[i]));
+        }
         m_data.resize(count);
         m_upper.assign(upperBounds.begin(), upperBounds.end());
     } catch (const std::bad_alloc&) {

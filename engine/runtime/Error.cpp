@@ -23,12 +23,14 @@ ScriptError makeError(ErrorCode code, std::u16string_view name)
     const int32_t number = errorNumber(code);
     const char* text = errorDescription(number);
     Str description = Str::fromAscii(text ? text : "Unknown runtime error");
+    const size_t bare = description.size();
     if (!name.empty()) {
         // An over-long name only loses its suffix; the error itself survives.
         if (description.append(u": '"))
             (void)(description.append(name) && description.append(u"'"));
     }
     ScriptError e;
+    e.nameSuffix = static_cast<uint32_t>(description.size() - bare);
     e.number = number;
     e.description = std::move(description);
     return e;

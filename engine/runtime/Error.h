@@ -5,6 +5,7 @@
 
 #include "runtime/Str.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -38,6 +39,13 @@ struct ScriptError {
     int32_t column = 0; // 0-based, as the language reports it
     Str lineText; // the source line, for reports
     bool uncatchable = false; // time-out stop: On Error cannot swallow it
+    // Length of the ": 'name'" that makeError appended to description: the
+    // host's report shows it, Err.Description does not.
+    uint32_t nameSuffix = 0;
+    std::u16string_view bareDescription() const
+    {
+        return description.view().substr(0, description.size() - std::min<size_t>(nameSuffix, description.size()));
+    }
 };
 
 // The standard error for a code, with ": 'name'" appended when name is given

@@ -67,14 +67,15 @@ TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 
 TEST(Compiler, DeclarationErrorsCarryTheirPosition)
 {
-    auto program = parseProgram(u"x = 1\nWith x\nEnd With\n  .Foo = 1");
+    auto program = parseProgram(u"x = 1\n\n\n  Const c = 2");
     ASSERT_TRUE(program.ok());
     GlobalTable globals;
+    globals.add(u"C", GlobalEntry::Kind::Variable); // Dim'd by an earlier text
     auto unit = compileProgram(*program.value(), globals);
     ASSERT_FALSE(unit.ok());
-    EXPECT_EQ(unit.error().number, 505); // `.name` outside With
+    EXPECT_EQ(unit.error().number, 1041);
     EXPECT_EQ(unit.error().line, 4);
-    EXPECT_EQ(unit.error().lineText.view(), u"  .Foo = 1");
+    EXPECT_EQ(unit.error().lineText.view(), u"  Const c = 2");
 }
 
 } // namespace vbs::test

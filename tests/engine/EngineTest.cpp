@@ -57,6 +57,14 @@ TEST_F(Fixture, AddObjectReachesMembersAndRefusesTakenNames)
     EXPECT_TRUE(events.empty()); // a refusal is not a script error
 }
 
+TEST_F(Fixture, LetOnAnAddedObjectPutsItsDefaultButReplacesAVariable)
+{
+    Ref<FakeHost> host(new FakeHost);
+    ASSERT_TRUE(engine.addObject(u"Host", host).ok());
+    ASSERT_TRUE(engine.addCode(u"Host = 9\nWriteLine Host.Value\nSet h = Host\nh = 5\nWriteLine TypeName(h) & Host.Value").ok());
+    EXPECT_EQ(lines(), (std::vector<std::string> { "9", "Integer9" }));
+}
+
 TEST_F(Fixture, NamesAddedLaterAreFoundByEarlierCode)
 {
     ASSERT_TRUE(engine.addCode(u"Sub UseLater()\n WriteLine Later.Echo(\"late\")\nEnd Sub").ok());

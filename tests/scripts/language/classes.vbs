@@ -88,11 +88,6 @@ Err.Clear
 s.Deposit
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-Dim n
-Set n = Nothing
-n.Deposit 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
 Set s = 5
 WriteLine Err.Number & " " & Err.Description
 Err.Clear

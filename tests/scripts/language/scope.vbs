@@ -60,9 +60,6 @@ Err.Clear
 vbCrLf = 1
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
-WriteLine Eval("1 +")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
 Set fn = GetRef("NoSuchProcedure")
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
@@ -81,3 +78,38 @@ Sub CallsLater()
 End Sub
 ExecuteGlobal "Sub DefinedLater(x) : WriteLine ""later "" & x : End Sub"
 CallsLater
+' --- Execute in a procedure declares and assigns in the procedure's scope
+Dim x
+x = "global"
+Sub ExecuteScope()
+    Dim x
+    Execute "Dim v : v = 20"
+    Execute "x = 99"
+    Execute "w = v + 1"
+    total = 5
+    Execute "total = total + 1"
+    WriteLine v & " " & x & " " & w & " " & Eval("v + w") & " " & total
+End Sub
+ExecuteScope
+WriteLine IsEmpty(v) & " " & IsEmpty(w) & " " & IsEmpty(total) & " " & x
+' --- ExecuteGlobal: a Dim shadows a constant for later texts only
+Const Limit = 10
+ExecuteGlobal "Dim Limit"
+WriteLine Limit
+ExecuteGlobal "WriteLine IsEmpty(Limit)"
+ExecuteGlobal "Const Limit = 3"
+WriteLine Err.Number & " " & Err.Description
+Err.Clear
+ExecuteGlobal "Const x = 3"
+WriteLine Err.Number
+Err.Clear
+' --- a second Dim of an array from an earlier text
+Dim arr(2), scalar
+ExecuteGlobal "Dim arr(3)"
+WriteLine Err.Number & " " & UBound(arr)
+Err.Clear
+ExecuteGlobal "Dim arr()"
+WriteLine Err.Number & " " & UBound(arr)
+Err.Clear
+ExecuteGlobal "Dim scalar(4)"
+WriteLine Err.Number & " " & UBound(scalar)

@@ -2,9 +2,9 @@
 # End-to-end cases of the real vorna under Xvfb, driven with xdotool.
 #   e2e.sh CASE VORNA SCRIPT_DIR
 # Cases: click (click a button, see the caption, close by the close box,
-# status 0), empty (an empty script shows its window, status 0 after the
-# close box), usage, missing, script-error (see the "Vorna" box, dismiss it,
-# check the status), popup (a Popup closes itself after its seconds).
+# status 0), usage, missing, script-error (see the "Vorna" box, dismiss it,
+# check the status), popup (a Popup closes itself after its seconds). The
+# empty window is tested in-process (tests/ui).
 set -u
 case_name=$1 vorna=$2 scripts=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -90,22 +90,6 @@ click)
   # The button is the first control: 80 x 22 pixels at (5, 5).
   xdotool mousemove --sync --window "$id" 40 15 click 1
   find_window "Clicked OK" >/dev/null || fail "caption not set by OK_Click"
-  python3 "$here/xclose.py" "$id"
-  wait_app
-  [ "$status" = 0 ] || fail "exit status $status after the close box"
-  ;;
-empty)
-  # An empty file: the empty window (a title bar 2000 twips wide) is shown.
-  : >"$work/empty.vbs"
-  "$vorna" "$work/empty.vbs" 2>"$work/vorna.log" &
-  app=$!
-  id=
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1)
-    [ -n "$id" ] && break
-    sleep 0.05
-  done
-  [ -n "$id" ] || fail "the empty window was not shown"
   python3 "$here/xclose.py" "$id"
   wait_app
   [ "$status" = 0 ] || fail "exit status $status after the close box"

@@ -3,6 +3,7 @@
 // state, and ByRef / omitted arguments, which scripts cannot set up directly.
 #include "library/Builtins.h"
 #include "runtime/Convert.h"
+#include "runtime/DateTime.h"
 
 #include <gtest/gtest.h>
 
@@ -264,4 +265,26 @@ TEST(LibraryRobustness, AwkwardArgumentsGiveValuesOrErrors)
         }
     }
     EXPECT_GT(calls, 10000u);
+}
+
+// DatePart("ww", d, vbMonday, vbFirstFourDays) over fifty years against an
+// independent ISO 8601 week: the week of that week's Thursday.
+TEST(LibraryDates, FourDayWeeksFromMondayAreIsoWeeks)
+{
+    double from = 0.0, to = 0.0;
+    serialFromDate(1990, 1, 1, from);
+    serialFromDate(2040, 12, 31, to);
+    TestContext ctx;
+    for (int64_t d = int64_t(from); d <= int64_t(to); ++d) {
+        const int64_t thursday = d - (weekdayOfSerial(double(d)) + 5) % 7 + 3; // weekday 1 is Sunday
+        DateParts p;
+        partsFromSerial(double(thursday), p);
+        double jan1 = 0.0;
+        serialFromDate(p.year, 1, 1, jan1);
+        Result<Variant> week
+            = call(ctx, u"DatePart", { str(u"ww"), Variant::fromDate(double(d)), lng(2), lng(2) });
+        ASSERT_TRUE(week.ok());
+        ASSERT_EQ(toLong(week.value()).value(), (thursday - int64_t(jan1)) / 7 + 1)
+            << formatDateGeneral(double(d)).toUtf8();
+    }
 }

@@ -48,7 +48,7 @@ Sub Strict()
     WriteLine "not reached strict"
 End Sub
 Strict
-WriteLine "caller continues: " & Err.Number & " " & Err.Description
+WriteLine "caller continues: " & Err.Number
 
 ' --- Err.Raise keeps the number's own text and the engine's source unless given
 Err.Raise 9

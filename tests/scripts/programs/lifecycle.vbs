@@ -43,7 +43,7 @@ Class Temperature
 End Class
 Dim t
 Set t = New Temperature
-t = 37
+t.Celsius = 37
 WriteLine t & " " & (t + 1) & " " & t.Celsius & " " & TypeName(t)
 Set t.Unit = MakeTracer("unit")
 WriteLine t.Unit.Name

@@ -2,9 +2,10 @@
 # End-to-end cases of the real vorna under Xvfb, driven with xdotool.
 #   e2e.sh CASE VORNA SCRIPT_DIR
 # Cases: click (click a button, see the caption, close by the close box,
-# status 0), usage, missing, script-error (see the "Vorna" box, dismiss it,
-# check the status), popup (a Popup closes itself after its seconds). The
-# empty window is tested in-process (tests/ui).
+# status 0), script-error (see the "Vorna" box, dismiss it, check the
+# status), popup (a Popup closes itself after its seconds). The usage and
+# missing-file boxes and the empty window end through the same paths and are
+# tested in-process (tests/ui).
 set -u
 case_name=$1 vorna=$2 scripts=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -93,16 +94,6 @@ click)
   python3 "$here/xclose.py" "$id"
   wait_app
   [ "$status" = 0 ] || fail "exit status $status after the close box"
-  ;;
-usage)
-  "$vorna" 2>"$work/vorna.log" &
-  app=$!
-  expect_box 64
-  ;;
-missing)
-  "$vorna" "$work/no such file.vbs" 2>"$work/vorna.log" &
-  app=$!
-  expect_box 66
   ;;
 popup)
   # WScript.Shell's Popup with a time-out: the box shows, then closes itself.

@@ -2,9 +2,10 @@
 # End-to-end cases of the real vorna under Xvfb, driven with xdotool.
 #   e2e.sh CASE VORNA SCRIPT_DIR
 # Cases: click (click a button, see the caption, close by the close box,
-# status 0), empty (an empty script shows its window, status 0 after the
-# close box), usage, missing, script-error (see the "Vorna" box, dismiss it,
-# check the status), popup (a Popup closes itself after its seconds).
+# status 0), script-error (see the "Vorna" box, dismiss it, check the
+# status), popup (a Popup closes itself after its seconds). The usage and
+# missing-file boxes and the empty window end through the same paths and are
+# tested in-process (tests/ui).
 set -u
 case_name=$1 vorna=$2 scripts=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -93,32 +94,6 @@ click)
   python3 "$here/xclose.py" "$id"
   wait_app
   [ "$status" = 0 ] || fail "exit status $status after the close box"
-  ;;
-empty)
-  # An empty file: the empty window (a title bar 2000 twips wide) is shown.
-  : >"$work/empty.vbs"
-  "$vorna" "$work/empty.vbs" 2>"$work/vorna.log" &
-  app=$!
-  id=
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1)
-    [ -n "$id" ] && break
-    sleep 0.05
-  done
-  [ -n "$id" ] || fail "the empty window was not shown"
-  python3 "$here/xclose.py" "$id"
-  wait_app
-  [ "$status" = 0 ] || fail "exit status $status after the close box"
-  ;;
-usage)
-  "$vorna" 2>"$work/vorna.log" &
-  app=$!
-  expect_box 64
-  ;;
-missing)
-  "$vorna" "$work/no such file.vbs" 2>"$work/vorna.log" &
-  app=$!
-  expect_box 66
   ;;
 popup)
   # WScript.Shell's Popup with a time-out: the box shows, then closes itself.

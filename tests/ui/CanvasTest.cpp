@@ -93,7 +93,7 @@ protected:
     vbs::Ref<Canvas> canvas = vbs::makeRef<Canvas>(desktop);
 };
 
-TEST_F(CanvasAlgorithm, TwipsConversionsUseTheFactorsOfEachCall)
+TEST_F(CanvasAlgorithm, TwipsAndRadiansHandedToThePictureBox)
 {
     ASSERT_TRUE(call(*canvas, u"MoveTo", { v(10), v(20) }));
     EXPECT_EQ(picture->currentX(), 150.0f);
@@ -112,13 +112,11 @@ TEST_F(CanvasAlgorithm, TwipsConversionsUseTheFactorsOfEachCall)
     EXPECT_EQ(picture->circles[1].radius, 270.0f);
     EXPECT_EQ(picture->circles[1].cx, 120.0f);
     EXPECT_EQ(picture->circles[1].cy, 300.0f);
-}
 
-TEST_F(CanvasAlgorithm, AnglesKeepTheirSignAndTheFifteenDigitPi)
-{
+    // Angles keep their sign and go to radians with a fifteen-digit pi.
     ASSERT_TRUE(call(*canvas, u"DrawEllipse", { v(20), v(1), v(-30), v(-90) }));
-    EXPECT_EQ(picture->circles[0].start, float(-30.0 / 180.0 * 3.14159265358979));
-    EXPECT_EQ(picture->circles[0].end, float(-90.0 / 180.0 * 3.14159265358979));
+    EXPECT_EQ(picture->circles[2].start, float(-30.0 / 180.0 * 3.14159265358979));
+    EXPECT_EQ(picture->circles[2].end, float(-90.0 / 180.0 * 3.14159265358979));
 }
 
 TEST_F(CanvasAlgorithm, PenMovesOnlyAfterALineIsDrawn)
@@ -218,14 +216,6 @@ protected:
     vbs::Ref<Canvas> canvas = vbs::makeRef<Canvas>(desktop);
     uint32_t background = 0;
 };
-
-TEST_F(CanvasPixels, StartsInTheWindowBackground)
-{
-    EXPECT_EQ(picture().imageWidth(), 200);
-    EXPECT_EQ(picture().imageHeight(), 100);
-    EXPECT_EQ(paintedCount(), 0);
-    EXPECT_EQ(QColor(background), QApplication::palette().color(QPalette::Base));
-}
 
 TEST_F(CanvasPixels, LinesRunFromThePenAndConnect)
 {
@@ -399,12 +389,6 @@ TEST_F(CanvasPixels, GrowingTheBoxKeepsTheDrawing)
     EXPECT_FALSE(painted(250, 50));
 }
 
-} // namespace
-} // namespace vorna::test
-
-namespace vorna::test {
-namespace {
-
 // Run once as is and once more by CTest with QT_SCALE_FACTOR=2: the backing
 // image follows the device pixel ratio, so lines stay crisp.
 TEST_F(CanvasPixels, BackingImageFollowsTheDevicePixelRatio)
@@ -412,6 +396,8 @@ TEST_F(CanvasPixels, BackingImageFollowsTheDevicePixelRatio)
     qreal ratio = dynamic_cast<platform::QtPicture&>(*element).widget()->devicePixelRatioF();
     EXPECT_EQ(picture().imageWidth(), qRound(200 * ratio));
     EXPECT_EQ(picture().imageHeight(), qRound(100 * ratio));
+    EXPECT_EQ(paintedCount(), 0); // a fresh image is the window background
+    EXPECT_EQ(QColor(background), QApplication::palette().color(QPalette::Base));
     run(u"MoveTo", { v(10), v(20) });
     run(u"LineTo", { v(60), v(20) });
     int y = qRound(20 * ratio);

@@ -91,6 +91,10 @@ TEST_F(ReportBox, WriteLineAddsABreakAfterTheText)
     EXPECT_EQ(edit->caret().line, 1); // the start of the empty last line
     EXPECT_EQ(edit->caret().column, 0);
     EXPECT_FALSE(edit->hasSelection());
+    // The default member is WriteLine.
+    std::vector<Variant> args { v(u"via default") };
+    ASSERT_TRUE(report->invoke(vbs::DispIdValue, vbs::InvokeKind::Method, vbs::Args(args)));
+    EXPECT_EQ(content(), u"abc\r\nvia default\r\n");
 }
 
 TEST_F(ReportBox, NewLineFalseContinuesTheLine)
@@ -105,13 +109,6 @@ TEST_F(ReportBox, NewLineFalseContinuesTheLine)
     // Any non-zero NewLine is True.
     ASSERT_TRUE(call(*report, u"Out", { v(u"x"), v(7) }));
     EXPECT_EQ(content(), u"abcdef\r\n\r\nx\r\n");
-}
-
-TEST_F(ReportBox, TheDefaultMemberWrites)
-{
-    std::vector<Variant> args { v(u"via default") };
-    ASSERT_TRUE(report->invoke(vbs::DispIdValue, vbs::InvokeKind::Method, vbs::Args(args)));
-    EXPECT_EQ(content(), u"via default\r\n");
 }
 
 TEST_F(ReportBox, EveryKindOfLineBreakBreaksOneLine)

@@ -265,12 +265,6 @@ TEST_F(HostTest, CreateObjectServesTheFileAndShellObjects)
     EXPECT_FALSE(desktop.ended);
 }
 
-} // namespace
-} // namespace vorna::test
-
-namespace vorna::test {
-namespace {
-
 // Every example starts without an error, and every button but the one that
 // closes it works.
 TEST_F(HostTest, ExamplesRunAndTheirButtonsWork)

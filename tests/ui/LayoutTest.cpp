@@ -42,15 +42,12 @@ TEST_F(HostTest, FreshWindowIsAnEmptyStripAndOnlyGrows)
     EXPECT_EQ(form().CurrentLeft, 40); // a zero width still moves by the gap
 }
 
-TEST_F(HostTest, NewLineBeforeAnyControlStartsAtTheTop)
+TEST_F(HostTest, NewLineOrEndBlockBeforeAnyControl)
 {
-    start("NewLine\nAddLabel \"a\"\n");
+    start("NewLine\nAddLabel \"a\"\n"); // starts at the top
     EXPECT_EQ(rect(ControlKind::Label, 1), (Rect { 5, 0, 100, 17 }));
-}
-
-TEST_F(HostTest, EndBlockWithoutABlockGoesToTheBlockFields)
-{
-    start("EndBlock\nAddLabel \"a\"\n");
+    entry.reset();
+    start("EndBlock\nAddLabel \"a\"\n"); // goes to the block fields, still 0
     EXPECT_EQ(rect(ControlKind::Label, 1), (Rect { 0, 0, 100, 17 }));
 }
 

@@ -14,7 +14,7 @@ d.Add 1.0, "again"
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
 
-Dim t
+Dim t, x
 Set t = CreateObject("Scripting.Dictionary")
 t.CompareMode = vbTextCompare
 t.Add "a100", 1
@@ -43,9 +43,40 @@ Err.Clear
 WriteLine d.CompareMode
 
 ' --- CreateObject of an unknown class
-Dim x
 Set x = CreateObject("Scripting.NoSuchThing")
-WriteLine Err.Number & " " & Err.Description
+WriteLine Err.Number
+Err.Clear
+
+' --- CompareMode: negative is refused, any other number compares as text, and
+' --- it may change again once RemoveAll has emptied the dictionary
+t.RemoveAll
+t.CompareMode = -1
+WriteLine Err.Number & " " & t.CompareMode
+Err.Clear
+t.CompareMode = 2
+t.Add "k", 1
+WriteLine Err.Number & " " & t.CompareMode & " " & t.Exists("K")
+t.RemoveAll
+t.CompareMode = vbBinaryCompare
+WriteLine Err.Number & " " & t.CompareMode
+t.CompareMode = "text"
+WriteLine Err.Number
+Err.Clear
+
+' --- Key cannot be read; Add needs both arguments; an array is no key
+WriteLine t.Key("k")
+WriteLine Err.Number
+Err.Clear
+t.Add "x"
+WriteLine Err.Number
+Err.Clear
+t.Add Array(1), 1
+WriteLine Err.Number & " " & t.Count
+Err.Clear
+
+' --- Dictionary is no class of the language
+Set x = New Dictionary
+WriteLine Err.Number
 Err.Clear
 
 ' --- an unhandled error ends the script

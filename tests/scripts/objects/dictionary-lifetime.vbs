@@ -1,9 +1,10 @@
 ' Objects held by a dictionary terminate exactly when it lets the last
 ' reference go.
 Class Token
-    Public Name
+    Public Name, Owner
     Private Sub Class_Terminate
         WriteLine "terminate " & Name
+        If IsObject(Owner) Then Owner.Add "added by " & Name, Empty
     End Sub
 End Class
 
@@ -45,6 +46,33 @@ WriteLine d.Count
 ' --- releasing the dictionary releases what it holds
 d.Add "e", Make("e")
 d.Add "f", Make("f")
+' --- a value's Class_Terminate may change the dictionary that releases it
+Dim r
+Set r = CreateObject("Scripting.Dictionary")
+r.Add "x", Make("x")
+Set r("x").Owner = r
+r.Remove "x"
+Set r("y") = Make("y")
+Set r("y").Owner = r
+r("y") = 0
+Set r("z") = Make("z")
+Set r("z").Owner = r
+r.RemoveAll
+WriteLine Join(r.Keys, ",")
+
+' --- For Each walks the keys as they were when it started
+For Each key In r
+    r.Remove key
+Next
+r.Add "p", 1
+r.Add "q", 2
+For Each key In r
+    Write key & " "
+    r.Remove key
+    r.Add key & key, 0
+Next
+WriteLine "/ " & Join(r.Keys, ",")
+
 WriteLine "release the dictionary"
 Set d = Nothing
 WriteLine "end"

@@ -81,3 +81,34 @@ WriteLine d.Exists("A")
 t.Key("KEY") = "kEy"
 keys = t.Keys
 WriteLine keys(0)
+
+' --- numeric keys match by value across subtypes; Empty, Null, 0 and "" differ
+Dim m, kv
+Set m = CreateObject("Scripting.Dictionary")
+m.Add CInt(1), "one"
+WriteLine m.Exists(CLng(1)) & m.Exists(CByte(1)) & m.Exists(CCur(1)) & m.Exists(CSng(1)) & " " & m.Exists(1.5)
+m.Add -0.0, "zero"
+WriteLine m.Exists(0) & " " & m.Exists(False) & " " & m.Exists("0")
+m.Add Empty, "empty"
+m.Add Null, "null"
+WriteLine m.Count & " " & m(Null) & " " & m.Exists("")
+
+' --- a key or value passed in a variable is stored as a value
+kv = "k"
+i = 5
+m.Add kv, i
+kv = "other"
+i = 6
+WriteLine m("k") & " " & m.Exists("other")
+
+' --- order survives many removals, a rename and re-adding a removed key
+m.RemoveAll
+For i = 0 To 99
+    m.Add i, i * 2
+Next
+For i = 0 To 99
+    If i Mod 10 <> 0 Then m.Remove i
+Next
+m.Key(50) = "fifty"
+m.Add 1, Empty
+WriteLine Join(m.Keys, " ") & " / " & m("fifty") & " " & m.Exists(50)

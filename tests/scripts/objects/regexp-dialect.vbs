@@ -55,3 +55,23 @@ WriteLine Show("\u00e9+", "caf" & ChrW(233) & ChrW(233))
 
 ' --- dot does not match a line break
 WriteLine Show("a.c", "abc a" & vbLf & "c a" & vbCr & "c a.c")
+
+' --- the dialect's own escapes and references, each matching its whole subject
+Function Whole(pattern, subject, ignoreCase)
+    Dim re, ms
+    Set re = New RegExp
+    re.Pattern = pattern
+    re.IgnoreCase = ignoreCase
+    Set ms = re.Execute(subject)
+    Whole = False
+    If ms.Count = 1 Then Whole = (ms(0).FirstIndex = 0 And ms(0).Value = subject)
+End Function
+' an unset group's reference is empty; incomplete hex escapes and unknown escapes are letters
+WriteLine Whole("(a)(?:b)\1", "aba", False) & Whole("(a)?b\1", "b", False) & Whole("\u00G\xZ", "u00GxZ", False) & Whole("\A\Q\z\p", "AQzp", False)
+' \v \cJ \0, octal when there is no such group, no POSIX classes, [\b], a brace that quantifies nothing
+WriteLine Whole("\v\cJ\0", vbVerticalTab & vbLf & Chr(0), False) & Whole("\1\101", Chr(1) & "A", False) & Whole("[[:a]+", "[:a", False) & Whole("[\b]", Chr(8), False) & Whole("a{,2}}", "a{,2}}", False)
+' [^] is any character, [] none; \s takes every blank; a class may end in -x
+WriteLine Whole("[^]", vbLf, False) & Show("[]", "x") & Whole("\s+", " " & vbTab & Chr(12) & vbVerticalTab & vbCrLf, False) & Whole("[\d-x]+", "1-x", False)
+' IgnoreCase beyond ASCII, in classes too, never in a negated class, and only when set
+WriteLine Whole("caf" & ChrW(233), "CAF" & ChrW(201), True) & Whole(ChrW(&H414), ChrW(&H434), True) & Whole("[" & ChrW(&H430) & "-" & ChrW(&H44F) & "]+", ChrW(&H414) & ChrW(&H430), True)
+WriteLine Whole("[^" & ChrW(233) & "]", ChrW(201), True) & " " & Whole(ChrW(233), ChrW(201), False)

@@ -18,6 +18,14 @@ Try "a**"
 Try "a\"
 Try "ab)"
 Try "(a)|b[c]"
+' --- forms other dialects accept
+Try "[\u0062-a]"
+Try "a++"
+Try "^*"
+Try "(?i)a"
+Try "(?<n>a)"
+Try "a{3,1}"
+Try "a*?b+?c??d{1,2}?"
 
 Dim re, ms
 Set re = New RegExp
@@ -45,6 +53,10 @@ WriteLine Err.Number & " " & Err.Description
 Err.Clear
 WriteLine ms(0).SubMatches(1)
 WriteLine Err.Number & " " & Err.Description
+Err.Clear
+WriteLine ms("0")
+WriteLine re.Test(Null)
+WriteLine Err.Number
 Err.Clear
 
 ' --- an unhandled pattern error ends the script

@@ -25,7 +25,10 @@ re.Multiline = True
 WriteLine re.Test("a" & vbLf & "b") & " " & re.Test("a" & vbCr & "b") & " " & re.Test("a" & vbCrLf & "b")
 re.Pattern = "a$"
 WriteLine re.Test("a" & vbCrLf & "b")
+re.Pattern = "^$"
+WriteLine re.Execute("a" & vbLf)(0).FirstIndex
 re.Multiline = False
+re.Pattern = "a$"
 WriteLine re.Test("a" & vbCrLf & "b") & " " & re.Test("ba")
 
 ' --- Global does not change Test

@@ -1,5 +1,5 @@
 ' ByRef and ByVal beyond the simple cases: copies made by parentheses and
-' constants, whole arrays, objects, members, and the same variable twice.
+' constants, whole arrays, objects, members and loop variables.
 Sub Bump(n)
     n = n + 1
 End Sub
@@ -56,14 +56,6 @@ End Function
 Dim p, q
 p = "L": q = "R"
 WriteLine Swap(p, q) & " " & p & q
-' --- the same variable passed twice ByRef
-Sub Twice(a, b)
-    a = a + 1
-    b = b * 10
-End Sub
-x = 1
-Twice x, x
-WriteLine x
 ' --- loop variables and ByRef
 Dim i
 For i = 1 To 3

@@ -32,7 +32,6 @@ End Select
 WriteLine "calls " & calls
 Dim n
 n = 9
-WriteLine (Empty = 0) & " " & (Empty = "") & " " & (Null = Null) & " " & (True = -1) & " " & ("a" & Null & "b")
 ' --- literal subtypes
 WriteLine TypeName(40000) & " " & TypeName(3000000000) & " " & TypeName(1.0) & " " & TypeName(1E3) & " " & TypeName(&H7FFFFFFF) & " " & TypeName(&H8000&)
 WriteLine TypeName(-32768) & " " & TypeName(&HFFFF) & " " & &HFFFF & " " & &HFFFF& & " " & TypeName(#12:00#)

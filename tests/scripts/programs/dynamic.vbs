@@ -87,8 +87,5 @@ On Error Resume Next
 Execute "y = 1 / 0"
 WriteLine "runtime in Execute: " & Err.Number
 Err.Clear
-bus.Subscribe "x", "NotAProcedure"
-WriteLine "unknown handler: " & Err.Number
-Err.Clear
 WriteLine Eval("undefinedName") = Empty
 WriteLine "undeclared in Eval: " & Err.Number

@@ -36,16 +36,3 @@ For i = 0 To 51
     seen(deck(i)) = True
 Next
 WriteLine seen.Count & " distinct cards"
-
-' --- a random walk that stops at a boundary
-Dim pos, steps
-pos = 0: steps = 0
-Do While Abs(pos) < 5
-    If Rnd < 0.5 Then pos = pos - 1 Else pos = pos + 1
-    steps = steps + 1
-Loop
-WriteLine "walk ended at " & pos & " after " & steps & " steps"
-' --- Rnd(0) repeats the last number, a negative argument reseeds repeatably
-Dim last
-last = Rnd
-WriteLine (Rnd(0) = last) & " " & (Rnd(-3) = Rnd(-3)) & " " & (Rnd(1) <> Rnd(1))

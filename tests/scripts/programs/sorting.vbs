@@ -1,5 +1,5 @@
-' Sorting: quicksort in place through ByRef, merge sort returning new arrays, a sort of
-' objects by a key with a comparer from GetRef, and Conway's Life on a 2-D array.
+' Sorting: quicksort in place through ByRef, merge sort returning new arrays, and a
+' sort of objects by a key with a comparer from GetRef.
 Sub QuickSort(a, lo, hi)
     Dim i, j, pivot, t
     If lo >= hi Then Exit Sub
@@ -110,37 +110,3 @@ SortObjects people, GetRef("ByAge")
 WriteLine Names(people)
 SortObjects people, GetRef("ByName")
 WriteLine Names(people)
-
-' --- Conway's Life: a glider on a wrapping 6x6 board
-Const SIZE = 6
-Dim board(5, 5), nextBoard(5, 5), gen, x, y, dx, dy, n
-board(1, 0) = 1: board(2, 1) = 1: board(0, 2) = 1: board(1, 2) = 1: board(2, 2) = 1
-Sub Show()
-    Dim row, xx, yy
-    For yy = 0 To SIZE - 1
-        row = ""
-        For xx = 0 To SIZE - 1
-            If board(xx, yy) = 1 Then row = row & "#" Else row = row & "."
-        Next
-        WriteLine row
-    Next
-End Sub
-For gen = 1 To 4
-    For y = 0 To SIZE - 1
-        For x = 0 To SIZE - 1
-            n = 0
-            For dy = -1 To 1
-                For dx = -1 To 1
-                    If dx <> 0 Or dy <> 0 Then n = n + board((x + dx + SIZE) Mod SIZE, (y + dy + SIZE) Mod SIZE)
-                Next
-            Next
-            If n = 3 Or (n = 2 And board(x, y) = 1) Then nextBoard(x, y) = 1 Else nextBoard(x, y) = 0
-        Next
-    Next
-    For y = 0 To SIZE - 1
-        For x = 0 To SIZE - 1
-            board(x, y) = nextBoard(x, y)
-        Next
-    Next
-Next
-Show

@@ -3,6 +3,7 @@
 #include "library/LibraryArgs.h"
 #include "runtime/DateTime.h"
 
+#include <cmath>
 #include <vector>
 
 namespace vbs {
@@ -81,8 +82,8 @@ Result<Variant> isNumericFn(BuiltinContext&, Args args)
     case VarType::Currency:
         return Variant::fromBool(true);
     case VarType::String: {
-        double d;
-        return Variant::fromBool(parseNumber(v.stringView(), d));
+        double d; // text beyond a Double's range ("1e309") does not convert
+        return Variant::fromBool(parseNumber(v.stringView(), d) && std::isfinite(d));
     }
     default:
         return Variant::fromBool(false);

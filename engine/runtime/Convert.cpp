@@ -50,9 +50,8 @@ int digitValue(char16_t c)
     return 99;
 }
 
-// &H / &O text: up to 16 bits reads as Integer, up to 32 bits as Long, both
-// signed as the literals are (&HFFFF is -1).
-bool parseRadix(std::u16string_view digits, int radix, double& out)
+// &H / &O text as an unsigned pattern of at most 32 bits; false otherwise.
+bool parseRadix(std::u16string_view digits, int radix, uint32_t& out)
 {
     if (digits.empty())
         return false;
@@ -65,11 +64,22 @@ bool parseRadix(std::u16string_view digits, int radix, double& out)
         if (value > 0xFFFFFFFFull)
             return false;
     }
-    if (value <= 0xFFFF)
-        out = static_cast<int16_t>(static_cast<uint16_t>(value));
-    else
-        out = static_cast<int32_t>(static_cast<uint32_t>(value));
+    out = static_cast<uint32_t>(value);
     return true;
+}
+
+// The &H / &O pattern of `text` (blanks around allowed); false for any other text.
+bool parseRadixText(std::u16string_view text, uint32_t& out)
+{
+    text = trimBlanks(text);
+    if (text.size() < 2 || text[0] != u'&')
+        return false;
+    const char16_t kind = foldCase(text[1]);
+    if (kind == u'H')
+        return parseRadix(text.substr(2), 16, out);
+    if (kind == u'O')
+        return parseRadix(text.substr(2), 8, out);
+    return false;
 }
 
 // Copies the decimal syntax of `text` to `ascii` (grouping commas dropped)
@@ -107,6 +117,40 @@ bool scanDecimal(std::u16string_view text, std::string& ascii)
             return false;
     }
     return i == text.size();
+}
+
+// scanDecimal with the money forms of number text around it: a "$" before
+// or after the digits, a sign after them ("5-") and parentheses for a
+// negative amount ("($1,000.50)"). One sign at most.
+bool scanNumberText(std::u16string_view text, std::string& ascii)
+{
+    bool negative = false;
+    bool signed_ = false;
+    if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
+        text = trimBlanks(text.substr(1, text.size() - 2));
+        negative = signed_ = true;
+    }
+    const auto isSign = [](char16_t c) { return c == u'+' || c == u'-'; };
+    if (!text.empty() && isSign(text.front())) {
+        if (signed_)
+            return false;
+        negative = text.front() == u'-';
+        signed_ = true;
+        text.remove_prefix(1);
+    } else if (!signed_ && !text.empty() && isSign(text.back())) {
+        negative = text.back() == u'-';
+        signed_ = true;
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && text.front() == u'$')
+        text.remove_prefix(1);
+    else if (!text.empty() && text.back() == u'$')
+        text.remove_suffix(1);
+    if (signed_ && !text.empty() && isSign(text.front()))
+        return false;
+    if (negative)
+        ascii.push_back('-');
+    return scanDecimal(text, ascii);
 }
 
 // Decimal digits and exponent of |v| rounded to `precision` significant
@@ -307,16 +351,17 @@ bool parseNumber(std::u16string_view text, double& out)
 {
     text = trimBlanks(text);
     if (text.size() >= 2 && text[0] == u'&') {
-        const char16_t kind = foldCase(text[1]);
-        if (kind == u'H')
-            return parseRadix(text.substr(2), 16, out);
-        if (kind == u'O')
-            return parseRadix(text.substr(2), 8, out);
-        return false;
+        // A number read from text is 32 bits wide: "&HFFFF" is 65535,
+        // "&HFFFFFFFF" is -1 (only CInt reads 16-bit patterns, see toInteger).
+        uint32_t bits;
+        if (!parseRadixText(text, bits))
+            return false;
+        out = static_cast<int32_t>(bits);
+        return true;
     }
     std::string ascii;
     ascii.reserve(text.size());
-    if (!scanDecimal(text, ascii))
+    if (!scanNumberText(text, ascii))
         return false;
     // from_chars takes no '+' and reports range errors without a value;
     // strtod gives those their infinity or zero.
@@ -406,6 +451,13 @@ Result<int16_t> toInteger(const Variant& v)
     case VarType::Integer:
     case VarType::Boolean: return d.asInteger();
     case VarType::Byte: return int16_t(d.asByte());
+    case VarType::String: {
+        // "&HFFFF" is a 16-bit pattern for an Integer (-1), as the literal is.
+        uint32_t bits;
+        if (parseRadixText(d.stringView(), bits) && bits <= 0xFFFF)
+            return static_cast<int16_t>(static_cast<uint16_t>(bits));
+        [[fallthrough]];
+    }
     default: {
         TRY_ASSIGN(r, roundedInRange(d, -32768, 32767));
         return static_cast<int16_t>(r);
@@ -456,15 +508,21 @@ Result<int64_t> toCurrency(const Variant& v)
     case VarType::Byte: return int64_t(d.asByte()) * 10000;
     case VarType::String: {
         std::string ascii;
-        if (scanDecimal(trimBlanks(d.stringView()), ascii))
+        if (scanNumberText(trimBlanks(d.stringView()), ascii))
             return currencyFromDecimal(ascii);
         break;
     }
     default: break;
     }
     TRY_ASSIGN(x, anyToDouble(d));
-    const double scaled = roundHalfEven(x * currencyScale);
-    if (!(scaled >= -currencyLimit && scaled < currencyLimit))
+    if (!(std::fabs(x) * currencyScale < currencyLimit))
+        return fail(ErrorCode::Overflow);
+    // Whole part and fraction scaled apart: x * 10000 as one Double loses the
+    // last digits of large amounts (922337203685477 would end in .9664).
+    const double whole = std::trunc(x);
+    const __int128 scaled = static_cast<__int128>(static_cast<int64_t>(whole)) * 10000
+        + static_cast<int64_t>(roundHalfEven((x - whole) * currencyScale));
+    if (scaled > std::numeric_limits<int64_t>::max() || scaled < std::numeric_limits<int64_t>::min())
         return fail(ErrorCode::Overflow);
     return static_cast<int64_t>(scaled);
 }

@@ -25,6 +25,7 @@ WriteLine IsObject(Nothing) & " " & IsObject(1) & " " & IsObject(fixed)
 WriteLine IsNumeric(1) & " " & IsNumeric("1.5") & " " & IsNumeric(" -3 ") & " " & IsNumeric("1e3")
 WriteLine IsNumeric("&HFF") & " " & IsNumeric("abc") & " " & IsNumeric("") & " " & IsNumeric(Empty)
 WriteLine IsNumeric(Null) & " " & IsNumeric(True) & " " & IsNumeric(#1/1/2000#) & " " & IsNumeric(fixed)
+WriteLine IsNumeric("1e309") & " " & IsNumeric("$1") & " " & IsNumeric("(1)") & " " & IsNumeric("1-") & " " & IsNumeric("1,000") & " " & IsNumeric("()") & " " & IsNumeric("1 2") & " " & IsNumeric("-")
 ' --- IsDate
 WriteLine IsDate("12/6/2026") & " " & IsDate("December 6, 2026") & " " & IsDate("6:51 PM") & " " & IsDate(#1/1/2000#)
 WriteLine IsDate("abc") & " " & IsDate("") & " " & IsDate(Null) & " " & IsDate(Empty) & " " & IsDate("13/45/2026")

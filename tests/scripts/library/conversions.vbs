@@ -16,6 +16,11 @@ WriteLine TypeName(CByte(1)) & " " & TypeName(CInt(1)) & " " & TypeName(CLng(1))
 WriteLine CSng(75.3421115) & " " & CDbl("1.5") & " " & CDbl(Empty)
 WriteLine CCur(234.456784) & " " & CDbl(CCur(234.456784)) & " " & CCur("1,234.5")
 WriteLine TypeName(CSng(1)) & " " & TypeName(CDbl(1)) & " " & TypeName(CCur(1))
+WriteLine CCur(922337203685477) & " " & CCur(-922337203685477.5) & " " & CCur(-2.5)
+' --- number text: &H/&O are 32 bits wide except for CInt; money forms
+WriteLine CLng("&HFFFF") & " " & CDbl("&HFFFF") & " " & CLng("&HFFFFFFFF") & " " & CInt("&HFFFF") & " " & CInt("&O177777") & " " & ("&HFFFF" + 0)
+WriteLine CDbl("$5") & " " & CDbl("5$") & " " & CDbl("-$5") & " " & CDbl("(5)") & " " & CDbl("5-") & " " & CCur("($1,000.50)") & " " & CDbl("1,5")
+Errs Array("CInt(""&H10000"")", "CCur(922337203685478)", "CDbl(""(-5)"")", "CDbl(""-5-"")", "CDbl(""--5"")", "CDbl(""$"")", "CDbl(""()"")")
 ' --- CStr
 WriteLine CStr(1E+20) & " " & CStr(0.00001) & " " & CStr(0.5) & " " & CStr(-3)
 WriteLine (CStr(True) & " " & CStr(False) & " [" & CStr(Empty) & "]") & " | " & (CStr(123456789012345) & " " & CStr(1 / 3)) & " | " & (TypeName(CStr(1)))

@@ -118,8 +118,10 @@ private:
     std::string m_folder;
 };
 
-const vbs::ClassInfo collectionInfo(u"Collection",
-    {
+// One member table a kind, so that TypeName tells Files, Folders and Drives apart.
+std::vector<vbs::MemberInfo> collectionMembers()
+{
+    return {
         { u"Item", 0, MemberKind::PropertyGet, { req(u"Key", ParamType::Variant) },
             on<Collection>([](Collection& c, Args a) { return c.item(a[0].deref()); }) },
         { u"Count", 1, MemberKind::PropertyGet, {},
@@ -129,10 +131,15 @@ const vbs::ClassInfo collectionInfo(u"Collection",
             }) },
         { u"Add", 2, MemberKind::Method, { req(u"Name", ParamType::String) },
             on<Collection>([](Collection& c, Args a) { return c.add(argStr(a, 0)); }) },
-    });
+    };
+}
+
+const vbs::ClassInfo filesInfo(u"Files", collectionMembers());
+const vbs::ClassInfo foldersInfo(u"Folders", collectionMembers());
+const vbs::ClassInfo drivesInfo(u"Drives", collectionMembers());
 
 Collection::Collection(Kind kind, std::string folder)
-    : HostObject(collectionInfo)
+    : HostObject(kind == Kind::Files ? filesInfo : kind == Kind::Folders ? foldersInfo : drivesInfo)
     , m_kind(kind)
     , m_folder(std::move(folder))
 {

@@ -38,7 +38,7 @@ Set f = fso.GetFile(root & "\a.txt")
 WriteLine TypeName(f) & " " & f.Name & " " & f.Size & " " & (f.Path = P("a.txt")) & " " & (f = P("a.txt")) & " " & (f.ParentFolder.Path = root)
 WriteLine f.Attributes & " " & fso.GetFile(P(".hidden")).Attributes & " " & fso.GetFolder(P("sub")).Attributes & " " & TypeName(f.DateLastModified)
 Set x = fso.GetFolder(root)
-WriteLine TypeName(x) & " " & x.Size & " " & x.Files.Count & " " & x.SubFolders.Count & " " & x.Files("b.txt").Size & " " & x.IsRootFolder & " " & fso.GetFolder("/").IsRootFolder
+WriteLine TypeName(x) & " " & TypeName(x.Files) & " " & TypeName(x.SubFolders) & " " & TypeName(fso.Drives) & " " & x.Size & " " & x.Files.Count & " " & x.SubFolders.Count & " " & x.Files("b.txt").Size & " " & x.IsRootFolder & " " & fso.GetFolder("/").IsRootFolder
 WriteLine fso.Drives.Count & " " & fso.GetDrive("/").Path & " " & f.Drive.Path & " " & (fso.GetFolder("/").ParentFolder Is Nothing)
 Try "fso.CreateFolder P(""sub"")"
 Try "fso.CreateFolder P(""no/such"")"

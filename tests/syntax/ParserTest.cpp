@@ -189,9 +189,6 @@ TEST(ParserStatements, WithErrorHandlingAndOthers)
     EXPECT_EQ(parsed("On Error Resume Next\non error goto 0"), "(onerror resume) (onerror goto0)");
     EXPECT_EQ(parsed("Stop"), "(stop)");
     EXPECT_EQ(parsed("Option Explicit\n' c\nDim x"), "(option explicit) (dim x)");
-    // Contextual words remain usable as names.
-    EXPECT_EQ(parsed("step = 1: error = 2: property = 3: on = 4"),
-        "(let step 1%) (let error 2%) (let property 3%) (let on 4%)");
 }
 
 TEST(ParserDeclarations, Procedures)

@@ -119,6 +119,16 @@ TEST(ParserStatements, ParenthesisedFirstArgument)
     EXPECT_EQ(parsed("foo (a) + 1, b"), "(callstmt foo (+ (paren a) 1%) b)");
     EXPECT_EQ(parsed("foo (a) * 2 + 1"), "(callstmt foo (+ (* (paren a) 2%) 1%))");
     EXPECT_EQ(parsed("o.m (1)"), "(callstmt (. o m) (paren 1%))");
+    // A member after the parentheses, then an operator that cannot start an
+    // argument, or = before a second argument: the parentheses began the
+    // first argument. Otherwise the member belongs to the callee.
+    EXPECT_EQ(parsed("foo (a).b & c, d"), "(callstmt foo (& (. (paren a) b) c) d)");
+    EXPECT_EQ(parsed("foo (a).b() Mod 2"), "(callstmt foo (mod (call (. (paren a) b)) 2%))");
+    EXPECT_EQ(parsed("foo (a).b -1"), "(callstmt (. (call foo a) b) (neg 1%))");
+    EXPECT_EQ(parsed("foo (a) = b, c"), "(callstmt foo (= (paren a) b) c)");
+    EXPECT_EQ(parsed("foo (a).m = b Or e < 2, c"), "(callstmt foo (or (= (. (paren a) m) b) (< e 2%)) c)");
+    EXPECT_EQ(parsed("foo(a) = b"), "(let (call foo a) b)");
+    EXPECT_EQ(parsed("x.y = 1, 2"), "error 1025 at 1:7");
     EXPECT_EQ(parsed("foo(a, b)"), "error 1044 at 1:0");
     EXPECT_EQ(parsed("x.y(1, 2)"), "error 1044 at 1:0");
     EXPECT_EQ(parsed("foo (a, b), c"), "error 1044 at 1:0");

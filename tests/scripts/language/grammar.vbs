@@ -158,6 +158,8 @@ Do While q < 3 : q = q + 1 : Loop : WriteLine q ' 3
 Do : q = q - 1 : Loop Until q = 0 : WriteLine q ' 0
 For Each n In Array(1, 2) : q = q + n : Next n : WriteLine q ' 3
 Select Case q : Case 1, 2 : WriteLine "low" : Case Else : WriteLine "else" : End Select
+WScript.Echo (q) = 3, (lim).Show() & "!" ' True 1 ten -2!
+WScript.Echo (lim).Show() & "!", (2) = 1 + 1 And True ' 1 ten -2! True
 WriteLine .5 + 1.E2 + 2e-1 + &H10 + &o10 ' 124.7
 ' --- calls: missing arguments, chained indexes, member chains
 Function Three(a, b, c) : Three = b & c : End Function

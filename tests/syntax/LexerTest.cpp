@@ -127,12 +127,6 @@ TEST(Lexer, NamesKeywordsAndBrackets)
     Token step = lexOne(u"Step");
     EXPECT_EQ(step.kind, Tok::Name);
     EXPECT_EQ(step.kw, Kw::Step);
-    // After '.', keywords are member names.
-    auto member = lexAll(u"x.End.Type.If");
-    ASSERT_EQ(member.size(), 7u);
-    EXPECT_EQ(member[2].kind, Tok::Name);
-    EXPECT_EQ(member[2].kw, Kw::None);
-    EXPECT_EQ(member[6].kind, Tok::Name);
 
     Token bracket = lexOne(u"[two words + ']");
     EXPECT_EQ(bracket.kind, Tok::Name);

@@ -151,12 +151,8 @@ TEST(ParserStatements, IfForms)
 {
     EXPECT_EQ(parsed("If a Then b"), "(if a {(callstmt b)})");
     EXPECT_EQ(parsed("If a Then b Else c"), "(if a {(callstmt b)} else {(callstmt c)})");
-    EXPECT_EQ(parsed("If a Then b: c Else d: e"),
-        "(if a {(callstmt b) (callstmt c)} else {(callstmt d) (callstmt e)})");
     EXPECT_EQ(parsed("If a Then x = 1 Else x = 2"), "(if a {(let x 1%)} else {(let x 2%)})");
     EXPECT_EQ(parsed("If a Then foo x Else bar"), "(if a {(callstmt foo x)} else {(callstmt bar)})");
-    // A nested single-line If takes the Else.
-    EXPECT_EQ(parsed("If a Then If b Then c Else d"), "(if a {(if b {(callstmt c)} else {(callstmt d)})})");
     EXPECT_EQ(parsed("If a Then\n b\nElseIf c Then\n d\nElseIf e Then f\nElse\n g\nEnd If"),
         "(if a {(callstmt b)} elseif c {(callstmt d)} elseif e {(callstmt f)} else {(callstmt g)})");
     EXPECT_EQ(parsed("If a Then\n If b Then c Else d\n e\nEnd If"),

@@ -151,7 +151,7 @@ WriteLine q                    ' 1
 If q = 1 Then y = 1: z = 2 Else y = 3 : WriteLine "never"
 WriteLine y & z                ' 12
 If q = 1 Then If q = 2 Then y = 1 Else y = 2
-WriteLine y                    ' 2
+WriteLine y                    ' 2: the Else is the inner If's
 If q = 2 Then y = 1 : Else y = 5
 WriteLine y                    ' 5
 Do While q < 3 : q = q + 1 : Loop : WriteLine q ' 3

@@ -180,6 +180,7 @@ struct ClassDef {
     std::unordered_map<std::u16string, int32_t> index; // folded name -> member
     int32_t defaultMember = -1;
     std::vector<FieldDecl> fields;
+    std::unordered_map<std::u16string, Variant> consts; // folded name -> value, seen by the class's code
     Proc* initialize = nullptr;
     Proc* terminate = nullptr;
     int32_t find(std::u16string_view name) const;

@@ -243,6 +243,11 @@ std::optional<Resolved> Compiler::resolveInUnit(const std::u16string& folded, st
         }
     }
     if (ctx.cls) {
+        if (auto it = ctx.cls->consts.find(folded); it != ctx.cls->consts.end()) {
+            r.kind = Resolved::Kind::Constant;
+            r.constant = it->second;
+            return r;
+        }
         int32_t m = ctx.cls->find(name);
         if (m >= 0) {
             const ClassMember& member = ctx.cls->members[m];
@@ -472,6 +477,12 @@ Status Compiler::declareClass(const ast::ClassDecl& decl)
                 field.bounds.push_back(n);
             }
             cls->fields.push_back(std::move(field));
+        }
+    }
+    for (const auto& constStmt : decl.consts) {
+        for (const auto& c : constStmt->consts) {
+            TRY_ASSIGN(v, constantValue(*c.value));
+            cls->consts[foldName(c.name)] = std::move(v);
         }
     }
     for (const auto& p : decl.procedures) {

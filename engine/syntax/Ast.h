@@ -382,7 +382,7 @@ struct ClassDecl {
     SourcePos pos;
     std::u16string name;
     std::vector<std::unique_ptr<DimStmt>> fields; // Dim/Public/Private fields, in order
-    std::vector<std::unique_ptr<ConstStmt>> consts; // not legal in classes; kept for diagnostics
+    std::vector<std::unique_ptr<ConstStmt>> consts; // seen by the class's own code
     std::vector<ProcedurePtr> procedures;
 };
 using ClassDeclPtr = std::unique_ptr<ClassDecl>;

@@ -274,6 +274,15 @@ void Lexer::lexBracketName(Token& t)
         setError(t, ErrorCode::IdentifierTooLong);
 }
 
+// E, an optional sign and a digit at i.
+bool Lexer::startsExponent(size_t i) const
+{
+    if (at(i) != u'e' && at(i) != u'E')
+        return false;
+    size_t d = at(i + 1) == u'+' || at(i + 1) == u'-' ? i + 2 : i + 1;
+    return isDigit(at(d));
+}
+
 // Decimal literals: Integer when the value fits 16 bits, Long for 32 bits,
 // Double otherwise or with a fraction or exponent.
 void Lexer::lexNumber(Token& t)
@@ -287,20 +296,15 @@ void Lexer::lexNumber(Token& t)
         ++m_pos;
         while (isDigit(at(m_pos)))
             ++m_pos;
-    } else if (at(m_pos) == u'.' && !isNameStart(at(m_pos + 1))) {
-        isFloat = true; // "1." is 1.0
+    } else if (at(m_pos) == u'.' && (!isNameStart(at(m_pos + 1)) || startsExponent(m_pos + 1))) {
+        isFloat = true; // "1." is 1.0, "1.E2" is 100
         ++m_pos;
     }
-    if (at(m_pos) == u'e' || at(m_pos) == u'E') {
-        size_t e = m_pos + 1;
-        if (at(e) == u'+' || at(e) == u'-')
-            ++e;
-        if (isDigit(at(e))) {
-            isFloat = true;
-            m_pos = e;
-            while (isDigit(at(m_pos)))
-                ++m_pos;
-        }
+    if (startsExponent(m_pos)) {
+        isFloat = true;
+        m_pos += isDigit(at(m_pos + 1)) ? 1 : 2;
+        while (isDigit(at(m_pos)))
+            ++m_pos;
     }
     t.text = m_text.substr(start, m_pos - start);
     if (!isFloat) {

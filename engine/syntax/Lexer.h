@@ -81,6 +81,7 @@ private:
     bool lexWord(Token& t, bool afterDot);
     void lexBracketName(Token& t);
     void lexNumber(Token& t);
+    bool startsExponent(size_t i) const;
     void lexRadix(Token& t, int radix);
     void lexString(Token& t);
     void lexDate(Token& t);

@@ -25,6 +25,24 @@ bool isBlockTerminator(const Token& t)
     }
 }
 
+// The slot of the first call in a member chain: `a.b(1)` in `a.b(1).c(2).d`.
+ExprPtr* firstCallSlot(ExprPtr& e)
+{
+    ExprPtr* found = nullptr;
+    for (ExprPtr* slot = &e; *slot;) {
+        Expr& link = **slot;
+        if (link.kind == ExprKind::Call) {
+            found = slot;
+            slot = &static_cast<CallExpr&>(link).callee;
+        } else if (link.kind == ExprKind::Member) {
+            slot = &static_cast<MemberExpr&>(link).object;
+        } else {
+            break;
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 bool Parser::atBlockTerminator() { return isBlockTerminator(peek()); }
@@ -152,10 +170,15 @@ StmtPtr Parser::parseAssignOrCall()
         return nullptr;
     }
     if (accept(Tok::Eq)) {
+        ExprPtr value = parseExpr();
+        if (!value)
+            return nullptr;
+        if (!let && at(Tok::Comma))
+            return callWithComparison(p, std::move(target), std::move(value));
         auto stmt = std::make_unique<AssignStmt>(p);
         stmt->target = std::move(target);
-        stmt->value = parseExpr();
-        return stmt->value ? std::move(stmt) : nullptr;
+        stmt->value = std::move(value);
+        return stmt;
     }
     if (let) {
         error(ErrorCode::ExpectedEqual);
@@ -173,6 +196,26 @@ StmtPtr Parser::finishCall(SourcePos p, ExprPtr target)
     auto stmt = std::make_unique<CallStmt>(p);
     bool continues = !atStatementEnd();
     bool extends = continues && (atBinaryOperator() || at(Tok::Comma));
+    // `foo (a).b & c`, `foo (a).b() & c`: a member after the parentheses,
+    // then an operator that cannot start an argument: the parentheses
+    // began the first argument.
+    bool operatorFollows = continues && atBinaryOperator() && !at(Tok::Plus) && !at(Tok::Minus);
+    ExprPtr* first = operatorFollows ? firstCallSlot(target) : nullptr;
+    auto* firstCall = first && first != &target ? static_cast<CallExpr*>(first->get()) : nullptr;
+    bool bareTop = target->kind != ExprKind::Call || static_cast<CallExpr&>(*target).args.empty();
+    if (firstCall && bareTop && firstCall->args.size() == 1 && firstCall->args.front()) {
+        stmt->target = std::move(firstCall->callee);
+        ExprPtr& only = firstCall->args.front();
+        SourcePos ap = only->pos;
+        *first = std::make_unique<ParenExpr>(ap, std::move(only));
+        ExprPtr arg = continueBinary(std::move(target), 1);
+        if (!arg)
+            return nullptr;
+        stmt->args.push_back(std::move(arg));
+        if (accept(Tok::Comma) && !parseBareArgs(stmt->args))
+            return nullptr;
+        return stmt;
+    }
     if (target->kind == ExprKind::Call && (!continues || extends)) {
         auto* call = static_cast<CallExpr*>(target.get());
         if (call->args.size() > 1) {
@@ -199,6 +242,32 @@ StmtPtr Parser::finishCall(SourcePos p, ExprPtr target)
     }
     stmt->target = std::move(target);
     if (continues && !parseBareArgs(stmt->args))
+        return nullptr;
+    return stmt;
+}
+
+// `foo (a) = b, c` and `foo (a).m = b, c` are no assignments: they call foo
+// with `(a) = b` or `(a).m = b`, then c. The value read as an assignment's
+// gets that operand and = as its leftmost comparison.
+StmtPtr Parser::callWithComparison(SourcePos p, ExprPtr target, ExprPtr value)
+{
+    ExprPtr* first = firstCallSlot(target);
+    auto* call = first ? static_cast<CallExpr*>(first->get()) : nullptr;
+    if (!call || call->args.size() != 1 || !call->args.front()) {
+        error(ErrorCode::ExpectedEndOfStatement);
+        return nullptr;
+    }
+    auto stmt = std::make_unique<CallStmt>(p);
+    stmt->target = std::move(call->callee);
+    SourcePos ap = call->args.front()->pos;
+    *first = std::make_unique<ParenExpr>(ap, std::move(call->args.front()));
+    ExprPtr* slot = &value;
+    while ((*slot)->kind == ExprKind::Binary && static_cast<BinaryExpr&>(**slot).op >= BinaryOp::Eq)
+        slot = &static_cast<BinaryExpr&>(**slot).left;
+    *slot = std::make_unique<BinaryExpr>(ap, BinaryOp::Eq, std::move(target), std::move(*slot));
+    stmt->args.push_back(std::move(value));
+    skip(); // ','
+    if (!parseBareArgs(stmt->args))
         return nullptr;
     return stmt;
 }

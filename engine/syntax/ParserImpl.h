@@ -90,6 +90,7 @@ private:
     ast::StmtPtr parseSet();
     ast::StmtPtr parseCallKeyword();
     ast::StmtPtr finishCall(ast::SourcePos p, ast::ExprPtr target);
+    ast::StmtPtr callWithComparison(ast::SourcePos p, ast::ExprPtr target, ast::ExprPtr value);
     bool parseBareArgs(std::vector<ast::ExprPtr>& args);
     ast::StmtPtr parseDim(ast::Visibility vis, ast::SourcePos p);
     bool parseVarDecl(ast::VarDecl& decl, bool constantBounds);

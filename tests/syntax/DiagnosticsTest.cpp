@@ -108,6 +108,9 @@ TEST(Diagnostics, Declarations)
         { "Dim a(n)", 1026, 1, 6 },
         { "Dim a(1, -1)", 1026, 1, 9 },
         { "Dim 1", 1010, 1, 4 },
+        // Reserved words name nothing but members after '.'.
+        { "Dim End", 1010, 1, 4 },
+        { "Class C\nPublic Function Next\nEnd Function\nEnd Class", 1010, 2, 16 },
         { "ReDim a", 1005, 1, 7 },
         { "Const a = b", 1045, 1, 10 },
         { "Const a = 1 + 2", 1025, 1, 12 },

@@ -1,5 +1,6 @@
-' The grammar's permissive forms: literals, End after a statement, statements
-' sharing a header's line, hoisted and redefined procedures, parenthesised callees.
+' The grammar: literals, End after a statement, statements sharing a header's line,
+' hoisted and redefined procedures, parenthesised callees, keywords as member
+' names, unreserved words as names, continuations and one-line forms.
 ' --- number literals: value and type (the smallest that holds a decimal)
 Function Ty(v) : Ty = v & " " & TypeName(v) & ", " : End Function
 WriteLine Ty(0) & Ty(32767) & Ty(32768) & Ty(2147483647) & Ty(007)
@@ -89,3 +90,91 @@ If False Then Const k = "str"
 WriteLine k
 Sub UsesK : WriteLine "in sub " & k : End Sub
 UsesK
+' --- keywords as member names: reads, calls, assignments, With
+Class Keywords
+    Public [Type], [Step], [Next], [Property], [Class], [Error], [End], [Select], [Case], [Set], [Let], [Get]
+    Public [New], [Default], [Preserve], [Explicit], [Each], [In], [To], [Until], [While], [Loop], [Me]
+    Public [Nothing], [Empty], [Null], [True], [Resume], [Exit], [Call], [Public], [Private], [Dim], [ReDim]
+    Public [Const], [Option], [With], [If], [Then], [Else], [Do], [For], [Erase], [Mod], [And], [Or], [Not]
+    Public [Is], [Like], [Xor], [Eqv], [Imp], [Rem], [Stop], [Wend], [ElseIf], [On], [GoTo], [ByVal]
+    Public Function [Sub](a) : [Sub] = "sub" & a : End Function
+    Public Property Get [Function]() : [Function] = "get" : End Property
+End Class
+Set kw = New Keywords
+kw.Type = 1 : kw.Step = 2 : kw.Next = 3 : kw.Property = 4 : kw.Class = 5 : kw.Error = 6 : kw.End = 7
+kw.Select = 8 : kw.Case = 9 : kw.Set = 10 : kw.Let = 11 : kw.Get = 12 : kw.New = 13 : kw.Default = 14
+kw.Preserve = 15 : kw.Explicit = 16 : kw.Each = 17 : kw.In = 18 : kw.To = 19 : kw.Until = 20 : kw.While = 21
+kw.Loop = 22 : kw.Me = 23 : kw.Nothing = 24 : kw.Empty = 25 : kw.Null = 26 : kw.True = 27 : kw.Resume = 28
+kw.Exit = 29 : kw.Call = 30 : kw.Public = 31 : kw.Private = 32 : kw.Dim = 33 : kw.ReDim = 34 : kw.Const = 35
+kw.Option = 36 : kw.With = 37 : kw.If = 38 : kw.Then = 39 : kw.Else = 40 : kw.Do = 41 : kw.For = 42
+kw.Erase = 43 : kw.Mod = 44 : kw.And = 45 : kw.Or = 46 : kw.Not = 47 : kw.Is = 48 : kw.Like = 49
+kw.Xor = 50 : kw.Eqv = 51 : kw.Imp = 52 : kw.Rem = 53 : kw.Stop = 54 : kw.Wend = 55 : kw.ElseIf = 56
+kw.On = 57 : kw.GoTo = 58 : kw.ByVal = 59
+WriteLine kw.Type + kw.Step + kw.Next + kw.Property + kw.Class + kw.Error + kw.End + kw.Select + kw.Case _
+    + kw.Set + kw.Let + kw.Get + kw.New + kw.Default + kw.Preserve + kw.Explicit + kw.Each + kw.In + kw.To _
+    + kw.Until + kw.While + kw.Loop + kw.Me + kw.Nothing + kw.Empty + kw.Null + kw.True + kw.Resume _
+    + kw.Exit + kw.Call + kw.Public + kw.Private + kw.Dim + kw.ReDim + kw.Const + kw.Option + kw.With _
+    + kw.If + kw.Then + kw.Else + kw.Do + kw.For + kw.Erase + kw.Mod + kw.And + kw.Or + kw.Not + kw.Is _
+    + kw.Like + kw.Xor + kw.Eqv + kw.Imp + kw.Rem + kw.Stop + kw.Wend + kw.ElseIf + kw.On + kw.GoTo + kw.ByVal ' 1770
+With kw
+    .End = .End * 100 : .Rem = .If & .Then & .Else : .Next = .Loop Mod .Step
+    WriteLine .End & " " & .Rem & " " & .Next & " " & .Sub(1) & " " & .Function ' 700 383940 0 sub1 get
+End With
+WriteLine kw.Sub (2) & kw.sub(3) & kw.[Sub](4) ' sub2sub3sub4
+kw.Sub 5 : Call kw.Sub(6)
+' --- words the language does not reserve, as plain names
+Dim Error, Step, Default, Preserve, Explicit, [two words]
+Error = 1 : Default = 4 : Preserve = 5 : Explicit = 6 : [two words] = 7
+For Step = 1 To 2 Step 1 : Next
+WriteLine Error & Step & Default & Preserve & Explicit & [two words] ' 134567
+ReDim Preserve Preserve(1) : WriteLine UBound(Preserve) ' 1
+Function Property(Error) : Property = Error * 2 : End Function
+WriteLine Property(Default)    ' 8
+' --- constants of a class, seen by its code
+Class Limits
+    Private Const Low = 1, High = "ten"
+    Const Sign = -2
+    Public Function Show() : Show = Low & " " & High & " " & Sign : End Function
+End Class
+Set lim = New Limits : WriteLine lim.Show()  ' 1 ten -2
+' --- continuations, comments and separators
+x = Array(1, _
+          2, _
+          3) : If UBound(x) = 2 And _
+    x(0) = 1 Then _
+    WriteLine "continued"
+Dim p, _
+    q : Rem a comment after a colon
+q = 1 _
+' a comment-only line ends the statement
+WriteLine q                    ' 1
+If q = 1 Then y = 1: z = 2 Else y = 3 : WriteLine "never"
+WriteLine y & z                ' 12
+If q = 1 Then If q = 2 Then y = 1 Else y = 2
+WriteLine y                    ' 2: the Else is the inner If's
+If q = 2 Then y = 1 : Else y = 5
+WriteLine y                    ' 5
+Do While q < 3 : q = q + 1 : Loop : WriteLine q ' 3
+Do : q = q - 1 : Loop Until q = 0 : WriteLine q ' 0
+For Each n In Array(1, 2) : q = q + n : Next n : WriteLine q ' 3
+Select Case q : Case 1, 2 : WriteLine "low" : Case Else : WriteLine "else" : End Select
+WScript.Echo (q) = 3, (lim).Show() & "!" ' True 1 ten -2!
+WScript.Echo (lim).Show() & "!", (2) = 1 + 1 And True ' 1 ten -2! True
+WriteLine .5 + 1.E2 + 2e-1 + &H10 + &o10 ' 124.7
+' --- calls: missing arguments, chained indexes, member chains
+Function Three(a, b, c) : Three = b & c : End Function
+Function Rows() : Rows = Array(Array(1, 2), Array(3, 4)) : End Function
+WriteLine Three(, 2, 3) & " " & Rows()(1)(0) & " " & Rows(  )(0)(1) ' 23 3 2
+Class Item : Public Value : End Class
+Class Props
+    Public Default Function Item(name) : Set Item = New Item : Item.Value = "v:" & name : End Function
+End Class
+Class WmiObject
+    Public Properties_
+    Private Sub Class_Initialize() : Set Properties_ = New Props : End Sub
+End Class
+Set objItem = New WmiObject
+WriteLine objItem.Properties_.Item("Name").Value & objItem.Properties_("Size").Value ' v:Namev:Size
+On Error Resume Next
+Set svc = GetObject("winmgmts:{impersonationLevel=impersonate}!\\.\root\cimv2")
+WriteLine Err.Number <> 0      ' True

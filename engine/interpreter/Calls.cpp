@@ -29,8 +29,12 @@ InvokeKind kindFor(StoreMode mode)
 
 } // namespace
 
+// Every procedure and top-level run starts here: no script code starts once
+// a stop was requested.
 Status ScriptEngine::Impl::checkDepth()
 {
+    if (m_stopping)
+        return stopError();
     const char* here = static_cast<const char*>(__builtin_frame_address(0));
     if (m_callDepth >= MaxCallDepth
         || (m_stackBase && static_cast<size_t>(m_stackBase - here) > m_stackBudget))

@@ -217,10 +217,11 @@ void ScriptEngine::Impl::annotate(ScriptError& e, const Code& code, size_t pc) c
 Status ScriptEngine::Impl::poll()
 {
     m_pollCountdown = PollInterval;
-    if (m_interrupt.exchange(false)) {
-        ScriptError e = makeError(ErrorCode::UserInterrupt);
-        e.uncatchable = true;
-        return fail(std::move(e));
+    // A stop holds until the outermost entry returns: a Class_Terminate that
+    // drops its error does not let the code around it go on.
+    if (m_stopping || m_interrupt.exchange(false)) {
+        m_stopping = true;
+        return stopError();
     }
     if (m_timeout <= 0)
         return {};
@@ -228,9 +229,8 @@ Status ScriptEngine::Impl::poll()
     if (now - m_runStart < std::chrono::milliseconds(m_timeout))
         return {};
     if (m_site && m_site->stopOnTimeout()) {
-        ScriptError e = makeError(ErrorCode::UserInterrupt);
-        e.uncatchable = true;
-        return fail(std::move(e));
+        m_stopping = true;
+        return stopError();
     }
     m_runStart = std::chrono::steady_clock::now();
     return {};
@@ -306,14 +306,11 @@ Status ScriptEngine::Impl::execute(Frame& f)
             break;
         case Op::StoreLocal: {
             Variant& target = slots[in.a].deref();
-            Variant& value = *--sp;
-            if (storesInPlace(StoreMode(in.x), target, value)) {
+            Variant value = std::move(*--sp);
+            if (storesInPlace(StoreMode(in.x), target, value))
                 target.swap(value);
-                value.clear();
-            } else {
+            else
                 CHECK(assign(target, std::move(value), StoreMode(in.x)));
-                value.clear();
-            }
             break;
         }
         case Op::LoadVar: {
@@ -900,8 +897,12 @@ Status ScriptEngine::Impl::execute(Frame& f)
         // The failing instruction is pc - 1.
         const size_t pc = static_cast<size_t>(ip - instrs);
         annotate(*pending.error, code, pc - 1);
-        while (sp != base)
-            (--sp)->clear();
+        // A failing instruction may have popped an operand it had not
+        // released yet: clear the frame's whole operand area, so that the
+        // slots above sp are Empty again whichever path failed.
+        for (Variant* p = base + code.maxStack; p != base;)
+            (--p)->clear();
+        sp = base;
         DROP_LOCKS();
         if (pending.error->uncatchable || !f.resumeNext)
             return pending;

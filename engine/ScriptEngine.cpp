@@ -94,21 +94,18 @@ void ScriptEngine::Impl::shutdown()
     m_errObject = nullptr;
 }
 
-Status ScriptEngine::Impl::stopError() const
-{
-    ScriptError e = makeError(ErrorCode::UserInterrupt);
-    e.uncatchable = true;
-    return fail(std::move(e));
-}
-
 // Runs a host call: the outermost one starts the clock and marks the stack;
 // an unhandled error raises the error event before the call returns.
 template <class F>
 auto ScriptEngine::Impl::hostCall(F&& body) -> decltype(body())
 {
-    auto result = [&] {
+    auto result = [&]() -> decltype(body()) {
         ScriptEntry entry(*this);
-        return body();
+        auto r = body();
+        // A stop that a Class_Terminate swallowed still ends the call.
+        if (r.ok() && m_hostDepth == 1 && m_stopping)
+            return stop().takeError();
+        return r;
     }();
     if (!result.ok()) {
         auto tag = result.takeError();

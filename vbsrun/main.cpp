@@ -1,11 +1,14 @@
 // vbsrun: runs a script file headless.
-//   vbsrun [--errors-to-stdout] FILE
+//   vbsrun [--errors-to-stdout] [--timeout=MS] FILE
 // The file is read as UTF-8 (byte-order mark skipped; other bytes as
 // Windows-1252). A script error prints the host's error report and exits 1.
+// --timeout stops the script (and the Class_Terminate code run at its end)
+// after MS milliseconds without returning to the runner.
 #include "Console.h"
 #include "ScriptEngine.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -31,17 +34,20 @@ void printReport(std::FILE* out, const vbs::ScriptError& e)
 int main(int argc, char** argv)
 {
     bool errorsToStdout = false;
+    int timeout = 0;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--errors-to-stdout") == 0)
             errorsToStdout = true;
+        else if (std::strncmp(argv[i], "--timeout=", 10) == 0)
+            timeout = std::atoi(argv[i] + 10);
         else if (!path)
             path = argv[i];
         else
             path = nullptr, i = argc; // more than one file
     }
     if (!path) {
-        std::fprintf(stderr, "usage: vbsrun [--errors-to-stdout] FILE\n");
+        std::fprintf(stderr, "usage: vbsrun [--errors-to-stdout] [--timeout=MS] FILE\n");
         return ExitUsage;
     }
     std::ifstream file(path, std::ios::binary);
@@ -54,6 +60,7 @@ int main(int argc, char** argv)
     vbsrun::TerminalSite site;
     vbs::ScriptEngine engine;
     engine.setSite(&site);
+    engine.setTimeout(timeout);
     bool failed = false;
     engine.setErrorHandler([&](const vbs::ScriptError& e) {
         failed = true;

@@ -143,7 +143,7 @@ struct ScriptEngine::Impl {
     bool m_stopping = false;
     bool m_closing = false;
     uint32_t m_closingInstances = 0; // instances created during teardown
-    Status stopError() const;
+    Status stop();
 };
 
 // The outermost entry into script code (a host call, teardown, or a host

@@ -1,7 +1,7 @@
 ' Objects held by a dictionary terminate exactly when it lets the last
 ' reference go.
 Class Token
-    Public Name
+    Public Name, Bag
     Private Sub Class_Terminate
         WriteLine "terminate " & Name
     End Sub
@@ -47,4 +47,15 @@ d.Add "e", Make("e")
 d.Add "f", Make("f")
 WriteLine "release the dictionary"
 Set d = Nothing
+
+' --- cycles through dictionaries are broken when the engine closes: the
+' instances in them terminate then, and nothing leaks
+Set d = CreateObject("Scripting.Dictionary")
+Set d(1) = d
+d.Add d, Array(d)
+Set key = Make("in a cycle")
+Set key.Bag = CreateObject("Scripting.Dictionary")
+key.Bag.Add "owner", key
+Set d = Nothing
+Set key = Nothing
 WriteLine "end"

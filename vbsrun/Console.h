@@ -26,6 +26,8 @@ public:
     int messageBox(const vbs::Str& prompt, int buttons, const vbs::Str& title) override;
     std::optional<vbs::Str> inputBox(const vbs::Str& prompt, const vbs::Str& title, const vbs::Str& defaultText,
                                      std::optional<int> xpos, std::optional<int> ypos) override;
+    // With --timeout the runner stops a script that runs too long.
+    bool stopOnTimeout() override { return true; }
 };
 
 // One line of standard input without its line end; nullopt at end of input.

@@ -1,9 +1,11 @@
 // vbsrun: runs a script file headless.
-//   vbsrun [--errors-to-stdout] SCRIPT [ARG...]
+//   vbsrun [--errors-to-stdout] [--timeout=MS] SCRIPT [ARG...]
 // The file is read as the hosts read scripts (UTF-8, byte-order marks
 // honoured, other bytes as Windows-1252). The arguments after the script
 // reach it through WScript.Arguments. A script error prints the host's error
 // report and exits 1; WScript.Quit ends with the status it is given.
+// --timeout stops the script (and the Class_Terminate code run at its end)
+// after MS milliseconds without returning to the runner.
 #include "Console.h"
 #include "ScriptEngine.h"
 #include "Scripting.h"
@@ -12,6 +14,7 @@
 #include "WScript.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -23,10 +26,11 @@ constexpr int ExitScriptError = 1;
 constexpr int ExitUsage = 2;
 constexpr int ExitNoFile = 3;
 
-constexpr const char* Synopsis = "usage: vbsrun [--errors-to-stdout] SCRIPT [ARG...]\n"
+constexpr const char* Synopsis = "usage: vbsrun [--errors-to-stdout] [--timeout=MS] SCRIPT [ARG...]\n"
                                  "       vbsrun --help | --version\n"
                                  "Runs SCRIPT; the arguments after it reach the script as WScript.Arguments.\n"
-                                 "  --errors-to-stdout  write a script error's report to standard output\n";
+                                 "  --errors-to-stdout  write a script error's report to standard output\n"
+                                 "  --timeout=MS        stop the script after MS milliseconds (error 18)\n";
 
 void printReport(std::FILE* out, const vbs::ScriptError& e)
 {
@@ -42,10 +46,13 @@ void printReport(std::FILE* out, const vbs::ScriptError& e)
 int main(int argc, char** argv)
 {
     bool errorsToStdout = false;
+    int timeout = 0;
     int i = 1;
     for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
         if (std::strcmp(argv[i], "--errors-to-stdout") == 0) {
             errorsToStdout = true;
+        } else if (std::strncmp(argv[i], "--timeout=", 10) == 0) {
+            timeout = std::atoi(argv[i] + 10);
         } else if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(Synopsis, stdout);
             return 0;
@@ -78,6 +85,7 @@ int main(int argc, char** argv)
     engine.setSite(&site);
     vorna::scripting::registerClasses(engine);
     wscript = vbs::makeRef<vbsrun::WScript>(engine, vorna::scripting::absolutePath(path), std::move(arguments));
+    engine.setTimeout(timeout);
     engine.setErrorHandler([&](const vbs::ScriptError& e) {
         if (wscript->quitCode())
             return;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 namespace vbs {
@@ -112,12 +113,22 @@ private:
     uint32_t m_refs = 0;
 };
 
+class Object;
+
+// Live objects that hold script values, kept by the engine that created them
+// without owning them: an object leaves its registry when it is destroyed.
+using ObjectRegistry = std::unordered_set<Object*>;
+
 class Object {
 public:
     Object() = default;
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
-    virtual ~Object() = default;
+    virtual ~Object()
+    {
+        if (m_registry)
+            m_registry->erase(this);
+    }
 
     void addRef() noexcept { ++m_refs; }
     void release() noexcept
@@ -144,6 +155,20 @@ public:
     // The spelling of a member for error messages, when the object knows it.
     virtual Str memberName(DispId id) const;
 
+    // Containers (a Dictionary) can hold themselves through script values.
+    // The engine registers the ones it creates and, when it closes, empties
+    // those still alive, which breaks such cycles.
+    virtual bool holdsValues() const { return false; }
+    virtual void dropValues() noexcept { }
+    void setRegistry(ObjectRegistry* registry) noexcept
+    {
+        if (m_registry)
+            m_registry->erase(this);
+        m_registry = registry;
+        if (m_registry)
+            m_registry->insert(this);
+    }
+
 protected:
     // Called when the count reaches zero. Script class instances override it
     // to run Class_Terminate before deleting themselves.
@@ -151,6 +176,7 @@ protected:
 
 private:
     uint32_t m_refs = 0;
+    ObjectRegistry* m_registry = nullptr;
 };
 
 } // namespace vbs

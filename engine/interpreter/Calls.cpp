@@ -29,8 +29,13 @@ InvokeKind kindFor(StoreMode mode)
 
 } // namespace
 
+// Every procedure and top-level run starts here, including the ones the
+// engine starts itself (Class_Initialize, Class_Terminate, default members):
+// the time-out is polled and no script code starts once a stop was requested.
 Status ScriptEngine::Impl::checkDepth()
 {
+    if (m_stopping || --m_pollCountdown <= 0)
+        TRY_STATUS(poll());
     const char* here = static_cast<const char*>(__builtin_frame_address(0));
     if (m_callDepth >= MaxCallDepth
         || (m_stackBase && static_cast<size_t>(m_stackBase - here) > m_stackBudget))

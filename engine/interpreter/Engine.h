@@ -160,6 +160,7 @@ struct ScriptEngine::Impl {
     std::unordered_set<ClassInstance*> m_instances;
     uint64_t m_instanceSerial = 0;
     std::unordered_set<Object*> m_bound; // Err and GetRef objects (see detachBound)
+    ObjectRegistry m_holders;             // CreateObject's containers, emptied at close
     bool m_deleting = false;
     std::vector<ClassInstance*> m_deleteQueue;
 
@@ -173,7 +174,43 @@ struct ScriptEngine::Impl {
     int m_pollCountdown = 0;
     std::chrono::steady_clock::time_point m_runStart;
     std::atomic<bool> m_interrupt { false };
+    // Set by a stop (interrupt, time-out) until the outermost entry returns,
+    // and for good once teardown stops: no script code starts, none resumes.
+    bool m_stopping = false;
     bool m_closing = false;
+    uint32_t m_closingInstances = 0; // instances created during teardown
+    Status stop();
+};
+
+// The outermost entry into script code (a host call, teardown, or a host
+// calling or releasing a class instance it holds) starts the time-out clock
+// and arms the stack guard; nested entries only count.
+class ScriptEntry {
+public:
+    explicit ScriptEntry(ScriptEngine::Impl& engine)
+        : m_engine(engine)
+        , m_savedBase(engine.m_stackBase)
+    {
+        if (m_engine.m_hostDepth++ == 0) {
+            m_engine.m_runStart = std::chrono::steady_clock::now();
+            m_engine.m_stackBase = static_cast<const char*>(__builtin_frame_address(0));
+            m_engine.m_pollCountdown = 1;
+        }
+    }
+    ~ScriptEntry()
+    {
+        if (--m_engine.m_hostDepth == 0) {
+            m_engine.m_stackBase = m_savedBase;
+            if (!m_engine.m_closing)
+                m_engine.m_stopping = false;
+        }
+    }
+    ScriptEntry(const ScriptEntry&) = delete;
+    ScriptEntry& operator=(const ScriptEntry&) = delete;
+
+private:
+    ScriptEngine::Impl& m_engine;
+    const char* m_savedBase;
 };
 
 // A script class instance: an Object to everyone who holds it.

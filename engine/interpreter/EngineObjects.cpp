@@ -12,6 +12,14 @@ namespace vbs {
 
 // ------------------------------------------------------------ ClassInstance
 
+namespace {
+
+// Class_Terminate code that keeps creating instances at teardown (each
+// terminate making the next, or two) is stopped after this many.
+constexpr uint32_t MaxTeardownInstances = 10000;
+
+} // namespace
+
 ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
     : m_engine(engine)
     , m_class(cls)
@@ -20,6 +28,8 @@ ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
 {
     engine->m_instances.insert(this);
     serial = ++engine->m_instanceSerial;
+    if (engine->m_closing && ++engine->m_closingInstances > MaxTeardownInstances)
+        engine->m_stopping = true;
 }
 
 ClassInstance::~ClassInstance()
@@ -47,6 +57,7 @@ Result<Variant> ClassInstance::invoke(DispId id, InvokeKind kind, Args args)
     int32_t index = id == DispIdValue ? m_class.defaultMember : id - 1;
     if (index < 0 || index >= static_cast<int32_t>(m_class.members.size()))
         return fail(ErrorCode::ObjectDoesntSupportMember);
+    ScriptEntry entry(*m_engine);
     return m_engine->classInvoke(*this, index, kind, args, false);
 }
 
@@ -61,14 +72,16 @@ Str ClassInstance::memberName(DispId id) const
 }
 
 // Class_Terminate runs once, with the instance kept alive for its duration;
-// its errors have nowhere to go and are dropped.
+// its errors have nowhere to go and are dropped (a stop request stays in
+// force: see poll). Once the engine stops, instances go without it.
 void ClassInstance::runTerminate()
 {
     if (terminated)
         return;
     terminated = true;
-    if (!m_engine || !m_class.terminate)
+    if (!m_engine || !m_class.terminate || m_engine->m_stopping)
         return;
+    ScriptEntry entry(*m_engine);
     auto r = m_engine->invokeProc(*m_class.terminate, this, {}, false);
     (void)r;
 }
@@ -248,6 +261,7 @@ public:
         if (!m_engine || id != DispIdValue || kind == InvokeKind::PropertyPut
             || kind == InvokeKind::PropertyPutRef)
             return fail(ErrorCode::ObjectDoesntSupportMember);
+        ScriptEntry entry(*m_engine);
         return m_engine->invokeProc(m_proc, nullptr, args, false);
     }
 
@@ -307,6 +321,8 @@ ScriptSite* EngineContext::site()
 Result<Variant> EngineContext::createObject(std::u16string_view progId)
 {
     TRY_ASSIGN(obj, m_engine.m_registry.create(progId));
+    if (obj && obj->holdsValues())
+        obj->setRegistry(&m_engine.m_holders);
     return Variant::fromObject(obj);
 }
 

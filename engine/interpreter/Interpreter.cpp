@@ -221,25 +221,32 @@ void ScriptEngine::Impl::annotate(ScriptError& e, const Code& code, size_t pc) c
         e.lineText = Str(code.source->lines[e.line - 1]);
 }
 
+// Stops the running code: from here every back-edge and call polls again and
+// fails, until the outermost entry returns.
+Status ScriptEngine::Impl::stop()
+{
+    m_stopping = true;
+    m_pollCountdown = 0;
+    ScriptError e = makeError(ErrorCode::UserInterrupt);
+    e.uncatchable = true;
+    return fail(std::move(e));
+}
+
 // The time-out and interrupt check, every PollInterval back-edges and calls.
 Status ScriptEngine::Impl::poll()
 {
     m_pollCountdown = PollInterval;
-    if (m_interrupt.exchange(false)) {
-        ScriptError e = makeError(ErrorCode::UserInterrupt);
-        e.uncatchable = true;
-        return fail(std::move(e));
-    }
+    // A stop holds until the outermost entry returns: a Class_Terminate that
+    // drops its error does not let the code around it go on.
+    if (m_stopping || m_interrupt.exchange(false))
+        return stop();
     if (m_timeout <= 0)
         return {};
     auto now = std::chrono::steady_clock::now();
     if (now - m_runStart < std::chrono::milliseconds(m_timeout))
         return {};
-    if (m_site && m_site->stopOnTimeout()) {
-        ScriptError e = makeError(ErrorCode::UserInterrupt);
-        e.uncatchable = true;
-        return fail(std::move(e));
-    }
+    if (m_site && m_site->stopOnTimeout())
+        return stop();
     m_runStart = std::chrono::steady_clock::now();
     return {};
 }
@@ -940,8 +947,12 @@ Status ScriptEngine::Impl::execute(Frame& f)
         // The failing instruction is pc - 1.
         const size_t pc = static_cast<size_t>(ip - instrs);
         annotate(*pending.error, code, pc - 1);
-        while (sp != base)
-            (--sp)->clear();
+        // A failing instruction may have popped an operand it had not
+        // released yet: clear the frame's whole operand area, so that the
+        // slots above sp are Empty again whichever path failed.
+        for (Variant* p = base + code.maxStack; p != base;)
+            (--p)->clear();
+        sp = base;
         DROP_LOCKS();
         if (pending.error->uncatchable || !f.resumeNext)
             return pending;

@@ -42,6 +42,9 @@ public:
     // For Each walks the keys.
     Result<Ref<Enumerator>> enumerate() override;
 
+    bool holdsValues() const override { return true; }
+    void dropValues() noexcept override { removeAll(); }
+
 private:
     VariantKeyMap m_map;
     int32_t m_compareMode = 0;

@@ -168,14 +168,14 @@ TEST_F(Fixture, InterruptFromAHostCallStopsTheScript)
     EXPECT_TRUE(st.error().uncatchable);
 }
 
+// From a click procedure (the host's run call); limits.vbs covers the rest.
 TEST_F(Fixture, DeepRecursionIsOutOfStackSpace)
 {
-    Status st = engine.addCode(u"Function Down(n)\n Down = Down(n + 1)\nEnd Function\nDown 1");
-    ASSERT_FALSE(st.ok());
-    EXPECT_EQ(st.error().number, 28);
-    EXPECT_TRUE(engine.addCode(u"WriteLine Down2(100)\nFunction Down2(n)\n If n = 0 Then Down2 = 0 Else Down2 = 1 + Down2(n - 1)\nEnd Function").ok());
-    ASSERT_FALSE(lines().empty());
-    EXPECT_EQ(lines().back(), "100");
+    ASSERT_TRUE(engine.addCode(u"Function Down(n)\n Down = Down(n + 1)\nEnd Function").ok());
+    auto click = engine.run(u"Down", std::vector<Variant> { Variant::fromLong(1) });
+    ASSERT_FALSE(click.ok());
+    EXPECT_EQ(click.error().number, 28);
+    EXPECT_TRUE(engine.addCode(u"WriteLine \"usable\"").ok());
 }
 
 TEST_F(Fixture, HostMethodMayReenterTheEngine)
@@ -205,6 +205,65 @@ TEST_F(Fixture, HostsCanCallClassInstances)
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.value().stringView(), u"hi host");
     EXPECT_EQ(obj->memberId(u"Hidden"), DispIdUnknown);
+}
+
+// A Class_Terminate drops its own errors, but not the time-out's stop: the
+// code around it must not go on. Twice makes an exponential chain, Refill an
+// endless one.
+TEST_F(Fixture, TimeoutStopsTerminateChainsWhileRunning)
+{
+    StopSite site;
+    engine.setSite(&site);
+    engine.setTimeout(20);
+    ASSERT_TRUE(engine.addCode(u"Class Twice\n Sub Class_Terminate()\n Dim a, b\n Set a = New Twice : Set b = New Twice\n"
+                               u" End Sub\nEnd Class\nClass Refill\n Public Other\n Sub Class_Terminate()\n"
+                               u" Set Other = New Refill\n End Sub\nEnd Class")
+                    .ok());
+    for (const char16_t* chain : { u"Set x = New Twice : Set x = Nothing", u"Set x = New Refill : Set x = Nothing" }) {
+        Status st = engine.addCode(std::u16string(u"On Error Resume Next\n") + chain + u"\nDo : Loop");
+        ASSERT_FALSE(st.ok());
+        EXPECT_TRUE(st.error().uncatchable);
+    }
+    engine.setTimeout(0);
+    EXPECT_TRUE(engine.addCode(u"WriteLine \"usable\"").ok());
+}
+
+// Teardown runs Class_Terminate under the time-out and the interrupt like a
+// host call; the engine finishes closing either way.
+TEST(EngineLifetime, TimeoutAndInterruptStopTerminatesAtClose)
+{
+    Ref<Output> out(new Output);
+    auto script = [](std::u16string_view call) {
+        return u"Class Spin\n Public Name\n Sub Class_Terminate()\n WriteLine \"spin \" & Name\n "
+            + std::u16string(call) + u"\n Do : Loop\n End Sub\nEnd Class\n"
+                                     u"Set a = New Spin : a.Name = \"a\"\nSet b = New Spin : b.Name = \"b\"";
+    };
+    StopSite site;
+    {
+        ScriptEngine engine;
+        engine.setSite(&site);
+        engine.setTimeout(20);
+        ASSERT_TRUE(engine.addObject(u"Out", out, AddMembers::Yes).ok());
+        ASSERT_TRUE(engine.addCode(script(u"")).ok());
+    }
+    EXPECT_EQ(site.asked, 1);
+    EXPECT_EQ(out->lines, (std::vector<std::string> { "spin a" })); // the stop holds for the rest of teardown
+
+    Ref<FakeHost> host(new FakeHost);
+    out->lines.clear();
+    {
+        ScriptEngine engine;
+        host->onCall = [&engine](Args) -> Result<Variant> {
+            engine.interrupt();
+            return Variant();
+        };
+        ASSERT_TRUE(engine.addObject(u"Out", out, AddMembers::Yes).ok());
+        ASSERT_TRUE(engine.addObject(u"Host", host).ok());
+        ASSERT_TRUE(engine.addCode(script(u"Host.Call")).ok());
+    }
+    EXPECT_EQ(out->lines, (std::vector<std::string> { "spin a" }));
+    host->onCall = nullptr;
+    EXPECT_EQ(out->lines, (std::vector<std::string> { "spin a" }));
 }
 
 TEST(EngineLifetime, ClosingTerminatesRemainingInstances)

@@ -51,6 +51,24 @@ Function Safe(v)
     If Err.Number <> 0 Then Safe = "div0"
 End Function
 WriteLine Safe(2) & " " & Safe(0)
+' --- a default Property Get that fails while converting releases what it made
+Class Plain
+    Sub Class_Terminate()
+        WriteLine "plain released"
+    End Sub
+End Class
+Class Wrapper
+    Public Default Property Get Value
+        Value = New Plain
+    End Property
+End Class
+Dim wrapped, k, sum
+Set wrapped = New Wrapper
+For k = 1 To 2
+    sum = wrapped + 1
+    WriteLine "converted " & Err.Number
+    Err.Clear
+Next
 On Error GoTo 0
 WriteLine "end"
 Err.Raise 424

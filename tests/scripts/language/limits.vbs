@@ -10,6 +10,40 @@ Down 1
 WriteLine Err.Number & " " & Err.Description
 WriteLine depth > 100
 Err.Clear
+' --- recursion from Class_Initialize, and Execute running its own text
+Class Grow
+    Public Child
+    Sub Class_Initialize()
+        Set Child = New Grow
+    End Sub
+End Class
+Dim grown, selfText
+Set grown = New Grow
+WriteLine Err.Number & " " & IsEmpty(grown)
+Err.Clear
+selfText = "Execute selfText"
+Execute selfText
+WriteLine Err.Number
+Err.Clear
+' --- nesting 100,000 deep in the source is a compilation error
+Function Nest(open, middle, close)
+    Nest = Replace(Space(100000), " ", open) & middle & Replace(Space(100000), " ", close)
+End Function
+Execute "x = " & Nest("(", "1", ")")
+WriteLine Err.Number > 1000 And Err.Number < 1100
+Err.Clear
+Execute "x = " & Nest("Array(", "", ")")
+WriteLine Err.Number > 1000 And Err.Number < 1100
+Err.Clear
+Execute "x = " & String(100000, "-") & "1"
+WriteLine Err.Number > 1000 And Err.Number < 1100
+Err.Clear
+Execute Nest("If True Then" & vbLf, "x = 1", vbLf & "End If")
+WriteLine Err.Number > 1000 And Err.Number < 1100
+Err.Clear
+Execute Nest("Do" & vbLf, "", vbLf & "Loop")
+WriteLine Err.Number > 1000 And Err.Number < 1100
+Err.Clear
 ' --- absurd allocations
 ReDim big(2000000000)
 WriteLine Err.Number & " " & Err.Description

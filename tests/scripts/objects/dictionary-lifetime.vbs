@@ -1,7 +1,7 @@
 ' Objects held by a dictionary terminate exactly when it lets the last
 ' reference go.
 Class Token
-    Public Name, Owner
+    Public Name, Owner, Bag
     Private Sub Class_Terminate
         WriteLine "terminate " & Name
         If IsObject(Owner) Then Owner.Add "added by " & Name, Empty
@@ -75,4 +75,15 @@ WriteLine "/ " & Join(r.Keys, ",")
 
 WriteLine "release the dictionary"
 Set d = Nothing
+
+' --- cycles through dictionaries are broken when the engine closes: the
+' instances in them terminate then, and nothing leaks
+Set d = CreateObject("Scripting.Dictionary")
+Set d(1) = d
+d.Add d, Array(d)
+Set key = Make("in a cycle")
+Set key.Bag = CreateObject("Scripting.Dictionary")
+key.Bag.Add "owner", key
+Set d = Nothing
+Set key = Nothing
 WriteLine "end"

@@ -163,7 +163,7 @@ Array* Variant::mutableArray()
     return m_arr;
 }
 
-void Variant::retainHeap() const noexcept
+void Variant::retainHeap() noexcept
 {
     switch (m_type) {
     case VarType::String:
@@ -175,6 +175,13 @@ void Variant::retainHeap() const noexcept
             m_obj->addRef();
         break;
     case VarType::Array:
+        // A locked array is written in place (an element of it is passed
+        // ByRef), so a copy taken meanwhile gets its own elements: sharing
+        // would let `a(0) = a` store the array into itself.
+        if (m_arr->locked()) {
+            if (Array* copy = m_arr->clone())
+                m_arr = copy;
+        }
         m_arr->addRef();
         break;
     default:

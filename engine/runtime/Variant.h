@@ -164,7 +164,7 @@ private:
     {
         return m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array;
     }
-    void retain() const noexcept
+    void retain() noexcept
     {
         if (ownsHeap())
             retainHeap();
@@ -174,7 +174,7 @@ private:
         if (ownsHeap())
             releaseHeap();
     }
-    void retainHeap() const noexcept;
+    void retainHeap() noexcept;
     void releaseHeap() noexcept;
 
     VarType m_type = VarType::Empty;

@@ -114,3 +114,16 @@ Set a(2) = New Replacer
 Set a(3) = New Replacer
 ReDim Preserve a(1)
 WriteLine "preserve: " & TypeName(a)
+
+' --- while an element is passed ByRef, copies of its array are values
+ReDim c(1)
+Sub CopyWhileLocked(ByRef x)
+    Dim d
+    d = c
+    c(0) = c
+    c(1) = "new"
+    x = "arg"
+    WriteLine "locked copies: " & IsEmpty(d(1)) & " " & UBound(c(0)) & " " & IsEmpty(c(0)(0)) & " " & IsEmpty(c(0)(1))
+End Sub
+CopyWhileLocked c(1)
+WriteLine "after: " & c(1) & " " & IsArray(c(0))

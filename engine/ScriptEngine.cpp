@@ -68,6 +68,7 @@ void ScriptEngine::Impl::shutdown()
         inst->runTerminate();
     // Whatever the terminates left behind is freed without running them.
     m_stopping = true;
+    m_pollCountdown = 0;
     live.clear();
     for (ClassInstance* inst : m_instances)
         live.emplace_back(inst);

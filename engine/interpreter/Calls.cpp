@@ -18,10 +18,6 @@ namespace vbs {
 
 namespace {
 
-// Recursion deeper than this many script calls is "Out of stack space",
-// whatever the C++ stack still holds.
-constexpr int MaxCallDepth = 100000;
-
 InvokeKind kindFor(StoreMode mode)
 {
     return mode == StoreMode::Set ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
@@ -32,13 +28,11 @@ InvokeKind kindFor(StoreMode mode)
 // Every procedure and top-level run starts here, including the ones the
 // engine starts itself (Class_Initialize, Class_Terminate, default members):
 // the time-out is polled and no script code starts once a stop was requested.
-Status ScriptEngine::Impl::checkDepth()
+Status ScriptEngine::Impl::checkDepthSlow(const char* here)
 {
-    if (m_stopping || --m_pollCountdown <= 0)
+    if (m_pollCountdown <= 0)
         TRY_STATUS(poll());
-    const char* here = static_cast<const char*>(__builtin_frame_address(0));
-    if (m_callDepth >= MaxCallDepth
-        || (m_stackBase && static_cast<size_t>(m_stackBase - here) > m_stackBudget))
+    if (m_callDepth >= MaxCallDepth || (m_stackBase && static_cast<size_t>(m_stackBase - here) > m_stackBudget))
         return fail(ErrorCode::OutOfStackSpace);
     return {};
 }

@@ -137,7 +137,17 @@ struct ScriptEngine::Impl {
     Result<Variant> instantiate(ClassDef& cls);
     Result<Variant> intrinsic(Intrinsic which, Args args, Frame& f);
     Result<std::optional<Str>> intrinsicText(Intrinsic which, const Variant& arg);
-    Status checkDepth();
+    // The time-out is polled every PollInterval calls, and at once while
+    // stopping (a stop zeroes the countdown).
+    Status checkDepth()
+    {
+        const char* here = static_cast<const char*>(__builtin_frame_address(0));
+        if (--m_pollCountdown <= 0 || m_callDepth >= MaxCallDepth
+            || (m_stackBase && static_cast<size_t>(m_stackBase - here) > m_stackBudget)) [[unlikely]]
+            return checkDepthSlow(here);
+        return {};
+    }
+    Status checkDepthSlow(const char* here);
     // Releases the ByRef element locks above base, latest first.
     void dropLocks(size_t base);
 
@@ -168,6 +178,9 @@ struct ScriptEngine::Impl {
     std::vector<ArrayLock> m_locks; // of every running frame, innermost last
     FrameScope* m_frameScope = nullptr; // of the running procedure, when it ran Execute
     int m_hostDepth = 0;
+    // Recursion deeper than this many script calls is "Out of stack space",
+    // whatever the C++ stack still holds.
+    static constexpr int MaxCallDepth = 100000;
     int m_callDepth = 0;
     const char* m_stackBase = nullptr;
     size_t m_stackBudget = 0;

@@ -1,6 +1,7 @@
 // The Qt-free parts of the boundary: control arrays, the command line, the
 // file search and the script file.
 #include "Desktop.h"
+#include "runtime/Str.h"
 
 #include <cerrno>
 #include <new>
@@ -63,29 +64,6 @@ Str joinArguments(const std::vector<Str>& arguments)
 
 namespace {
 
-// '*' matches any run of characters, '?' exactly one; everything else itself.
-bool wildcardMatch(std::string_view pattern, std::string_view name)
-{
-    size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (starP != std::string_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*')
-        ++p;
-    return p == pattern.size();
-}
-
 bool isNormalFile(const std::string& path, std::string_view name)
 {
     if (name.empty() || name.front() == '.')
@@ -110,7 +88,7 @@ Str findFirstFile(const Str& pattern)
     Str found;
     while (dirent* entry = ::readdir(stream)) {
         std::string_view name = entry->d_name;
-        if (wildcardMatch(last, name) && isNormalFile(dir + std::string(name), name)) {
+        if (vbs::wildcardMatch(last, name) && isNormalFile(dir + std::string(name), name)) {
             found = Str::fromUtf8(name);
             break;
         }

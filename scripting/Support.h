@@ -55,8 +55,7 @@ std::string joinPath(const std::string& folder, const std::string& name);
 
 // '*' and '?' in a name (the last element of a source path).
 bool hasWildcards(const std::string& name);
-// Case-sensitive match of a whole name against a '*'/'?' pattern.
-bool wildcardMatch(std::string_view pattern, std::string_view name);
+using vbs::wildcardMatch;
 // The entries of folder matching the wildcard pattern, sorted; folders or
 // files only as asked. A folder that cannot be read is an error (70, 76).
 Result<std::vector<std::string>> matchEntries(const std::string& folder, const std::string& pattern, bool folders);

@@ -124,4 +124,8 @@ std::u16string decodeScriptText(std::string_view bytes);
 // UTF-16 bytes without their byte-order mark; an odd last byte is dropped.
 std::u16string decodeUtf16(std::string_view bytes, bool bigEndian);
 
+// Case-sensitive match of a whole name against a pattern: '*' matches any
+// run of characters, '?' exactly one, everything else itself.
+bool wildcardMatch(std::string_view pattern, std::string_view name);
+
 } // namespace vbs

@@ -37,11 +37,11 @@ Status ScriptEngine::Impl::checkDepthSlow(const char* here)
     return {};
 }
 
-void ScriptEngine::Impl::dropLocks(size_t base)
+void ScriptEngine::Impl::dropLocks(size_t base, const Variant* sp)
 {
     // Take each lock out before releasing it: the release may free an array
     // whose objects' Class_Terminate runs script that takes locks of its own.
-    while (m_locks.size() > base) {
+    while (m_locks.size() > base && m_locks.back().slot() >= sp) {
         ArrayLock last = std::move(m_locks.back());
         m_locks.pop_back();
     }

@@ -19,18 +19,23 @@ namespace vbs {
 
 class ClassInstance;
 
-// Keeps an array alive and locked while an element of it is passed ByRef.
+// Keeps an array alive and locked while a reference to an element of it
+// (a ByRef argument, the target of a(i)(j) = v) is on the operand stack at
+// `slot`; dropped once the stack is popped below it.
 class ArrayLock {
 public:
-    explicit ArrayLock(Array* a)
+    ArrayLock(Array* a, const Variant* slot)
         : m_array(a)
+        , m_slot(slot)
     {
         a->lock();
     }
     ArrayLock(ArrayLock&& o) noexcept
         : m_array(std::move(o.m_array))
+        , m_slot(o.m_slot)
     {
     }
+    const Variant* slot() const noexcept { return m_slot; }
     ArrayLock& operator=(ArrayLock&&) = delete;
     ~ArrayLock()
     {
@@ -40,6 +45,7 @@ public:
 
 private:
     Ref<Array> m_array;
+    const Variant* m_slot;
 };
 
 // How a member was named: `o.p` or `o.p()`. Reading a scalar field with
@@ -148,8 +154,9 @@ struct ScriptEngine::Impl {
         return {};
     }
     Status checkDepthSlow(const char* here);
-    // Releases the ByRef element locks above base, latest first.
-    void dropLocks(size_t base);
+    // Releases the element locks above base whose references sit at or
+    // above sp (popped), latest first.
+    void dropLocks(size_t base, const Variant* sp);
 
     // --- Err
     void setErr(const ScriptError& e);

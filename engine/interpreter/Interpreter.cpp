@@ -288,7 +288,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
 #define PUSH_COPY(value) new (sp++) Variant(value)
 #define DROP_LOCKS()                  \
     if (m_locks.size() > lockBase) \
-    dropLocks(lockBase)
+    dropLocks(lockBase, sp)
 #define POLL_BACK(target)                                  \
     if (instrs + (target) < ip && --m_pollCountdown <= 0) \
     CHECK(poll())
@@ -470,7 +470,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (v && v->isArray()) {
                 auto el = element(*v, Args(args, in.b), true);
                 if (el.ok()) {
-                    m_locks.emplace_back(v->asArray());
+                    m_locks.emplace_back(v->asArray(), args);
                     r = Variant::fromRef(el.value());
                 } else {
                     r = el.takeError();
@@ -493,7 +493,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
             if (holder.isArray()) {
                 auto el = element(holder, Args(args, in.b), true);
                 if (el.ok()) {
-                    m_locks.emplace_back(holder.asArray());
+                    m_locks.emplace_back(holder.asArray(), args - 1);
                     r = Variant::fromRef(el.value());
                 } else {
                     r = el.takeError();

@@ -38,6 +38,33 @@ Result<size_t> elementCount(std::span<const int32_t> upperBounds)
 
 } // namespace
 
+void Array::destroy(Array* root) noexcept
+{
+    std::vector<Array*> pending;
+    Array* a = root;
+    for (;;) {
+        // Take over each nested array that nothing else holds: a reference of
+        // our own keeps it alive while the element lets go of it.
+        for (Variant& v : a->m_data) {
+            if (v.type() != VarType::Array || v.asArray()->refCount() != 1)
+                continue;
+            Array* child = v.asArray();
+            try {
+                pending.push_back(child);
+            } catch (const std::bad_alloc&) {
+                continue; // freed by recursion instead
+            }
+            child->addRef();
+            v.clear();
+        }
+        delete a;
+        if (pending.empty())
+            return;
+        a = pending.back();
+        pending.pop_back();
+    }
+}
+
 Result<Array*> Array::create(std::span<const int32_t> upperBounds, bool fixed)
 {
     if (upperBounds.size() > static_cast<size_t>(MaxDims))

@@ -213,7 +213,7 @@ public:
     void release() noexcept
     {
         if (--m_refs == 0)
-            delete this;
+            destroy(this);
     }
     uint32_t refCount() const noexcept { return m_refs; }
     Array* clone() const; // new array, refs 0
@@ -240,6 +240,9 @@ public:
 
 private:
     Array() = default;
+    // Frees an array and the arrays only it holds without recursion, so that
+    // arrays nested a million deep do not exhaust the stack.
+    static void destroy(Array* root) noexcept;
     uint32_t m_refs = 0;
     uint16_t m_locks = 0;
     bool m_fixed = false;

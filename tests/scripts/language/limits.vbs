@@ -73,3 +73,10 @@ Next
 Set node = Nothing
 Set head = Nothing
 WriteLine "chain released"
+' --- arrays nested 300,000 deep are freed without exhausting the stack
+Dim deep
+For i = 1 To 300000
+    deep = Array(deep)
+Next
+deep = 0
+WriteLine "nested arrays released"

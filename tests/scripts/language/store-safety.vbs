@@ -127,3 +127,13 @@ Sub CopyWhileLocked(ByRef x)
 End Sub
 CopyWhileLocked c(1)
 WriteLine "after: " & c(1) & " " & IsArray(c(0))
+
+' --- a(i)(j) = v where computing v replaces a: the store goes to the old
+' array, which stays alive until the statement ends
+nest = Array(Array(1, 2, 3))
+Function Reassign(ByRef unused)
+    nest = 0
+    Reassign = 5
+End Function
+nest(0)(1) = Reassign(unusedVar)
+WriteLine "reassigned: " & TypeName(nest)

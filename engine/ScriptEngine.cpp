@@ -72,7 +72,7 @@ void ScriptEngine::Impl::shutdown()
     live.clear();
     for (ClassInstance* inst : m_instances)
         live.emplace_back(inst);
-    std::vector<Ref<Object>> holders(m_holders.begin(), m_holders.end());
+    std::vector<Ref<Object>> holders(m_holders.live.begin(), m_holders.live.end());
     for (auto& h : holders)
         h->setRegistry(nullptr);
     for (auto& inst : live) {

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <new>
 #include <unordered_set>
+#include <vector>
 #include <utility>
 
 namespace vbs {
@@ -117,7 +119,14 @@ class Object;
 
 // Live objects that hold script values, kept by the engine that created them
 // without owning them: an object leaves its registry when it is destroyed.
-using ObjectRegistry = std::unordered_set<Object*>;
+// Deleting one may release the next (a dictionary holding a dictionary, a
+// million deep): deletions that start while one runs are queued and the
+// outermost drains the queue, so the C++ stack stays flat.
+struct ObjectRegistry {
+    std::unordered_set<Object*> live;
+    std::vector<Object*> doomed;
+    bool deleting = false;
+};
 
 class Object {
 public:
@@ -127,7 +136,7 @@ public:
     virtual ~Object()
     {
         if (m_registry)
-            m_registry->erase(this);
+            m_registry->live.erase(this);
     }
 
     void addRef() noexcept { ++m_refs; }
@@ -163,16 +172,40 @@ public:
     void setRegistry(ObjectRegistry* registry) noexcept
     {
         if (m_registry)
-            m_registry->erase(this);
+            m_registry->live.erase(this);
         m_registry = registry;
         if (m_registry)
-            m_registry->insert(this);
+            m_registry->live.insert(this);
     }
 
 protected:
     // Called when the count reaches zero. Script class instances override it
     // to run Class_Terminate before deleting themselves.
-    virtual void finalRelease() noexcept { delete this; }
+    virtual void finalRelease() noexcept
+    {
+        ObjectRegistry* registry = m_registry;
+        if (!registry) {
+            delete this;
+            return;
+        }
+        if (registry->deleting) {
+            try {
+                registry->doomed.push_back(this);
+                return;
+            } catch (const std::bad_alloc&) {
+                delete this; // out of memory: recursion instead
+                return;
+            }
+        }
+        registry->deleting = true;
+        delete this;
+        while (!registry->doomed.empty()) {
+            Object* next = registry->doomed.back();
+            registry->doomed.pop_back();
+            delete next;
+        }
+        registry->deleting = false;
+    }
 
 private:
     uint32_t m_refs = 0;

@@ -73,10 +73,20 @@ Next
 Set node = Nothing
 Set head = Nothing
 WriteLine "chain released"
-' --- arrays nested 300,000 deep are freed without exhausting the stack
-Dim deep
+' --- arrays, dictionaries and instances nested 300,000 deep are freed
+' without exhausting the stack
+Dim deep, dict
 For i = 1 To 300000
     deep = Array(deep)
 Next
 deep = 0
-WriteLine "nested arrays released"
+Set deep = Nothing
+For i = 1 To 300000
+    Set dict = CreateObject("Scripting.Dictionary")
+    dict.Add "next", Array(deep)
+    Set deep = New Link
+    Set deep.NextLink = dict
+Next
+Set dict = Nothing
+Set deep = Nothing
+WriteLine "nested containers released"

@@ -183,28 +183,32 @@ protected:
     // to run Class_Terminate before deleting themselves.
     virtual void finalRelease() noexcept
     {
-        ObjectRegistry* registry = m_registry;
-        if (!registry) {
+        if (m_registry)
+            deleteFlat(*m_registry, this);
+        else
             delete this;
-            return;
-        }
-        if (registry->deleting) {
+    }
+    // Deletes obj, or queues it when a deletion under the same registry is
+    // running; the outermost one drains the queue.
+    static void deleteFlat(ObjectRegistry& registry, Object* obj) noexcept
+    {
+        if (registry.deleting) {
             try {
-                registry->doomed.push_back(this);
+                registry.doomed.push_back(obj);
                 return;
             } catch (const std::bad_alloc&) {
-                delete this; // out of memory: recursion instead
+                delete obj; // out of memory: recursion instead
                 return;
             }
         }
-        registry->deleting = true;
-        delete this;
-        while (!registry->doomed.empty()) {
-            Object* next = registry->doomed.back();
-            registry->doomed.pop_back();
+        registry.deleting = true;
+        delete obj;
+        while (!registry.doomed.empty()) {
+            Object* next = registry.doomed.back();
+            registry.doomed.pop_back();
             delete next;
         }
-        registry->deleting = false;
+        registry.deleting = false;
     }
 
 private:

@@ -178,8 +178,6 @@ struct ScriptEngine::Impl {
     uint64_t m_instanceSerial = 0;
     std::unordered_set<Object*> m_bound; // Err and GetRef objects (see detachBound)
     ObjectRegistry m_holders;             // CreateObject's containers, emptied at close
-    bool m_deleting = false;
-    std::vector<ClassInstance*> m_deleteQueue;
 
     ValueStack m_stack;
     std::vector<ArrayLock> m_locks; // of every running frame, innermost last

@@ -89,8 +89,8 @@ void ClassInstance::runTerminate()
 }
 
 // Deleting an instance releases its fields, which may delete the next one:
-// a long chain would recurse once per link. Nested deletions are queued and
-// the outermost one drains the queue, so the C++ stack stays flat.
+// a long chain would recurse once per link, so deletions go through the
+// engine's queue (deleteFlat).
 void ClassInstance::finalRelease() noexcept
 {
     if (!terminated && m_engine && m_class.terminate) {
@@ -104,18 +104,8 @@ void ClassInstance::finalRelease() noexcept
         delete this;
         return;
     }
-    if (engine->m_deleting) {
-        engine->m_deleteQueue.push_back(this);
-        return;
-    }
-    engine->m_deleting = true;
-    delete this;
-    while (!engine->m_deleteQueue.empty()) {
-        ClassInstance* next = engine->m_deleteQueue.back();
-        engine->m_deleteQueue.pop_back();
-        delete next;
-    }
-    engine->m_deleting = false;
+    // The same queue as the engine's containers: mixed chains stay flat too.
+    deleteFlat(engine->m_holders, this);
 }
 
 // ------------------------------------------------------------------- Err

@@ -21,13 +21,34 @@ enum class Op : uint8_t {
 #undef OP
 };
 const char* opName(Op op);
+// Operators, Move and ForLoop: their operands are R operands.
+bool isRegisterOp(Op op);
 
 struct Instr {
     Op op;
     uint8_t x = 0;
-    uint16_t b = 0;
+    uint16_t depth = 0; // register operators: temporaries live after it
     int32_t a = 0;
+    int32_t b = 0;
+    int32_t c = 0;
 };
+
+// Register operands of the operator, Move and ForLoop instructions: a frame
+// slot (locals, parameters, hidden slots, then the temporaries), a constant,
+// or a script-level variable through its name site.
+constexpr int32_t GlobalOperands = -(1 << 29);
+inline int32_t constOperand(int32_t k) { return ~k; }
+inline int32_t globalOperand(int32_t site) { return GlobalOperands - site; }
+inline bool isConstOperand(int32_t o) { return o < 0 && o > GlobalOperands; }
+inline bool isGlobalOperand(int32_t o) { return o <= GlobalOperands; }
+inline int32_t operandSite(int32_t o) { return GlobalOperands - o; }
+// x bits of the register operators: bits 0-1 are a comparison's Literals.
+// Branch: a comparison jumps to a when its truth is BranchIfTrue's, and
+// stores nothing. ReleaseB/C: that operand is a temporary consumed here.
+constexpr uint8_t Branch = 0x04;
+constexpr uint8_t BranchIfTrue = 0x08;
+constexpr uint8_t ReleaseB = 0x10;
+constexpr uint8_t ReleaseC = 0x20;
 
 enum class VarKind : uint8_t { Local = 0, Global = 1, Field = 2, Outer = 3 };
 enum class StoreMode : uint8_t { Let = 0, Set = 1, Raw = 2 };

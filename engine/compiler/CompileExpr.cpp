@@ -23,7 +23,7 @@ VarKind kindOf(const Resolved& r)
 
 } // namespace
 
-void Compiler::emitVar(Op op, const Resolved& r, StoreMode mode, uint16_t b)
+void Compiler::emitVar(Op op, const Resolved& r, StoreMode mode, int32_t b)
 {
     emit(op, r.index, b, varOperand(kindOf(r), mode));
 }
@@ -73,20 +73,124 @@ Status Compiler::expr(const ast::Expr& e)
     return {};
 }
 
-Status Compiler::binary(const ast::BinaryExpr& b)
+namespace {
+
+const ast::Expr& unparen(const ast::Expr& e)
 {
-    using B = ast::BinaryOp;
-    TRY_STATUS(expr(*b.left));
-    TRY_STATUS(expr(*b.right));
+    const ast::Expr* p = &e;
+    while (p->kind == ast::ExprKind::Paren)
+        p = static_cast<const ast::ParenExpr*>(p)->inner.get();
+    return *p;
+}
+
+Op binaryOp(ast::BinaryOp op)
+{
     static const Op ops[] = {
         Op::Pow, Op::Mul, Op::Div, Op::IntDiv, Op::Mod, Op::Add, Op::Sub, Op::Concat,
         Op::Eq, Op::Ne, Op::Lt, Op::Gt, Op::Le, Op::Ge, Op::Is,
         Op::And, Op::Or, Op::Xor, Op::Eqv, Op::Imp,
     };
-    static_assert(sizeof ops / sizeof ops[0] == size_t(B::Imp) + 1);
-    const bool compare = b.op >= B::Eq && b.op <= B::Ge;
-    emit(ops[static_cast<size_t>(b.op)], 0, 0, compare ? literals(*b.left, *b.right) : 0);
+    static_assert(sizeof ops / sizeof ops[0] == size_t(ast::BinaryOp::Imp) + 1);
+    return ops[static_cast<size_t>(op)];
+}
+
+bool isComparison(ast::BinaryOp op)
+{
+    return op >= ast::BinaryOp::Eq && op <= ast::BinaryOp::Ge;
+}
+
+} // namespace
+
+// Evaluating e runs no script code (no call, member, index or New), so a
+// variable read before it keeps its value.
+bool Compiler::runsNoCode(const ast::Expr& e)
+{
+    using K = ast::ExprKind;
+    switch (e.kind) {
+    case K::Literal:
+    case K::Me:
+        return true;
+    case K::Paren:
+        return runsNoCode(*static_cast<const ast::ParenExpr&>(e).inner);
+    case K::Unary:
+        return runsNoCode(*static_cast<const ast::UnaryExpr&>(e).operand);
+    case K::Binary: {
+        const auto& b = static_cast<const ast::BinaryExpr&>(e);
+        return runsNoCode(*b.left) && runsNoCode(*b.right);
+    }
+    case K::Name: {
+        Resolved r = resolve(static_cast<const ast::NameExpr&>(e).name);
+        return r.kind == Resolved::Kind::Local || r.kind == Resolved::Kind::Constant
+            || (r.kind == Resolved::Kind::Global && r.knownVariable);
+    }
+    default:
+        return false;
+    }
+}
+
+int32_t Compiler::variableOperand(std::u16string_view name)
+{
+    Resolved r = resolve(name);
+    if (r.kind == Resolved::Kind::Local)
+        return r.index;
+    if (r.kind == Resolved::Kind::Global && r.knownVariable)
+        return globalOperand(r.index);
+    return NoDest;
+}
+
+Result<int32_t> Compiler::operand(const ast::Expr& e, bool direct)
+{
+    const ast::Expr& u = unparen(e);
+    if (u.kind == ast::ExprKind::Literal)
+        return constOperand(constant(static_cast<const ast::LiteralExpr&>(u).value));
+    if (u.kind == ast::ExprKind::Name) {
+        Resolved r = resolve(static_cast<const ast::NameExpr&>(u).name);
+        if (r.kind == Resolved::Kind::Constant)
+            return constOperand(constant(r.constant));
+        if (direct) {
+            int32_t v = variableOperand(static_cast<const ast::NameExpr&>(u).name);
+            if (v != NoDest)
+                return v;
+        }
+    }
+    TRY_STATUS(expr(e));
+    return temp(m_ctx->depth - 1);
+}
+
+Status Compiler::binary(const ast::BinaryExpr& b, int32_t dst)
+{
+    const int32_t d0 = m_ctx->depth;
+    TRY_ASSIGN(l, operand(*b.left, runsNoCode(*b.right)));
+    TRY_ASSIGN(r, operand(*b.right, true));
+    uint8_t x = isComparison(b.op) ? literals(*b.left, *b.right) : 0;
+    const bool pushed = dst == NoDest;
+    if (pushed)
+        dst = temp(d0);
+    if (l >= TempOperands && l != dst)
+        x |= ReleaseB;
+    if (r >= TempOperands && r != dst)
+        x |= ReleaseC;
+    emitReg(binaryOp(b.op), dst, l, r, x, pushed ? d0 + 1 : d0);
     return {};
+}
+
+Result<size_t> Compiler::jumpOn(const ast::Expr& e, bool when)
+{
+    const ast::Expr& u = unparen(e);
+    if (u.kind == ast::ExprKind::Binary && isComparison(static_cast<const ast::BinaryExpr&>(u).op)) {
+        const auto& b = static_cast<const ast::BinaryExpr&>(u);
+        const int32_t d0 = m_ctx->depth;
+        TRY_ASSIGN(l, operand(*b.left, runsNoCode(*b.right)));
+        TRY_ASSIGN(r, operand(*b.right, true));
+        uint8_t x = static_cast<uint8_t>(literals(*b.left, *b.right) | Branch | (when ? BranchIfTrue : 0));
+        if (l >= TempOperands)
+            x |= ReleaseB;
+        if (r >= TempOperands)
+            x |= ReleaseC;
+        return emitReg(binaryOp(b.op), 0, l, r, x, d0);
+    }
+    TRY_STATUS(expr(e));
+    return emit(when ? Op::JumpIfTrue : Op::JumpIfFalse);
 }
 
 // A comparison's literal operands (Literals): a String meets a number or

@@ -168,11 +168,33 @@ Status Compiler::assign(const ast::AssignStmt& s)
                 // s & a & b is s & (a & b), and only the pieces are copied.
                 for (size_t i = 0; i < pieces.size(); ++i) {
                     TRY_STATUS(expr(*pieces[i]));
-                    if (i > 0)
-                        emit(Op::Concat);
+                    if (i > 0) {
+                        const int32_t d = m_ctx->depth;
+                        emitReg(Op::Concat, temp(d - 2), temp(d - 2), temp(d - 1), ReleaseC, d - 1);
+                    }
                 }
                 emitVar(Op::AppendVar, r);
                 return {};
+            }
+        }
+        if (!s.isSet) {
+            // Into a local or script-level variable in place: an operator
+            // writes its result there, a variable or constant is moved.
+            int32_t dst = variableOperand(name);
+            const ast::Expr* value = s.value.get();
+            while (value->kind == ast::ExprKind::Paren)
+                value = static_cast<const ast::ParenExpr*>(value)->inner.get();
+            if (dst != NoDest && value->kind == ast::ExprKind::Binary)
+                return binary(static_cast<const ast::BinaryExpr&>(*value), dst);
+            if (dst != NoDest && (value->kind == ast::ExprKind::Literal || value->kind == ast::ExprKind::Name)) {
+                const int32_t d0 = m_ctx->depth;
+                TRY_ASSIGN(src, operand(*value, true));
+                if (src < TempOperands) {
+                    emitReg(Op::Move, dst, src, 0, static_cast<uint8_t>(StoreMode::Let), d0);
+                    return {};
+                }
+                m_ctx->depth = d0 + 1; // pushed: store it as any value
+                return storeName(name, mode);
             }
         }
         TRY_STATUS(expr(*s.value));
@@ -285,8 +307,7 @@ Status Compiler::ifStatement(const ast::IfStmt& s)
     std::vector<size_t> toEnd;
     for (const auto& br : s.branches) {
         beginStatement(br.condition->pos);
-        TRY_STATUS(expr(*br.condition));
-        size_t skip = emit(Op::JumpIfFalse);
+        TRY_ASSIGN(skip, jumpOn(*br.condition, false));
         endStatement(here());
         TRY_STATUS(block(br.body));
         toEnd.push_back(emit(Op::Jump));
@@ -353,19 +374,25 @@ Status Compiler::forStatement(const ast::ForStmt& s)
         emit(Op::LoadLocal, r.index);
     else
         emitVar(Op::LoadVar, r);
-    size_t exitJump = emit(Op::ForTest, 0, static_cast<uint16_t>(hidden));
+    size_t exitJump = emit(Op::ForTest, 0, hidden);
     endStatement(here());
     m_ctx->depth = 0;
     m_ctx->loops.push_back({ ast::ExitKind::For, {} });
+    const size_t body = here();
     TRY_STATUS(block(s.body));
     beginStatement(s.pos);
-    if (r.kind == Resolved::Kind::Local)
-        emit(Op::LoadLocal, r.index);
-    else
-        emitVar(Op::LoadVar, r);
-    emit(Op::ForStep, 0, static_cast<uint16_t>(hidden));
-    TRY_STATUS(storeName(s.variable, StoreMode::Raw));
-    emit(Op::Jump, static_cast<int32_t>(test));
+    // A local or script-level counter steps, tests and jumps back in one.
+    if (int32_t counter = variableOperand(s.variable); counter != NoDest) {
+        emitReg(Op::ForLoop, static_cast<int32_t>(body), hidden, counter, 0, 0);
+    } else {
+        if (r.kind == Resolved::Kind::Local)
+            emit(Op::LoadLocal, r.index);
+        else
+            emitVar(Op::LoadVar, r);
+        emit(Op::ForStep, 0, hidden);
+        TRY_STATUS(storeName(s.variable, StoreMode::Raw));
+        emit(Op::Jump, static_cast<int32_t>(test));
+    }
     patch(exitJump, here());
     for (size_t j : m_ctx->loops.back().exits)
         patch(j, here());
@@ -407,8 +434,8 @@ Status Compiler::doStatement(const ast::DoStmt& s)
     size_t top = here();
     size_t exitJump = SIZE_MAX;
     if (s.conditionKind != LC::None && !s.testAtEnd) {
-        TRY_STATUS(expr(*s.condition));
-        exitJump = emit(s.conditionKind == LC::While ? Op::JumpIfFalse : Op::JumpIfTrue);
+        TRY_ASSIGN(j, jumpOn(*s.condition, s.conditionKind != LC::While));
+        exitJump = j;
         endStatement(here());
     }
     m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
@@ -417,8 +444,8 @@ Status Compiler::doStatement(const ast::DoStmt& s)
     if (s.conditionKind != LC::None && s.testAtEnd) {
         if (s.condition)
             m_ctx->pos = s.condition->pos;
-        TRY_STATUS(expr(*s.condition));
-        emit(s.conditionKind == LC::While ? Op::JumpIfTrue : Op::JumpIfFalse, static_cast<int32_t>(top));
+        TRY_ASSIGN(j, jumpOn(*s.condition, s.conditionKind == LC::While));
+        patch(j, top);
     } else {
         emit(Op::Jump, static_cast<int32_t>(top));
     }
@@ -433,8 +460,7 @@ Status Compiler::doStatement(const ast::DoStmt& s)
 Status Compiler::whileStatement(const ast::WhileStmt& s)
 {
     size_t top = here();
-    TRY_STATUS(expr(*s.condition));
-    size_t exitJump = emit(Op::JumpIfFalse);
+    TRY_ASSIGN(exitJump, jumpOn(*s.condition, false));
     endStatement(here());
     m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
     TRY_STATUS(block(s.body));

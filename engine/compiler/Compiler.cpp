@@ -92,10 +92,6 @@ int stackEffect(const Instr& in)
         return -b - 2;
     case Op::PutMe:
         return -b - 1;
-    case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::IntDiv: case Op::Mod:
-    case Op::Pow: case Op::Concat: case Op::Eq: case Op::Ne: case Op::Lt: case Op::Gt: case Op::Le:
-    case Op::Ge: case Op::Is: case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp:
-        return -1;
     case Op::ForPrepare:
         return -2;
     case Op::ForEachNext:
@@ -105,14 +101,60 @@ int stackEffect(const Instr& in)
     }
 }
 
+bool isRegisterOp(Op op)
+{
+    return (op >= Op::Add && op <= Op::Move) || op == Op::ForLoop;
+}
+
+namespace {
+
+// r5 a slot, k2 a constant, g1 a script-level variable's name site.
+std::string operandText(int32_t o)
+{
+    char buf[16];
+    if (o >= 0)
+        std::snprintf(buf, sizeof buf, "r%d", o);
+    else if (isConstOperand(o))
+        std::snprintf(buf, sizeof buf, "k%d", ~o);
+    else
+        std::snprintf(buf, sizeof buf, "g%d", operandSite(o));
+    return buf;
+}
+
+} // namespace
+
 std::string disassemble(const Code& code)
 {
     std::string out;
     char buf[96];
     for (size_t pc = 0; pc < code.instrs.size(); ++pc) {
         const Instr& in = code.instrs[pc];
-        std::snprintf(buf, sizeof buf, "%4zu %-13s a=%d b=%u x=%u\n", pc, opName(in.op), in.a,
-                      unsigned(in.b), unsigned(in.x));
+        std::snprintf(buf, sizeof buf, "%4zu %-13s", pc, opName(in.op));
+        out += buf;
+        if (isRegisterOp(in.op)) {
+            const bool branch = in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch);
+            if (branch || in.op == Op::ForLoop)
+                std::snprintf(buf, sizeof buf, " ->%d", in.a);
+            else
+                std::snprintf(buf, sizeof buf, " %s", operandText(in.a).c_str());
+            out += buf;
+            if (in.op != Op::ForLoop) {
+                std::snprintf(buf, sizeof buf, " %s", operandText(in.b).c_str());
+                out += buf;
+            }
+            if (in.op != Op::Move) {
+                std::snprintf(buf, sizeof buf, " %s", operandText(in.c).c_str());
+                out += buf;
+            }
+            if (in.op == Op::ForLoop) {
+                std::snprintf(buf, sizeof buf, " b=%d", in.b);
+                out += buf;
+            }
+        } else {
+            std::snprintf(buf, sizeof buf, " a=%d b=%d", in.a, in.b);
+            out += buf;
+        }
+        std::snprintf(buf, sizeof buf, " x=%u\n", unsigned(in.x));
         out += buf;
     }
     return out;
@@ -120,15 +162,45 @@ std::string disassemble(const Code& code)
 
 // ------------------------------------------------------------------ emission
 
-size_t Compiler::emit(Op op, int32_t a, uint16_t b, uint8_t x)
+size_t Compiler::emit(Op op, int32_t a, int32_t b, uint8_t x)
 {
     Code& code = *m_ctx->code;
-    Instr in { op, x, b, a };
+    Instr in { op, x, 0, a, b, 0 };
     code.instrs.push_back(in);
     code.info.push_back({ m_ctx->pos.line, m_ctx->pos.column, 0 });
     m_ctx->depth += stackEffect(in);
     code.maxStack = std::max(code.maxStack, m_ctx->depth + 1);
     return code.instrs.size() - 1;
+}
+
+size_t Compiler::emitReg(Op op, int32_t a, int32_t b, int32_t c, uint8_t x, int32_t depth)
+{
+    Code& code = *m_ctx->code;
+    code.maxStack = std::max(code.maxStack, m_ctx->depth + 1);
+    m_ctx->depth = depth;
+    if (depth > 0xFFFF)
+        m_tooDeep = true;
+    code.instrs.push_back({ op, x, static_cast<uint16_t>(depth), a, b, c });
+    code.info.push_back({ m_ctx->pos.line, m_ctx->pos.column, 0 });
+    return code.instrs.size() - 1;
+}
+
+// Temporaries follow the hidden slots, whose count is known only now.
+void Compiler::finishCode(Code& code)
+{
+    const auto fix = [&](int32_t& o) {
+        if (o >= TempOperands)
+            o = code.slotCount + (o - TempOperands);
+    };
+    for (Instr& in : code.instrs) {
+        if (!isRegisterOp(in.op))
+            continue;
+        if (!(in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch)) && in.op != Op::ForLoop)
+            fix(in.a);
+        if (in.op != Op::ForLoop)
+            fix(in.b);
+        fix(in.c);
+    }
 }
 
 void Compiler::beginStatement(ast::SourcePos pos)
@@ -164,7 +236,7 @@ int32_t Compiler::hiddenSlot()
 // emit wrong code.
 Status Compiler::checkLimits(size_t count)
 {
-    if (count > MaxOperandCount || m_ctx->code->slotCount > MaxSlots)
+    if (count > MaxOperandCount || m_ctx->code->slotCount > MaxSlots || m_tooDeep)
         return fail(errorAt(ErrorCode::ExpressionTooComplex, m_ctx->pos));
     return {};
 }
@@ -600,6 +672,7 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
         beginStatement(decl.endPos);
         emit(Op::Return);
         endStatement(here());
+        finishCode(proc.code);
     }
     m_ctx = saved;
     return st;
@@ -665,6 +738,7 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
     emit(Op::Return);
     if (!ctx.topLevel)
         lookUpNamesAtRunTime(*top);
+    finishCode(*top);
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }
@@ -688,6 +762,7 @@ Result<CompiledUnit> Compiler::expression(const ast::Expr& e, std::shared_ptr<co
     endStatement(here() - 1);
     if (m_outer && m_outer->localNames)
         lookUpNamesAtRunTime(*top);
+    finishCode(*top);
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }

@@ -111,12 +111,29 @@ private:
     Status elementReference(const ast::CallExpr& c);
     Status arguments(const std::vector<ast::ExprPtr>& args, bool byRef);
     Status object(const ast::MemberExpr& m);
-    Status binary(const ast::BinaryExpr& b);
+    // An operator into dst (a variable operand), or pushed when dst is NoDest.
+    Status binary(const ast::BinaryExpr& b, int32_t dst = NoDest);
+    static constexpr int32_t NoDest = INT32_MIN;
+    // e as an R operand: a constant, or (when `direct`, nothing evaluated
+    // after it can change it) a local or script-level variable read in
+    // place; anything else is pushed and its temporary named.
+    Result<int32_t> operand(const ast::Expr& e, bool direct);
+    // The R operand for a variable that can be written in place, or NoDest.
+    int32_t variableOperand(std::u16string_view name);
+    bool runsNoCode(const ast::Expr& e);
+    // A conditional jump on e's truth (taken when it is `when`); returns the
+    // instruction to patch.
+    Result<size_t> jumpOn(const ast::Expr& e, bool when);
+    int32_t temp(int32_t depth) const { return TempOperands + depth; }
+    static constexpr int32_t TempOperands = 1 << 30; // made slots by finishCode
+    void finishCode(Code& code);
     static uint8_t literals(const ast::Expr& left, const ast::Expr& right);
-    void emitVar(Op op, const Resolved& r, StoreMode mode = StoreMode::Let, uint16_t b = 0);
+    void emitVar(Op op, const Resolved& r, StoreMode mode = StoreMode::Let, int32_t b = 0);
 
     // emission
-    size_t emit(Op op, int32_t a = 0, uint16_t b = 0, uint8_t x = 0);
+    size_t emit(Op op, int32_t a = 0, int32_t b = 0, uint8_t x = 0);
+    // A register instruction, after which `depth` temporaries are live.
+    size_t emitReg(Op op, int32_t a, int32_t b, int32_t c, uint8_t x, int32_t depth);
     void patch(size_t at, size_t target) { m_ctx->code->instrs[at].a = static_cast<int32_t>(target); }
     size_t here() const { return m_ctx->code->instrs.size(); }
     void beginStatement(ast::SourcePos pos);
@@ -133,6 +150,7 @@ private:
     std::unordered_map<std::u16string, Variant> m_consts;
     std::unordered_set<std::u16string> m_variables;
     Context* m_ctx = nullptr;
+    bool m_tooDeep = false; // temporaries beyond an instruction's depth field
 };
 
 int stackEffect(const Instr& in);

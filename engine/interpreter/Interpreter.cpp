@@ -42,9 +42,40 @@ inline Variant fromWide(int64_t r, VarType lt, VarType rt)
     return Variant::fromDouble(static_cast<double>(r));
 }
 
+// Integer/Long arithmetic's result, promoted as the language does.
+inline void setWide(Variant& out, int64_t r, VarType lt, VarType rt)
+{
+    if (lt == VarType::Integer && rt == VarType::Integer && r >= INT16_MIN && r <= INT16_MAX)
+        out.setInteger(static_cast<int16_t>(r));
+    else if (r >= INT32_MIN && r <= INT32_MAX)
+        out.setLong(static_cast<int32_t>(r));
+    else
+        out.setDouble(static_cast<double>(r));
+}
+
+// A comparison's truth from the order of its operands (-1, 0, 1).
+inline int truthOf(Op op, int order)
+{
+    static const uint8_t table[6][3] = {
+        { 0, 1, 0 }, // Eq
+        { 1, 0, 1 }, // Ne
+        { 1, 0, 0 }, // Lt
+        { 0, 0, 1 }, // Gt
+        { 1, 1, 0 }, // Le
+        { 0, 1, 1 }, // Ge
+    };
+    return table[static_cast<int>(op) - static_cast<int>(Op::Eq)][order + 1];
+}
+
+// A script-level variable's value when its site is bound to one.
+inline Variant* globalVariable(const NameSite& site)
+{
+    GlobalEntry* e = site.entry;
+    return e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
+}
+
 // Fast arithmetic on Integer/Long/Double pairs; false when the slow path is
-// needed. `out` may alias an operand: it holds a number, so it is overwritten
-// without a release.
+// needed. `out` is Empty or a number: it is overwritten without a release.
 inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
 {
     VarType lt = l.type(), rt = r.type();
@@ -270,6 +301,9 @@ Status ScriptEngine::Impl::execute(Frame& f)
     ErrorTag pending;
     auto names = const_cast<std::vector<NameSite>&>(code.names).data();
     auto members = const_cast<std::vector<MemberSite>&>(code.members).data();
+    const Variant* const consts = code.consts.data();
+    Variant scratchB, scratchC;
+    bool scratchUsed = false;
 
 #define FAIL_WITH(expr)            \
     do {                           \
@@ -289,6 +323,48 @@ Status ScriptEngine::Impl::execute(Frame& f)
 #define DROP_LOCKS()                  \
     if (m_locks.size() > lockBase) \
     dropLocks(lockBase, sp)
+// R operands. A script-level variable whose site is not (yet) bound to a
+// variable goes through the general look-up into a scratch value.
+#define OPERAND(var, o, scratch)                                                                 \
+    const Variant* var;                                                                          \
+    if ((o) >= 0) {                                                                              \
+        var = &slots[o].deref();                                                                 \
+    } else if ((o) > GlobalOperands) {                                                           \
+        var = &consts[~(o)];                                                                     \
+    } else if (GlobalEntry* _e = names[operandSite(o)].entry;                                    \
+               _e && _e->kind == GlobalEntry::Kind::Variable) {                                  \
+        var = &_e->value;                                                                        \
+    } else {                                                                                     \
+        auto _g = loadGlobal(names[operandSite(o)], {}, false, code);                            \
+        CHECK(_g);                                                                               \
+        scratch = std::move(_g.value());                                                         \
+        scratchUsed = true;                                                                      \
+        var = &scratch;                                                                          \
+    }
+// Frees the temporaries an instruction consumed and the scratch values;
+// the temporaries' top moves to where the compiler counted it.
+#define FINISH_OPERANDS(in)                                       \
+    sp = base + (in).depth;                                       \
+    if ((in).x & (ReleaseB | ReleaseC)) {                         \
+        if ((in).x & ReleaseB)                                    \
+            slots[(in).b].clear();                                \
+        if ((in).x & ReleaseC)                                    \
+            slots[(in).c].clear();                                \
+    }                                                             \
+    if (scratchUsed) [[unlikely]] {                               \
+        scratchB.clear();                                         \
+        scratchC.clear();                                         \
+        scratchUsed = false;                                      \
+    }
+// The R operand a as a variable to write, or null for the general store.
+#define TARGET(o) ((o) >= 0 ? &slots[o].deref() : globalVariable(names[operandSite(o)]))
+// Stores an instruction's result into its R operand a.
+#define PUT(o, val)                                                                           \
+    if (Variant* _d = TARGET(o)) {                                                            \
+        *_d = val;                                                                            \
+    } else {                                                                                  \
+        CHECK(storeGlobal(names[operandSite(o)], {}, val, StoreMode::Let, code));             \
+    }
 #define POLL_BACK(target)                                  \
     if (instrs + (target) < ip && --m_pollCountdown <= 0) \
     CHECK(poll())
@@ -701,14 +777,30 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::Add:
         case Op::Sub:
         case Op::Mul: {
-            Variant& l = sp[-2];
-            Variant& r = sp[-1];
-            if (!fastArith(in.op, l, r, l)) {
-                auto res = slowBinary(in.op, l, r);
-                CHECK(res);
-                l = std::move(res.value());
+            OPERAND(l, in.b, scratchB);
+            OPERAND(r, in.c, scratchC);
+            const VarType lt = l->type(), rt = r->type();
+            if (isSmallInt(lt) && isSmallInt(rt)) {
+                const int64_t a = intOf(*l), b = intOf(*r);
+                const int64_t v = in.op == Op::Add ? a + b : in.op == Op::Sub ? a - b : a * b;
+                FINISH_OPERANDS(in);
+                if (Variant* d = TARGET(in.a)) {
+                    setWide(*d, v, lt, rt);
+                    break;
+                }
+                Variant t;
+                setWide(t, v, lt, rt);
+                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code));
+                break;
             }
-            (--sp)->clear();
+            Variant out;
+            if (!fastArith(in.op, *l, *r, out)) {
+                auto res = slowBinary(in.op, *l, *r);
+                CHECK(res);
+                out = std::move(res.value());
+            }
+            FINISH_OPERANDS(in);
+            PUT(in.a, std::move(out));
             break;
         }
         case Op::Eq:
@@ -717,65 +809,103 @@ Status ScriptEngine::Impl::execute(Frame& f)
         case Op::Gt:
         case Op::Le:
         case Op::Ge: {
-            Variant& l = sp[-2];
-            Variant& r = sp[-1];
-            int truth = fastTruth(in.op, l, r);
-            if (truth >= 0 && (ip->op == Op::JumpIfFalse || ip->op == Op::JumpIfTrue)) {
-                // Compare and branch in one step: the Boolean is never pushed.
-                const Instr& jump = *ip++;
-                l.clear();
-                r.clear();
-                sp -= 2;
-                if ((truth != 0) == (jump.op == Op::JumpIfTrue)) {
-                    POLL_BACK(jump.a);
-                    ip = instrs + jump.a;
+            OPERAND(l, in.b, scratchB);
+            OPERAND(r, in.c, scratchC);
+            int order = 2; // -1, 0, 1 when the operands are numbers of the fast kinds
+            const VarType lt = l->type(), rt = r->type();
+            if (isSmallInt(lt) && isSmallInt(rt)) {
+                const int64_t a = intOf(*l), b = intOf(*r);
+                order = (a > b) - (a < b);
+            } else if (lt == VarType::Double && rt == VarType::Double) {
+                const double a = l->asDouble(), b = r->asDouble();
+                order = (a > b) - (a < b);
+            }
+            int truth;
+            Variant out;
+            if (order != 2) {
+                truth = truthOf(in.op, order);
+            } else {
+                auto res = slowBinary(in.op, *l, *r, in.x & 3);
+                CHECK(res);
+                out = std::move(res.value());
+                truth = -1;
+            }
+            FINISH_OPERANDS(in);
+            if (in.x & Branch) {
+                if (truth < 0) {
+                    auto b = condition(out);
+                    CHECK(b);
+                    truth = b.value();
+                }
+                if ((truth != 0) == ((in.x & BranchIfTrue) != 0)) {
+                    POLL_BACK(in.a);
+                    ip = instrs + in.a;
                 }
                 break;
             }
             if (truth >= 0) {
-                new (&l) Variant(truth ? TrueValue : FalseValue);
-            } else {
-                auto res = slowBinary(in.op, l, r, in.x);
-                CHECK(res);
-                l = std::move(res.value());
+                if (Variant* d = TARGET(in.a)) {
+                    d->setPlain(truth ? TrueValue : FalseValue);
+                    break;
+                }
+                out = truth ? TrueValue : FalseValue;
             }
-            (--sp)->clear();
+            PUT(in.a, std::move(out));
             break;
         }
         case Op::Concat: {
-            Variant& l = sp[-2];
-            Variant& r = sp[-1];
-            if (l.isString() && r.isString() && l.stringRefs() == 1) {
-                // A temporary string on the stack: append to it directly.
-                if (!l.appendString(r.stringView()))
+            OPERAND(l, in.b, scratchB);
+            OPERAND(r, in.c, scratchC);
+            if (in.a >= 0 && l == &slots[in.a].deref() && l->isString() && r->isString() && l->stringRefs() == 1) {
+                // The result's own string, held nowhere else: append to it.
+                if (!slots[in.a].deref().appendString(r->stringView()))
                     FAIL_WITH(makeError(ErrorCode::OutOfMemory));
-            } else {
-                auto res = opConcat(l, r);
-                CHECK(res);
-                l = std::move(res.value());
+                FINISH_OPERANDS(in);
+                break;
             }
-            (--sp)->clear();
+            auto res = opConcat(*l, *r);
+            CHECK(res);
+            FINISH_OPERANDS(in);
+            PUT(in.a, std::move(res.value()));
             break;
         }
         case Op::IntDiv:
         case Op::Mod: {
-            Variant& l = sp[-2];
-            Variant& r = sp[-1];
-            if (!fastIntDivision(in.op, l, r, l)) {
-                auto res = slowBinary(in.op, l, r);
+            OPERAND(l, in.b, scratchB);
+            OPERAND(r, in.c, scratchC);
+            Variant out;
+            if (!fastIntDivision(in.op, *l, *r, out)) {
+                auto res = slowBinary(in.op, *l, *r);
                 CHECK(res);
-                l = std::move(res.value());
+                out = std::move(res.value());
             }
-            (--sp)->clear();
+            FINISH_OPERANDS(in);
+            PUT(in.a, std::move(out));
             break;
         }
         case Op::Div: case Op::Pow: case Op::Is:
         case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
-            Variant& l = sp[-2];
-            auto res = slowBinary(in.op, l, sp[-1]);
+            OPERAND(l, in.b, scratchB);
+            OPERAND(r, in.c, scratchC);
+            auto res = slowBinary(in.op, *l, *r);
             CHECK(res);
-            l = std::move(res.value());
-            (--sp)->clear();
+            FINISH_OPERANDS(in);
+            PUT(in.a, std::move(res.value()));
+            break;
+        }
+        case Op::Move: {
+            OPERAND(v, in.b, scratchB);
+            Variant value = *v;
+            FINISH_OPERANDS(in);
+            if (value.isObject()) {
+                // Let of an object: its default value, by the general store.
+                if (in.a >= 0)
+                    CHECK(assign(slots[in.a].deref(), std::move(value), StoreMode(in.x)));
+                else
+                    CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(value), StoreMode(in.x), code));
+                break;
+            }
+            PUT(in.a, std::move(value));
             break;
         }
         case Op::Neg: {
@@ -878,6 +1008,56 @@ Status ScriptEngine::Impl::execute(Frame& f)
             }
             break;
         }
+        case Op::ForLoop: {
+            Variant* c = nullptr;
+            if (in.c >= 0) {
+                c = &slots[in.c].deref();
+            } else if (GlobalEntry* e = names[operandSite(in.c)].entry; e && e->kind == GlobalEntry::Kind::Variable) {
+                c = &e->value;
+            }
+            const Variant& end = slots[in.b];
+            const Variant& step = slots[in.b + 1];
+            if (c && isSmallInt(c->type()) && isSmallInt(step.type()) && isSmallInt(end.type())) {
+                const int64_t n = intOf(*c) + intOf(step);
+                setWide(*c, n, c->type(), step.type());
+                if (intOf(step) >= 0 ? n <= intOf(end) : n >= intOf(end)) {
+                    POLL_BACK(in.a);
+                    ip = instrs + in.a;
+                }
+                break;
+            }
+            Variant counter;
+            if (c) {
+                counter = *c;
+            } else {
+                auto g = loadGlobal(names[operandSite(in.c)], {}, false, code);
+                CHECK(g);
+                counter = std::move(g.value());
+            }
+            Variant next;
+            if (!fastArith(Op::Add, counter, step, next)) {
+                if (step.isEmpty())
+                    FAIL_WITH(makeError(ErrorCode::ForLoopNotInitialized));
+                auto res = opAdd(counter, step);
+                CHECK(res);
+                next = std::move(res.value());
+            }
+            auto nv = asNumber(next);
+            CHECK(nv);
+            auto en = asNumber(end);
+            CHECK(en);
+            auto st = asNumber(step);
+            CHECK(st);
+            if (c)
+                *c = next;
+            else
+                CHECK(storeGlobal(names[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
+            if (st.value() >= 0 ? nv.value() <= en.value() : nv.value() >= en.value()) {
+                POLL_BACK(in.a);
+                ip = instrs + in.a;
+            }
+            break;
+        }
         case Op::ForEachInit: {
             Variant coll = std::move(*--sp);
             if (coll.isArray()) {
@@ -953,6 +1133,9 @@ Status ScriptEngine::Impl::execute(Frame& f)
         for (Variant* p = base + code.maxStack; p != base;)
             (--p)->clear();
         sp = base;
+        scratchB.clear();
+        scratchC.clear();
+        scratchUsed = false;
         DROP_LOCKS();
         if (pending.error->uncatchable || !f.resumeNext)
             return pending;
@@ -965,6 +1148,10 @@ Status ScriptEngine::Impl::execute(Frame& f)
 #undef POLL_BACK
 #undef DROP_LOCKS
 #undef PUSH_COPY
+#undef OPERAND
+#undef FINISH_OPERANDS
+#undef PUT
+#undef TARGET
 }
 
 } // namespace vbs

@@ -140,6 +140,34 @@ public:
     // Mutable array payload, copied first when shared (copy-on-write).
     Array* mutableArray();
 
+    // Replaces the value with one that owns nothing (a number, Empty,
+    // Null, Boolean, Error), releasing the old one: no temporary is made.
+    void setPlain(const Variant& plain) noexcept
+    {
+        release();
+        m_type = plain.m_type;
+        m_i64 = plain.m_i64;
+    }
+    void setLong(int32_t v) noexcept
+    {
+        release();
+        m_type = VarType::Long;
+        m_i64 = 0;
+        m_i32 = v;
+    }
+    void setInteger(int16_t v) noexcept
+    {
+        release();
+        m_type = VarType::Integer;
+        m_i64 = 0;
+        m_i16 = v;
+    }
+    void setDouble(double v) noexcept
+    {
+        release();
+        m_type = VarType::Double;
+        m_f64 = v;
+    }
     void clear() noexcept
     {
         release();
@@ -193,6 +221,64 @@ private:
     };
 };
 static_assert(sizeof(Variant) == 16, "Variant must stay 16 bytes");
+
+// Numeric constructors are inline: the interpreter builds them on every step.
+inline Variant Variant::missing() noexcept { return fromError(ParamNotFound); }
+inline Variant Variant::fromBool(bool b) noexcept
+{
+    Variant v = make(VarType::Boolean);
+    v.m_i16 = b ? -1 : 0;
+    return v;
+}
+inline Variant Variant::fromByte(uint8_t x) noexcept
+{
+    Variant v = make(VarType::Byte);
+    v.m_u8 = x;
+    return v;
+}
+inline Variant Variant::fromInteger(int16_t x) noexcept
+{
+    Variant v = make(VarType::Integer);
+    v.m_i16 = x;
+    return v;
+}
+inline Variant Variant::fromLong(int32_t x) noexcept
+{
+    Variant v = make(VarType::Long);
+    v.m_i32 = x;
+    return v;
+}
+inline Variant Variant::fromSingle(float x) noexcept
+{
+    Variant v = make(VarType::Single);
+    v.m_f32 = x;
+    return v;
+}
+inline Variant Variant::fromDouble(double x) noexcept
+{
+    Variant v = make(VarType::Double);
+    v.m_f64 = x;
+    return v;
+}
+inline Variant Variant::fromCurrency(int64_t scaled) noexcept
+{
+    Variant v = make(VarType::Currency);
+    v.m_i64 = scaled;
+    return v;
+}
+inline Variant Variant::fromDate(double serial) noexcept
+{
+    Variant v = make(VarType::Date);
+    v.m_f64 = serial;
+    return v;
+}
+inline Variant Variant::fromError(int32_t code) noexcept
+{
+    Variant v = make(VarType::Error);
+    v.m_i32 = code;
+    return v;
+}
+
 
 // Arrays of Variants, up to 60 dimensions, lower bounds 0 as in the language.
 // Stored with the first index varying fastest, so that ReDim Preserve (which

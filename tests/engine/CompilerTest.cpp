@@ -1,4 +1,4 @@
-// Golden code for the compiler's name resolution: locals are slots, string
+// Golden code for the compiler: locals and temporaries are registers, string
 // building appends in place, globals go through name sites.
 #include "compiler/Compiler.h"
 #include "syntax/Parser.h"
@@ -32,7 +32,8 @@ TEST(Compiler, LocalsAreSlotsAndAppendIsInPlace)
                                    u"  Next\n"
                                    u"  Build = s\n"
                                    u"End Function");
-    // slots: 0 n, 1 Build (result), 2 s, 3 i, 4-5 hidden For bounds
+    // slots: 0 n, 1 Build (result), 2 s, 3 i, 4-5 hidden For bounds;
+    // Next steps, tests and jumps back in one instruction.
     EXPECT_EQ(code, R"(   0 ClearLocal    a=5 b=0 x=0
    1 PushConst     a=0 b=0 x=0
    2 LoadLocal     a=0 b=0 x=0
@@ -40,16 +41,45 @@ TEST(Compiler, LocalsAreSlotsAndAppendIsInPlace)
    4 ForPrepare    a=0 b=4 x=0
    5 StoreLocal    a=3 b=0 x=2
    6 LoadLocal     a=3 b=0 x=0
-   7 ForTest       a=14 b=4 x=0
+   7 ForTest       a=11 b=4 x=0
    8 LoadLocal     a=3 b=0 x=0
    9 AppendVar     a=2 b=0 x=0
-  10 LoadLocal     a=3 b=0 x=0
-  11 ForStep       a=0 b=4 x=0
-  12 StoreLocal    a=3 b=0 x=2
-  13 Jump          a=6 b=0 x=0
-  14 LoadLocal     a=2 b=0 x=0
-  15 StoreLocal    a=1 b=0 x=0
-  16 Return        a=0 b=0 x=0
+  10 ForLoop       ->8 r3 b=4 x=0
+  11 Move          r1 r2 x=0
+  12 Return        a=0 b=0 x=0
+)");
+}
+
+TEST(Compiler, OperatorsNameTheirRegisters)
+{
+    std::string code = compileProc(u"Function Scan(a, v)\n"
+                                   u"  Dim j\n"
+                                   u"  j = UBound(a)\n"
+                                   u"  Do While j >= 0\n"
+                                   u"    If a(j) <= v Then Exit Do\n"
+                                   u"    j = j - 1\n"
+                                   u"  Loop\n"
+                                   u"  Scan = j * 2 + Len(v)\n"
+                                   u"End Function");
+    // slots: 0 a, 1 v, 2 Scan, 3 j, then temporaries from 4. Comparisons in
+    // conditions jump (x 4: Branch) without making a Boolean; j = j - 1 is
+    // one instruction; a consumed temporary is released (x 16, 32).
+    EXPECT_EQ(code, R"(   0 LoadLocal     a=0 b=0 x=0
+   1 CallBuiltin   a=66 b=1 x=0
+   2 StoreLocal    a=3 b=0 x=0
+   3 Ge            ->11 r3 k0 x=6
+   4 LoadLocal     a=3 b=0 x=0
+   5 LoadIndexed   a=0 b=1 x=0
+   6 Le            ->9 r4 r1 x=20
+   7 Jump          a=11 b=0 x=0
+   8 Jump          a=9 b=0 x=0
+   9 Sub           r3 r3 k1 x=0
+  10 Jump          a=3 b=0 x=0
+  11 Mul           r4 r3 k2 x=0
+  12 LoadLocal     a=1 b=0 x=0
+  13 CallBuiltin   a=15 b=1 x=0
+  14 Add           r2 r4 r5 x=48
+  15 Return        a=0 b=0 x=0
 )");
 }
 
@@ -57,11 +87,12 @@ TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 {
     std::u16string body = u"Sub P()\n  total = total + 1\n  WriteLine other\nEnd Sub";
     std::string implicitCode = compileProc(body);
-    EXPECT_NE(implicitCode.find("LoadLocal     a=0"), std::string::npos) << implicitCode;
+    EXPECT_NE(implicitCode.find("Add           r0 r0 k0"), std::string::npos) << implicitCode;
     EXPECT_NE(implicitCode.find("LoadIndexed"), std::string::npos) << implicitCode; // WriteLine by name
 
+    // Undeclared under Option Explicit: looked up by name when it runs.
     std::string explicitCode = compileProc(u"Option Explicit\n" + body);
-    EXPECT_EQ(explicitCode.find("LoadLocal"), std::string::npos) << explicitCode;
+    EXPECT_NE(explicitCode.find("LoadVar       a=0 b=0 x=1"), std::string::npos) << explicitCode;
     EXPECT_NE(explicitCode.find("StoreVar"), std::string::npos) << explicitCode;
 }
 

@@ -79,6 +79,40 @@ struct Frame {
     std::unique_ptr<FrameScope> scope; // a procedure's, made by its first Execute
 };
 
+// A script procedure called by the dispatch loop without a C++ call: its
+// frame starts at the caller's arguments, and returning resumes the caller.
+struct InlineCall {
+    Frame frame; // the callee's
+    const Instr* returnIp = nullptr;
+    Variant* args = nullptr; // the caller's first argument: its result goes there
+    size_t lockBase = 0; // the caller's
+    ValueStack::Mark mark {};
+    FrameScope* outerScope = nullptr;
+    bool wantResult = false;
+};
+
+// The inline calls of every running dispatch loop, innermost last. Entries
+// never move (outer loops keep references to their frames while inner ones
+// push), and chunks are kept for reuse: a call allocates nothing.
+class InlineCallStack {
+public:
+    size_t size() const noexcept { return m_size; }
+    InlineCall& back() noexcept { return at(m_size - 1); }
+    InlineCall& push()
+    {
+        if (m_size == m_chunks.size() * ChunkSize)
+            m_chunks.push_back(std::make_unique<InlineCall[]>(ChunkSize));
+        return at(m_size++);
+    }
+    void pop() noexcept { at(--m_size) = InlineCall(); }
+
+private:
+    static constexpr size_t ChunkSize = 256;
+    InlineCall& at(size_t i) noexcept { return m_chunks[i / ChunkSize][i % ChunkSize]; }
+    std::vector<std::unique_ptr<InlineCall[]>> m_chunks;
+    size_t m_size = 0;
+};
+
 class EngineContext final : public BuiltinContext {
 public:
     explicit EngineContext(ScriptEngine::Impl& engine)
@@ -108,7 +142,10 @@ struct ScriptEngine::Impl {
     void shutdown();
 
     // --- the interpreter (Interpreter.cpp)
-    Status execute(Frame& f);
+    Status execute(Frame& root);
+    // Ends an inline call: releases the callee's slots and restores the state
+    // runProc saves. The caller's top is the callee's first slot.
+    void leaveInline(InlineCall& call, Variant* slots, int32_t slotCount);
     Status poll();
     void annotate(ScriptError& e, const Code& code, size_t pc) const;
 
@@ -180,6 +217,7 @@ struct ScriptEngine::Impl {
     ObjectRegistry m_holders;             // CreateObject's containers, emptied at close
 
     ValueStack m_stack;
+    InlineCallStack m_inlineCalls;
     std::vector<ArrayLock> m_locks; // of every running frame, innermost last
     FrameScope* m_frameScope = nullptr; // of the running procedure, when it ran Execute
     int m_hostDepth = 0;

@@ -288,22 +288,43 @@ Status ScriptEngine::Impl::poll()
      : varKindOf((in).x) == VarKind::Outer ? &f.outer[(in).a].deref() \
      : varKindOf((in).x) == VarKind::Field ? &f.me->fields()[(in).a] : nullptr)
 
-Status ScriptEngine::Impl::execute(Frame& f)
+void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t slotCount)
 {
+    --m_callDepth;
+    m_frameScope = call.outerScope;
+    for (int32_t i = 0; i < slotCount; ++i)
+        slots[i].clear();
+    m_stack.restore(call.mark);
+}
+
+// Runs root's code. Calls of script procedures by name run in this loop:
+// the callee's frame is pushed on m_inlineCalls and becomes the current one.
+Status ScriptEngine::Impl::execute(Frame& root)
+{
+    Frame* fp = &root;
+    const size_t callBase = m_inlineCalls.size();
+    const Instr* ip = root.code->instrs.data();
+    Variant* sp = root.slots + root.code->slotCount;
+    // ByRef array elements passed to the call being set up; dropped after it.
+    size_t lockBase = m_locks.size();
+    ErrorTag pending;
+    bool rethrow = false; // a callee failed: the error is the caller's call's
+    Variant scratchB, scratchC;
+    bool scratchUsed = false;
+
+enterFrame:
+    Frame& f = *fp;
     const Code& code = *f.code;
     const Instr* const instrs = code.instrs.data();
     Variant* const slots = f.slots;
     Variant* const base = slots + code.slotCount;
-    Variant* sp = base;
-    const Instr* ip = instrs;
-    // ByRef array elements passed to the call being set up; dropped after it.
-    const size_t lockBase = m_locks.size();
-    ErrorTag pending;
     auto names = const_cast<std::vector<NameSite>&>(code.names).data();
     auto members = const_cast<std::vector<MemberSite>&>(code.members).data();
     const Variant* const consts = code.consts.data();
-    Variant scratchB, scratchC;
-    bool scratchUsed = false;
+    if (rethrow) {
+        rethrow = false;
+        goto onError;
+    }
 
 #define FAIL_WITH(expr)            \
     do {                           \
@@ -369,6 +390,7 @@ Status ScriptEngine::Impl::execute(Frame& f)
     if (instrs + (target) < ip && --m_pollCountdown <= 0) \
     CHECK(poll())
 
+    for (;;) {
     for (;;) {
         const Instr& in = *ip++;
         switch (in.op) {
@@ -661,6 +683,40 @@ Status ScriptEngine::Impl::execute(Frame& f)
             Variant* args = sp - in.b;
             NameSite& site = names[in.a];
             GlobalEntry* e = resolveSite(site);
+            if (e && e->kind == GlobalEntry::Kind::Procedure && in.b == e->proc->paramCount
+                && !((in.x & 1) && e->proc->kind == ast::ProcKind::Sub)) {
+                // Run it in this loop: its frame starts at the arguments.
+                const Proc& proc = *e->proc;
+                CHECK(checkDepth());
+                ValueStack::Mark mark;
+                Variant* calleeSlots
+                    = m_stack.extend(args, static_cast<size_t>(proc.code.slotCount + proc.code.maxStack), mark);
+                if (calleeSlots) {
+                    for (int32_t i = 0; i < in.b; ++i) {
+                        if (args[i].isRef() && proc.byVal[i]) {
+                            Variant copy = args[i].deref();
+                            args[i] = std::move(copy);
+                        }
+                    }
+                    InlineCall& call = m_inlineCalls.push();
+                    call.frame.code = &proc.code;
+                    call.frame.proc = &proc;
+                    call.frame.slots = calleeSlots;
+                    call.returnIp = ip;
+                    call.args = args;
+                    call.lockBase = lockBase;
+                    call.mark = mark;
+                    call.outerScope = m_frameScope;
+                    call.wantResult = in.x & 1;
+                    m_frameScope = nullptr;
+                    ++m_callDepth;
+                    fp = &call.frame;
+                    ip = proc.code.instrs.data();
+                    sp = calleeSlots + proc.code.slotCount;
+                    lockBase = m_locks.size();
+                    goto enterFrame;
+                }
+            }
             if (e && e->kind == GlobalEntry::Kind::Procedure) {
                 // The arguments are this frame's temporaries: moved, not copied.
                 Variant result;
@@ -1115,13 +1171,32 @@ Status ScriptEngine::Impl::execute(Frame& f)
             clearErr();
             f.usedResumeNext = false;
             [[fallthrough]];
-        case Op::Return:
+        case Op::Return: {
             while (sp != base)
                 (--sp)->clear();
             DROP_LOCKS();
-            return {};
+            if (m_inlineCalls.size() == callBase)
+                return {};
+            InlineCall& call = m_inlineCalls.back();
+            Variant result;
+            if (f.proc->resultSlot >= 0)
+                result.swap(slots[f.proc->resultSlot]);
+            if (f.usedResumeNext)
+                clearErr();
+            leaveInline(call, slots, code.slotCount);
+            ip = call.returnIp;
+            sp = call.args;
+            lockBase = call.lockBase;
+            const bool want = call.wantResult;
+            m_inlineCalls.pop();
+            fp = m_inlineCalls.size() > callBase ? &m_inlineCalls.back().frame : &root;
+            DROP_LOCKS();
+            if (want)
+                new (sp++) Variant(std::move(result));
+            goto enterFrame;
         }
-        continue;
+        }
+    }
 
     onError:
         // The failing instruction is pc - 1.
@@ -1137,11 +1212,24 @@ Status ScriptEngine::Impl::execute(Frame& f)
         scratchC.clear();
         scratchUsed = false;
         DROP_LOCKS();
-        if (pending.error->uncatchable || !f.resumeNext)
+        if (!pending.error->uncatchable && f.resumeNext) {
+            setErr(*pending.error);
+            pending.error.reset();
+            ip = instrs + code.info[pc - 1].resumePc;
+            continue;
+        }
+        if (m_inlineCalls.size() == callBase)
             return pending;
-        setErr(*pending.error);
-        pending.error.reset();
-        ip = instrs + code.info[pc - 1].resumePc;
+        // The callee's error fails the caller's call instruction.
+        InlineCall& call = m_inlineCalls.back();
+        leaveInline(call, slots, code.slotCount);
+        ip = call.returnIp;
+        sp = call.args;
+        lockBase = call.lockBase;
+        m_inlineCalls.pop();
+        fp = m_inlineCalls.size() > callBase ? &m_inlineCalls.back().frame : &root;
+        rethrow = true;
+        goto enterFrame;
     }
 #undef FAIL_WITH
 #undef CHECK

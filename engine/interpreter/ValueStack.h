@@ -45,6 +45,25 @@ public:
         m_top = mark.top;
     }
 
+    // Extends the values in use so that [from, from + n) is, where from lies
+    // at or below the top of the current chunk (a frame's temporaries, so
+    // that a callee's frame starts at its arguments). Null when it does not
+    // fit in the chunk. Values past the top are Empty.
+    Variant* extend(Variant* from, size_t n, Mark& mark)
+    {
+        mark = { m_chunk, m_top };
+        if (!m_top || from < m_chunks[m_chunk].get() || from > m_top || n > static_cast<size_t>(m_limit - from))
+            return nullptr;
+        if (from + n > m_top)
+            m_top = from + n;
+        return from;
+    }
+    // Back to a mark, once the values above it are Empty.
+    void restore(const Mark& mark)
+    {
+        m_top = mark.top;
+    }
+
 private:
     // The current chunk is full (or none is in use yet): go on in the next.
     Variant* allocateInNextChunk(size_t n)

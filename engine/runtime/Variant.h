@@ -168,7 +168,7 @@ public:
         m_type = VarType::Double;
         m_f64 = v;
     }
-    void clear() noexcept
+    [[gnu::always_inline]] void clear() noexcept
     {
         release();
         m_type = VarType::Empty;

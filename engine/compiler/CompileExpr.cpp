@@ -310,6 +310,16 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
             r.knownProcedure = true;
         }
     }
+    // One index into a local or script-level variable: inline for arrays.
+    if (wantResult && args.size() == 1 && args[0]
+        && (r.kind == R::Local || (r.kind == R::Global && r.knownVariable && !r.knownProcedure))) {
+        const int32_t d0 = m_ctx->depth;
+        TRY_ASSIGN(index, operand(*args[0], true));
+        const int32_t var = r.kind == R::Local ? r.index : globalOperand(r.index);
+        emitReg(Op::GetElem, temp(d0), var, index, index >= TempOperands && index != temp(d0) ? ReleaseC : 0,
+                d0 + 1);
+        return {};
+    }
     switch (r.kind) {
     case R::Local:
         // `x()` indexes or calls x even with an empty list.

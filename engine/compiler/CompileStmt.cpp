@@ -218,6 +218,21 @@ Status Compiler::assign(const ast::AssignStmt& s)
                 emit(Op::PutMe, r.index, static_cast<uint16_t>(c.args.size()), static_cast<uint8_t>(mode));
                 return {};
             }
+            if (!s.isSet && c.args.size() == 1 && c.args[0]
+                && (r.kind == Resolved::Kind::Local || (r.kind == Resolved::Kind::Global && r.knownVariable))) {
+                // a(i) = v into a local or script-level variable: inline for arrays.
+                const int32_t d0 = m_ctx->depth;
+                TRY_ASSIGN(index, operand(*c.args[0], runsNoCode(*s.value)));
+                TRY_ASSIGN(value, operand(*s.value, true));
+                const int32_t var = r.kind == Resolved::Kind::Local ? r.index : globalOperand(r.index);
+                uint8_t x = 0;
+                if (index >= TempOperands)
+                    x |= ReleaseB;
+                if (value >= TempOperands)
+                    x |= ReleaseC;
+                emitReg(Op::SetElem, var, index, value, x, d0);
+                return {};
+            }
             if (r.kind == Resolved::Kind::Local || r.kind == Resolved::Kind::Outer
                 || r.kind == Resolved::Kind::Field || r.kind == Resolved::Kind::Global) {
                 TRY_STATUS(arguments(c.args, false));

@@ -103,7 +103,7 @@ int stackEffect(const Instr& in)
 
 bool isRegisterOp(Op op)
 {
-    return (op >= Op::Add && op <= Op::Move) || op == Op::ForLoop;
+    return (op >= Op::Add && op <= Op::SetElem) || op == Op::ForLoop;
 }
 
 namespace {

@@ -949,6 +949,81 @@ enterFrame:
             PUT(in.a, std::move(res.value()));
             break;
         }
+        case Op::GetElem: {
+            OPERAND(index, in.c, scratchC);
+            Variant* holder = TARGET(in.b);
+            if (holder && holder->isArray()) {
+                const Array* arr = holder->asArray();
+                const VarType it = index->type();
+                if (arr->dims() == 1 && isSmallInt(it)) {
+                    const int64_t i = intOf(*index);
+                    if (i >= 0 && i <= arr->upperBound(0)) {
+                        Variant value = (*arr)[static_cast<size_t>(i)];
+                        FINISH_OPERANDS(in);
+                        slots[in.a] = std::move(value);
+                        break;
+                    }
+                }
+            }
+            // The general path: any index, a non-array, an unresolved name.
+            Variant indexValue = *index;
+            Result<Variant> r = Variant();
+            if (holder && in.b >= 0) {
+                if (holder->isArray()) {
+                    auto el = element(*holder, Args(&indexValue, 1), false);
+                    r = el.ok() ? Result<Variant>(*el.value()) : Result<Variant>(el.takeError());
+                } else {
+                    r = callValue(*holder, Args(&indexValue, 1), code.slotNames.size() > size_t(in.b)
+                                                                     ? code.slotNames[in.b].view()
+                                                                     : std::u16string_view());
+                }
+            } else if (in.b >= 0) {
+                r = callValue(slots[in.b].deref(), Args(&indexValue, 1), {});
+            } else {
+                r = loadGlobal(names[operandSite(in.b)], Args(&indexValue, 1), true, code, true);
+            }
+            CHECK(r);
+            FINISH_OPERANDS(in);
+            slots[in.a] = std::move(r.value());
+            break;
+        }
+        case Op::SetElem: {
+            OPERAND(index, in.b, scratchB);
+            OPERAND(value, in.c, scratchC);
+            Variant* holder = TARGET(in.a);
+            if (holder && holder->isArray() && !value->isObject() && isSmallInt(index->type())) {
+                // The value is copied before the array is made unshared:
+                // a(0) = a stores the old array into a new one.
+                Variant copy = *value;
+                Array* arr = holder->asArray();
+                if (arr->refCount() > 1 && !arr->locked())
+                    arr = holder->mutableArray();
+                const int64_t i = intOf(*index);
+                if (arr && arr->dims() == 1 && i >= 0 && i <= arr->upperBound(0)) {
+                    FINISH_OPERANDS(in);
+                    // The old element is released last.
+                    (*arr)[static_cast<size_t>(i)] = std::move(copy);
+                    break;
+                }
+            }
+            Variant pair[2] = { *index, *value };
+            FINISH_OPERANDS(in);
+            Status st;
+            if (holder && in.a >= 0) {
+                if (holder->isArray())
+                    st = storeElement(*holder, Args(pair, 1), std::move(pair[1]), StoreMode::Let);
+                else if (holder->isObject() && holder->asObject())
+                    st = putDefault(*holder, Args(pair, 2), StoreMode::Let);
+                else
+                    st = fail(ErrorCode::TypeMismatch, code.slotNames.size() > size_t(in.a)
+                                                           ? code.slotNames[in.a].view()
+                                                           : std::u16string_view());
+            } else {
+                st = storeGlobal(names[operandSite(in.a)], Args(pair, 1), std::move(pair[1]), StoreMode::Let, code);
+            }
+            CHECK(st);
+            break;
+        }
         case Op::Move: {
             OPERAND(v, in.b, scratchB);
             Variant value = *v;

@@ -65,3 +65,48 @@ WriteLine Err.Number & " " & Err.Description
 Err.Clear
 ReDim small(2)
 WriteLine UBound(small)
+On Error GoTo 0
+' One index into a variable: arrays inline, everything else as before.
+Dim ea(3), eb, ei, eo
+ea(0) = ea
+WriteLine "self " & UBound(ea(0)) & " " & IsEmpty(ea(0)(0))
+eb = ea
+eb(1) = 5
+WriteLine "cow " & IsEmpty(ea(1)) & " " & eb(1)
+ea(1.6) = "r"
+WriteLine "round " & ea(2)
+On Error Resume Next
+ea(4) = 1
+WriteLine "range " & Err.Number
+Err.Clear
+ei = "x"
+ea(ei) = 1
+WriteLine "type " & Err.Number
+Err.Clear
+Dim es
+es = 5
+es(0) = 1
+WriteLine "scalar " & Err.Number
+Err.Clear
+WriteLine "read scalar [" & es(0) & "] " & Err.Number
+Err.Clear
+On Error GoTo 0
+Set eo = CreateObject("Scripting.Dictionary")
+eo("k") = 3
+WriteLine "dict " & eo("k")
+Sub ElementsInLocals()
+    Dim m(2), d
+    m(1) = "x"
+    Set d = CreateObject("Scripting.Dictionary")
+    d(1) = m(1) & "y"
+    WriteLine "local " & m(1) & d(1) & m(2)
+    Dim n(1, 1)
+    n(1, 1) = 4
+    WriteLine "two " & n(1, 1)
+End Sub
+ElementsInLocals
+Dim g(2)
+For ei = 0 To 2
+    g(ei) = ei * ei
+Next
+WriteLine g(0) & g(1) & g(2)

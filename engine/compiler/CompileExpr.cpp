@@ -66,7 +66,7 @@ Status Compiler::expr(const ast::Expr& e)
         Resolved r = resolve(name);
         bool undeclared = m_explicit && r.kind == Resolved::Kind::Global && !r.knownVariable && !r.knownProcedure
             && !m_classes.count(foldName(name)) && !m_globals.find(name);
-        emit(Op::New, constant(Variant::fromString(name)), 0, undeclared ? NewUndeclared : 0);
+        emit(Op::New, constant(Variant::fromString(name)), nameSite(name), undeclared ? NewUndeclared : 0);
         return {};
     }
     }

@@ -175,7 +175,7 @@ Result<Variant> ScriptEngine::Impl::callMember(Variant& objectValue, MemberSite&
     Object* obj = ov.asObject();
     if (!obj)
         return fail(ErrorCode::ObjectRequired, site.objectName.empty() ? site.name : site.objectName);
-    if (auto* inst = dynamic_cast<ClassInstance*>(obj); inst && inst->engine() == this) {
+    if (auto* inst = asInstance(obj); inst && inst->engine() == this) {
         ClassDef* cls = &inst->classDef();
         if (site.typeKey != cls) {
             site.typeKey = cls;
@@ -216,7 +216,7 @@ Result<Variant> ScriptEngine::Impl::callValue(const Variant& calleeRef, Args arg
         if (!obj)
             return fail(ErrorCode::ObjectVariableNotSet);
         Ref<Object> keepAlive(obj);
-        if (auto* inst = dynamic_cast<ClassInstance*>(obj); inst && inst->engine() == this) {
+        if (auto* inst = asInstance(obj); inst && inst->engine() == this) {
             int32_t d = inst->classDef().defaultMember;
             if (d < 0)
                 return fail(ErrorCode::ObjectDoesntSupportMember);

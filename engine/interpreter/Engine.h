@@ -10,6 +10,7 @@
 #include "objects/Factory.h"
 
 #include <atomic>
+#include <typeinfo>
 #include <chrono>
 #include <deque>
 #include <optional>
@@ -79,12 +80,37 @@ struct Frame {
     std::unique_ptr<FrameScope> scope; // a procedure's, made by its first Execute
 };
 
+// The live class instances of an engine, linked through the instances
+// themselves: creating one allocates nothing more.
+class InstanceList {
+public:
+    class iterator {
+    public:
+        explicit iterator(ClassInstance* p) : m_p(p) { }
+        ClassInstance* operator*() const { return m_p; }
+        iterator& operator++();
+        bool operator!=(const iterator& o) const { return m_p != o.m_p; }
+
+    private:
+        ClassInstance* m_p;
+    };
+    iterator begin() const { return iterator(m_first); }
+    iterator end() const { return iterator(nullptr); }
+    void insert(ClassInstance* inst);
+    void erase(ClassInstance* inst);
+    void clear() { m_first = nullptr; }
+
+private:
+    ClassInstance* m_first = nullptr;
+};
+
 // A script procedure called by the dispatch loop without a C++ call: its
 // frame starts at the caller's arguments, and returning resumes the caller.
 struct InlineCall {
     Frame frame; // the callee's
     const Instr* returnIp = nullptr;
-    Variant* args = nullptr; // the caller's first argument: its result goes there
+    Variant* args = nullptr; // the caller's first argument: the callee's first slot
+    Variant* resultAt = nullptr; // the caller's top after the call (the object of a member call)
     size_t lockBase = 0; // the caller's
     ValueStack::Mark mark {};
     FrameScope* outerScope = nullptr;
@@ -211,7 +237,7 @@ struct ScriptEngine::Impl {
     GlobalTable m_globals;
     std::vector<std::unique_ptr<Proc>> m_procs; // never freed before the engine: code may still run
     std::vector<std::unique_ptr<ClassDef>> m_classes;
-    std::unordered_set<ClassInstance*> m_instances;
+    InstanceList m_instances;
     uint64_t m_instanceSerial = 0;
     std::unordered_set<Object*> m_bound; // Err and GetRef objects (see detachBound)
     ObjectRegistry m_holders;             // CreateObject's containers, emptied at close
@@ -285,6 +311,8 @@ public:
     void detach() { m_engine = nullptr; }
     bool terminated = false;
     uint64_t serial = 0; // creation order: the engine terminates leftovers in it
+    ClassInstance* prevInstance = nullptr; // the engine's InstanceList
+    ClassInstance* nextInstance = nullptr;
     void runTerminate();
 
 protected:
@@ -296,6 +324,41 @@ private:
     Str m_name; // outlives the class when a host keeps the instance
     std::vector<Variant> m_fields;
 };
+
+// The object as a script class instance (of any engine), or null. The
+// class is final: comparing the dynamic type is enough.
+inline ClassInstance* asInstance(Object* obj)
+{
+    return obj && typeid(*obj) == typeid(ClassInstance) ? static_cast<ClassInstance*>(obj) : nullptr;
+}
+
+inline InstanceList::iterator& InstanceList::iterator::operator++()
+{
+    m_p = m_p->nextInstance;
+    return *this;
+}
+
+inline void InstanceList::insert(ClassInstance* inst)
+{
+    inst->prevInstance = nullptr;
+    inst->nextInstance = m_first;
+    if (m_first)
+        m_first->prevInstance = inst;
+    m_first = inst;
+}
+
+inline void InstanceList::erase(ClassInstance* inst)
+{
+    if (inst->prevInstance)
+        inst->prevInstance->nextInstance = inst->nextInstance;
+    else if (m_first == inst)
+        m_first = inst->nextInstance;
+    else
+        return; // not listed (the list was cleared)
+    if (inst->nextInstance)
+        inst->nextInstance->prevInstance = inst->prevInstance;
+    inst->prevInstance = inst->nextInstance = nullptr;
+}
 
 // The Err object: reads and writes the engine's Err state.
 Ref<Object> makeErrObject(ScriptEngine::Impl& engine);

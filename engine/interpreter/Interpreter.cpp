@@ -125,7 +125,7 @@ inline bool fastIntDivision(Op op, const Variant& l, const Variant& r, Variant& 
 // A script class instance of any engine: its Property Let takes objects.
 inline bool isOwnInstance(const Variant& v)
 {
-    return v.isObject() && dynamic_cast<ClassInstance*>(v.asObject()) != nullptr;
+    return v.isObject() && asInstance(v.asObject()) != nullptr;
 }
 
 // A store that needs no conversion: a swap does it (a Let replaces even an
@@ -409,6 +409,13 @@ enterFrame:
             new (sp++) Variant(Variant::fromObject(m_errObject));
             break;
         case Op::New: {
+            // A script class: its entry is cached by the name site.
+            if (GlobalEntry* e = resolveSite(names[in.b]); e && e->kind == GlobalEntry::Kind::Class) {
+                auto inst = instantiate(*e->cls);
+                CHECK(inst);
+                new (sp++) Variant(std::move(inst.value()));
+                break;
+            }
             auto r = newObject(code.consts[in.a].stringView());
             if (!r.ok() && (in.x & NewUndeclared) && r.error().number == errorNumber(ErrorCode::ClassNotDefined)
                 && !m_globals.find(code.consts[in.a].stringView()))
@@ -704,6 +711,7 @@ enterFrame:
                     call.frame.slots = calleeSlots;
                     call.returnIp = ip;
                     call.args = args;
+                    call.resultAt = args;
                     call.lockBase = lockBase;
                     call.mark = mark;
                     call.outerScope = m_frameScope;
@@ -759,6 +767,64 @@ enterFrame:
             if (--m_pollCountdown <= 0)
                 CHECK(poll());
             Variant* args = sp - in.b;
+            ClassInstance* inst = in.op == Op::CallMember ? asInstance(args[-1].deref().isObject()
+                                                                           ? args[-1].deref().asObject()
+                                                                           : nullptr)
+                                                          : nullptr;
+            if (inst && inst->engine() == this) {
+                // A member of a script class instance: a field is read, a
+                // method or Property Get runs in this loop.
+                MemberSite& site = members[in.a];
+                ClassDef* cls = &inst->classDef();
+                if (site.typeKey != cls) {
+                    site.typeKey = cls;
+                    site.id = cls->find(site.name);
+                }
+                const ClassMember* m = site.id >= 0 ? &cls->members[site.id] : nullptr;
+                const bool inside = inst == f.me;
+                if (m && (inside || m->isPublic) && m->field >= 0 && in.b == 0 && !(in.x & EmptyListCall)) {
+                    Variant value = inst->fields()[m->field];
+                    (--sp)->clear();
+                    DROP_LOCKS();
+                    if (in.x & 1)
+                        new (sp++) Variant(std::move(value));
+                    break;
+                }
+                const Proc* proc = m && m->field < 0 ? (m->method ? m->method : m->get) : nullptr;
+                if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b == proc->paramCount) {
+                    CHECK(checkDepth());
+                    ValueStack::Mark mark;
+                    Variant* calleeSlots = m_stack.extend(
+                        args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack), mark);
+                    if (calleeSlots) {
+                        for (int32_t i = 0; i < in.b; ++i) {
+                            if (args[i].isRef() && proc->byVal[i]) {
+                                Variant copy = args[i].deref();
+                                args[i] = std::move(copy);
+                            }
+                        }
+                        InlineCall& call = m_inlineCalls.push();
+                        call.frame.code = &proc->code;
+                        call.frame.proc = proc;
+                        call.frame.slots = calleeSlots;
+                        call.frame.me = inst; // kept alive by the caller's operand below the arguments
+                        call.returnIp = ip;
+                        call.args = args;
+                        call.resultAt = args - 1;
+                        call.lockBase = lockBase;
+                        call.mark = mark;
+                        call.outerScope = m_frameScope;
+                        call.wantResult = in.x & 1;
+                        m_frameScope = nullptr;
+                        ++m_callDepth;
+                        fp = &call.frame;
+                        ip = proc->code.instrs.data();
+                        sp = calleeSlots + proc->code.slotCount;
+                        lockBase = m_locks.size();
+                        goto enterFrame;
+                    }
+                }
+            }
             Result<Variant> r = Variant();
             if (in.op == Op::CallMe)
                 r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
@@ -781,6 +847,28 @@ enterFrame:
         case Op::PutValue:
         case Op::PutMe: {
             Variant* args = sp - in.b - 1;
+            if (in.op == Op::PutMember && in.b == 0 && args[-1].deref().isObject()) {
+                // obj.field = v on a script class instance: stored directly.
+                ClassInstance* inst = asInstance(args[-1].deref().asObject());
+                StoreMode mode = StoreMode(in.x);
+                if (inst && inst->engine() == this && (mode == StoreMode::Let || sp[-1].isObject())) {
+                    MemberSite& site = members[in.a];
+                    ClassDef* cls = &inst->classDef();
+                    if (site.typeKey != cls) {
+                        site.typeKey = cls;
+                        site.id = cls->find(site.name);
+                    }
+                    const ClassMember* m = site.id >= 0 ? &cls->members[site.id] : nullptr;
+                    if (m && m->field >= 0 && (m->isPublic || inst == f.me)) {
+                        Status st = assign(inst->fields()[m->field], std::move(sp[-1]), mode);
+                        (--sp)->clear();
+                        (--sp)->clear();
+                        DROP_LOCKS();
+                        CHECK(st);
+                        break;
+                    }
+                }
+            }
             StoreMode mode = StoreMode(in.x);
             InvokeKind kind = mode == StoreMode::Set ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
             Variant& value = sp[-1];
@@ -1261,6 +1349,8 @@ enterFrame:
             leaveInline(call, slots, code.slotCount);
             ip = call.returnIp;
             sp = call.args;
+            while (sp != call.resultAt)
+                (--sp)->clear();
             lockBase = call.lockBase;
             const bool want = call.wantResult;
             m_inlineCalls.pop();
@@ -1300,6 +1390,8 @@ enterFrame:
         leaveInline(call, slots, code.slotCount);
         ip = call.returnIp;
         sp = call.args;
+        while (sp != call.resultAt)
+            (--sp)->clear();
         lockBase = call.lockBase;
         m_inlineCalls.pop();
         fp = m_inlineCalls.size() > callBase ? &m_inlineCalls.back().frame : &root;

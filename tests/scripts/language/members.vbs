@@ -1,0 +1,46 @@
+' Members of class instances: fields read and written in place, methods
+' and Property Get run in the caller's loop; the rest as before.
+On Error GoTo 0
+Class Member
+    Public V
+    Private Hidden
+    Public Sub Class_Initialize() : V = 1 : End Sub
+    Private Sub Class_Terminate() : WriteLine "bye " & V : End Sub
+    Public Function Twice(n) : Twice = n * 2 + V : End Function
+    Public Sub Nothing1() : V = V + 1 : End Sub
+    Public Property Get Item(i) : Item = i & V : End Property
+    Public Function Fail() : Fail = 1 / 0 : End Function
+    Public Function SelfDrop() : Set g = Nothing : SelfDrop = V : End Function
+    Public Function CallsMe() : CallsMe = Me.Twice(1) + Twice(2) + Me.Hidden2() : End Function
+    Private Function Hidden2() : Hidden2 = 100 : End Function
+    Public Sub Touch() : Hidden = 5 : Me.V = Hidden : End Sub
+End Class
+Dim g, r
+Set g = New Member
+WriteLine g.Twice(3) & " " & g.Item(7)
+r = g.Nothing1()
+WriteLine "sub in expr [" & r & "] " & g.V
+On Error Resume Next
+r = g.Hidden
+WriteLine "private " & Err.Number : Err.Clear
+r = g.Hidden2()
+WriteLine "private method " & Err.Number : Err.Clear
+r = g.Twice(1, 2)
+WriteLine "argc " & Err.Number : Err.Clear
+r = g.Fail()
+WriteLine "fail " & Err.Number & " " & Err.Description : Err.Clear
+r = g.Missing
+WriteLine "missing " & Err.Number : Err.Clear
+r = g.V()
+WriteLine "field () " & Err.Number : Err.Clear
+On Error GoTo 0
+WriteLine "me " & g.CallsMe()
+g.Touch
+WriteLine "touch " & g.V
+Set g.V = New Member
+WriteLine "field obj " & TypeName(g.V)
+Set g.V = Nothing
+WriteLine "set field " & TypeName(g.V)
+g.V = 9
+WriteLine "drop " & g.SelfDrop()
+WriteLine "after drop " & TypeName(g)

@@ -119,23 +119,22 @@ struct InlineCall {
 
 // The inline calls of every running dispatch loop, innermost last. Entries
 // never move (outer loops keep references to their frames while inner ones
-// push), and chunks are kept for reuse: a call allocates nothing.
+// push), and are kept for reuse: a call allocates nothing.
 class InlineCallStack {
 public:
     size_t size() const noexcept { return m_size; }
-    InlineCall& back() noexcept { return at(m_size - 1); }
+    InlineCall& back() noexcept { return *m_pool[m_size - 1]; }
     InlineCall& push()
     {
-        if (m_size == m_chunks.size() * ChunkSize)
-            m_chunks.push_back(std::make_unique<InlineCall[]>(ChunkSize));
-        return at(m_size++);
+        if (m_size == m_pool.size())
+            m_pool.push_back(std::make_unique<InlineCall>());
+        return *m_pool[m_size++];
     }
-    void pop() noexcept { at(--m_size) = InlineCall(); }
+    // The caller sets every field on push; only an Execute scope needs freeing.
+    void pop() noexcept { m_pool[--m_size]->frame.scope.reset(); }
 
 private:
-    static constexpr size_t ChunkSize = 256;
-    InlineCall& at(size_t i) noexcept { return m_chunks[i / ChunkSize][i % ChunkSize]; }
-    std::vector<std::unique_ptr<InlineCall[]>> m_chunks;
+    std::vector<std::unique_ptr<InlineCall>> m_pool;
     size_t m_size = 0;
 };
 

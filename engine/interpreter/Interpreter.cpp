@@ -386,6 +386,34 @@ enterFrame:
     } else {                                                                                  \
         CHECK(storeGlobal(names[operandSite(o)], {}, val, StoreMode::Let, code));             \
     }
+// Makes callee's frame, which starts at argsAt, the current one: the caller
+// resumes at ip with its top at resultPos, where the result goes.
+#define ENTER_INLINE(callee, meValue, argsAt, resultPos, markValue) \
+    do {                                                          \
+        InlineCall& _call = m_inlineCalls.push();                 \
+        Frame& _f = _call.frame;                                  \
+        _f.code = &(callee).code;                                   \
+        _f.proc = &(callee);                                        \
+        _f.outerNames = nullptr;                                  \
+        _f.slots = (argsAt);                                      \
+        _f.outer = nullptr;                                       \
+        _f.me = (meValue);                                        \
+        _f.resumeNext = false;                                    \
+        _f.usedResumeNext = false;                                \
+        _call.returnIp = ip;                                      \
+        _call.args = (argsAt);                                    \
+        _call.resultAt = (resultPos);                             \
+        _call.lockBase = lockBase;                                \
+        _call.mark = (markValue);                                 \
+        _call.outerScope = m_frameScope;                          \
+        _call.wantResult = in.x & 1;                              \
+        m_frameScope = nullptr;                                   \
+        ++m_callDepth;                                            \
+        fp = &_f;                                                 \
+        ip = (callee).code.instrs.data();                           \
+        sp = (argsAt) + (callee).code.slotCount;                    \
+        lockBase = m_locks.size();                                \
+    } while (0)
 #define POLL_BACK(target)                                  \
     if (instrs + (target) < ip && --m_pollCountdown <= 0) \
     CHECK(poll())
@@ -705,23 +733,7 @@ enterFrame:
                             args[i] = std::move(copy);
                         }
                     }
-                    InlineCall& call = m_inlineCalls.push();
-                    call.frame.code = &proc.code;
-                    call.frame.proc = &proc;
-                    call.frame.slots = calleeSlots;
-                    call.returnIp = ip;
-                    call.args = args;
-                    call.resultAt = args;
-                    call.lockBase = lockBase;
-                    call.mark = mark;
-                    call.outerScope = m_frameScope;
-                    call.wantResult = in.x & 1;
-                    m_frameScope = nullptr;
-                    ++m_callDepth;
-                    fp = &call.frame;
-                    ip = proc.code.instrs.data();
-                    sp = calleeSlots + proc.code.slotCount;
-                    lockBase = m_locks.size();
+                    ENTER_INLINE(proc, nullptr, args, args, mark);
                     goto enterFrame;
                 }
             }
@@ -767,6 +779,25 @@ enterFrame:
             if (--m_pollCountdown <= 0)
                 CHECK(poll());
             Variant* args = sp - in.b;
+            if (in.op == Op::CallMe && f.me && f.me->engine() == this) {
+                // A method of Me by its bare name: run in this loop.
+                const ClassMember& m = f.me->classDef().members[in.a];
+                const Proc* proc = m.field < 0 ? (m.method ? m.method : m.get) : nullptr;
+                ValueStack::Mark mark;
+                if (proc && in.b == proc->paramCount) {
+                    CHECK(checkDepth());
+                    if (m_stack.extend(args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack), mark)) {
+                        for (int32_t i = 0; i < in.b; ++i) {
+                            if (args[i].isRef() && proc->byVal[i]) {
+                                Variant copy = args[i].deref();
+                                args[i] = std::move(copy);
+                            }
+                        }
+                        ENTER_INLINE(*proc, f.me, args, args, mark);
+                        goto enterFrame;
+                    }
+                }
+            }
             ClassInstance* inst = in.op == Op::CallMember ? asInstance(args[-1].deref().isObject()
                                                                            ? args[-1].deref().asObject()
                                                                            : nullptr)
@@ -803,24 +834,7 @@ enterFrame:
                                 args[i] = std::move(copy);
                             }
                         }
-                        InlineCall& call = m_inlineCalls.push();
-                        call.frame.code = &proc->code;
-                        call.frame.proc = proc;
-                        call.frame.slots = calleeSlots;
-                        call.frame.me = inst; // kept alive by the caller's operand below the arguments
-                        call.returnIp = ip;
-                        call.args = args;
-                        call.resultAt = args - 1;
-                        call.lockBase = lockBase;
-                        call.mark = mark;
-                        call.outerScope = m_frameScope;
-                        call.wantResult = in.x & 1;
-                        m_frameScope = nullptr;
-                        ++m_callDepth;
-                        fp = &call.frame;
-                        ip = proc->code.instrs.data();
-                        sp = calleeSlots + proc->code.slotCount;
-                        lockBase = m_locks.size();
+                        ENTER_INLINE(*proc, inst, args, args - 1, mark);
                         goto enterFrame;
                     }
                 }
@@ -1407,6 +1421,7 @@ enterFrame:
 #undef FINISH_OPERANDS
 #undef PUT
 #undef TARGET
+#undef ENTER_INLINE
 }
 
 } // namespace vbs

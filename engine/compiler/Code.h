@@ -170,6 +170,7 @@ struct Proc {
     bool isPublic = true;
     int32_t paramCount = 0;
     std::vector<bool> byVal;
+    bool anyByVal = false;
     int32_t resultSlot = -1; // Function and Property Get
     ClassDef* cls = nullptr;
     std::vector<std::u16string> localNames; // folded, by slot (Execute in scope)

@@ -630,6 +630,7 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
     for (const auto& p : decl.params) {
         TRY_STATUS(addLocal(p.name, p.pos));
         proc.byVal.push_back(p.byVal);
+        proc.anyByVal = proc.anyByVal || p.byVal;
     }
     proc.paramCount = static_cast<int32_t>(decl.params.size());
     if (proc.returnsValue()) {

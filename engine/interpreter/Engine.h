@@ -126,14 +126,15 @@ public:
     InlineCall& back() noexcept { return *m_pool[m_size - 1]; }
     InlineCall& push()
     {
-        if (m_size == m_pool.size())
-            m_pool.push_back(std::make_unique<InlineCall>());
+        if (m_size == m_pool.size()) [[unlikely]]
+            grow();
         return *m_pool[m_size++];
     }
     // The caller sets every field on push; only an Execute scope needs freeing.
     void pop() noexcept { m_pool[--m_size]->frame.scope.reset(); }
 
 private:
+    [[gnu::noinline]] void grow() { m_pool.push_back(std::make_unique<InlineCall>()); }
     std::vector<std::unique_ptr<InlineCall>> m_pool;
     size_t m_size = 0;
 };

@@ -727,7 +727,7 @@ enterFrame:
                 Variant* calleeSlots
                     = m_stack.extend(args, static_cast<size_t>(proc.code.slotCount + proc.code.maxStack), mark);
                 if (calleeSlots) {
-                    for (int32_t i = 0; i < in.b; ++i) {
+                    for (int32_t i = 0; proc.anyByVal && i < in.b; ++i) {
                         if (args[i].isRef() && proc.byVal[i]) {
                             Variant copy = args[i].deref();
                             args[i] = std::move(copy);
@@ -787,7 +787,7 @@ enterFrame:
                 if (proc && in.b == proc->paramCount) {
                     CHECK(checkDepth());
                     if (m_stack.extend(args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack), mark)) {
-                        for (int32_t i = 0; i < in.b; ++i) {
+                        for (int32_t i = 0; proc->anyByVal && i < in.b; ++i) {
                             if (args[i].isRef() && proc->byVal[i]) {
                                 Variant copy = args[i].deref();
                                 args[i] = std::move(copy);
@@ -828,7 +828,7 @@ enterFrame:
                     Variant* calleeSlots = m_stack.extend(
                         args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack), mark);
                     if (calleeSlots) {
-                        for (int32_t i = 0; i < in.b; ++i) {
+                        for (int32_t i = 0; proc->anyByVal && i < in.b; ++i) {
                             if (args[i].isRef() && proc->byVal[i]) {
                                 Variant copy = args[i].deref();
                                 args[i] = std::move(copy);

@@ -1,5 +1,5 @@
 // Statements to code. Loop and With state lives in hidden local slots, so
-// the operand stack is empty between statements.
+// no temporary is live between statements.
 #include "compiler/CompilerImpl.h"
 
 #include <algorithm>

@@ -97,7 +97,7 @@ Status ScriptEngine::Impl::runProc(const Proc& proc, ClassInstance* me, Args arg
         if (f.usedResumeNext)
             clearErr();
     }
-    // execute() leaves the operand stack Empty: only the locals need releasing.
+    // execute() leaves the temporaries Empty: only the locals need releasing.
     m_stack.release(slots, static_cast<size_t>(code.slotCount), mark);
     return st;
 }

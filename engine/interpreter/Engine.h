@@ -21,8 +21,8 @@ namespace vbs {
 class ClassInstance;
 
 // Keeps an array alive and locked while a reference to an element of it
-// (a ByRef argument, the target of a(i)(j) = v) is on the operand stack at
-// `slot`; dropped once the stack is popped below it.
+// (a ByRef argument, the target of a(i)(j) = v) is in the temporary at
+// `slot`; dropped once the temporaries' top is below it.
 class ArrayLock {
 public:
     ArrayLock(Array* a, const Variant* slot)

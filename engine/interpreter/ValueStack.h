@@ -1,4 +1,4 @@
-// Frames' slots and operand stacks, taken from chunks that never move (ByRef
+// Frames' slots (locals, hidden slots, temporaries), taken from chunks that never move (ByRef
 // arguments and host argument spans point into them) and never touch malloc
 // on the call path once warm.
 #pragma once
@@ -33,7 +33,7 @@ public:
     }
     // Releases the first n values (their destructors may run script code,
     // which allocates above them) and then the space; values beyond n must
-    // be Empty already, as a finished frame's operand stack is.
+    // be Empty already, as a finished frame's temporaries are.
     void release(Variant* p, size_t n, const Mark& mark)
     {
         for (size_t i = 0; i < n; ++i)

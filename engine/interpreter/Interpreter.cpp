@@ -129,10 +129,10 @@ inline bool isOwnInstance(const Variant& v)
 }
 
 // A store that needs no conversion: a swap does it (a Let replaces even an
-// object the variable held).
+// object the variable held; a Set stores an object as it is).
 inline bool storesInPlace(StoreMode mode, const Variant& value)
 {
-    return mode == StoreMode::Raw || (mode == StoreMode::Let && !value.isObject());
+    return mode == StoreMode::Raw || (mode == StoreMode::Let) != value.isObject();
 }
 
 template <class T>

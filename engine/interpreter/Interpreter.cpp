@@ -388,7 +388,7 @@ enterFrame:
     }
 // Makes callee's frame, which starts at argsAt, the current one: the caller
 // resumes at ip with its top at resultPos, where the result goes.
-#define ENTER_INLINE(callee, meValue, argsAt, resultPos, markValue) \
+#define ENTER_INLINE(callee, meValue, argsAt, resultPos, markValue, want) \
     do {                                                          \
         InlineCall& _call = m_inlineCalls.push();                 \
         Frame& _f = _call.frame;                                  \
@@ -406,7 +406,7 @@ enterFrame:
         _call.lockBase = lockBase;                                \
         _call.mark = (markValue);                                 \
         _call.outerScope = m_frameScope;                          \
-        _call.wantResult = in.x & 1;                              \
+        _call.wantResult = (want);                                \
         m_frameScope = nullptr;                                   \
         ++m_callDepth;                                            \
         fp = &_f;                                                 \
@@ -733,7 +733,7 @@ enterFrame:
                             args[i] = std::move(copy);
                         }
                     }
-                    ENTER_INLINE(proc, nullptr, args, args, mark);
+                    ENTER_INLINE(proc, nullptr, args, args, mark, in.x & 1);
                     goto enterFrame;
                 }
             }
@@ -793,7 +793,7 @@ enterFrame:
                                 args[i] = std::move(copy);
                             }
                         }
-                        ENTER_INLINE(*proc, f.me, args, args, mark);
+                        ENTER_INLINE(*proc, f.me, args, args, mark, in.x & 1);
                         goto enterFrame;
                     }
                 }
@@ -834,7 +834,7 @@ enterFrame:
                                 args[i] = std::move(copy);
                             }
                         }
-                        ENTER_INLINE(*proc, inst, args, args - 1, mark);
+                        ENTER_INLINE(*proc, inst, args, args - 1, mark, in.x & 1);
                         goto enterFrame;
                     }
                 }
@@ -861,8 +861,9 @@ enterFrame:
         case Op::PutValue:
         case Op::PutMe: {
             Variant* args = sp - in.b - 1;
-            if (in.op == Op::PutMember && in.b == 0 && args[-1].deref().isObject()) {
-                // obj.field = v on a script class instance: stored directly.
+            if (in.op == Op::PutMember && args[-1].deref().isObject()) {
+                // obj.field = v on a script class instance is stored directly;
+                // a Property Let or Set runs in this loop.
                 ClassInstance* inst = asInstance(args[-1].deref().asObject());
                 StoreMode mode = StoreMode(in.x);
                 if (inst && inst->engine() == this && (mode == StoreMode::Let || sp[-1].isObject())) {
@@ -873,7 +874,24 @@ enterFrame:
                         site.id = cls->find(site.name);
                     }
                     const ClassMember* m = site.id >= 0 ? &cls->members[site.id] : nullptr;
-                    if (m && m->field >= 0 && (m->isPublic || inst == f.me)) {
+                    const bool inside = inst == f.me;
+                    const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;
+                    if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {
+                        CHECK(checkDepth());
+                        ValueStack::Mark mark;
+                        if (m_stack.extend(args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack),
+                                           mark)) {
+                            for (int32_t i = 0; proc->anyByVal && i <= in.b; ++i) {
+                                if (args[i].isRef() && proc->byVal[i]) {
+                                    Variant copy = args[i].deref();
+                                    args[i] = std::move(copy);
+                                }
+                            }
+                            ENTER_INLINE(*proc, inst, args, args - 1, mark, false);
+                            goto enterFrame;
+                        }
+                    }
+                    if (m && m->field >= 0 && in.b == 0 && (m->isPublic || inside)) {
                         Status st = assign(inst->fields()[m->field], std::move(sp[-1]), mode);
                         (--sp)->clear();
                         (--sp)->clear();

@@ -44,3 +44,42 @@ WriteLine "set field " & TypeName(g.V)
 g.V = 9
 WriteLine "drop " & g.SelfDrop()
 WriteLine "after drop " & TypeName(g)
+
+' Property Let and Set run in the caller's loop too.
+On Error GoTo 0
+Class Prop
+    Private mX, mO
+    Public Property Let X(v) : mX = v * 2 : End Property
+    Public Property Get X() : X = mX : End Property
+    Public Property Set O(v) : Set mO = v : End Property
+    Public Property Get O() : Set O = mO : End Property
+    Public Property Let Cell(i, v) : mX = i & ":" & v : End Property
+    Private Property Let Secret(v) : mX = v : End Property
+    Public Property Let Bad(v) : mX = 1 / 0 : End Property
+    Public Sub SetSecret(v) : Secret = v : Me.Secret = v + 1 : End Sub
+End Class
+Dim p, q
+Set p = New Prop
+p.X = 21
+WriteLine p.X
+Set p.O = p
+WriteLine TypeName(p.O)
+Set p.O = Nothing
+p.Cell(3) = "c"
+WriteLine p.X
+p.SetSecret 5
+WriteLine p.X
+On Error Resume Next
+p.Secret = 1
+WriteLine "private " & Err.Number : Err.Clear
+p.O = 5
+WriteLine "no let " & Err.Number : Err.Clear
+Set p.X = p
+WriteLine "no set " & Err.Number : Err.Clear
+p.Bad = 1
+WriteLine "bad " & Err.Number : Err.Clear
+p.Cell = 1
+WriteLine "argc " & Err.Number : Err.Clear
+Set q = New Prop
+p.X = q
+WriteLine "obj let " & Err.Number : Err.Clear

@@ -35,13 +35,18 @@ struct Instr {
 
 // Register operands of the operator, Move and ForLoop instructions: a frame
 // slot (locals, parameters, hidden slots, then the temporaries), a constant,
-// or a script-level variable through its name site.
+// a script-level variable through its name site, or (operators and Move) a
+// variable of Me.
 constexpr int32_t GlobalOperands = -(1 << 29);
+constexpr int32_t FieldOperands = -(3 << 28);
 inline int32_t constOperand(int32_t k) { return ~k; }
 inline int32_t globalOperand(int32_t site) { return GlobalOperands - site; }
+inline int32_t fieldOperand(int32_t field) { return FieldOperands - field; }
 inline bool isConstOperand(int32_t o) { return o < 0 && o > GlobalOperands; }
-inline bool isGlobalOperand(int32_t o) { return o <= GlobalOperands; }
+inline bool isGlobalOperand(int32_t o) { return o <= GlobalOperands && o > FieldOperands; }
+inline bool isFieldOperand(int32_t o) { return o <= FieldOperands; }
 inline int32_t operandSite(int32_t o) { return GlobalOperands - o; }
+inline int32_t operandField(int32_t o) { return FieldOperands - o; }
 // x bits of the register operators: bits 0-1 are a comparison's Literals.
 // Branch: a comparison jumps to a when its truth is BranchIfTrue's, and
 // stores nothing. ReleaseB/C: that operand is a temporary consumed here.

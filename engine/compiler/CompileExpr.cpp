@@ -121,18 +121,20 @@ bool Compiler::runsNoCode(const ast::Expr& e)
     case K::Name: {
         Resolved r = resolve(static_cast<const ast::NameExpr&>(e).name);
         return r.kind == Resolved::Kind::Local || r.kind == Resolved::Kind::Constant
-            || (r.kind == Resolved::Kind::Global && r.knownVariable);
+            || r.kind == Resolved::Kind::Field || (r.kind == Resolved::Kind::Global && r.knownVariable);
     }
     default:
         return false;
     }
 }
 
-int32_t Compiler::variableOperand(std::u16string_view name)
+int32_t Compiler::variableOperand(std::u16string_view name, bool fields)
 {
     Resolved r = resolve(name);
     if (r.kind == Resolved::Kind::Local)
         return r.index;
+    if (r.kind == Resolved::Kind::Field && fields)
+        return fieldOperand(r.index);
     if (r.kind == Resolved::Kind::Global && r.knownVariable)
         return globalOperand(r.index);
     return NoDest;
@@ -148,7 +150,7 @@ Result<int32_t> Compiler::operand(const ast::Expr& e, bool direct)
         if (r.kind == Resolved::Kind::Constant)
             return constOperand(constant(r.constant));
         if (direct) {
-            int32_t v = variableOperand(static_cast<const ast::NameExpr&>(u).name);
+            int32_t v = variableOperand(static_cast<const ast::NameExpr&>(u).name, true);
             if (v != NoDest)
                 return v;
         }

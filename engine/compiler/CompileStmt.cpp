@@ -180,7 +180,7 @@ Status Compiler::assign(const ast::AssignStmt& s)
         if (!s.isSet) {
             // Into a local or script-level variable in place: an operator
             // writes its result there, a variable or constant is moved.
-            int32_t dst = variableOperand(name);
+            int32_t dst = variableOperand(name, true);
             const ast::Expr* value = s.value.get();
             while (value->kind == ast::ExprKind::Paren)
                 value = static_cast<const ast::ParenExpr*>(value)->inner.get();

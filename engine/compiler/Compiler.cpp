@@ -108,7 +108,8 @@ bool isRegisterOp(Op op)
 
 namespace {
 
-// r5 a slot, k2 a constant, g1 a script-level variable's name site.
+// r5 a slot, k2 a constant, g1 a script-level variable's name site, f0 a
+// variable of Me.
 std::string operandText(int32_t o)
 {
     char buf[16];
@@ -116,6 +117,8 @@ std::string operandText(int32_t o)
         std::snprintf(buf, sizeof buf, "r%d", o);
     else if (isConstOperand(o))
         std::snprintf(buf, sizeof buf, "k%d", ~o);
+    else if (isFieldOperand(o))
+        std::snprintf(buf, sizeof buf, "f%d", operandField(o));
     else
         std::snprintf(buf, sizeof buf, "g%d", operandSite(o));
     return buf;

@@ -118,8 +118,9 @@ private:
     // after it can change it) a local or script-level variable read in
     // place; anything else is pushed and its temporary named.
     Result<int32_t> operand(const ast::Expr& e, bool direct);
-    // The R operand for a variable that can be written in place, or NoDest.
-    int32_t variableOperand(std::u16string_view name);
+    // The R operand for a variable that can be written in place, or NoDest;
+    // variables of Me only where `fields` (operators and Move).
+    int32_t variableOperand(std::u16string_view name, bool fields = false);
     bool runsNoCode(const ast::Expr& e);
     // A conditional jump on e's truth (taken when it is `when`); returns the
     // instruction to patch.

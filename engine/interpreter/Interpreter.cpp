@@ -352,6 +352,8 @@ enterFrame:
         var = &slots[o].deref();                                                                 \
     } else if ((o) > GlobalOperands) {                                                           \
         var = &consts[~(o)];                                                                     \
+    } else if ((o) <= FieldOperands) {                                                           \
+        var = &f.me->fields()[operandField(o)];                                                  \
     } else if (GlobalEntry* _e = names[operandSite(o)].entry;                                    \
                _e && _e->kind == GlobalEntry::Kind::Variable) {                                  \
         var = &_e->value;                                                                        \
@@ -378,7 +380,10 @@ enterFrame:
         scratchUsed = false;                                      \
     }
 // The R operand a as a variable to write, or null for the general store.
-#define TARGET(o) ((o) >= 0 ? &slots[o].deref() : globalVariable(names[operandSite(o)]))
+#define TARGET(o)                                         \
+    ((o) >= 0                  ? &slots[o].deref()        \
+         : (o) <= FieldOperands ? &f.me->fields()[operandField(o)] \
+                                : globalVariable(names[operandSite(o)]))
 // Stores an instruction's result into its R operand a.
 #define PUT(o, val)                                                                           \
     if (Variant* _d = TARGET(o)) {                                                            \
@@ -1150,8 +1155,8 @@ enterFrame:
             FINISH_OPERANDS(in);
             if (value.isObject()) {
                 // Let of an object: its default value, by the general store.
-                if (in.a >= 0)
-                    CHECK(assign(slots[in.a].deref(), std::move(value), StoreMode(in.x)));
+                if (Variant* d = TARGET(in.a))
+                    CHECK(assign(*d, std::move(value), StoreMode(in.x)));
                 else
                     CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(value), StoreMode(in.x), code));
                 break;

@@ -83,3 +83,15 @@ WriteLine "argc " & Err.Number : Err.Clear
 Set q = New Prop
 p.X = q
 WriteLine "obj let " & Err.Number : Err.Clear
+
+' A class's own variables are operands and results in place.
+Class Counter
+    Public N, Label
+    Private Sub Class_Initialize() : N = 0 : Label = "n" : End Sub
+    Public Sub Add(k) : N = N + k : Label = Label & k : End Sub
+    Public Function Report() : Report = Label & "=" & N * 2 : End Function
+End Class
+Dim cn
+Set cn = New Counter
+cn.Add 1 : cn.Add 2
+WriteLine cn.Report() & " " & TypeName(cn.N)

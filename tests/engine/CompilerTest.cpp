@@ -83,6 +83,17 @@ TEST(Compiler, OperatorsNameTheirRegisters)
 )");
 }
 
+TEST(Compiler, ClassVariablesAreOperands)
+{
+    // f0, f1: the instance's A and B, read and computed without a push.
+    EXPECT_EQ(compileProc(u"Class Pair\n  Public A, B\n  Public Function Sum()\n    Sum = A + B * 2\n"
+                          u"  End Function\nEnd Class"),
+              R"(   0 Mul           r1 f1 k0 x=0
+   1 Add           r0 f0 r1 x=32
+   2 Return        a=0 b=0 x=0
+)");
+}
+
 TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 {
     std::u16string body = u"Sub P()\n  total = total + 1\n  WriteLine other\nEnd Sub";

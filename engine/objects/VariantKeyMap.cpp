@@ -62,6 +62,14 @@ uint64_t mix(uint64_t h)
 constexpr uint64_t FnvOffset = 0xcbf29ce484222325ULL;
 constexpr uint64_t FnvPrime = 0x100000001b3ULL;
 
+// Case folding with the ASCII letters inline: keys are mostly ASCII.
+inline char16_t foldUnit(char16_t c)
+{
+    if (c < 0x80)
+        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+    return foldCase(c);
+}
+
 uint64_t hashString(std::u16string_view s, CompareMode mode)
 {
     uint64_t h = FnvOffset;
@@ -70,16 +78,38 @@ uint64_t hashString(std::u16string_view s, CompareMode mode)
             h = (h ^ c) * FnvPrime;
     } else {
         for (char16_t c : s)
-            h = (h ^ foldCase(c)) * FnvPrime;
+            h = (h ^ foldUnit(c)) * FnvPrime;
     }
     return h;
+}
+
+constexpr uint64_t classSeed(KeyClass cls) { return static_cast<uint64_t>(cls) * 0x9e3779b97f4a7c15ULL; }
+
+uint64_t hashStringKey(std::u16string_view s, CompareMode mode)
+{
+    return mix(classSeed(KeyClass::String) ^ hashString(s, mode));
+}
+
+bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
+{
+    if (a.size() != b.size())
+        return false;
+    if (a.data() == b.data() || a.empty()) // the same string (For Each k: d(k))
+        return true;
+    if (mode == CompareMode::Binary)
+        return std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && foldUnit(a[i]) != foldUnit(b[i]))
+            return false;
+    }
+    return true;
 }
 
 uint64_t hashKey(const Variant& v, CompareMode mode)
 {
     double number = 0;
     KeyClass cls = classify(v, number);
-    uint64_t h = static_cast<uint64_t>(cls) * 0x9e3779b97f4a7c15ULL;
+    uint64_t h = classSeed(cls);
     switch (cls) {
     case KeyClass::Number: {
         if (number == 0)
@@ -109,6 +139,8 @@ uint64_t hashKey(const Variant& v, CompareMode mode)
 Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) const
 {
     const Variant& k = key.deref();
+    if (k.isString())
+        return HashedKey { &k, hashStringKey(k.stringView(), m_mode) };
     if (k.isArray())
         return fail(ErrorCode::TypeMismatch);
     return HashedKey { &k, hashKey(k, m_mode) };
@@ -116,6 +148,8 @@ Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) cons
 
 bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
 {
+    if (a.isString() && b.isString())
+        return sameString(a.stringView(), b.stringView(), m_mode);
     double x = 0, y = 0;
     KeyClass ca = classify(a, x);
     if (ca != classify(b, y))
@@ -124,10 +158,7 @@ bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
     case KeyClass::Number:
         return x == y;
     case KeyClass::String:
-        if (a.stringView().data() == b.stringView().data()) // the same string (For Each k: d(k))
-            return a.stringView().size() == b.stringView().size();
-        return m_mode == CompareMode::Binary ? a.stringView() == b.stringView()
-                                             : equalsIgnoreCase(a.stringView(), b.stringView());
+        return sameString(a.stringView(), b.stringView(), m_mode);
     case KeyClass::Object:
         return a.asObject() == b.asObject();
     case KeyClass::Error:

@@ -108,7 +108,8 @@ private:
 class HostObject : public Object {
 public:
     explicit HostObject(const ClassInfo& info)
-        : m_info(info)
+        : Object(ObjectKind::Host)
+        , m_info(info)
     {
     }
     Str typeName() const override;

@@ -189,6 +189,24 @@ size_t VariantKeyMap::find(const HashedKey& key) const
     return slot == npos ? npos : m_index[slot].entry;
 }
 
+Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
+{
+    const Variant& k = key.deref();
+    if (k.isString() && m_recentKey.isString()) {
+        const std::u16string_view s = k.stringView();
+        const std::u16string_view recent = m_recentKey.stringView();
+        if (s.data() == recent.data() && s.size() == recent.size() && !s.empty())
+            return Lookup { HashedKey { &k, m_entries[m_recentPosition].hash }, m_recentPosition };
+    }
+    TRY_ASSIGN(hashed, prepare(k));
+    const size_t position = find(hashed);
+    if (position != npos && k.isString() && !k.stringView().empty()) {
+        m_recentKey = k;
+        m_recentPosition = position;
+    }
+    return Lookup { hashed, position };
+}
+
 void VariantKeyMap::placeInIndex(uint32_t entry, uint64_t hash)
 {
     const size_t mask = m_index.size() - 1;
@@ -254,6 +272,7 @@ size_t VariantKeyMap::slotOfEntry(size_t position) const
 
 void VariantKeyMap::rekey(size_t position, const HashedKey& key)
 {
+    forgetRecent();
     m_index[slotOfEntry(position)].entry = DeletedSlot;
     Entry& e = m_entries[position];
     Variant oldKey = std::move(e.key);
@@ -264,6 +283,7 @@ void VariantKeyMap::rekey(size_t position, const HashedKey& key)
 
 void VariantKeyMap::erase(size_t position, Variant& oldKey, Variant& oldValue)
 {
+    forgetRecent();
     m_index[slotOfEntry(position)].entry = DeletedSlot;
     Entry& e = m_entries[position];
     oldKey = std::move(e.key);
@@ -291,6 +311,7 @@ void VariantKeyMap::compact()
 
 std::vector<VariantKeyMap::Entry> VariantKeyMap::takeAll()
 {
+    forgetRecent();
     std::vector<Entry> old;
     old.swap(m_entries);
     m_index.clear();

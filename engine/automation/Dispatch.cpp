@@ -262,8 +262,23 @@ Result<Variant> HostObject::invoke(DispId id, InvokeKind kind, Args args)
     return member->call(*this, converted.args());
 }
 
+// Whether a value already has the subtype a parameter type converts to, so
+// that conversion would give it back unchanged.
+static bool alreadyConverted(const Variant& v, ParamType type)
+{
+    switch (type) {
+    case ParamType::String: return v.type() == VarType::String;
+    case ParamType::Int16: return v.type() == VarType::Integer;
+    case ParamType::Int32: return v.type() == VarType::Long;
+    case ParamType::Double: return v.type() == VarType::Double;
+    default: return false;
+    }
+}
+
 Result<Variant> convertArgument(const Variant& value, ParamType type)
 {
+    if (alreadyConverted(value.deref(), type))
+        return value.deref();
     switch (type) {
     case ParamType::Variant: return value;
     case ParamType::String: {

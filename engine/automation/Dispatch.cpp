@@ -232,6 +232,33 @@ DispId HostObject::memberId(std::u16string_view name) { return m_info.idOf(name)
 
 Str HostObject::memberName(DispId id) const { return m_info.nameOf(id); }
 
+// The general invocation: arguments converted to the declared types,
+// defaults filled in. Kept out of invoke() so that the pass-through path
+// stays a small function.
+[[gnu::noinline]] static Result<Variant> invokeConverted(HostObject& self, const MemberInfo& member, InvokeKind kind,
+                                                          Args args)
+{
+    const std::span<const ParamInfo> params(member.params);
+    if (isGetLike(kind) && member.kind == MemberKind::PropertyGet && params.empty() && !args.empty()) {
+        TRY_ASSIGN(value, member.call(self, Args()));
+        return applyArguments(value, kind, args, member.name);
+    }
+    ArgList converted(params.size());
+    if (isPut(kind) && !params.empty()) {
+        // The assigned value is always last, whatever was omitted before it.
+        if (args.empty())
+            return fail(ErrorCode::WrongArgumentCount, member.name);
+        TRY_STATUS(bindArguments(params.first(params.size() - 1), args.first(args.size() - 1), converted,
+                                 member.name));
+        // A property stores a value, never a link to the caller's variable.
+        TRY_ASSIGN(value, convertArgument(args.back().deref(), params.back().type));
+        converted.push(std::move(value));
+    } else {
+        TRY_STATUS(bindArguments(params, args, converted, member.name));
+    }
+    return member.call(self, converted.args());
+}
+
 Result<Variant> HostObject::invoke(DispId id, InvokeKind kind, Args args)
 {
     const MemberInfo* member = m_info.resolved(id, kind);
@@ -239,31 +266,13 @@ Result<Variant> HostObject::invoke(DispId id, InvokeKind kind, Args args)
         TRY_ASSIGN(m, resolveMember(m_info, id, kind));
         member = m;
     }
-    const std::span<const ParamInfo> params(member->params);
-    if (isGetLike(kind) && member->kind == MemberKind::PropertyGet && params.empty() && !args.empty()) {
-        TRY_ASSIGN(value, member->call(*this, Args()));
-        return applyArguments(value, kind, args, member->name);
-    }
+    // (A property read with arguments never passes through: it has no
+    // parameters for them.)
     if (passesThrough(*member, kind, args))
         return member->call(*this, args);
-    ArgList converted(params.size());
-    if (isPut(kind) && !params.empty()) {
-        // The assigned value is always last, whatever was omitted before it.
-        if (args.empty())
-            return fail(ErrorCode::WrongArgumentCount, member->name);
-        TRY_STATUS(bindArguments(params.first(params.size() - 1), args.first(args.size() - 1), converted,
-                                 member->name));
-        // A property stores a value, never a link to the caller's variable.
-        TRY_ASSIGN(value, convertArgument(args.back().deref(), params.back().type));
-        converted.push(std::move(value));
-    } else {
-        TRY_STATUS(bindArguments(params, args, converted, member->name));
-    }
-    return member->call(*this, converted.args());
+    return invokeConverted(*this, *member, kind, args);
 }
 
-// Whether a value already has the subtype a parameter type converts to, so
-// that conversion would give it back unchanged.
 static bool alreadyConverted(const Variant& v, ParamType type)
 {
     switch (type) {

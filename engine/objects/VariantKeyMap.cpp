@@ -105,20 +105,24 @@ bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
     return true;
 }
 
+// A number's hash: its value as a Double, so that every subtype agrees.
+uint64_t hashNumber(double number)
+{
+    if (number == 0)
+        number = 0; // -0 and 0 are one key
+    uint64_t bits;
+    std::memcpy(&bits, &number, sizeof bits);
+    return mix(classSeed(KeyClass::Number) ^ bits);
+}
+
 uint64_t hashKey(const Variant& v, CompareMode mode)
 {
     double number = 0;
     KeyClass cls = classify(v, number);
     uint64_t h = classSeed(cls);
     switch (cls) {
-    case KeyClass::Number: {
-        if (number == 0)
-            number = 0; // -0 and 0 are one key
-        uint64_t bits;
-        std::memcpy(&bits, &number, sizeof bits);
-        h ^= bits;
-        break;
-    }
+    case KeyClass::Number:
+        return hashNumber(number);
     case KeyClass::String:
         h ^= hashString(v.stringView(), mode);
         break;
@@ -139,8 +143,12 @@ uint64_t hashKey(const Variant& v, CompareMode mode)
 Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) const
 {
     const Variant& k = key.deref();
-    if (k.isString())
-        return HashedKey { &k, hashStringKey(k.stringView(), m_mode) };
+    switch (k.type()) {
+    case VarType::String: return HashedKey { &k, hashStringKey(k.stringView(), m_mode) };
+    case VarType::Long: return HashedKey { &k, hashNumber(k.asLong()) };
+    case VarType::Integer: return HashedKey { &k, hashNumber(k.asInteger()) };
+    default: break;
+    }
     if (k.isArray())
         return fail(ErrorCode::TypeMismatch);
     return HashedKey { &k, hashKey(k, m_mode) };
@@ -148,8 +156,14 @@ Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) cons
 
 bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
 {
-    if (a.isString() && b.isString())
-        return sameString(a.stringView(), b.stringView(), m_mode);
+    if (a.type() == b.type()) {
+        switch (a.type()) {
+        case VarType::String: return sameString(a.stringView(), b.stringView(), m_mode);
+        case VarType::Long: return a.asLong() == b.asLong();
+        case VarType::Integer: return a.asInteger() == b.asInteger();
+        default: break;
+        }
+    }
     double x = 0, y = 0;
     KeyClass ca = classify(a, x);
     if (ca != classify(b, y))

@@ -207,22 +207,38 @@ Str ClassInfo::nameOf(DispId id) const
 }
 
 // Resolves every (id, kind) of ids 0 up to a small bound once, so that an
-// invocation finds its member by indexing. Invocations that fail are left
-// out: the long path produces their errors.
+// invocation finds its member by indexing; the same choice as pickMember,
+// made in one pass over the members. Invocations that fail are left out:
+// the long path produces their errors.
 void ClassInfo::buildDispatchTable(DispId maxId)
 {
     constexpr DispId tableLimit = 1024;
     if (maxId < 0 || maxId >= tableLimit || m_members.size() > 0x7FFF)
         return;
-    constexpr InvokeKind kinds[] = { InvokeKind::PropertyGet, InvokeKind::Method, InvokeKind::PropertyPutRef,
-                                     InvokeKind::PropertyPut };
-    m_dispatch.assign(static_cast<size_t>(maxId) + 1, { -1, -1, -1, -1 });
-    for (DispId id = 0; id <= maxId; ++id) {
-        for (InvokeKind kind : kinds) {
-            const MemberInfo* m = pickMember(*this, id, kind);
-            if (m && m->call)
-                m_dispatch[static_cast<size_t>(id)][kindColumn(kind)] = static_cast<int16_t>(m - m_members.data());
-        }
+    // The first member of each MemberKind per id.
+    std::vector<std::array<int16_t, 4>> first(static_cast<size_t>(maxId) + 1, { -1, -1, -1, -1 });
+    for (size_t i = 0; i < m_members.size(); ++i) {
+        const MemberInfo& m = m_members[i];
+        if (m.id < 0)
+            continue;
+        int16_t& slot = first[static_cast<size_t>(m.id)][static_cast<size_t>(m.kind)];
+        if (slot < 0)
+            slot = static_cast<int16_t>(i);
+    }
+    const auto either = [](int16_t a, int16_t b) { return a >= 0 ? a : b; };
+    const auto callable = [this](int16_t m) { return m >= 0 && m_members[static_cast<size_t>(m)].call ? m : -1; };
+    m_dispatch.resize(first.size());
+    for (size_t id = 0; id < first.size(); ++id) {
+        const auto& f = first[id];
+        const auto get = f[static_cast<size_t>(MemberKind::PropertyGet)];
+        const auto method = f[static_cast<size_t>(MemberKind::Method)];
+        const auto let = f[static_cast<size_t>(MemberKind::PropertyLet)];
+        const auto set = f[static_cast<size_t>(MemberKind::PropertySet)];
+        auto& row = m_dispatch[id];
+        row[kindColumn(InvokeKind::PropertyGet)] = callable(either(get, method));
+        row[kindColumn(InvokeKind::Method)] = callable(either(method, get));
+        row[kindColumn(InvokeKind::PropertyPutRef)] = callable(either(set, let));
+        row[kindColumn(InvokeKind::PropertyPut)] = callable(let);
     }
 }
 

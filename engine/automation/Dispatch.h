@@ -9,6 +9,7 @@
 
 #include "runtime/Variant.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -57,6 +58,9 @@ struct MemberInfo {
     MemberKind kind;
     std::vector<ParamInfo> params;
     MemberCall call;
+    // Set by ClassInfo: every parameter is a Variant, so the script's
+    // arguments can be handed over as they are.
+    bool passThrough = false;
 };
 
 class ClassInfo {
@@ -67,18 +71,45 @@ public:
     const MemberInfo* find(DispId id, MemberKind kind) const;
     Str nameOf(DispId id) const;
     const std::vector<MemberInfo>& members() const { return m_members; }
+    // The member that answers (id, kind), or nullptr when the invocation
+    // fails or the id is outside the table (resolve it the long way then).
+    const MemberInfo* resolved(DispId id, InvokeKind kind) const
+    {
+        const size_t row = static_cast<size_t>(id);
+        if (row >= m_dispatch.size())
+            return nullptr;
+        const int16_t member = m_dispatch[row][kindColumn(kind)];
+        return member < 0 ? nullptr : &m_members[static_cast<size_t>(member)];
+    }
+    static constexpr size_t kindColumn(InvokeKind kind)
+    {
+        switch (kind) {
+        case InvokeKind::PropertyGet: return 0;
+        case InvokeKind::Method:
+        case InvokeKind::MethodOrGet: return 1;
+        case InvokeKind::PropertyPutRef: return 2;
+        case InvokeKind::PropertyPut: break;
+        }
+        return 3;
+    }
 
 private:
+    void buildDispatchTable(DispId maxId);
+
     std::u16string m_name;
     std::vector<MemberInfo> m_members;
     std::unordered_map<std::u16string, DispId> m_ids; // folded name -> id
+    // Per id from 0 up, the position in m_members each invoke kind resolves
+    // to, -1 for none (positions, not pointers: a copied ClassInfo stays valid).
+    std::vector<std::array<int16_t, 4>> m_dispatch;
 };
 
 // An object whose members come from a ClassInfo.
 class HostObject : public Object {
 public:
     explicit HostObject(const ClassInfo& info)
-        : m_info(info)
+        : Object(ObjectKind::Host)
+        , m_info(info)
     {
     }
     Str typeName() const override;

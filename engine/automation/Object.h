@@ -128,9 +128,21 @@ struct ObjectRegistry {
     bool deleting = false;
 };
 
+// What an object is, so that hot paths tell host objects and script class
+// instances apart without dynamic_cast. Set once, by the constructor.
+enum class ObjectKind : uint8_t {
+    Other,
+    Host, // a HostObject: classInfo() names its member table
+    ScriptClass, // an instance of a script's Class
+};
+
 class Object {
 public:
     Object() = default;
+    explicit Object(ObjectKind kind) noexcept
+        : m_kind(kind)
+    {
+    }
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
     virtual ~Object()
@@ -146,6 +158,7 @@ public:
             finalRelease();
     }
     uint32_t refCount() const noexcept { return m_refs; }
+    ObjectKind objectKind() const noexcept { return m_kind; }
 
     // The name TypeName() reports.
     virtual Str typeName() const = 0;
@@ -213,6 +226,7 @@ protected:
 
 private:
     uint32_t m_refs = 0;
+    ObjectKind m_kind = ObjectKind::Other;
     ObjectRegistry* m_registry = nullptr;
 };
 

@@ -118,35 +118,34 @@ Dictionary::Dictionary()
 
 Status Dictionary::add(const Variant& key, const Variant& item)
 {
-    TRY_ASSIGN(k, m_map.prepare(key));
-    if (m_map.find(k) != VariantKeyMap::npos)
+    TRY_ASSIGN(found, m_map.lookup(key));
+    if (found.position != VariantKeyMap::npos)
         return fail(ErrorCode::KeyAlreadyAssociated);
-    TRY_STATUS(m_map.insert(k, stored(item)));
+    TRY_STATUS(m_map.insert(found.key, stored(item)));
     return {};
 }
 
 Result<bool> Dictionary::exists(const Variant& key) const
 {
-    TRY_ASSIGN(k, m_map.prepare(key));
-    return m_map.find(k) != VariantKeyMap::npos;
+    TRY_ASSIGN(found, m_map.lookup(key));
+    return found.position != VariantKeyMap::npos;
 }
 
 Result<Variant> Dictionary::item(const Variant& key)
 {
-    TRY_ASSIGN(k, m_map.prepare(key));
-    size_t position = m_map.find(k);
-    if (position != VariantKeyMap::npos)
-        return m_map.valueAt(position);
-    TRY_STATUS(m_map.insert(k, Variant()));
+    TRY_ASSIGN(found, m_map.lookup(key));
+    if (found.position != VariantKeyMap::npos)
+        return m_map.valueAt(found.position);
+    TRY_STATUS(m_map.insert(found.key, Variant()));
     return Variant();
 }
 
 Status Dictionary::setItem(const Variant& key, const Variant& item)
 {
-    TRY_ASSIGN(k, m_map.prepare(key));
-    size_t position = m_map.find(k);
+    TRY_ASSIGN(found, m_map.lookup(key));
+    const size_t position = found.position;
     if (position == VariantKeyMap::npos) {
-        TRY_STATUS(m_map.insert(k, stored(item)));
+        TRY_STATUS(m_map.insert(found.key, stored(item)));
         return {};
     }
     // The old value dies after the new one is in place: its release may run
@@ -172,8 +171,8 @@ Status Dictionary::renameKey(const Variant& key, const Variant& newKey)
 
 Status Dictionary::remove(const Variant& key)
 {
-    TRY_ASSIGN(k, m_map.prepare(key));
-    size_t position = m_map.find(k);
+    TRY_ASSIGN(found, m_map.lookup(key));
+    const size_t position = found.position;
     if (position == VariantKeyMap::npos)
         return fail(ErrorCode::ElementNotFound);
     Variant oldKey, oldValue; // released on return, with the table consistent

@@ -62,6 +62,14 @@ uint64_t mix(uint64_t h)
 constexpr uint64_t FnvOffset = 0xcbf29ce484222325ULL;
 constexpr uint64_t FnvPrime = 0x100000001b3ULL;
 
+// Case folding with the ASCII letters inline: keys are mostly ASCII.
+inline char16_t foldUnit(char16_t c)
+{
+    if (c < 0x80)
+        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+    return foldCase(c);
+}
+
 uint64_t hashString(std::u16string_view s, CompareMode mode)
 {
     uint64_t h = FnvOffset;
@@ -70,25 +78,51 @@ uint64_t hashString(std::u16string_view s, CompareMode mode)
             h = (h ^ c) * FnvPrime;
     } else {
         for (char16_t c : s)
-            h = (h ^ foldCase(c)) * FnvPrime;
+            h = (h ^ foldUnit(c)) * FnvPrime;
     }
     return h;
+}
+
+constexpr uint64_t classSeed(KeyClass cls) { return static_cast<uint64_t>(cls) * 0x9e3779b97f4a7c15ULL; }
+
+uint64_t hashStringKey(std::u16string_view s, CompareMode mode)
+{
+    return mix(classSeed(KeyClass::String) ^ hashString(s, mode));
+}
+
+bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
+{
+    if (a.size() != b.size())
+        return false;
+    if (a.data() == b.data() || a.empty()) // the same string (For Each k: d(k))
+        return true;
+    if (mode == CompareMode::Binary)
+        return std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && foldUnit(a[i]) != foldUnit(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// A number's hash: its value as a Double, so that every subtype agrees.
+uint64_t hashNumber(double number)
+{
+    if (number == 0)
+        number = 0; // -0 and 0 are one key
+    uint64_t bits;
+    std::memcpy(&bits, &number, sizeof bits);
+    return mix(classSeed(KeyClass::Number) ^ bits);
 }
 
 uint64_t hashKey(const Variant& v, CompareMode mode)
 {
     double number = 0;
     KeyClass cls = classify(v, number);
-    uint64_t h = static_cast<uint64_t>(cls) * 0x9e3779b97f4a7c15ULL;
+    uint64_t h = classSeed(cls);
     switch (cls) {
-    case KeyClass::Number: {
-        if (number == 0)
-            number = 0; // -0 and 0 are one key
-        uint64_t bits;
-        std::memcpy(&bits, &number, sizeof bits);
-        h ^= bits;
-        break;
-    }
+    case KeyClass::Number:
+        return hashNumber(number);
     case KeyClass::String:
         h ^= hashString(v.stringView(), mode);
         break;
@@ -109,6 +143,12 @@ uint64_t hashKey(const Variant& v, CompareMode mode)
 Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) const
 {
     const Variant& k = key.deref();
+    switch (k.type()) {
+    case VarType::String: return HashedKey { &k, hashStringKey(k.stringView(), m_mode) };
+    case VarType::Long: return HashedKey { &k, hashNumber(k.asLong()) };
+    case VarType::Integer: return HashedKey { &k, hashNumber(k.asInteger()) };
+    default: break;
+    }
     if (k.isArray())
         return fail(ErrorCode::TypeMismatch);
     return HashedKey { &k, hashKey(k, m_mode) };
@@ -116,6 +156,14 @@ Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) cons
 
 bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
 {
+    if (a.type() == b.type()) {
+        switch (a.type()) {
+        case VarType::String: return sameString(a.stringView(), b.stringView(), m_mode);
+        case VarType::Long: return a.asLong() == b.asLong();
+        case VarType::Integer: return a.asInteger() == b.asInteger();
+        default: break;
+        }
+    }
     double x = 0, y = 0;
     KeyClass ca = classify(a, x);
     if (ca != classify(b, y))
@@ -124,10 +172,7 @@ bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
     case KeyClass::Number:
         return x == y;
     case KeyClass::String:
-        if (a.stringView().data() == b.stringView().data()) // the same string (For Each k: d(k))
-            return a.stringView().size() == b.stringView().size();
-        return m_mode == CompareMode::Binary ? a.stringView() == b.stringView()
-                                             : equalsIgnoreCase(a.stringView(), b.stringView());
+        return sameString(a.stringView(), b.stringView(), m_mode);
     case KeyClass::Object:
         return a.asObject() == b.asObject();
     case KeyClass::Error:
@@ -156,6 +201,24 @@ size_t VariantKeyMap::find(const HashedKey& key) const
 {
     size_t slot = findSlot(key);
     return slot == npos ? npos : m_index[slot].entry;
+}
+
+Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
+{
+    const Variant& k = key.deref();
+    if (k.isString() && m_recentKey.isString()) {
+        const std::u16string_view s = k.stringView();
+        const std::u16string_view recent = m_recentKey.stringView();
+        if (s.data() == recent.data() && s.size() == recent.size() && !s.empty())
+            return Lookup { HashedKey { &k, m_entries[m_recentPosition].hash }, m_recentPosition };
+    }
+    TRY_ASSIGN(hashed, prepare(k));
+    const size_t position = find(hashed);
+    if (position != npos && k.isString() && !k.stringView().empty()) {
+        m_recentKey = k;
+        m_recentPosition = position;
+    }
+    return Lookup { hashed, position };
 }
 
 void VariantKeyMap::placeInIndex(uint32_t entry, uint64_t hash)
@@ -223,6 +286,7 @@ size_t VariantKeyMap::slotOfEntry(size_t position) const
 
 void VariantKeyMap::rekey(size_t position, const HashedKey& key)
 {
+    forgetRecent();
     m_index[slotOfEntry(position)].entry = DeletedSlot;
     Entry& e = m_entries[position];
     Variant oldKey = std::move(e.key);
@@ -233,6 +297,7 @@ void VariantKeyMap::rekey(size_t position, const HashedKey& key)
 
 void VariantKeyMap::erase(size_t position, Variant& oldKey, Variant& oldValue)
 {
+    forgetRecent();
     m_index[slotOfEntry(position)].entry = DeletedSlot;
     Entry& e = m_entries[position];
     oldKey = std::move(e.key);
@@ -260,6 +325,7 @@ void VariantKeyMap::compact()
 
 std::vector<VariantKeyMap::Entry> VariantKeyMap::takeAll()
 {
+    forgetRecent();
     std::vector<Entry> old;
     old.swap(m_entries);
     m_index.clear();

@@ -36,7 +36,11 @@ public:
 
     CompareMode compareMode() const { return m_mode; }
     // Only valid while the map is empty (hashes depend on the mode).
-    void setCompareMode(CompareMode mode) { m_mode = mode; }
+    void setCompareMode(CompareMode mode)
+    {
+        m_mode = mode;
+        forgetRecent();
+    }
 
     // Follows a ByRef link and hashes the key. Arrays cannot be keys: 13.
     Result<HashedKey> prepare(const Variant& key) const;
@@ -46,6 +50,15 @@ public:
 
     // Position of the entry with this key, or npos.
     size_t find(const HashedKey& key) const;
+
+    // prepare and find in one step. A string key found last time is
+    // recognised by identity, without hashing or probing: scripts ask
+    // Exists(k) and then read Item(k) with the same string.
+    struct Lookup {
+        HashedKey key;
+        size_t position = npos;
+    };
+    Result<Lookup> lookup(const Variant& key) const;
     // Appends an entry; the caller has made sure the key is absent.
     // 7 Out of memory when the table cannot grow.
     Result<size_t> insert(const HashedKey& key, Variant value);
@@ -88,12 +101,19 @@ private:
     void growIfNeeded();
     void rebuildIndex(size_t capacity);
     void compact();
+    void forgetRecent() const noexcept { m_recentKey.clear(); }
 
     std::vector<Entry> m_entries;
     std::vector<Slot> m_index; // size is a power of two, or 0
     size_t m_live = 0;
     size_t m_usedSlots = 0; // live plus deleted slots
     CompareMode m_mode;
+    // The string of the last successful string look-up and its entry. The
+    // reference held here keeps the string alive and unshared-append-free
+    // (strings change in place only with one owner), so the same data
+    // pointer means the same text. Forgotten when entries move or die.
+    mutable Variant m_recentKey;
+    mutable size_t m_recentPosition = npos;
 };
 
 } // namespace vbs

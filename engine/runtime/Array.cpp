@@ -3,6 +3,7 @@
 
 #include "runtime/Error.h"
 
+#include <algorithm>
 #include <new>
 
 namespace vbs {
@@ -108,7 +109,7 @@ Array* Array::clone() const
     return a;
 }
 
-Result<Variant*> Array::at(std::span<const int32_t> indexes)
+Result<Variant*> Array::atAnyShape(std::span<const int32_t> indexes)
 {
     if (indexes.size() != m_upper.size() || m_data.empty())
         return fail(ErrorCode::SubscriptOutOfRange);
@@ -124,10 +125,38 @@ Result<Variant*> Array::at(std::span<const int32_t> indexes)
     return &m_data[flat];
 }
 
+Status Array::reserveFor(size_t count)
+{
+    if (count <= m_data.capacity())
+        return {};
+    const size_t doubled = std::min<size_t>(m_data.capacity() * 2, maxElements);
+    try {
+        m_data.reserve(std::max(count, doubled));
+        return {};
+    } catch (const std::bad_alloc&) {
+    }
+    try {
+        m_data.reserve(count); // no room to spare: exactly what was asked
+    } catch (const std::bad_alloc&) {
+        return fail(ErrorCode::OutOfMemory);
+    }
+    return {};
+}
+
 Status Array::redimPreserve(std::span<const int32_t> upperBounds)
 {
     if (m_fixed || locked())
         return fail(ErrorCode::ArrayFixedOrLocked);
+    // The common case: a vector that grows (or keeps its size).
+    if (upperBounds.size() == 1 && m_upper.size() == 1 && upperBounds[0] >= m_upper[0]) {
+        const auto count = static_cast<uint64_t>(upperBounds[0]) + 1;
+        if (count > maxElements)
+            return fail(ErrorCode::OutOfMemory);
+        TRY_STATUS(reserveFor(static_cast<size_t>(count)));
+        m_data.resize(static_cast<size_t>(count)); // within capacity: cannot throw
+        m_upper[0] = upperBounds[0];
+        return {};
+    }
     if (upperBounds.empty() || upperBounds.size() > static_cast<size_t>(MaxDims))
         return fail(ErrorCode::SubscriptOutOfRange);
     // A dynamic array that was never dimensioned takes any shape.
@@ -149,11 +178,13 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
             for (size_t i = count; i < m_data.size(); ++i)
                 dropped.push_back(std::move(m_data[i]));
         }
-        m_data.resize(count);
-        m_upper.assign(upperBounds.begin(), upperBounds.end());
+        m_upper.reserve(upperBounds.size());
     } catch (const std::bad_alloc&) {
         return fail(ErrorCode::OutOfMemory);
     }
+    TRY_STATUS(reserveFor(count));
+    m_data.resize(count);
+    m_upper.assign(upperBounds.begin(), upperBounds.end());
     return {};
 }
 

@@ -316,16 +316,36 @@ public:
     void unlock() noexcept { --m_locks; }
 
     // Element by indexes; error 9 when the count or a bound is wrong.
-    Result<Variant*> at(std::span<const int32_t> indexes);
+    Result<Variant*> at(std::span<const int32_t> indexes)
+    {
+        if (indexes.size() == 1) {
+            if (Variant* v = elementAt(indexes[0]))
+                return v;
+        }
+        return atAnyShape(indexes);
+    }
+    // The element at `index` of a one-dimension array; nullptr when the
+    // array has another shape or the index is out of bounds.
+    Variant* elementAt(int32_t index) noexcept
+    {
+        if (m_upper.size() != 1 || index < 0 || index > m_upper[0])
+            return nullptr;
+        return &m_data[static_cast<size_t>(index)];
+    }
     Variant& operator[](size_t flat) noexcept { return m_data[flat]; }
     const Variant& operator[](size_t flat) const noexcept { return m_data[flat]; }
     std::vector<Variant>& elements() noexcept { return m_data; }
 
     // ReDim Preserve: same dimension count, only the last bound may change.
+    // Growth reserves geometrically, so an array grown one element at a time
+    // costs amortised O(1) per step; the bounds stay exactly as asked.
     Status redimPreserve(std::span<const int32_t> upperBounds);
 
 private:
     Array() = default;
+    Result<Variant*> atAnyShape(std::span<const int32_t> indexes);
+    // Reserves room for `count` elements, at least doubling the capacity.
+    Status reserveFor(size_t count);
     // Frees an array and the arrays only it holds without recursion, so that
     // arrays nested a million deep do not exhaust the stack.
     static void destroy(Array* root) noexcept;

@@ -12,7 +12,7 @@ using namespace vbs::test;
 
 namespace {
 
-constexpr DispId idCaption = 0, idMove = 1, idFail = 2, idItems = 3, idFont = 4, idRatio = 5, idWrite = 6;
+constexpr DispId idCaption = 0, idMove = 1, idFail = 2, idItems = 3, idFont = 4, idRatio = 5, idWrite = 6, idTag = 7;
 
 class Widget : public HostObject {
 public:
@@ -20,6 +20,7 @@ public:
     std::vector<std::string> calls; // "Move Integer 10, Integer 12, ..."
     Variant caption = S(u"5");
     Variant font;
+    Variant tag;
 };
 
 std::string record(const char* name, Args args)
@@ -73,6 +74,13 @@ const ClassInfo& widgetClass()
           { { u"Text", ParamType::String, true, DefaultValue::str(u"none") }, { u"Any", ParamType::Variant, true } },
           [](Object& o, Args a) -> Result<Variant> {
               self(o).calls.push_back(record("Write", a));
+              return Variant();
+          } },
+        // Variant parameters only: the arguments are handed over unconverted.
+        { u"Tag", idTag, MemberKind::PropertyLet, { { u"Index" }, { u"NewValue" } },
+          [](Object& o, Args a) -> Result<Variant> {
+              self(o).calls.push_back(record("Tag", a));
+              self(o).tag = a[1];
               return Variant();
           } },
     });
@@ -228,6 +236,17 @@ TEST(ConvertArgument, ObjectAndVariantParameters)
     EXPECT_EQ(describe(convertArgument(E(), ParamType::String)), "String ");
     EXPECT_EQ(describe(convertArgument(D(1.5), ParamType::Boolean)), "Boolean True");
     EXPECT_EQ(describe(convertArgument(S(u"1e39"), ParamType::Single)), "error 6");
+}
+
+TEST_F(HostObjectTest, VariantParametersStillFollowTheBindingRules)
+{
+    // An assigned value is stored, never a link to the caller's variable.
+    Variant source = I(7);
+    EXPECT_EQ(call(idTag, { I(1), Variant::fromRef(&source) }, InvokeKind::PropertyPut), "Tag Integer 1, Integer 7");
+    source = I(8);
+    EXPECT_EQ(describe(widget->tag), "Integer 7");
+    // An omitted required argument is refused, whatever the parameter type.
+    EXPECT_EQ(call(idTag, { Variant::missing(), I(2) }, InvokeKind::PropertyPut).substr(0, 9), "error 450");
 }
 
 } // namespace

@@ -65,6 +65,35 @@ WriteLine Err.Number & " " & Err.Description
 Err.Clear
 ReDim small(2)
 WriteLine UBound(small)
+' --- ReDim Preserve one element at a time: the bounds stay exact
+Dim g(), gi, h
+ReDim g(-1)
+WriteLine UBound(g)
+For gi = 0 To 999
+    ReDim Preserve g(gi)
+    g(gi) = gi
+Next
+WriteLine UBound(g) & " " & g(0) & " " & g(999)
+WriteLine g(1000)
+WriteLine Err.Number
+Err.Clear
+g(1000) = 1
+WriteLine Err.Number & " " & UBound(g)
+Err.Clear
+ReDim Preserve g(9)
+ReDim Preserve g(11)
+WriteLine UBound(g) & " " & g(9) & " " & IsEmpty(g(10)) & IsEmpty(g(11))
+h = g
+ReDim Preserve h(12)
+h(0) = "h"
+WriteLine UBound(g) & " " & UBound(h) & " " & g(0) & h(0)
+ReDim Preserve g(-1)
+WriteLine UBound(g)
+ReDim Preserve g(0)
+WriteLine IsEmpty(g(0)) & " " & UBound(g)
+ReDim Preserve g(2000000000)
+WriteLine Err.Number & " " & UBound(g)
+Err.Clear
 On Error GoTo 0
 ' One index into a variable: arrays inline, everything else as before.
 Dim ea(3), eb, ei, eo
@@ -105,8 +134,8 @@ Sub ElementsInLocals()
     WriteLine "two " & n(1, 1)
 End Sub
 ElementsInLocals
-Dim g(2)
+Dim eg(2)
 For ei = 0 To 2
-    g(ei) = ei * ei
+    eg(ei) = ei * ei
 Next
-WriteLine g(0) & g(1) & g(2)
+WriteLine eg(0) & eg(1) & eg(2)

@@ -70,6 +70,9 @@ Err.Clear
 t.Add "x"
 WriteLine Err.Number
 Err.Clear
+t.Add , 1
+WriteLine Err.Number & " " & t.Count
+Err.Clear
 t.Add Array(1), 1
 WriteLine Err.Number & " " & t.Count
 Err.Clear

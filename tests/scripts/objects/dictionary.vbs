@@ -112,3 +112,39 @@ Next
 m.Key(50) = "fifty"
 m.Add 1, Empty
 WriteLine Join(m.Keys, " ") & " / " & m("fifty") & " " & m.Exists(50)
+
+' --- the same key string asked again across changes to the dictionary
+Dim c, s
+Set c = CreateObject("Scripting.Dictionary")
+s = "key" & 1
+c.Add s, "v1"
+WriteLine c.Exists(s) & " " & c(s)
+c.Remove s
+WriteLine c.Exists(s) & " " & c.Count
+c(s) = "v2"
+c.Add "other", 0
+WriteLine c(s) & " " & c.Count
+c.Key(s) = "renamed"
+WriteLine c.Exists(s) & " " & c("renamed")
+c.RemoveAll
+WriteLine c.Exists("renamed") & " " & c.Count
+' a key variable that grows after a look-up is another key
+c.Add "abc", 1
+s = "a"
+s = s & "b"
+s = s & "c"
+WriteLine c.Exists(s)
+s = s & "d"
+WriteLine c.Exists(s) & " " & c.Exists("abc") & " " & c.Count
+i = 7
+c("p") = i
+i = 8
+WriteLine c("p")
+
+' --- text keys: accented letters fold, the empty string is a key of its own
+Set t = CreateObject("Scripting.Dictionary")
+t.CompareMode = vbTextCompare
+t.Add ChrW(233) & "t" & ChrW(233), 1
+WriteLine t.Exists(ChrW(201) & "T" & ChrW(201)) & " " & t.Exists("ete") & " " & t.Exists(ChrW(233) & "t")
+t.Add "", "empty string"
+WriteLine t("") & " " & t.Exists(Empty) & " " & t.Count

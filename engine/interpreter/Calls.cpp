@@ -187,8 +187,8 @@ Result<Variant> ScriptEngine::Impl::callMember(Variant& objectValue, MemberSite&
     }
     DispId id;
     const void* key = nullptr;
-    if (auto* host = dynamic_cast<HostObject*>(obj))
-        key = &host->classInfo();
+    if (obj->objectKind() == ObjectKind::Host)
+        key = &static_cast<HostObject*>(obj)->classInfo();
     if (key && site.typeKey == key) {
         id = site.id;
     } else {

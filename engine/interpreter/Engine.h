@@ -10,7 +10,6 @@
 #include "objects/Factory.h"
 
 #include <atomic>
-#include <typeinfo>
 #include <chrono>
 #include <deque>
 #include <optional>
@@ -325,11 +324,10 @@ private:
     std::vector<Variant> m_fields;
 };
 
-// The object as a script class instance (of any engine), or null. The
-// class is final: comparing the dynamic type is enough.
+// The object as a script class instance (of any engine), or null.
 inline ClassInstance* asInstance(Object* obj)
 {
-    return obj && typeid(*obj) == typeid(ClassInstance) ? static_cast<ClassInstance*>(obj) : nullptr;
+    return obj && obj->objectKind() == ObjectKind::ScriptClass ? static_cast<ClassInstance*>(obj) : nullptr;
 }
 
 inline InstanceList::iterator& InstanceList::iterator::operator++()

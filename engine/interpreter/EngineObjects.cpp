@@ -21,7 +21,8 @@ constexpr uint32_t MaxTeardownInstances = 10000;
 } // namespace
 
 ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
-    : m_engine(engine)
+    : Object(ObjectKind::ScriptClass)
+    , m_engine(engine)
     , m_class(cls)
     , m_name(cls.name)
     , m_fields(cls.fields.size())

@@ -608,18 +608,39 @@ Result<Str> toString(const Variant& v)
     }
 }
 
+namespace {
+
+// Decimal digits of a whole number written straight into UTF-16 units, from
+// the end of the buffer backwards.
+void formatWhole(int32_t v, NumberText& out) noexcept
+{
+    char16_t* const end = out.units + NumberText::Capacity;
+    char16_t* p = end;
+    uint32_t magnitude = v < 0 ? 0 - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+    do {
+        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (v < 0)
+        *--p = u'-';
+    out.start = static_cast<uint8_t>(p - out.units);
+    out.length = static_cast<uint8_t>(end - p);
+}
+
+} // namespace
+
 bool formatNumber(const Variant& d, NumberText& out) noexcept
 {
     char ascii[NumberText::Capacity];
     size_t n;
     switch (d.type()) {
+    case VarType::Byte: formatWhole(d.asByte(), out); return true;
+    case VarType::Integer: formatWhole(d.asInteger(), out); return true;
+    case VarType::Long: formatWhole(d.asLong(), out); return true;
     case VarType::Boolean:
         n = d.asBool() ? 4 : 5;
         std::memcpy(ascii, d.asBool() ? "True" : "False", n);
         break;
-    case VarType::Byte: n = size_t(std::to_chars(ascii, ascii + sizeof ascii, d.asByte()).ptr - ascii); break;
-    case VarType::Integer: n = size_t(std::to_chars(ascii, ascii + sizeof ascii, d.asInteger()).ptr - ascii); break;
-    case VarType::Long: n = size_t(std::to_chars(ascii, ascii + sizeof ascii, d.asLong()).ptr - ascii); break;
     // Seven digits of the float itself, not of its (longer) double expansion.
     case VarType::Single: n = formatFloatingAscii(static_cast<double>(d.asSingle()), 7, ascii); break;
     case VarType::Double: n = formatFloatingAscii(d.asDouble(), 15, ascii); break;
@@ -628,6 +649,7 @@ bool formatNumber(const Variant& d, NumberText& out) noexcept
     }
     for (size_t i = 0; i < n; ++i)
         out.units[i] = static_cast<unsigned char>(ascii[i]);
+    out.start = 0;
     out.length = static_cast<uint8_t>(n);
     return true;
 }

@@ -39,8 +39,9 @@ bool parseNumber(std::u16string_view text, double& out);
 struct NumberText {
     static constexpr size_t Capacity = 32; // "-1.23456789012345E-308" is 22
     char16_t units[Capacity];
+    uint8_t start = 0;
     uint8_t length = 0;
-    std::u16string_view view() const noexcept { return { units, length }; }
+    std::u16string_view view() const noexcept { return { units + start, length }; }
 };
 // False (out untouched) for every other subtype: Empty, Null, Date, String ...
 bool formatNumber(const Variant& d, NumberText& out) noexcept;

@@ -286,8 +286,8 @@ Result<Variant> concatStrings(std::u16string_view x, std::u16string_view y)
     if (x.size() + y.size() > Str::MaxLength || !s.allocate(x.size() + y.size()))
         return fail(ErrorCode::OutOfMemory);
     char16_t* out = s.mutableData();
-    std::copy(x.begin(), x.end(), out);
-    std::copy(y.begin(), y.end(), out + x.size());
+    copyUnits(out, x.data(), x.size());
+    copyUnits(out + x.size(), y.data(), y.size());
     return Variant::fromString(std::move(s));
 }
 
@@ -498,6 +498,12 @@ Result<Variant> opConcat(const Variant& a0, const Variant& b0)
     const Variant& b = b0.deref();
     if (a.isString() && b.isString())
         return concatStrings(a.stringView(), b.stringView());
+    {
+        // Strings and numbers, the usual operands: one allocation.
+        NumberText na, nb;
+        if ((a.isString() || formatNumber(a, na)) && (b.isString() || formatNumber(b, nb)))
+            return concatStrings(a.isString() ? a.stringView() : na.view(), b.isString() ? b.stringView() : nb.view());
+    }
     if (a.isObject() || b.isObject()) {
         TRY_ASSIGN(values, plainValues(a, b));
         return opConcat(values.first, values.second);

@@ -118,7 +118,7 @@ StringRep* StringRep::allocate(size_t length, size_t capacity)
     capacity = std::max(capacity, length);
     if (capacity > Str::MaxLength)
         return nullptr;
-    void* memory = ::operator new(headerBytes + (capacity + 1) * sizeof(char16_t), std::nothrow);
+    void* memory = std::malloc(headerBytes + (capacity + 1) * sizeof(char16_t));
     if (!memory)
         return nullptr;
     auto* rep = static_cast<StringRep*>(memory);
@@ -136,7 +136,7 @@ Str::Str(std::u16string_view text)
     m_rep = StringRep::allocate(text.size(), text.size());
     if (!m_rep)
         throw std::bad_alloc();
-    std::memcpy(m_rep->data, text.data(), text.size() * sizeof(char16_t));
+    copyUnits(m_rep->data, text.data(), text.size());
 }
 
 Str& Str::operator=(const Str& other) noexcept
@@ -191,20 +191,21 @@ bool Str::allocate(size_t length)
 
 bool Str::append(std::u16string_view tail)
 {
+    if (m_rep && m_rep->refs == 1 && m_rep->capacity - m_rep->length >= tail.size()) {
+        // The tail may be a view of this very string; its units lie before
+        // the old length, so the copy never overlaps what it reads.
+        const uint32_t oldLength = m_rep->length;
+        copyUnits(m_rep->data + oldLength, tail.data(), tail.size());
+        m_rep->length = static_cast<uint32_t>(oldLength + tail.size());
+        m_rep->data[m_rep->length] = 0;
+        return true;
+    }
     if (tail.empty())
         return true;
     const size_t oldLength = size();
     if (tail.size() > MaxLength - oldLength)
         return false;
     const size_t newLength = oldLength + tail.size();
-    if (m_rep && m_rep->refs == 1 && m_rep->capacity >= newLength) {
-        // The tail may be a view of this very string; its units lie before
-        // oldLength, so the copy never overlaps what it reads.
-        std::memcpy(m_rep->data + oldLength, tail.data(), tail.size() * sizeof(char16_t));
-        m_rep->length = static_cast<uint32_t>(newLength);
-        m_rep->data[newLength] = 0;
-        return true;
-    }
     size_t capacity = newLength;
     if (oldLength > 0)
         capacity = std::min(MaxLength, std::max(newLength, oldLength * 2));
@@ -213,7 +214,7 @@ bool Str::append(std::u16string_view tail)
         return false;
     if (oldLength)
         std::memcpy(rep->data, m_rep->data, oldLength * sizeof(char16_t));
-    std::memcpy(rep->data + oldLength, tail.data(), tail.size() * sizeof(char16_t));
+    copyUnits(rep->data + oldLength, tail.data(), tail.size());
     if (m_rep)
         m_rep->release();
     m_rep = rep;

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,9 +24,23 @@ struct StringRep {
     void release() noexcept
     {
         if (--refs == 0)
-            ::operator delete(this);
+            std::free(this);
     }
 };
+
+// Copies n units. Most strings scripts build are a few units long, where a
+// call to memcpy costs more than the copy: those are copied inline.
+inline void copyUnits(char16_t* out, const char16_t* in, size_t n) noexcept
+{
+    switch (n) {
+    case 4: out[3] = in[3]; [[fallthrough]];
+    case 3: out[2] = in[2]; [[fallthrough]];
+    case 2: out[1] = in[1]; [[fallthrough]];
+    case 1: out[0] = in[0]; [[fallthrough]];
+    case 0: return;
+    default: std::memcpy(out, in, n * sizeof(char16_t));
+    }
+}
 
 class Str {
 public:

@@ -64,12 +64,7 @@ Result<Text> Text::from(const Variant& v)
     return t;
 }
 
-Result<Text> text(Args args, size_t i)
-{
-    return Text::from(args[i].deref());
-}
-
-Result<int32_t> longArg(Args args, size_t i, int32_t fallback)
+Result<int32_t> longArgSlow(Args args, size_t i, int32_t fallback)
 {
     if (!present(args, i))
         return fallback;

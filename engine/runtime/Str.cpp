@@ -221,10 +221,8 @@ bool Str::append(std::u16string_view tail)
     return true;
 }
 
-char16_t foldCase(char16_t c) noexcept
+char16_t foldCaseOther(char16_t c) noexcept
 {
-    if (c < 0x80)
-        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
     if (c < 0x100) {
         if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
             return static_cast<char16_t>(c - 0x20);

@@ -125,7 +125,15 @@ private:
 
 // Case folding used for names and text comparison (vbTextCompare): simple
 // per-unit upper-casing, the same both ways.
-char16_t foldCase(char16_t c) noexcept;
+// ASCII, nearly all the text scripts handle, is folded inline;
+// foldCaseOther takes the units from 0x80 on.
+char16_t foldCaseOther(char16_t c) noexcept;
+inline char16_t foldCase(char16_t c) noexcept
+{
+    if (c < 0x80)
+        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+    return foldCaseOther(c);
+}
 std::u16string foldName(std::u16string_view name);
 bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) noexcept;
 

@@ -93,7 +93,7 @@ Result<double> doubleArg(Args args, size_t i)
     return toDouble(plain);
 }
 
-Result<CompareMode> compareArg(Args args, size_t i)
+Result<CompareMode> compareArgSlow(Args args, size_t i)
 {
     TRY_ASSIGN(mode, longArg(args, i, 0));
     if (mode == 0)
@@ -105,7 +105,7 @@ Result<CompareMode> compareArg(Args args, size_t i)
 
 Result<Variant> makeString(std::u16string_view text)
 {
-    return makeString(text.size(), [&](char16_t* out) { std::copy(text.begin(), text.end(), out); });
+    return makeString(text.size(), [&](char16_t* out) { copyUnits(out, text.data(), text.size()); });
 }
 
 } // namespace lib

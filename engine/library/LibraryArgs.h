@@ -87,18 +87,24 @@ inline Result<Text> text(Args args, size_t i)
 Result<int32_t> longArgSlow(Args args, size_t i, int32_t fallback);
 inline Result<int32_t> longArg(Args args, size_t i, int32_t fallback)
 {
-    if (i < args.size()) {
-        const Variant& v = args[i].deref();
-        if (v.type() == VarType::Long)
-            return v.asLong();
-        if (v.type() == VarType::Integer)
-            return int32_t(v.asInteger());
-    }
+    if (i >= args.size())
+        return fallback;
+    const Variant& v = args[i].deref();
+    if (v.type() == VarType::Long)
+        return v.asLong();
+    if (v.type() == VarType::Integer)
+        return int32_t(v.asInteger());
     return longArgSlow(args, i, fallback);
 }
 Result<double> doubleArg(Args args, size_t i);
 // vbBinaryCompare (0) or vbTextCompare (1); anything else is 5.
-Result<CompareMode> compareArg(Args args, size_t i);
+Result<CompareMode> compareArgSlow(Args args, size_t i);
+inline Result<CompareMode> compareArg(Args args, size_t i)
+{
+    if (i >= args.size())
+        return CompareMode::Binary;
+    return compareArgSlow(args, i);
+}
 
 inline ErrorTag invalidArgument() { return fail(ErrorCode::InvalidProcedureCall); }
 inline ErrorTag typeMismatch() { return fail(ErrorCode::TypeMismatch); }

@@ -547,6 +547,16 @@ Result<Variant> split(BuiltinContext&, Args args)
     std::vector<Variant> pieces;
     if (v.empty() || count == 0)
         return arrayResult(std::move(pieces));
+    // Count the pieces first: the array is made at its final size.
+    const size_t most = count < 0 ? SIZE_MAX : size_t(count);
+    size_t expected = 1;
+    for (size_t p = 0; !d.empty() && expected < most; p += d.size()) {
+        p = findText(v, d, p, mode);
+        if (p == std::u16string_view::npos)
+            break;
+        ++expected;
+    }
+    pieces.reserve(expected);
     size_t from = 0;
     while (!d.empty() && (count < 0 || pieces.size() + 1 < size_t(count))) {
         size_t p = findText(v, d, from, mode);

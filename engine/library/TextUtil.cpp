@@ -165,6 +165,10 @@ size_t findExact(std::u16string_view hay, std::u16string_view needle, size_t fro
     const char16_t* h = hay.data();
     const char16_t first = needle[0];
     const size_t end = hay.size() - n + 1; // candidate starts lie before it
+    if (n == 1) {
+        const size_t p = scanUnit(h, from, end, first);
+        return p < end ? p : std::u16string_view::npos;
+    }
     for (size_t p = scanUnit(h, from, end, first); p < end; p = scanUnit(h, p + 1, end, first)) {
         if (equalUnits(h + p + 1, needle.data() + 1, n - 1))
             return p;

@@ -174,6 +174,39 @@ size_t decimalDigits(double v, int precision, char* digits, int& exponent)
     return n;
 }
 
+// decimalDigits for a Double at 15 digits, by the cheaper shortest form when
+// that has at most 15 digits: a Double's rounding error is below 1.2E-16 of
+// its value, under half a unit of the 15th digit, so both give the same
+// digits. Whole numbers below 10^15 are written directly.
+size_t doubleDigits(double v, char* digits, int& exponent)
+{
+    const double magnitude = std::fabs(v);
+    if (magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
+        char* end = std::to_chars(digits, digits + 24, static_cast<int64_t>(magnitude)).ptr;
+        size_t n = size_t(end - digits);
+        exponent = static_cast<int>(n) - 1;
+        while (n > 1 && digits[n - 1] == '0')
+            --n;
+        return n;
+    }
+    char buf[64];
+    const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
+    size_t n = 0;
+    const char* p = buf;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p != '.' && n < 16)
+            digits[n++] = *p;
+    }
+    if (n > 15)
+        return decimalDigits(v, 15, digits, exponent);
+    int e = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
+    exponent = e;
+    while (n > 1 && digits[n - 1] == '0')
+        --n;
+    return n;
+}
+
 char* copyChars(char* out, std::string_view text)
 {
     std::memcpy(out, text.data(), text.size());
@@ -193,7 +226,7 @@ size_t formatFloatingAscii(double v, int precision, char* out)
         return size_t(copyChars(out, v < 0 ? "-1.#INF" : "1.#INF") - first);
     char digits[24];
     int exponent = 0;
-    const size_t count = decimalDigits(v, precision, digits, exponent);
+    const size_t count = precision == 15 ? doubleDigits(v, digits, exponent) : decimalDigits(v, precision, digits, exponent);
     if (v < 0)
         *out++ = '-';
     if (exponent < -4 || exponent >= precision) {

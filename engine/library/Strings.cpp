@@ -262,8 +262,9 @@ uint64_t loadWord(const char16_t* p) noexcept
 }
 
 // LCase(string) / UCase(string) -> String. Null gives Null. A text with
-// nothing to change comes back as the same shared string.
-template <char16_t (*Map)(char16_t) noexcept>
+// nothing to change comes back as the same shared string. `first` is the
+// first ASCII letter that Map changes.
+template <char16_t (*Map)(char16_t) noexcept, char16_t first>
 Result<Variant> mapCase(BuiltinContext&, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
@@ -272,7 +273,6 @@ Result<Variant> mapCase(BuiltinContext&, Args args)
     std::u16string_view v = s.view();
     const char16_t* in = v.data();
     const size_t n = v.size();
-    constexpr char16_t first = Map == upperUnit ? u'a' : u'A';
     size_t i = 0;
     for (; i + 4 <= n; i += 4) {
         const uint64_t word = loadWord(in + i);
@@ -673,7 +673,7 @@ std::span<const BuiltinFunction> stringFunctions()
         VBS_FN(InStrB, 2, 4, inStr<Unit::Byte>),
         VBS_FN(InStrRev, 2, 4, inStrRev),
         VBS_FN(Join, 1, 2, join),
-        VBS_FN(LCase, 1, 1, mapCase<lowerUnit>),
+        VBS_FN(LCase, 1, 1, (mapCase<lowerUnit, u'A'>)),
         VBS_FN(Left, 2, 2, left<Unit::Char>),
         VBS_FN(LeftB, 2, 2, left<Unit::Byte>),
         VBS_FN(Len, 1, 1, len<Unit::Char>),
@@ -691,7 +691,7 @@ std::span<const BuiltinFunction> stringFunctions()
         VBS_FN(String, 2, 2, stringOf),
         VBS_FN(StrReverse, 1, 1, strReverse),
         VBS_FN(Trim, 1, 1, trim<TrimSide::Both>),
-        VBS_FN(UCase, 1, 1, mapCase<upperUnit>),
+        VBS_FN(UCase, 1, 1, (mapCase<upperUnit, u'a'>)),
         VBS_FN(Unescape, 1, 1, unescape),
     };
     return table;

@@ -175,9 +175,10 @@ size_t decimalDigits(double v, int precision, char* digits, int& exponent)
 }
 
 // decimalDigits for a Double at 15 digits, by the cheaper shortest form when
-// that has at most 15 digits: a Double's rounding error is below 1.2E-16 of
-// its value, under half a unit of the 15th digit, so both give the same
-// digits. Whole numbers below 10^15 are written directly.
+// that has at most 15 digits: a normal Double's rounding error is below
+// 1.2E-16 of its value, under half a unit of the 15th digit, so both give the
+// same digits (not so for subnormals, whose precision is less). Whole numbers
+// below 10^15 are written directly.
 size_t doubleDigits(double v, char* digits, int& exponent)
 {
     const double magnitude = std::fabs(v);
@@ -189,6 +190,8 @@ size_t doubleDigits(double v, char* digits, int& exponent)
             --n;
         return n;
     }
+    if (magnitude < DBL_MIN)
+        return decimalDigits(v, 15, digits, exponent);
     char buf[64];
     const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
     size_t n = 0;

@@ -406,13 +406,25 @@ Result<Variant> replace(BuiltinContext&, Args args)
     constexpr size_t Kept = 32;
     size_t kept[Kept];
     size_t hits = 0;
-    for (size_t p = 0; hits < limit; p += what.size()) {
-        p = findText(tail, what, p, mode);
-        if (p == std::u16string_view::npos)
-            break;
-        if (hits < Kept)
-            kept[hits] = p;
-        ++hits;
+    if (what.size() == 1 && mode == CompareMode::Binary) {
+        // One unit to replace, the usual case: one pass over the text.
+        const char16_t unit = what[0];
+        for (size_t p = 0; p < tail.size() && hits < limit; ++p) {
+            if (tail[p] != unit)
+                continue;
+            if (hits < Kept)
+                kept[hits] = p;
+            ++hits;
+        }
+    } else {
+        for (size_t p = 0; hits < limit; p += what.size()) {
+            p = findText(tail, what, p, mode);
+            if (p == std::u16string_view::npos)
+                break;
+            if (hits < Kept)
+                kept[hits] = p;
+            ++hits;
+        }
     }
     if (hits == 0)
         return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);

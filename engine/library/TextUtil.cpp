@@ -190,10 +190,19 @@ size_t findFolded(std::u16string_view hay, std::u16string_view needle, size_t fr
 size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size_t last,
                        CompareMode mode) noexcept
 {
-    if (mode == CompareMode::Binary)
-        return hay.rfind(needle, last);
     if (needle.size() > hay.size())
         return std::u16string_view::npos;
+    if (needle.empty())
+        return std::min(last, hay.size());
+    if (mode == CompareMode::Binary) {
+        // Scan back for the first unit, then compare the rest.
+        const char16_t first = needle[0];
+        for (size_t p = std::min(last, hay.size() - needle.size()) + 1; p-- > 0;) {
+            if (hay[p] == first && equalUnits(hay.data() + p + 1, needle.data() + 1, needle.size() - 1))
+                return p;
+        }
+        return std::u16string_view::npos;
+    }
     size_t p = std::min(last, hay.size() - needle.size());
     for (;; --p) {
         if (equalFolded(hay.data() + p, needle.data(), needle.size()))

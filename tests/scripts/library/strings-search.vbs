@@ -13,6 +13,7 @@ WriteLine (InStr(12345, 3)) & " | " & (TypeName(InStr("abc", "b"))) & " | " & (I
 s = String(37, "a") & ChrW(&HFF21) & "bcd" & ChrW(-1) & "b"
 WriteLine InStr(s, "b") & " " & InStr(40, s, "b") & " " & InStr(s, ChrW(&HFF21) & "b") & " " & InStr(s, ChrW(-1)) & " " & InStr(s, "bcd" & ChrW(-1) & "bx")
 WriteLine InStr(1, s, "a" & ChrW(&HFF41), 1) & " " & InStr(1, s, "a" & ChrW(&HFF41), 0) & " " & InStr(38, s, "B", 1) & " " & InStrRev(s, "B", -1, 1)
+WriteLine InStrRev(s, "b") & " " & InStrRev(s, "bcd" & ChrW(-1)) & " " & InStrRev(s, "a", 10) & " " & InStrRev(s, "zz") & " " & InStrRev(s, ChrW(&HFF21) & "b", 39)
 ' --- InStr Null
 WriteLine (IsNull(InStr(Null, "a"))) & " | " & (IsNull(InStr("a", Null))) & " | " & (IsNull(InStr(2, Null, "a")))
 ' --- InStr errors

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <new>
 
 namespace vbs {
@@ -209,6 +210,8 @@ bool Str::append(std::u16string_view tail)
     size_t capacity = newLength;
     if (oldLength > 0)
         capacity = std::min(MaxLength, std::max(newLength, oldLength * 2));
+    if (m_rep && m_rep->refs == 1)
+        return growInPlace(tail, capacity);
     StringRep* rep = StringRep::allocate(newLength, capacity);
     if (!rep)
         return false;
@@ -218,6 +221,28 @@ bool Str::append(std::u16string_view tail)
     if (m_rep)
         m_rep->release();
     m_rep = rep;
+    return true;
+}
+
+// A uniquely owned string grows by realloc: a large block is remapped rather
+// than copied, so the old and the new never take memory side by side.
+bool Str::growInPlace(std::u16string_view tail, size_t capacity)
+{
+    const std::less<const char16_t*> before;
+    const char16_t* oldData = m_rep->data;
+    const size_t oldLength = m_rep->length;
+    // The tail may be a view of this very string, which realloc may move.
+    const bool ownTail = !before(tail.data(), oldData) && before(tail.data(), oldData + oldLength + 1);
+    const size_t offset = ownTail ? size_t(tail.data() - oldData) : 0;
+    void* grown = std::realloc(m_rep, headerBytes + (capacity + 1) * sizeof(char16_t));
+    if (!grown)
+        return false; // the old block is untouched
+    m_rep = static_cast<StringRep*>(grown);
+    m_rep->capacity = static_cast<uint32_t>(capacity);
+    const char16_t* from = ownTail ? m_rep->data + offset : tail.data();
+    copyUnits(m_rep->data + oldLength, from, tail.size());
+    m_rep->length = static_cast<uint32_t>(oldLength + tail.size());
+    m_rep->data[m_rep->length] = 0;
     return true;
 }
 

@@ -120,6 +120,8 @@ public:
     StringRep* rep() const noexcept { return m_rep; }
 
 private:
+    bool growInPlace(std::u16string_view tail, size_t capacity);
+
     StringRep* m_rep = nullptr;
 };
 

@@ -450,7 +450,6 @@ Result<Variant> opNeg(const Variant& a0)
     }
 }
 
-// & : both sides as CStr gives them, Null as ""; Null & Null is Null.
 namespace {
 
 // One operand of & as text: a String is viewed in place, a number is written
@@ -492,6 +491,7 @@ private:
 
 } // namespace
 
+// & : both sides as CStr gives them, Null as ""; Null & Null is Null.
 Result<Variant> opConcat(const Variant& a0, const Variant& b0)
 {
     const Variant& a = a0.deref();

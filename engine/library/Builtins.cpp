@@ -64,12 +64,7 @@ Result<Text> Text::from(const Variant& v)
     return t;
 }
 
-Result<Text> text(Args args, size_t i)
-{
-    return Text::from(args[i].deref());
-}
-
-Result<int32_t> longArg(Args args, size_t i, int32_t fallback)
+Result<int32_t> longArgSlow(Args args, size_t i, int32_t fallback)
 {
     if (!present(args, i))
         return fallback;
@@ -98,7 +93,7 @@ Result<double> doubleArg(Args args, size_t i)
     return toDouble(plain);
 }
 
-Result<CompareMode> compareArg(Args args, size_t i)
+Result<CompareMode> compareArgSlow(Args args, size_t i)
 {
     TRY_ASSIGN(mode, longArg(args, i, 0));
     if (mode == 0)
@@ -110,7 +105,7 @@ Result<CompareMode> compareArg(Args args, size_t i)
 
 Result<Variant> makeString(std::u16string_view text)
 {
-    return makeString(text.size(), [&](char16_t* out) { std::copy(text.begin(), text.end(), out); });
+    return makeString(text.size(), [&](char16_t* out) { copyUnits(out, text.data(), text.size()); });
 }
 
 } // namespace lib

@@ -59,6 +59,14 @@ public:
     Str str() const { return m_source ? m_source->asString() : m_owned; }
 
     static Result<Text> from(const Variant& v);
+    // A String argument, viewed (the caller has checked isString()).
+    static Text viewOf(const Variant& v) noexcept
+    {
+        Text t;
+        t.m_source = &v;
+        t.m_view = v.stringView();
+        return t;
+    }
 
 private:
     const Variant* m_source = nullptr; // the String argument viewed
@@ -66,14 +74,37 @@ private:
     std::u16string_view m_view;
     bool m_null = false;
 };
-Result<Text> text(Args args, size_t i);
+inline Result<Text> text(Args args, size_t i)
+{
+    const Variant& v = args[i].deref();
+    if (v.isString())
+        return Text::viewOf(v);
+    return Text::from(v);
+}
 
 // Integer arguments (CLng rules: half to even, 6 beyond Long, 94 for Null,
 // 13 for text that is not a number); `fallback` when omitted.
-Result<int32_t> longArg(Args args, size_t i, int32_t fallback);
+Result<int32_t> longArgSlow(Args args, size_t i, int32_t fallback);
+inline Result<int32_t> longArg(Args args, size_t i, int32_t fallback)
+{
+    if (i >= args.size())
+        return fallback;
+    const Variant& v = args[i].deref();
+    if (v.type() == VarType::Long)
+        return v.asLong();
+    if (v.type() == VarType::Integer)
+        return int32_t(v.asInteger());
+    return longArgSlow(args, i, fallback);
+}
 Result<double> doubleArg(Args args, size_t i);
 // vbBinaryCompare (0) or vbTextCompare (1); anything else is 5.
-Result<CompareMode> compareArg(Args args, size_t i);
+Result<CompareMode> compareArgSlow(Args args, size_t i);
+inline Result<CompareMode> compareArg(Args args, size_t i)
+{
+    if (i >= args.size())
+        return CompareMode::Binary;
+    return compareArgSlow(args, i);
+}
 
 inline ErrorTag invalidArgument() { return fail(ErrorCode::InvalidProcedureCall); }
 inline ErrorTag typeMismatch() { return fail(ErrorCode::TypeMismatch); }

@@ -4,6 +4,7 @@
 #include "library/LibraryArgs.h"
 #include "library/TextUtil.h"
 
+#include <cstring>
 #include <vector>
 
 namespace vbs {
@@ -240,23 +241,62 @@ Result<Variant> inStrRev(BuiltinContext&, Args args)
     return longResult(p == std::u16string_view::npos ? 0 : p + 1);
 }
 
-// LCase(string) / UCase(string) -> String. Null gives Null.
-template <char16_t (*Map)(char16_t) noexcept>
+// UCase and LCase four units a word while the text is ASCII: a lane in
+// [first, first + 25] (a-z for UCase, A-Z for LCase) changes by 0x20.
+constexpr uint64_t LaneOnes = 0x0001000100010001ull;
+constexpr uint64_t NonAscii = 0xFF80FF80FF80FF80ull;
+
+// 0x20 in each lane of an ASCII word that the mapping changes, else 0.
+uint64_t caseFlips(uint64_t word, char16_t first) noexcept
+{
+    const uint64_t atLeastFirst = word + LaneOnes * (0x80 - first);
+    const uint64_t pastLast = word + LaneOnes * (0x80 - first - 26);
+    return (atLeastFirst & ~pastLast & (LaneOnes * 0x80)) >> 2;
+}
+
+uint64_t loadWord(const char16_t* p) noexcept
+{
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// LCase(string) / UCase(string) -> String. Null gives Null. A text with
+// nothing to change comes back as the same shared string. `first` is the
+// first ASCII letter that Map changes.
+template <char16_t (*Map)(char16_t) noexcept, char16_t first>
 Result<Variant> mapCase(BuiltinContext&, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     if (s.isNull())
         return Variant::null();
     std::u16string_view v = s.view();
+    const char16_t* in = v.data();
+    const size_t n = v.size();
     size_t i = 0;
-    while (i < v.size() && Map(v[i]) == v[i])
+    for (; i + 4 <= n; i += 4) {
+        const uint64_t word = loadWord(in + i);
+        if ((word & NonAscii) || caseFlips(word, first))
+            break;
+    }
+    while (i < n && Map(in[i]) == in[i])
         ++i;
-    if (i == v.size())
+    if (i == n)
         return Variant::fromString(s.str());
-    return makeString(v.size(), [&](char16_t* out) {
-        std::copy(v.begin(), v.begin() + i, out);
-        for (; i < v.size(); ++i)
-            out[i] = Map(v[i]);
+    return makeString(n, [&](char16_t* out) {
+        copyUnits(out, in, i);
+        for (; i + 4 <= n; i += 4) {
+            const uint64_t word = loadWord(in + i);
+            if (word & NonAscii) {
+                for (size_t k = i; k < i + 4; ++k)
+                    out[k] = Map(in[k]);
+            } else {
+                const uint64_t mapped = word ^ caseFlips(word, first);
+                std::memcpy(out + i, &mapped, sizeof mapped);
+            }
+        }
+        for (; i < n; ++i)
+            out[i] = Map(in[i]);
     });
 }
 
@@ -358,25 +398,48 @@ Result<Variant> replace(BuiltinContext&, Args args)
         return Variant::fromString(Str());
     std::u16string_view tail = expr.view().substr(size_t(start - 1));
     std::u16string_view what = find.view(), by = with.view();
-    // Two passes (count, then fill) instead of storing the positions: the
-    // search is cheap next to an allocation.
-    auto nextHit = [&](size_t from) { return what.empty() ? std::u16string_view::npos : findText(tail, what, from, mode); };
     size_t limit = count < 0 ? SIZE_MAX : size_t(count);
+    if (what.empty())
+        limit = 0;
+    // The first hits are kept from the counting pass; the fill pass searches
+    // again only past them.
+    constexpr size_t Kept = 32;
+    size_t kept[Kept];
     size_t hits = 0;
-    for (size_t p = nextHit(0); p != std::u16string_view::npos && hits < limit; p = nextHit(p + what.size()))
-        ++hits;
+    if (what.size() == 1 && mode == CompareMode::Binary) {
+        // One unit to replace, the usual case: one pass over the text.
+        const char16_t unit = what[0];
+        for (size_t p = 0; p < tail.size() && hits < limit; ++p) {
+            if (tail[p] != unit)
+                continue;
+            if (hits < Kept)
+                kept[hits] = p;
+            ++hits;
+        }
+    } else {
+        for (size_t p = 0; hits < limit; p += what.size()) {
+            p = findText(tail, what, p, mode);
+            if (p == std::u16string_view::npos)
+                break;
+            if (hits < Kept)
+                kept[hits] = p;
+            ++hits;
+        }
+    }
     if (hits == 0)
         return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
     size_t length = tail.size() - hits * what.size() + hits * by.size();
     return makeString(length, [&](char16_t* out) {
         size_t from = 0;
         for (size_t n = 0; n < hits; ++n) {
-            size_t hit = nextHit(from);
-            out = std::copy(tail.begin() + from, tail.begin() + hit, out);
-            out = std::copy(by.begin(), by.end(), out);
+            size_t hit = n < Kept ? kept[n] : findText(tail, what, from, mode);
+            copyUnits(out, tail.data() + from, hit - from);
+            out += hit - from;
+            copyUnits(out, by.data(), by.size());
+            out += by.size();
             from = hit + what.size();
         }
-        std::copy(tail.begin() + from, tail.end(), out);
+        copyUnits(out, tail.data() + from, tail.size() - from);
     });
 }
 
@@ -496,6 +559,16 @@ Result<Variant> split(BuiltinContext&, Args args)
     std::vector<Variant> pieces;
     if (v.empty() || count == 0)
         return arrayResult(std::move(pieces));
+    // Count the pieces first: the array is made at its final size.
+    const size_t most = count < 0 ? SIZE_MAX : size_t(count);
+    size_t expected = 1;
+    for (size_t p = 0; !d.empty() && expected < most; p += d.size()) {
+        p = findText(v, d, p, mode);
+        if (p == std::u16string_view::npos)
+            break;
+        ++expected;
+    }
+    pieces.reserve(expected);
     size_t from = 0;
     while (!d.empty() && (count < 0 || pieces.size() + 1 < size_t(count))) {
         size_t p = findText(v, d, from, mode);
@@ -612,7 +685,7 @@ std::span<const BuiltinFunction> stringFunctions()
         VBS_FN(InStrB, 2, 4, inStr<Unit::Byte>),
         VBS_FN(InStrRev, 2, 4, inStrRev),
         VBS_FN(Join, 1, 2, join),
-        VBS_FN(LCase, 1, 1, mapCase<lowerUnit>),
+        VBS_FN(LCase, 1, 1, (mapCase<lowerUnit, u'A'>)),
         VBS_FN(Left, 2, 2, left<Unit::Char>),
         VBS_FN(LeftB, 2, 2, left<Unit::Byte>),
         VBS_FN(Len, 1, 1, len<Unit::Char>),
@@ -630,7 +703,7 @@ std::span<const BuiltinFunction> stringFunctions()
         VBS_FN(String, 2, 2, stringOf),
         VBS_FN(StrReverse, 1, 1, strReverse),
         VBS_FN(Trim, 1, 1, trim<TrimSide::Both>),
-        VBS_FN(UCase, 1, 1, mapCase<upperUnit>),
+        VBS_FN(UCase, 1, 1, (mapCase<upperUnit, u'a'>)),
         VBS_FN(Unescape, 1, 1, unescape),
     };
     return table;

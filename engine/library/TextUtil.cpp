@@ -1,5 +1,8 @@
 #include "library/TextUtil.h"
 
+#include <bit>
+#include <cstring>
+
 namespace vbs::lib {
 
 namespace {
@@ -114,21 +117,60 @@ bool equalFolded(const char16_t* a, const char16_t* b, size_t n) noexcept
     return true;
 }
 
+bool equalUnits(const char16_t* a, const char16_t* b, size_t n) noexcept
+{
+    for (size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
+// First p in [from, to) with s[p] == unit, or `to`. Long runs are scanned
+// four units a word (a lane equal to the unit becomes a zero lane).
+size_t scanUnit(const char16_t* s, size_t from, size_t to, char16_t unit) noexcept
+{
+    size_t p = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr uint64_t ones = 0x0001000100010001ull;
+        constexpr uint64_t highs = 0x8000800080008000ull;
+        const uint64_t pattern = ones * unit;
+        for (; p + 4 <= to; p += 4) {
+            uint64_t word;
+            std::memcpy(&word, s + p, sizeof word);
+            word ^= pattern;
+            // Exact for the lowest zero lane, which is the one wanted.
+            const uint64_t zero = (word - ones) & ~word & highs;
+            if (zero)
+                return p + size_t(std::countr_zero(zero)) / 16;
+        }
+    }
+    for (; p < to; ++p) {
+        if (s[p] == unit)
+            return p;
+    }
+    return to;
+}
+
 } // namespace
 
 // Binary search: scan for the first unit, then compare the rest.
 size_t findExact(std::u16string_view hay, std::u16string_view needle, size_t from) noexcept
 {
-    size_t n = needle.size();
+    const size_t n = needle.size();
     if (n == 0)
         return from <= hay.size() ? from : std::u16string_view::npos;
-    if (n > hay.size())
+    if (n > hay.size() || from > hay.size() - n)
         return std::u16string_view::npos;
     const char16_t* h = hay.data();
     const char16_t first = needle[0];
-    size_t last = hay.size() - n;
-    for (size_t p = from; p <= last; ++p) {
-        if (h[p] == first && std::char_traits<char16_t>::compare(h + p + 1, needle.data() + 1, n - 1) == 0)
+    const size_t end = hay.size() - n + 1; // candidate starts lie before it
+    if (n == 1) {
+        const size_t p = scanUnit(h, from, end, first);
+        return p < end ? p : std::u16string_view::npos;
+    }
+    for (size_t p = scanUnit(h, from, end, first); p < end; p = scanUnit(h, p + 1, end, first)) {
+        if (equalUnits(h + p + 1, needle.data() + 1, n - 1))
             return p;
     }
     return std::u16string_view::npos;
@@ -148,10 +190,19 @@ size_t findFolded(std::u16string_view hay, std::u16string_view needle, size_t fr
 size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size_t last,
                        CompareMode mode) noexcept
 {
-    if (mode == CompareMode::Binary)
-        return hay.rfind(needle, last);
     if (needle.size() > hay.size())
         return std::u16string_view::npos;
+    if (needle.empty())
+        return std::min(last, hay.size());
+    if (mode == CompareMode::Binary) {
+        // Scan back for the first unit, then compare the rest.
+        const char16_t first = needle[0];
+        for (size_t p = std::min(last, hay.size() - needle.size()) + 1; p-- > 0;) {
+            if (hay[p] == first && equalUnits(hay.data() + p + 1, needle.data() + 1, needle.size() - 1))
+                return p;
+        }
+        return std::u16string_view::npos;
+    }
     size_t p = std::min(last, hay.size() - needle.size());
     for (;; --p) {
         if (equalFolded(hay.data() + p, needle.data(), needle.size()))
@@ -163,13 +214,17 @@ size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size
 
 int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode) noexcept
 {
+    if (mode == CompareMode::Binary) {
+        const int c = a.compare(b);
+        return c < 0 ? -1 : c > 0 ? 1 : 0;
+    }
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         char16_t x = a[i], y = b[i];
-        if (mode == CompareMode::Text) {
-            x = foldCase(x);
-            y = foldCase(y);
-        }
+        if (x == y)
+            continue;
+        x = foldCase(x);
+        y = foldCase(y);
         if (x != y)
             return x < y ? -1 : 1;
     }

@@ -153,70 +153,135 @@ bool scanNumberText(std::u16string_view text, std::string& ascii)
     return scanDecimal(text, ascii);
 }
 
-// Decimal digits and exponent of |v| rounded to `precision` significant
-// digits, trailing zeros removed: 1234.5 -> "12345", 3.
-void decimalDigits(double v, int precision, std::string& digits, int& exponent)
+// Decimal digits of |v| rounded to `precision` significant digits, trailing
+// zeros removed, into `digits` (at least 17 chars); returns their count and
+// sets the power of ten of the first: 1234.5 -> "12345", 3.
+size_t decimalDigits(double v, int precision, char* digits, int& exponent)
 {
     char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precision - 1).ptr;
-    *end = '\0';
-    const char* e = std::strchr(buf, 'e');
-    for (const char* p = buf; p < e; ++p) {
+    const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precision - 1).ptr;
+    size_t n = 0;
+    const char* p = buf;
+    for (; p < end && *p != 'e'; ++p) {
         if (*p != '.')
-            digits.push_back(*p);
+            digits[n++] = *p;
     }
-    exponent = std::atoi(e + 1);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    int e = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
+    exponent = e;
+    while (n > 1 && digits[n - 1] == '0')
+        --n;
+    return n;
 }
 
-// CStr's layout of a number: fixed notation for 1E-4 <= |v| < 10^fixedLimit,
-// otherwise "d.dddE+xx" with at least two exponent digits.
-Str formatFloating(double v, int precision)
+// decimalDigits for a Double at 15 digits, by the cheaper shortest form when
+// that has at most 15 digits: a normal Double's rounding error is below
+// 1.2E-16 of its value, under half a unit of the 15th digit, so both give the
+// same digits (not so for subnormals, whose precision is less). Whole numbers
+// below 10^15 are written directly.
+size_t doubleDigits(double v, char* digits, int& exponent)
 {
+    const double magnitude = std::fabs(v);
+    if (magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
+        char* end = std::to_chars(digits, digits + 24, static_cast<int64_t>(magnitude)).ptr;
+        size_t n = size_t(end - digits);
+        exponent = static_cast<int>(n) - 1;
+        while (n > 1 && digits[n - 1] == '0')
+            --n;
+        return n;
+    }
+    if (magnitude < DBL_MIN)
+        return decimalDigits(v, 15, digits, exponent);
+    char buf[64];
+    const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
+    size_t n = 0;
+    const char* p = buf;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p != '.' && n < 16)
+            digits[n++] = *p;
+    }
+    if (n > 15)
+        return decimalDigits(v, 15, digits, exponent);
+    int e = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
+    exponent = e;
+    while (n > 1 && digits[n - 1] == '0')
+        --n;
+    return n;
+}
+
+char* copyChars(char* out, std::string_view text)
+{
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+// CStr's layout of a number: fixed notation for 1E-4 <= |v| < 10^precision,
+// otherwise "d.dddE+xx" with at least two exponent digits.
+size_t formatFloatingAscii(double v, int precision, char* out)
+{
+    char* const first = out;
     if (v == 0)
-        return Str(u"0");
+        return size_t(copyChars(out, "0") - first);
     if (std::isnan(v))
-        return Str(u"-1.#IND");
+        return size_t(copyChars(out, "-1.#IND") - first);
     if (std::isinf(v))
-        return Str(v < 0 ? u"-1.#INF" : u"1.#INF");
-    std::string digits;
+        return size_t(copyChars(out, v < 0 ? "-1.#INF" : "1.#INF") - first);
+    char digits[24];
     int exponent = 0;
-    decimalDigits(v, precision, digits, exponent);
-    std::string out = v < 0 ? "-" : "";
+    const size_t count = precision == 15 ? doubleDigits(v, digits, exponent) : decimalDigits(v, precision, digits, exponent);
+    if (v < 0)
+        *out++ = '-';
     if (exponent < -4 || exponent >= precision) {
-        out += digits[0];
-        if (digits.size() > 1) {
-            out += '.';
-            out.append(digits, 1);
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = copyChars(out, std::string_view(digits + 1, count - 1));
         }
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        out += exp;
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            *out++ = '0';
+        out = std::to_chars(out, out + 8, magnitude).ptr;
     } else if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<size_t>(-exponent - 1), '0');
-        out += digits;
+        out = copyChars(out, "0.");
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = copyChars(out, std::string_view(digits, count));
     } else {
         const auto intDigits = static_cast<size_t>(exponent) + 1;
-        if (digits.size() <= intDigits) {
-            out += digits;
-            out.append(intDigits - digits.size(), '0');
+        if (count <= intDigits) {
+            out = copyChars(out, std::string_view(digits, count));
+            out = std::fill_n(out, intDigits - count, '0');
         } else {
-            out.append(digits, 0, intDigits);
-            out += '.';
-            out.append(digits, intDigits);
+            out = copyChars(out, std::string_view(digits, intDigits));
+            *out++ = '.';
+            out = copyChars(out, std::string_view(digits + intDigits, count - intDigits));
         }
     }
-    return Str::fromAscii(out);
+    return size_t(out - first);
 }
 
-Str formatInteger(int64_t v)
+size_t formatCurrencyAscii(int64_t scaled, char* out)
 {
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
-    return Str::fromAscii(std::string_view(buf, static_cast<size_t>(end - buf)));
+    char* const first = out;
+    const bool negative = scaled < 0;
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+    if (negative)
+        *out++ = '-';
+    out = std::to_chars(out, out + 24, magnitude / 10000).ptr;
+    unsigned frac = static_cast<unsigned>(magnitude % 10000);
+    if (frac != 0) {
+        *out++ = '.';
+        for (unsigned unit = 1000; frac != 0; unit /= 10) {
+            *out++ = static_cast<char>('0' + frac / unit);
+            frac %= unit;
+        }
+    }
+    return size_t(out - first);
 }
+
+Str asciiStr(const char* text, size_t length) { return Str::fromAscii(std::string_view(text, length)); }
 
 // "True" / "False", or "#TRUE#" / "#FALSE#", in any case, blanks around allowed.
 bool parseBoolText(std::u16string_view text, bool& out)
@@ -559,13 +624,17 @@ Result<Str> toString(const Variant& v)
     case VarType::String: return d.asString();
     case VarType::Empty: return Str();
     case VarType::Null: return fail(ErrorCode::InvalidUseOfNull);
-    case VarType::Boolean: return Str(d.asBool() ? u"True" : u"False");
-    case VarType::Byte: return formatInteger(d.asByte());
-    case VarType::Integer: return formatInteger(d.asInteger());
-    case VarType::Long: return formatInteger(d.asLong());
-    case VarType::Single: return formatSingle(d.asSingle());
-    case VarType::Double: return formatDouble(d.asDouble());
-    case VarType::Currency: return formatCurrency(d.asCurrency());
+    case VarType::Boolean:
+    case VarType::Byte:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Single:
+    case VarType::Double:
+    case VarType::Currency: {
+        NumberText text;
+        formatNumber(d, text);
+        return Str(text.view());
+    }
     case VarType::Date: return formatDateGeneral(d.asDate());
     case VarType::Object: {
         TRY_ASSIGN(value, toValue(d));
@@ -575,28 +644,68 @@ Result<Str> toString(const Variant& v)
     }
 }
 
-Str formatDouble(double v) { return formatFloating(v, 15); }
+namespace {
+
+// Decimal digits of a whole number written straight into UTF-16 units, from
+// the end of the buffer backwards.
+void formatWhole(int32_t v, NumberText& out) noexcept
+{
+    char16_t* const end = out.units + NumberText::Capacity;
+    char16_t* p = end;
+    uint32_t magnitude = v < 0 ? 0 - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+    do {
+        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (v < 0)
+        *--p = u'-';
+    out.start = static_cast<uint8_t>(p - out.units);
+    out.length = static_cast<uint8_t>(end - p);
+}
+
+} // namespace
+
+bool formatNumber(const Variant& d, NumberText& out) noexcept
+{
+    char ascii[NumberText::Capacity];
+    size_t n;
+    switch (d.type()) {
+    case VarType::Byte: formatWhole(d.asByte(), out); return true;
+    case VarType::Integer: formatWhole(d.asInteger(), out); return true;
+    case VarType::Long: formatWhole(d.asLong(), out); return true;
+    case VarType::Boolean:
+        n = d.asBool() ? 4 : 5;
+        std::memcpy(ascii, d.asBool() ? "True" : "False", n);
+        break;
+    // Seven digits of the float itself, not of its (longer) double expansion.
+    case VarType::Single: n = formatFloatingAscii(static_cast<double>(d.asSingle()), 7, ascii); break;
+    case VarType::Double: n = formatFloatingAscii(d.asDouble(), 15, ascii); break;
+    case VarType::Currency: n = formatCurrencyAscii(d.asCurrency(), ascii); break;
+    default: return false;
+    }
+    for (size_t i = 0; i < n; ++i)
+        out.units[i] = static_cast<unsigned char>(ascii[i]);
+    out.start = 0;
+    out.length = static_cast<uint8_t>(n);
+    return true;
+}
+
+Str formatDouble(double v)
+{
+    char ascii[NumberText::Capacity];
+    return asciiStr(ascii, formatFloatingAscii(v, 15, ascii));
+}
 
 Str formatSingle(float v)
 {
-    // Seven digits of the float itself, not of its (longer) double expansion.
-    return formatFloating(static_cast<double>(v), 7);
+    char ascii[NumberText::Capacity];
+    return asciiStr(ascii, formatFloatingAscii(static_cast<double>(v), 7, ascii));
 }
 
 Str formatCurrency(int64_t scaled)
 {
-    const bool negative = scaled < 0;
-    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
-    char buf[48];
-    const auto whole = static_cast<unsigned long long>(magnitude / 10000);
-    const auto frac = static_cast<unsigned>(magnitude % 10000);
-    int n = std::snprintf(buf, sizeof buf, "%s%llu", negative ? "-" : "", whole);
-    if (frac != 0) {
-        n += std::snprintf(buf + n, sizeof buf - n, ".%04u", frac);
-        while (buf[n - 1] == '0')
-            buf[--n] = '\0';
-    }
-    return Str::fromAscii(std::string_view(buf, static_cast<size_t>(n)));
+    char ascii[NumberText::Capacity];
+    return asciiStr(ascii, formatCurrencyAscii(scaled, ascii));
 }
 
 Str typeName(const Variant& v)

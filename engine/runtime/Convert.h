@@ -34,6 +34,17 @@ Result<Variant> toNumeric(const Variant& v);
 bool parseNumber(std::u16string_view text, double& out);
 
 // Number formatting as CStr does it.
+// The text of a Boolean or number (Byte .. Currency) without an allocation:
+// the concatenation and text-argument paths build their result from it once.
+struct NumberText {
+    static constexpr size_t Capacity = 32; // "-1.23456789012345E-308" is 22
+    char16_t units[Capacity];
+    uint8_t start = 0;
+    uint8_t length = 0;
+    std::u16string_view view() const noexcept { return { units + start, length }; }
+};
+// False (out untouched) for every other subtype: Empty, Null, Date, String ...
+bool formatNumber(const Variant& d, NumberText& out) noexcept;
 Str formatDouble(double v); // up to 15 significant digits: 1E+20, 1E-05, 0.5, -3
 Str formatSingle(float v); // up to 7 significant digits
 Str formatCurrency(int64_t scaled); // up to 4 decimals, no trailing zeros

@@ -286,8 +286,8 @@ Result<Variant> concatStrings(std::u16string_view x, std::u16string_view y)
     if (x.size() + y.size() > Str::MaxLength || !s.allocate(x.size() + y.size()))
         return fail(ErrorCode::OutOfMemory);
     char16_t* out = s.mutableData();
-    std::copy(x.begin(), x.end(), out);
-    std::copy(y.begin(), y.end(), out + x.size());
+    copyUnits(out, x.data(), x.size());
+    copyUnits(out + x.size(), y.data(), y.size());
     return Variant::fromString(std::move(s));
 }
 
@@ -450,6 +450,47 @@ Result<Variant> opNeg(const Variant& a0)
     }
 }
 
+namespace {
+
+// One operand of & as text: a String is viewed in place, a number is written
+// into a local buffer, Null and Empty are "", anything else (a Date) is
+// converted. Nothing is allocated for the common operands.
+class ConcatOperand {
+public:
+    Status read(const Variant& v)
+    {
+        if (v.isString()) {
+            m_view = v.stringView();
+            m_source = &v;
+        } else if (formatNumber(v, m_number)) {
+            m_view = m_number.view();
+        } else if (!v.isNull() && !v.isEmpty()) {
+            TRY_ASSIGN(s, toString(v));
+            m_owned = std::move(s);
+            m_view = m_owned.view();
+        }
+        return {};
+    }
+    std::u16string_view view() const { return m_view; }
+    // The operand as a String value, sharing the operand's own string.
+    Variant value() const
+    {
+        if (m_source)
+            return *m_source;
+        if (!m_owned.empty())
+            return Variant::fromString(m_owned);
+        return Variant::fromString(m_view);
+    }
+
+private:
+    const Variant* m_source = nullptr;
+    NumberText m_number;
+    Str m_owned;
+    std::u16string_view m_view;
+};
+
+} // namespace
+
 // & : both sides as CStr gives them, Null as ""; Null & Null is Null.
 Result<Variant> opConcat(const Variant& a0, const Variant& b0)
 {
@@ -457,25 +498,25 @@ Result<Variant> opConcat(const Variant& a0, const Variant& b0)
     const Variant& b = b0.deref();
     if (a.isString() && b.isString())
         return concatStrings(a.stringView(), b.stringView());
+    {
+        // Strings and numbers, the usual operands: one allocation.
+        NumberText na, nb;
+        if ((a.isString() || formatNumber(a, na)) && (b.isString() || formatNumber(b, nb)))
+            return concatStrings(a.isString() ? a.stringView() : na.view(), b.isString() ? b.stringView() : nb.view());
+    }
     if (a.isObject() || b.isObject()) {
         TRY_ASSIGN(values, plainValues(a, b));
         return opConcat(values.first, values.second);
     }
     if (a.isNull() && b.isNull())
         return Variant::null();
-    Str x, y;
-    if (!a.isNull()) {
-        TRY_ASSIGN(s, toString(a));
-        x = std::move(s);
-    }
-    if (!b.isNull()) {
-        TRY_ASSIGN(s, toString(b));
-        y = std::move(s);
-    }
-    if (y.empty())
-        return Variant::fromString(std::move(x));
-    if (x.empty())
-        return Variant::fromString(std::move(y));
+    ConcatOperand x, y;
+    TRY_STATUS(x.read(a));
+    TRY_STATUS(y.read(b));
+    if (y.view().empty())
+        return x.value();
+    if (x.view().empty())
+        return y.value();
     return concatStrings(x.view(), y.view());
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <new>
 
 namespace vbs {
@@ -118,7 +119,7 @@ StringRep* StringRep::allocate(size_t length, size_t capacity)
     capacity = std::max(capacity, length);
     if (capacity > Str::MaxLength)
         return nullptr;
-    void* memory = ::operator new(headerBytes + (capacity + 1) * sizeof(char16_t), std::nothrow);
+    void* memory = std::malloc(headerBytes + (capacity + 1) * sizeof(char16_t));
     if (!memory)
         return nullptr;
     auto* rep = static_cast<StringRep*>(memory);
@@ -136,7 +137,7 @@ Str::Str(std::u16string_view text)
     m_rep = StringRep::allocate(text.size(), text.size());
     if (!m_rep)
         throw std::bad_alloc();
-    std::memcpy(m_rep->data, text.data(), text.size() * sizeof(char16_t));
+    copyUnits(m_rep->data, text.data(), text.size());
 }
 
 Str& Str::operator=(const Str& other) noexcept
@@ -191,39 +192,62 @@ bool Str::allocate(size_t length)
 
 bool Str::append(std::u16string_view tail)
 {
+    if (m_rep && m_rep->refs == 1 && m_rep->capacity - m_rep->length >= tail.size()) {
+        // The tail may be a view of this very string; its units lie before
+        // the old length, so the copy never overlaps what it reads.
+        const uint32_t oldLength = m_rep->length;
+        copyUnits(m_rep->data + oldLength, tail.data(), tail.size());
+        m_rep->length = static_cast<uint32_t>(oldLength + tail.size());
+        m_rep->data[m_rep->length] = 0;
+        return true;
+    }
     if (tail.empty())
         return true;
     const size_t oldLength = size();
     if (tail.size() > MaxLength - oldLength)
         return false;
     const size_t newLength = oldLength + tail.size();
-    if (m_rep && m_rep->refs == 1 && m_rep->capacity >= newLength) {
-        // The tail may be a view of this very string; its units lie before
-        // oldLength, so the copy never overlaps what it reads.
-        std::memcpy(m_rep->data + oldLength, tail.data(), tail.size() * sizeof(char16_t));
-        m_rep->length = static_cast<uint32_t>(newLength);
-        m_rep->data[newLength] = 0;
-        return true;
-    }
     size_t capacity = newLength;
     if (oldLength > 0)
         capacity = std::min(MaxLength, std::max(newLength, oldLength * 2));
+    if (m_rep && m_rep->refs == 1)
+        return growInPlace(tail, capacity);
     StringRep* rep = StringRep::allocate(newLength, capacity);
     if (!rep)
         return false;
     if (oldLength)
         std::memcpy(rep->data, m_rep->data, oldLength * sizeof(char16_t));
-    std::memcpy(rep->data + oldLength, tail.data(), tail.size() * sizeof(char16_t));
+    copyUnits(rep->data + oldLength, tail.data(), tail.size());
     if (m_rep)
         m_rep->release();
     m_rep = rep;
     return true;
 }
 
-char16_t foldCase(char16_t c) noexcept
+// A uniquely owned string grows by realloc: a large block is remapped rather
+// than copied, so the old and the new never take memory side by side.
+bool Str::growInPlace(std::u16string_view tail, size_t capacity)
 {
-    if (c < 0x80)
-        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+    const std::less<const char16_t*> before;
+    const char16_t* oldData = m_rep->data;
+    const size_t oldLength = m_rep->length;
+    // The tail may be a view of this very string, which realloc may move.
+    const bool ownTail = !before(tail.data(), oldData) && before(tail.data(), oldData + oldLength + 1);
+    const size_t offset = ownTail ? size_t(tail.data() - oldData) : 0;
+    void* grown = std::realloc(m_rep, headerBytes + (capacity + 1) * sizeof(char16_t));
+    if (!grown)
+        return false; // the old block is untouched
+    m_rep = static_cast<StringRep*>(grown);
+    m_rep->capacity = static_cast<uint32_t>(capacity);
+    const char16_t* from = ownTail ? m_rep->data + offset : tail.data();
+    copyUnits(m_rep->data + oldLength, from, tail.size());
+    m_rep->length = static_cast<uint32_t>(oldLength + tail.size());
+    m_rep->data[m_rep->length] = 0;
+    return true;
+}
+
+char16_t foldCaseOther(char16_t c) noexcept
+{
     if (c < 0x100) {
         if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
             return static_cast<char16_t>(c - 0x20);

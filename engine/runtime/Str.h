@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,9 +24,23 @@ struct StringRep {
     void release() noexcept
     {
         if (--refs == 0)
-            ::operator delete(this);
+            std::free(this);
     }
 };
+
+// Copies n units. Most strings scripts build are a few units long, where a
+// call to memcpy costs more than the copy: those are copied inline.
+inline void copyUnits(char16_t* out, const char16_t* in, size_t n) noexcept
+{
+    switch (n) {
+    case 4: out[3] = in[3]; [[fallthrough]];
+    case 3: out[2] = in[2]; [[fallthrough]];
+    case 2: out[1] = in[1]; [[fallthrough]];
+    case 1: out[0] = in[0]; [[fallthrough]];
+    case 0: return;
+    default: std::memcpy(out, in, n * sizeof(char16_t));
+    }
+}
 
 class Str {
 public:
@@ -104,12 +120,22 @@ public:
     StringRep* rep() const noexcept { return m_rep; }
 
 private:
+    bool growInPlace(std::u16string_view tail, size_t capacity);
+
     StringRep* m_rep = nullptr;
 };
 
 // Case folding used for names and text comparison (vbTextCompare): simple
 // per-unit upper-casing, the same both ways.
-char16_t foldCase(char16_t c) noexcept;
+// ASCII, nearly all the text scripts handle, is folded inline;
+// foldCaseOther takes the units from 0x80 on.
+char16_t foldCaseOther(char16_t c) noexcept;
+inline char16_t foldCase(char16_t c) noexcept
+{
+    if (c < 0x80)
+        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+    return foldCaseOther(c);
+}
 std::u16string foldName(std::u16string_view name);
 bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) noexcept;
 

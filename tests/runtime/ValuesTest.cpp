@@ -45,6 +45,15 @@ TEST(Str, AppendOfItselfAndEmptyParts)
     ASSERT_TRUE(s.append(s.view()));
     ASSERT_TRUE(s.append(s.view()));
     EXPECT_EQ(s, u"abababab");
+    // A part of itself past the capacity: the block may move while growing.
+    Str big;
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_TRUE(big.append(u"xy"));
+    const size_t n = big.size();
+    ASSERT_TRUE(big.append(big.view().substr(1, n - 1)));
+    EXPECT_EQ(big.size(), 2 * n - 1);
+    EXPECT_EQ(big.view().substr(n - 2, 4), u"xyyx");
+    EXPECT_EQ(big.view().substr(2 * n - 3), u"xy");
     Str empty;
     ASSERT_TRUE(empty.append(u""));
     EXPECT_TRUE(empty.empty());

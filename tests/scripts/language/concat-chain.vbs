@@ -15,6 +15,9 @@ t = Null: t = t & Null & "y" & Null
 e = e & 1 & 2
 n = 5: n = n & 6 & 7.5
 WriteLine t & " " & e & " " & n & " " & TypeName(n)
+' Each number subtype as text, on either side of &.
+WriteLine CByte(7) & CInt(-32768) & "|" & -2147483647 - 1 & "|" & CSng(1.1) & "|" & CCur("-922337203685477.5808") & "|" & 1E+300 & "|" & 5E-324
+WriteLine True & "|" & 0.0001 & "|" & 1 / 3 & "|" & DateSerial(2024, 2, 29) & "|" & 1.5 & CCur(2.25) & "|" & 1E+15 & "|" & 123456789012345
 
 ' A piece that names the target, or a call that changes it, sees the old value.
 Dim u, g

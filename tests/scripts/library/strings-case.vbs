@@ -7,10 +7,13 @@ End Sub
 ' --- UCase and LCase
 WriteLine (UCase("Hello World 123")) & " | " & (LCase("Hello World 123")) & " | " & (UCase(ChrW(233)) = ChrW(201))
 WriteLine (LCase(ChrW(&H416)) = ChrW(&H436)) & " | " & (UCase(ChrW(&H3B1)) = ChrW(&H391)) & " | " & (UCase(ChrW(255)) = ChrW(&H178))
+WriteLine UCase("@[`{az AZ09~ mixed text") & "|" & LCase("@[`{az AZ09~ MIXED TEXT") & "|" & UCase("ALREADY UPPER 123")
+WriteLine (UCase("abcd" & ChrW(233) & "efgh" & ChrW(&H3B1) & "ijklm") = "ABCD" & ChrW(201) & "EFGH" & ChrW(&H391) & "IJKLM") & " " & (LCase("ABCDE" & ChrW(&H416) & "FG") = "abcde" & ChrW(&H436) & "fg")
 WriteLine (UCase(True)) & " | " & (IsNull(UCase(Null)) & IsNull(LCase(Null)))
 ' --- StrComp
 WriteLine (StrComp("ABCD", "abcd", 1)) & " | " & (StrComp("ABCD", "abcd", 0)) & " | " & (StrComp("abcd", "ABCD"))
 WriteLine (StrComp("ABC", "ABCD")) & " | " & (StrComp("", "")) & " | " & (StrComp("b", "a", vbTextCompare))
+WriteLine StrComp(ChrW(233) & "x", ChrW(201) & "X", 1) & " " & StrComp(ChrW(233) & "x", ChrW(201) & "X", 0) & " " & StrComp("a", ChrW(&HFF21), 0) & " " & StrComp("abc", "ABD", 1)
 WriteLine (TypeName(StrComp("a", "b"))) & " | " & (IsNull(StrComp(Null, "a")) & IsNull(StrComp("a", Null)))
 On Error Resume Next
 Errs Array("StrComp(""a"", ""b"", 5)")

@@ -9,6 +9,11 @@ WriteLine (InStr("XXpXXpXXPXXP", "p")) & " | " & (InStr(4, "XXpXXpXXPXXP", "p"))
 WriteLine (InStr(1, "XXpXXpXXPXXP", "P", 0)) & " | " & (InStr(1, "XXpXXpXXPXXP", "W")) & " | " & (InStr("abc", ""))
 WriteLine (InStr(3, "abc", "")) & " | " & (InStr("", "a")) & " | " & (InStr(5, "abc", "c"))
 WriteLine (InStr(12345, 3)) & " | " & (TypeName(InStr("abc", "b"))) & " | " & (InStr(, "abcb", "b"))
+' --- InStr long text, units from &H8000, text compare beyond ASCII
+s = String(37, "a") & ChrW(&HFF21) & "bcd" & ChrW(-1) & "b"
+WriteLine InStr(s, "b") & " " & InStr(40, s, "b") & " " & InStr(s, ChrW(&HFF21) & "b") & " " & InStr(s, ChrW(-1)) & " " & InStr(s, "bcd" & ChrW(-1) & "bx")
+WriteLine InStr(1, s, "a" & ChrW(&HFF41), 1) & " " & InStr(1, s, "a" & ChrW(&HFF41), 0) & " " & InStr(38, s, "B", 1) & " " & InStrRev(s, "B", -1, 1)
+WriteLine InStrRev(s, "b") & " " & InStrRev(s, "bcd" & ChrW(-1)) & " " & InStrRev(s, "a", 10) & " " & InStrRev(s, "zz") & " " & InStrRev(s, ChrW(&HFF21) & "b", 39)
 ' --- InStr Null
 WriteLine (IsNull(InStr(Null, "a"))) & " | " & (IsNull(InStr("a", Null))) & " | " & (IsNull(InStr(2, Null, "a")))
 ' --- InStr errors
@@ -29,6 +34,9 @@ WriteLine (Replace("XXpXXPXXp", "p", "Y")) & " | " & (Replace("XXpXXPXXp", "p", 
 WriteLine (Replace("XXpXXPXXp", "p", "Y", 1, 2, 1)) & " | " & (Replace("XXpXXPXXp", "p", "Y", 4)) & " | " & (Replace("abc", "", "x"))
 WriteLine (Replace("abcabc", "b", "")) & " | " & (Replace("aaaa", "aa", "a")) & " | " & (Replace("abc", "b", "xyz", 1, 0))
 WriteLine ("[" & Replace("abc", "b", "x", 4) & "]") & " | " & ("[" & Replace("", "b", "x") & "]") & " | " & (Replace(12321, 2, 9))
+' --- Replace: many hits, count and start together, text compare
+WriteLine Len(Replace(String(100, "a"), "a", "xy")) & " " & (Replace(String(50, "a"), "a", "b", 1, 40) = String(40, "b") & String(10, "a"))
+WriteLine (Replace(String(50, "a"), "aa", "b", 3) = String(24, "b")) & " " & Replace("aAaA", "a", "x", 1, -1, 1) & " " & Replace("aAaA", "a", "x")
 On Error Resume Next
 x = Replace(Null, "a", "b")
 WriteLine Err.Number & " " & Err.Description

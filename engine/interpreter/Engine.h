@@ -224,6 +224,7 @@ struct ScriptEngine::Impl {
     void setErr(const ScriptError& e);
     void clearErr();
 
+    const BuiltinFunction* m_builtins = builtinFunctions().data();
     ScriptSite* m_site = nullptr;
     int m_timeout = 0;
     ErrorHandler m_handler;

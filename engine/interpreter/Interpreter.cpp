@@ -764,7 +764,7 @@ enterFrame:
             break;
         }
         case Op::CallBuiltin: {
-            const BuiltinFunction& fn = builtinFunctions()[in.a];
+            const BuiltinFunction& fn = m_builtins[in.a];
             Variant* args = sp - in.b;
             if (in.b < fn.minArgs || (fn.maxArgs != UnlimitedArgs && in.b > fn.maxArgs)) {
                 while (sp != args)

@@ -3,6 +3,8 @@
 
 namespace vbs {
 
+ScriptError::~ScriptError() = default;
+
 const char* errorDescription(int32_t number) noexcept
 {
     switch (number) {

@@ -30,6 +30,15 @@ inline constexpr std::u16string_view RuntimeErrorSource = u"VBScript runtime err
 inline constexpr std::u16string_view CompileErrorSource = u"VBScript compilation error";
 
 struct ScriptError {
+    ScriptError() = default;
+    ScriptError(const ScriptError&) = default;
+    ScriptError(ScriptError&&) noexcept = default;
+    ScriptError& operator=(const ScriptError&) = default;
+    ScriptError& operator=(ScriptError&&) noexcept = default;
+    // Out of line, so that the success path's empty error pointer costs a
+    // test where it is destroyed, not a call.
+    ~ScriptError();
+
     int32_t number = 0;
     Str source; // empty until the engine fills it in for reporting
     Str description;

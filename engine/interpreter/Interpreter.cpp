@@ -532,12 +532,19 @@ enterFrame:
             }
             if (target && (target->isString() || target->isEmpty()) && !tail.isObject() && !tail.isArray()) {
                 Str text;
-                if (!tail.isString() && !tail.isNull()) {
+                NumberText number;
+                std::u16string_view piece;
+                if (tail.isString()) {
+                    piece = tail.stringView();
+                } else if (formatNumber(tail, number)) {
+                    piece = number.view();
+                } else if (!tail.isNull()) {
                     auto converted = toString(tail);
                     CHECK(converted);
                     text = std::move(converted.value());
+                    piece = text.view();
                 }
-                if (!target->appendString(tail.isString() ? tail.stringView() : text.view()))
+                if (!target->appendString(piece))
                     FAIL_WITH(makeError(ErrorCode::OutOfMemory));
                 break;
             }

@@ -5,6 +5,7 @@
 
 #include "runtime/Variant.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -12,8 +13,13 @@ namespace vbs {
 
 class ValueStack {
 public:
+    // The first chunk is small (most scripts never need more); later ones
+    // are larger, and a frame bigger than that gets a chunk of its own size.
+    static constexpr size_t FirstChunkSize = 1 << 12;
     static constexpr size_t ChunkSize = 1 << 15;
     static constexpr size_t MaxChunks = 512;
+    // Frames are at most this big (the compiler's slot limit and temporaries).
+    static constexpr size_t MaxFrame = 1 << 18;
 
     struct Mark {
         size_t chunk;
@@ -40,11 +46,10 @@ public:
             p[i].clear();
         if (mark.chunk != m_chunk || !mark.top) {
             m_chunk = mark.chunk;
-            m_limit = mark.top ? m_chunks[m_chunk].get() + ChunkSize : nullptr;
+            m_limit = mark.top ? m_chunks[m_chunk].values.get() + m_chunks[m_chunk].size : nullptr;
         }
         m_top = mark.top;
     }
-
     // Extends the values in use so that [from, from + n) is, where from lies
     // at or below the top of the current chunk (a frame's temporaries, so
     // that a callee's frame starts at its arguments). Null when it does not
@@ -52,7 +57,8 @@ public:
     Variant* extend(Variant* from, size_t n, Mark& mark)
     {
         mark = { m_chunk, m_top };
-        if (!m_top || from < m_chunks[m_chunk].get() || from > m_top || n > static_cast<size_t>(m_limit - from))
+        if (!m_top || from < m_chunks[m_chunk].values.get() || from > m_top
+            || n > static_cast<size_t>(m_limit - from))
             return nullptr;
         if (from + n > m_top)
             m_top = from + n;
@@ -65,23 +71,35 @@ public:
     }
 
 private:
-    // The current chunk is full (or none is in use yet): go on in the next.
+    struct Chunk {
+        std::unique_ptr<Variant[]> values;
+        size_t size = 0;
+    };
+
+    // The current chunk is full (or none is in use yet): go on in the next,
+    // made (or remade larger) when it cannot hold n.
     Variant* allocateInNextChunk(size_t n)
     {
-        if (n > ChunkSize)
+        if (n > MaxFrame)
             return nullptr;
         size_t next = m_top ? m_chunk + 1 : 0;
         if (next >= MaxChunks)
             return nullptr;
         if (next == m_chunks.size())
-            m_chunks.push_back(std::make_unique<Variant[]>(ChunkSize));
+            m_chunks.emplace_back();
+        Chunk& c = m_chunks[next];
+        if (!c.values || c.size < n) {
+            size_t size = std::max(n, next == 0 ? FirstChunkSize : ChunkSize);
+            c.values = std::make_unique<Variant[]>(size);
+            c.size = size;
+        }
         m_chunk = next;
-        m_top = m_chunks[next].get() + n;
-        m_limit = m_chunks[next].get() + ChunkSize;
-        return m_chunks[next].get();
+        m_top = c.values.get() + n;
+        m_limit = c.values.get() + c.size;
+        return c.values.get();
     }
 
-    std::vector<std::unique_ptr<Variant[]>> m_chunks;
+    std::vector<Chunk> m_chunks;
     size_t m_chunk = 0;
     Variant* m_top = nullptr; // next free value in chunk m_chunk; null before any
     Variant* m_limit = nullptr;

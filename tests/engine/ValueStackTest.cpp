@@ -7,7 +7,7 @@
 namespace vbs::test {
 
 using Mark = ValueStack::Mark;
-constexpr size_t Chunk = ValueStack::ChunkSize;
+constexpr size_t Chunk = ValueStack::FirstChunkSize;
 
 TEST(ValueStack, FramesFollowEachOtherAndReleaseRewinds)
 {
@@ -68,7 +68,19 @@ TEST(ValueStack, AnOversizedFrameIsRefusedWithoutMovingTheTop)
     ValueStack stack;
     Mark m1, m2, m3;
     Variant* a = stack.allocate(2, m1);
-    EXPECT_EQ(stack.allocate(Chunk + 1, m2), nullptr);
+    EXPECT_EQ(stack.allocate(ValueStack::MaxFrame + 1, m2), nullptr);
+    EXPECT_EQ(stack.allocate(1, m3), a + 2);
+}
+
+TEST(ValueStack, AFrameLargerThanAChunkGetsItsOwn)
+{
+    ValueStack stack;
+    Mark m1, m2, m3;
+    Variant* a = stack.allocate(2, m1);
+    Variant* big = stack.allocate(ValueStack::ChunkSize + 10, m2);
+    ASSERT_NE(big, nullptr);
+    EXPECT_TRUE(big[ValueStack::ChunkSize + 9].isEmpty());
+    stack.release(big, ValueStack::ChunkSize + 10, m2);
     EXPECT_EQ(stack.allocate(1, m3), a + 2);
 }
 

@@ -206,7 +206,7 @@ private:
     void releaseHeap() noexcept;
 
     VarType m_type = VarType::Empty;
-    uint16_t m_reserved[3] = {};
+    [[maybe_unused]] uint16_t m_reserved[3] = {}; // padding, kept zero
     union {
         int64_t m_i64;
         int32_t m_i32;

@@ -433,7 +433,7 @@ Result<Variant> ScriptEngine::Impl::newObject(std::u16string_view className)
 
 Result<Variant> ScriptEngine::Impl::instantiate(ClassDef& cls)
 {
-    Ref<ClassInstance> inst(new ClassInstance(this, cls));
+    Ref<ClassInstance> inst(ClassInstance::create(this, cls));
     for (size_t i = 0; i < cls.fields.size(); ++i) {
         const FieldDecl& fd = cls.fields[i];
         if (!fd.isArray)

@@ -298,15 +298,17 @@ private:
 // A script class instance: an Object to everyone who holds it.
 class ClassInstance final : public Object {
 public:
-    ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls);
+    // One allocation holds the instance and its variables, which follow it.
+    static ClassInstance* create(ScriptEngine::Impl* engine, ClassDef& cls);
     ~ClassInstance() override;
+    static void operator delete(void* p) { ::operator delete(p); }
     Str typeName() const override { return m_name; }
     DispId memberId(std::u16string_view name) override;
     Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override;
     Str memberName(DispId id) const override;
 
     ClassDef& classDef() const { return m_class; }
-    std::vector<Variant>& fields() { return m_fields; }
+    std::span<Variant> fields() { return { m_fields, m_fieldCount }; }
     ScriptEngine::Impl* engine() const { return m_engine; }
     void detach() { m_engine = nullptr; }
     bool terminated = false;
@@ -322,7 +324,9 @@ private:
     ScriptEngine::Impl* m_engine;
     ClassDef& m_class;
     Str m_name; // outlives the class when a host keeps the instance
-    std::vector<Variant> m_fields;
+    Variant* m_fields;
+    size_t m_fieldCount;
+    ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls);
 };
 
 // The object as a script class instance (of any engine), or null.

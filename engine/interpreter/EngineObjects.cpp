@@ -20,13 +20,23 @@ constexpr uint32_t MaxTeardownInstances = 10000;
 
 } // namespace
 
+ClassInstance* ClassInstance::create(ScriptEngine::Impl* engine, ClassDef& cls)
+{
+    void* memory = ::operator new(sizeof(ClassInstance) + cls.fields.size() * sizeof(Variant));
+    return new (memory) ClassInstance(engine, cls);
+}
+
 ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
     : Object(ObjectKind::ScriptClass)
     , m_engine(engine)
     , m_class(cls)
     , m_name(cls.name)
-    , m_fields(cls.fields.size())
+    , m_fields(reinterpret_cast<Variant*>(this + 1))
+    , m_fieldCount(cls.fields.size())
 {
+    static_assert(sizeof(ClassInstance) % alignof(Variant) == 0);
+    for (size_t i = 0; i < m_fieldCount; ++i)
+        new (&m_fields[i]) Variant();
     engine->m_instances.insert(this);
     serial = ++engine->m_instanceSerial;
     if (engine->m_closing && ++engine->m_closingInstances > MaxTeardownInstances) {
@@ -39,6 +49,8 @@ ClassInstance::~ClassInstance()
 {
     if (m_engine)
         m_engine->m_instances.erase(this);
+    for (size_t i = 0; i < m_fieldCount; ++i)
+        m_fields[i].~Variant();
 }
 
 // A host may keep an instance after the engine (and its classes) closed:

@@ -297,6 +297,23 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
     m_stack.restore(call.mark);
 }
 
+// The frame of an inline call of proc, at its argc arguments: false when it
+// does not fit in the current chunk (runProc then makes one). ByVal
+// parameters given a variable get its value.
+[[gnu::always_inline]] inline bool ScriptEngine::Impl::inlineFrame(const Proc& proc, Variant* args, int32_t argc,
+                                                                 ValueStack::Mark& mark)
+{
+    if (!m_stack.extend(args, static_cast<size_t>(proc.code.slotCount + proc.code.maxStack), mark))
+        return false;
+    for (int32_t i = 0; proc.anyByVal && i < argc; ++i) {
+        if (args[i].isRef() && proc.byVal[i]) {
+            Variant copy = args[i].deref();
+            args[i] = std::move(copy);
+        }
+    }
+    return true;
+}
+
 // Runs root's code. Calls of script procedures by name run in this loop:
 // the callee's frame is pushed on m_inlineCalls and becomes the current one.
 Status ScriptEngine::Impl::execute(Frame& root)
@@ -736,15 +753,7 @@ enterFrame:
                 const Proc& proc = *e->proc;
                 CHECK(checkDepth());
                 ValueStack::Mark mark;
-                Variant* calleeSlots
-                    = m_stack.extend(args, static_cast<size_t>(proc.code.slotCount + proc.code.maxStack), mark);
-                if (calleeSlots) {
-                    for (int32_t i = 0; proc.anyByVal && i < in.b; ++i) {
-                        if (args[i].isRef() && proc.byVal[i]) {
-                            Variant copy = args[i].deref();
-                            args[i] = std::move(copy);
-                        }
-                    }
+                if (inlineFrame(proc, args, in.b, mark)) {
                     ENTER_INLINE(proc, nullptr, args, args, mark, in.x & 1);
                     goto enterFrame;
                 }
@@ -798,13 +807,7 @@ enterFrame:
                 ValueStack::Mark mark;
                 if (proc && in.b == proc->paramCount) {
                     CHECK(checkDepth());
-                    if (m_stack.extend(args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack), mark)) {
-                        for (int32_t i = 0; proc->anyByVal && i < in.b; ++i) {
-                            if (args[i].isRef() && proc->byVal[i]) {
-                                Variant copy = args[i].deref();
-                                args[i] = std::move(copy);
-                            }
-                        }
+                    if (inlineFrame(*proc, args, in.b, mark)) {
                         ENTER_INLINE(*proc, f.me, args, args, mark, in.x & 1);
                         goto enterFrame;
                     }
@@ -837,15 +840,7 @@ enterFrame:
                 if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b == proc->paramCount) {
                     CHECK(checkDepth());
                     ValueStack::Mark mark;
-                    Variant* calleeSlots = m_stack.extend(
-                        args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack), mark);
-                    if (calleeSlots) {
-                        for (int32_t i = 0; proc->anyByVal && i < in.b; ++i) {
-                            if (args[i].isRef() && proc->byVal[i]) {
-                                Variant copy = args[i].deref();
-                                args[i] = std::move(copy);
-                            }
-                        }
+                    if (inlineFrame(*proc, args, in.b, mark)) {
                         ENTER_INLINE(*proc, inst, args, args - 1, mark, in.x & 1);
                         goto enterFrame;
                     }
@@ -891,14 +886,7 @@ enterFrame:
                     if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {
                         CHECK(checkDepth());
                         ValueStack::Mark mark;
-                        if (m_stack.extend(args, static_cast<size_t>(proc->code.slotCount + proc->code.maxStack),
-                                           mark)) {
-                            for (int32_t i = 0; proc->anyByVal && i <= in.b; ++i) {
-                                if (args[i].isRef() && proc->byVal[i]) {
-                                    Variant copy = args[i].deref();
-                                    args[i] = std::move(copy);
-                                }
-                            }
+                        if (inlineFrame(*proc, args, in.b + 1, mark)) {
                             ENTER_INLINE(*proc, inst, args, args - 1, mark, false);
                             goto enterFrame;
                         }

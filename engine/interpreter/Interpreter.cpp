@@ -751,7 +751,9 @@ enterFrame:
                 && !((in.x & 1) && e->proc->kind == ast::ProcKind::Sub)) {
                 // Run it in this loop: its frame starts at the arguments.
                 const Proc& proc = *e->proc;
-                CHECK(checkDepth());
+                // Polled above; an inline call does not grow the C++ stack.
+                if (m_callDepth >= MaxCallDepth) [[unlikely]]
+                    FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
                 ValueStack::Mark mark;
                 if (inlineFrame(proc, args, in.b, mark)) {
                     ENTER_INLINE(proc, nullptr, args, args, mark, in.x & 1);
@@ -806,7 +808,9 @@ enterFrame:
                 const Proc* proc = m.field < 0 ? (m.method ? m.method : m.get) : nullptr;
                 ValueStack::Mark mark;
                 if (proc && in.b == proc->paramCount) {
-                    CHECK(checkDepth());
+                    // Polled above; an inline call does not grow the C++ stack.
+                    if (m_callDepth >= MaxCallDepth) [[unlikely]]
+                        FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
                     if (inlineFrame(*proc, args, in.b, mark)) {
                         ENTER_INLINE(*proc, f.me, args, args, mark, in.x & 1);
                         goto enterFrame;
@@ -838,7 +842,9 @@ enterFrame:
                 }
                 const Proc* proc = m && m->field < 0 ? (m->method ? m->method : m->get) : nullptr;
                 if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b == proc->paramCount) {
-                    CHECK(checkDepth());
+                    // Polled above; an inline call does not grow the C++ stack.
+                    if (m_callDepth >= MaxCallDepth) [[unlikely]]
+                        FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
                     ValueStack::Mark mark;
                     if (inlineFrame(*proc, args, in.b, mark)) {
                         ENTER_INLINE(*proc, inst, args, args - 1, mark, in.x & 1);

@@ -898,7 +898,16 @@ enterFrame:
                         }
                     }
                     if (m && m->field >= 0 && in.b == 0 && (m->isPublic || inside)) {
-                        Status st = assign(inst->fields()[m->field], std::move(sp[-1]), mode);
+                        Variant& field = inst->fields()[m->field];
+                        if (storesInPlace(mode, sp[-1])) {
+                            // The old value is released after the field holds the new one.
+                            field.swap(sp[-1]);
+                            (--sp)->clear();
+                            (--sp)->clear();
+                            DROP_LOCKS();
+                            break;
+                        }
+                        Status st = assign(field, std::move(sp[-1]), mode);
                         (--sp)->clear();
                         (--sp)->clear();
                         DROP_LOCKS();

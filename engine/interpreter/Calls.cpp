@@ -176,14 +176,10 @@ Result<Variant> ScriptEngine::Impl::callMember(Variant& objectValue, MemberSite&
     if (!obj)
         return fail(ErrorCode::ObjectRequired, site.objectName.empty() ? site.name : site.objectName);
     if (auto* inst = asInstance(obj); inst && inst->engine() == this) {
-        ClassDef* cls = &inst->classDef();
-        if (site.typeKey != cls) {
-            site.typeKey = cls;
-            site.id = cls->find(site.name);
-        }
-        if (site.id < 0)
+        int32_t index = memberIndex(*inst, site);
+        if (index < 0)
             return fail(ErrorCode::ObjectDoesntSupportMember, site.name);
-        return classInvoke(*inst, site.id, kind, args, inst == f.me, form);
+        return classInvoke(*inst, index, kind, args, inst == f.me, form);
     }
     DispId id;
     const void* key = nullptr;

@@ -336,6 +336,24 @@ inline ClassInstance* asInstance(Object* obj)
     return obj && obj->objectKind() == ObjectKind::ScriptClass ? static_cast<ClassInstance*>(obj) : nullptr;
 }
 
+// The index of the member a site names in an instance's class (-1: none),
+// cached per class.
+inline int32_t memberIndex(ClassInstance& inst, MemberSite& site)
+{
+    ClassDef* cls = &inst.classDef();
+    if (site.typeKey != cls) {
+        site.typeKey = cls;
+        site.id = cls->find(site.name);
+    }
+    return site.id;
+}
+
+inline const ClassMember* memberOf(ClassInstance& inst, MemberSite& site)
+{
+    int32_t i = memberIndex(inst, site);
+    return i >= 0 ? &inst.classDef().members[i] : nullptr;
+}
+
 inline InstanceList::iterator& InstanceList::iterator::operator++()
 {
     m_p = m_p->nextInstance;

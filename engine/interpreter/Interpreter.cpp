@@ -824,13 +824,7 @@ enterFrame:
             if (inst && inst->engine() == this) {
                 // A member of a script class instance: a field is read, a
                 // method or Property Get runs in this loop.
-                MemberSite& site = members[in.a];
-                ClassDef* cls = &inst->classDef();
-                if (site.typeKey != cls) {
-                    site.typeKey = cls;
-                    site.id = cls->find(site.name);
-                }
-                const ClassMember* m = site.id >= 0 ? &cls->members[site.id] : nullptr;
+                const ClassMember* m = memberOf(*inst, members[in.a]);
                 const bool inside = inst == f.me;
                 if (m && (inside || m->isPublic) && m->field >= 0 && in.b == 0 && !(in.x & EmptyListCall)) {
                     Variant value = inst->fields()[m->field];
@@ -880,13 +874,7 @@ enterFrame:
                 ClassInstance* inst = asInstance(args[-1].deref().asObject());
                 StoreMode mode = StoreMode(in.x);
                 if (inst && inst->engine() == this && (mode == StoreMode::Let || sp[-1].isObject())) {
-                    MemberSite& site = members[in.a];
-                    ClassDef* cls = &inst->classDef();
-                    if (site.typeKey != cls) {
-                        site.typeKey = cls;
-                        site.id = cls->find(site.name);
-                    }
-                    const ClassMember* m = site.id >= 0 ? &cls->members[site.id] : nullptr;
+                    const ClassMember* m = memberOf(*inst, members[in.a]);
                     const bool inside = inst == f.me;
                     const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;
                     if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {

@@ -153,18 +153,18 @@ bool scanNumberText(std::u16string_view text, std::string& ascii)
     return scanDecimal(text, ascii);
 }
 
-// Decimal digits of |v| rounded to `precision` significant digits, trailing
-// zeros removed, into `digits` (at least 17 chars); returns their count and
-// sets the power of ten of the first: 1234.5 -> "12345", 3.
-size_t decimalDigits(double v, int precision, char* digits, int& exponent)
+// The digits and exponent of to_chars' scientific form, trailing zeros
+// removed; limit + 1 (digits unset) when it has more than `limit` digits.
+size_t scientificDigits(const char* buf, const char* end, size_t limit, char* digits, int& exponent)
 {
-    char buf[64];
-    const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precision - 1).ptr;
     size_t n = 0;
     const char* p = buf;
     for (; p < end && *p != 'e'; ++p) {
-        if (*p != '.')
-            digits[n++] = *p;
+        if (*p == '.')
+            continue;
+        if (n == limit)
+            return limit + 1;
+        digits[n++] = *p;
     }
     int e = 0;
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
@@ -172,6 +172,16 @@ size_t decimalDigits(double v, int precision, char* digits, int& exponent)
     while (n > 1 && digits[n - 1] == '0')
         --n;
     return n;
+}
+
+// Decimal digits of |v| rounded to `precision` significant digits, trailing
+// zeros removed, into `digits` (at least 17 chars); returns their count and
+// sets the power of ten of the first: 1234.5 -> "12345", 3.
+size_t decimalDigits(double v, int precision, char* digits, int& exponent)
+{
+    char buf[64];
+    const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, precision - 1).ptr;
+    return scientificDigits(buf, end, 17, digits, exponent);
 }
 
 // decimalDigits for a Double at 15 digits, by the cheaper shortest form when
@@ -194,20 +204,8 @@ size_t doubleDigits(double v, char* digits, int& exponent)
         return decimalDigits(v, 15, digits, exponent);
     char buf[64];
     const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
-    size_t n = 0;
-    const char* p = buf;
-    for (; p < end && *p != 'e'; ++p) {
-        if (*p != '.' && n < 16)
-            digits[n++] = *p;
-    }
-    if (n > 15)
-        return decimalDigits(v, 15, digits, exponent);
-    int e = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
-    exponent = e;
-    while (n > 1 && digits[n - 1] == '0')
-        --n;
-    return n;
+    const size_t n = scientificDigits(buf, end, 15, digits, exponent);
+    return n > 15 ? decimalDigits(v, 15, digits, exponent) : n;
 }
 
 char* copyChars(char* out, std::string_view text)

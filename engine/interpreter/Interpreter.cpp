@@ -105,6 +105,18 @@ inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
     return false;
 }
 
+// The counter of a For loop after one step; an Empty step means the bounds
+// never got set (an error skipped by On Error Resume Next).
+Result<Variant> stepped(const Variant& counter, const Variant& step)
+{
+    Variant out;
+    if (fastArith(Op::Add, counter, step, out))
+        return out;
+    if (step.isEmpty())
+        return fail(ErrorCode::ForLoopNotInitialized);
+    return opAdd(counter, step);
+}
+
 // Integer/Long \ and Mod by a nonzero divisor; false when the slow path is
 // needed (it also reports the overflow of the most negative Long \ -1).
 inline bool fastIntDivision(Op op, const Variant& l, const Variant& r, Variant& out)
@@ -1251,15 +1263,9 @@ enterFrame:
             break;
         }
         case Op::ForStep: {
-            Variant& c = sp[-1];
-            const Variant& step = slots[in.b + 1];
-            if (!fastArith(Op::Add, c, step, c)) {
-                if (step.isEmpty())
-                    FAIL_WITH(makeError(ErrorCode::ForLoopNotInitialized));
-                auto res = opAdd(c, step);
-                CHECK(res);
-                c = std::move(res.value());
-            }
+            auto next = stepped(sp[-1], slots[in.b + 1]);
+            CHECK(next);
+            sp[-1] = std::move(next.value());
             break;
         }
         case Op::ForLoop: {
@@ -1288,14 +1294,9 @@ enterFrame:
                 CHECK(g);
                 counter = std::move(g.value());
             }
-            Variant next;
-            if (!fastArith(Op::Add, counter, step, next)) {
-                if (step.isEmpty())
-                    FAIL_WITH(makeError(ErrorCode::ForLoopNotInitialized));
-                auto res = opAdd(counter, step);
-                CHECK(res);
-                next = std::move(res.value());
-            }
+            auto stepResult = stepped(counter, step);
+            CHECK(stepResult);
+            Variant next = std::move(stepResult.value());
             auto nv = asNumber(next);
             CHECK(nv);
             auto en = asNumber(end);

@@ -229,6 +229,17 @@ Result<double> asNumber(const Variant& v)
     return toDouble(v);
 }
 
+// A For counter past its end (beyond it in the step's direction).
+Result<bool> pastEnd(const Variant& counter, const Variant& end, const Variant& step)
+{
+    if (isSmallInt(counter.type()) && isSmallInt(end.type()) && isSmallInt(step.type()))
+        return intOf(step) >= 0 ? intOf(counter) > intOf(end) : intOf(counter) < intOf(end);
+    TRY_ASSIGN(c, asNumber(counter));
+    TRY_ASSIGN(e, asNumber(end));
+    TRY_ASSIGN(st, asNumber(step));
+    return st >= 0 ? c > e : c < e;
+}
+
 Status collectBounds(Variant* first, int n, std::vector<int32_t>& out)
 {
     out.clear();
@@ -1246,19 +1257,9 @@ enterFrame:
             Variant counter = std::move(*--sp);
             const Variant& end = slots[in.b];
             const Variant& step = slots[in.b + 1];
-            bool done;
-            if (isSmallInt(counter.type()) && isSmallInt(end.type()) && isSmallInt(step.type())) {
-                done = intOf(step) >= 0 ? intOf(counter) > intOf(end) : intOf(counter) < intOf(end);
-            } else {
-                auto c = asNumber(counter);
-                CHECK(c);
-                auto en = asNumber(end);
-                CHECK(en);
-                auto st = asNumber(step);
-                CHECK(st);
-                done = st.value() >= 0 ? c.value() > en.value() : c.value() < en.value();
-            }
-            if (done)
+            auto done = pastEnd(counter, end, step);
+            CHECK(done);
+            if (done.value())
                 ip = instrs + in.a;
             break;
         }
@@ -1297,17 +1298,13 @@ enterFrame:
             auto stepResult = stepped(counter, step);
             CHECK(stepResult);
             Variant next = std::move(stepResult.value());
-            auto nv = asNumber(next);
-            CHECK(nv);
-            auto en = asNumber(end);
-            CHECK(en);
-            auto st = asNumber(step);
-            CHECK(st);
+            auto done = pastEnd(next, end, step);
+            CHECK(done);
             if (c)
                 *c = next;
             else
                 CHECK(storeGlobal(names[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
-            if (st.value() >= 0 ? nv.value() <= en.value() : nv.value() >= en.value()) {
+            if (!done.value()) {
                 POLL_BACK(in.a);
                 ip = instrs + in.a;
             }

@@ -108,10 +108,9 @@ private:
 struct InlineCall {
     Frame frame; // the callee's
     const Instr* returnIp = nullptr;
-    Variant* args = nullptr; // the caller's first argument: the callee's first slot
     Variant* resultAt = nullptr; // the caller's top after the call (the object of a member call)
     size_t lockBase = 0; // the caller's
-    ValueStack::Mark mark {};
+    Variant* savedTop = nullptr; // the value stack's top before the call
     FrameScope* outerScope = nullptr;
     bool wantResult = false;
 };
@@ -129,7 +128,9 @@ public:
             grow();
         return *m_pool[m_size++];
     }
-    // The caller sets every field on push; only an Execute scope needs freeing.
+    // The caller sets every field on push but the frame's outer and
+    // outerNames, which inline frames never have; only an Execute scope
+    // needs freeing.
     void pop() noexcept { m_pool[--m_size]->frame.scope.reset(); }
 
 private:
@@ -171,7 +172,7 @@ struct ScriptEngine::Impl {
     // Ends an inline call: releases the callee's slots and restores the state
     // runProc saves. The caller's top is the callee's first slot.
     void leaveInline(InlineCall& call, Variant* slots, int32_t slotCount);
-    inline bool inlineFrame(const Proc& proc, Variant* args, int32_t argc, ValueStack::Mark& mark); // Interpreter.cpp
+    inline bool inlineFrame(const Proc& proc, Variant* args, int32_t argc, Variant*& savedTop); // Interpreter.cpp
     Status poll();
     void annotate(ScriptError& e, const Code& code, size_t pc) const;
 

@@ -28,7 +28,7 @@ inline bool isSmallInt(VarType t)
 
 inline int64_t intOf(const Variant& v)
 {
-    return v.type() == VarType::Integer ? v.asInteger() : v.asLong();
+    return v.asIntegerOrLong();
 }
 
 // Integer op Integer stays Integer when it fits, else Long; Long results
@@ -317,16 +317,16 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
     m_frameScope = call.outerScope;
     for (int32_t i = 0; i < slotCount; ++i)
         slots[i].clear();
-    m_stack.restore(call.mark);
+    m_stack.restoreTop(call.savedTop);
 }
 
 // The frame of an inline call of proc, at its argc arguments: false when it
 // does not fit in the current chunk (runProc then makes one). ByVal
 // parameters given a variable get its value.
 [[gnu::always_inline]] inline bool ScriptEngine::Impl::inlineFrame(const Proc& proc, Variant* args, int32_t argc,
-                                                                 ValueStack::Mark& mark)
+                                                                 Variant*& savedTop)
 {
-    if (!m_stack.extend(args, static_cast<size_t>(proc.code.slotCount + proc.code.maxStack), mark))
+    if (!m_stack.extendAt(args, static_cast<size_t>(proc.code.slotCount + proc.code.maxStack), savedTop))
         return false;
     for (int32_t i = 0; proc.anyByVal && i < argc; ++i) {
         if (args[i].isRef() && proc.byVal[i]) {
@@ -433,30 +433,27 @@ enterFrame:
     }
 // Makes callee's frame, which starts at argsAt, the current one: the caller
 // resumes at ip with its top at resultPos, where the result goes.
-#define ENTER_INLINE(callee, meValue, argsAt, resultPos, markValue, want) \
+#define ENTER_INLINE(callee, meValue, argsAt, resultPos, topValue, want) \
     do {                                                          \
         InlineCall& _call = m_inlineCalls.push();                 \
         Frame& _f = _call.frame;                                  \
-        _f.code = &(callee).code;                                   \
-        _f.proc = &(callee);                                        \
-        _f.outerNames = nullptr;                                  \
+        _f.code = &(callee).code;                                 \
+        _f.proc = &(callee);                                      \
         _f.slots = (argsAt);                                      \
-        _f.outer = nullptr;                                       \
         _f.me = (meValue);                                        \
         _f.resumeNext = false;                                    \
         _f.usedResumeNext = false;                                \
         _call.returnIp = ip;                                      \
-        _call.args = (argsAt);                                    \
         _call.resultAt = (resultPos);                             \
         _call.lockBase = lockBase;                                \
-        _call.mark = (markValue);                                 \
+        _call.savedTop = (topValue);                              \
         _call.outerScope = m_frameScope;                          \
         _call.wantResult = (want);                                \
         m_frameScope = nullptr;                                   \
         ++m_callDepth;                                            \
         fp = &_f;                                                 \
-        ip = (callee).code.instrs.data();                           \
-        sp = (argsAt) + (callee).code.slotCount;                    \
+        ip = (callee).code.instrs.data();                         \
+        sp = (argsAt) + (callee).code.slotCount;                  \
         lockBase = m_locks.size();                                \
     } while (0)
 #define POLL_BACK(target)                                  \
@@ -777,9 +774,9 @@ enterFrame:
                 // Polled above; an inline call does not grow the C++ stack.
                 if (m_callDepth >= MaxCallDepth) [[unlikely]]
                     FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
-                ValueStack::Mark mark;
-                if (inlineFrame(proc, args, in.b, mark)) {
-                    ENTER_INLINE(proc, nullptr, args, args, mark, in.x & 1);
+                Variant* savedTop;
+                if (inlineFrame(proc, args, in.b, savedTop)) {
+                    ENTER_INLINE(proc, nullptr, args, args, savedTop, in.x & 1);
                     goto enterFrame;
                 }
             }
@@ -829,13 +826,13 @@ enterFrame:
                 // A method of Me by its bare name: run in this loop.
                 const ClassMember& m = f.me->classDef().members[in.a];
                 const Proc* proc = m.field < 0 ? (m.method ? m.method : m.get) : nullptr;
-                ValueStack::Mark mark;
+                Variant* savedTop;
                 if (proc && in.b == proc->paramCount) {
                     // Polled above; an inline call does not grow the C++ stack.
                     if (m_callDepth >= MaxCallDepth) [[unlikely]]
                         FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
-                    if (inlineFrame(*proc, args, in.b, mark)) {
-                        ENTER_INLINE(*proc, f.me, args, args, mark, in.x & 1);
+                    if (inlineFrame(*proc, args, in.b, savedTop)) {
+                        ENTER_INLINE(*proc, f.me, args, args, savedTop, in.x & 1);
                         goto enterFrame;
                     }
                 }
@@ -862,9 +859,9 @@ enterFrame:
                     // Polled above; an inline call does not grow the C++ stack.
                     if (m_callDepth >= MaxCallDepth) [[unlikely]]
                         FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
-                    ValueStack::Mark mark;
-                    if (inlineFrame(*proc, args, in.b, mark)) {
-                        ENTER_INLINE(*proc, inst, args, args - 1, mark, in.x & 1);
+                    Variant* savedTop;
+                    if (inlineFrame(*proc, args, in.b, savedTop)) {
+                        ENTER_INLINE(*proc, inst, args, args - 1, savedTop, in.x & 1);
                         goto enterFrame;
                     }
                 }
@@ -902,9 +899,9 @@ enterFrame:
                     const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;
                     if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {
                         CHECK(checkDepth());
-                        ValueStack::Mark mark;
-                        if (inlineFrame(*proc, args, in.b + 1, mark)) {
-                            ENTER_INLINE(*proc, inst, args, args - 1, mark, false);
+                        Variant* savedTop;
+                        if (inlineFrame(*proc, args, in.b + 1, savedTop)) {
+                            ENTER_INLINE(*proc, inst, args, args - 1, savedTop, false);
                             goto enterFrame;
                         }
                     }
@@ -1381,7 +1378,7 @@ enterFrame:
                 clearErr();
             leaveInline(call, slots, code.slotCount);
             ip = call.returnIp;
-            sp = call.args;
+            sp = call.frame.slots;
             while (sp != call.resultAt)
                 (--sp)->clear();
             lockBase = call.lockBase;
@@ -1422,7 +1419,7 @@ enterFrame:
         InlineCall& call = m_inlineCalls.back();
         leaveInline(call, slots, code.slotCount);
         ip = call.returnIp;
-        sp = call.args;
+        sp = call.frame.slots;
         while (sp != call.resultAt)
             (--sp)->clear();
         lockBase = call.lockBase;

@@ -46,29 +46,26 @@ public:
             p[i].clear();
         if (mark.chunk != m_chunk || !mark.top) {
             m_chunk = mark.chunk;
-            m_limit = mark.top ? m_chunks[m_chunk].values.get() + m_chunks[m_chunk].size : nullptr;
+            m_base = mark.top ? m_chunks[m_chunk].values.get() : nullptr;
+            m_limit = mark.top ? m_base + m_chunks[m_chunk].size : nullptr;
         }
         m_top = mark.top;
     }
-    // Extends the values in use so that [from, from + n) is, where from lies
-    // at or below the top of the current chunk (a frame's temporaries, so
-    // that a callee's frame starts at its arguments). Null when it does not
-    // fit in the chunk. Values past the top are Empty.
-    Variant* extend(Variant* from, size_t n, Mark& mark)
+    // Makes [from, from + n) in use, where from lies in the current chunk at
+    // or below its top (a frame's temporaries: a callee's frame starts at its
+    // arguments). False when it does not fit in the chunk; savedTop is the
+    // top to go back to. Values past the top are Empty.
+    bool extendAt(Variant* from, size_t n, Variant*& savedTop) noexcept
     {
-        mark = { m_chunk, m_top };
-        if (!m_top || from < m_chunks[m_chunk].values.get() || from > m_top
-            || n > static_cast<size_t>(m_limit - from))
-            return nullptr;
+        if (from < m_base || from > m_top || n > static_cast<size_t>(m_limit - from))
+            return false;
+        savedTop = m_top;
         if (from + n > m_top)
             m_top = from + n;
-        return from;
+        return true;
     }
-    // Back to a mark, once the values above it are Empty.
-    void restore(const Mark& mark)
-    {
-        m_top = mark.top;
-    }
+    // Back to a top extendAt saved, once the values above it are Empty.
+    void restoreTop(Variant* top) noexcept { m_top = top; }
 
 private:
     struct Chunk {
@@ -94,6 +91,7 @@ private:
             c.size = size;
         }
         m_chunk = next;
+        m_base = c.values.get();
         m_top = c.values.get() + n;
         m_limit = c.values.get() + c.size;
         return c.values.get();
@@ -101,6 +99,7 @@ private:
 
     std::vector<Chunk> m_chunks;
     size_t m_chunk = 0;
+    Variant* m_base = nullptr; // chunk m_chunk's first value
     Variant* m_top = nullptr; // next free value in chunk m_chunk; null before any
     Variant* m_limit = nullptr;
 };

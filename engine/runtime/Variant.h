@@ -13,7 +13,7 @@ namespace vbs {
 
 class Array;
 
-// Subtype tags; the numeric values are those VarType() reports.
+// Subtype tags; the numeric values are those VarType() reports (but Array's).
 enum class VarType : uint16_t {
     Empty = 0,
     Null = 1,
@@ -29,7 +29,9 @@ enum class VarType : uint16_t {
     Boolean = 11,
     Variant = 12,
     Byte = 17,
-    Array = 0x2000, // VarType() reports 8204 (vbArray + vbVariant)
+    // VarType() reports 8204 (vbArray + vbVariant). The tag shares String's
+    // and Object's low bits so that ownsHeap() is one test.
+    Array = 0x2008,
     // Internal: a reference to another Variant (ByRef arguments). Never
     // stored in a variable; readers dereference with deref().
     Ref = 0x4000,
@@ -117,6 +119,9 @@ public:
     uint8_t asByte() const noexcept { return m_u8; }
     int16_t asInteger() const noexcept { return m_i16; }
     int32_t asLong() const noexcept { return m_i32; }
+    // Integer and Long keep their value sign-extended through the whole
+    // payload, so either reads with one load.
+    int64_t asIntegerOrLong() const noexcept { return m_i64; }
     float asSingle() const noexcept { return m_f32; }
     double asDouble() const noexcept { return m_f64; }
     int64_t asCurrency() const noexcept { return m_i64; }
@@ -152,15 +157,13 @@ public:
     {
         release();
         m_type = VarType::Long;
-        m_i64 = 0;
-        m_i32 = v;
+        m_i64 = v;
     }
     void setInteger(int16_t v) noexcept
     {
         release();
         m_type = VarType::Integer;
-        m_i64 = 0;
-        m_i16 = v;
+        m_i64 = v;
     }
     void setDouble(double v) noexcept
     {
@@ -190,8 +193,11 @@ private:
     // Only strings, objects and arrays own anything; numbers skip the call.
     bool ownsHeap() const noexcept
     {
-        return m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array;
+        static_assert((uint16_t(VarType::String) & HeapMask) == 8 && (uint16_t(VarType::Object) & HeapMask) == 8
+                      && (uint16_t(VarType::Array) & HeapMask) == 8);
+        return (static_cast<uint16_t>(m_type) & HeapMask) == 8;
     }
+    static constexpr uint16_t HeapMask = 0xDFFE;
     void retain() noexcept
     {
         if (ownsHeap())
@@ -239,13 +245,13 @@ inline Variant Variant::fromByte(uint8_t x) noexcept
 inline Variant Variant::fromInteger(int16_t x) noexcept
 {
     Variant v = make(VarType::Integer);
-    v.m_i16 = x;
+    v.m_i64 = x;
     return v;
 }
 inline Variant Variant::fromLong(int32_t x) noexcept
 {
     Variant v = make(VarType::Long);
-    v.m_i32 = x;
+    v.m_i64 = x;
     return v;
 }
 inline Variant Variant::fromSingle(float x) noexcept

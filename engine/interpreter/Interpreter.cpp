@@ -117,20 +117,17 @@ Result<Variant> stepped(const Variant& counter, const Variant& step)
     return opAdd(counter, step);
 }
 
-// Integer/Long \ and Mod by a nonzero divisor; false when the slow path is
-// needed (it also reports the overflow of the most negative Long \ -1).
-inline bool fastIntDivision(Op op, const Variant& l, const Variant& r, Variant& out)
+// Integer/Long \ and Mod: false when the slow path is needed (a zero
+// divisor, other types, and the overflow of the most negative Long \ -1,
+// which it reports). The operands are 32-bit, so is the division.
+inline bool intDivision(Op op, VarType lt, VarType rt, int64_t a, int64_t b, int64_t& out)
 {
-    VarType lt = l.type(), rt = r.type();
-    if (!isSmallInt(lt) || !isSmallInt(rt))
+    if (!isSmallInt(lt) || !isSmallInt(rt) || b == 0 || (b == -1 && a == INT32_MIN))
         return false;
-    int64_t a = intOf(l), b = intOf(r);
-    if (b == 0)
-        return false;
-    int64_t q = op == Op::Mod ? a % b : a / b;
-    if (q > INT32_MAX)
-        return false;
-    new (&out) Variant(fromWide(q, lt, rt));
+    if (b == -1)
+        out = op == Op::Mod ? 0 : -a;
+    else
+        out = op == Op::Mod ? int32_t(a) % int32_t(b) : int32_t(a) / int32_t(b);
     return true;
 }
 
@@ -1072,14 +1069,23 @@ enterFrame:
         case Op::Mod: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
-            Variant out;
-            if (!fastIntDivision(in.op, *l, *r, out)) {
-                auto res = slowBinary(in.op, *l, *r);
-                CHECK(res);
-                out = std::move(res.value());
+            const VarType lt = l->type(), rt = r->type();
+            int64_t q;
+            if (intDivision(in.op, lt, rt, intOf(*l), intOf(*r), q)) {
+                FINISH_OPERANDS(in);
+                if (Variant* d = TARGET(in.a)) {
+                    setWide(*d, q, lt, rt);
+                    break;
+                }
+                Variant t;
+                setWide(t, q, lt, rt);
+                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code));
+                break;
             }
+            auto res = slowBinary(in.op, *l, *r);
+            CHECK(res);
             FINISH_OPERANDS(in);
-            PUT(in.a, std::move(out));
+            PUT(in.a, std::move(res.value()));
             break;
         }
         case Op::Div: case Op::Pow: case Op::Is:

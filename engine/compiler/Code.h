@@ -54,6 +54,9 @@ constexpr uint8_t Branch = 0x04;
 constexpr uint8_t BranchIfTrue = 0x08;
 constexpr uint8_t ReleaseB = 0x10;
 constexpr uint8_t ReleaseC = 0x20;
+// x bit of Jump, JumpIfFalse, JumpIfTrue and a Branch comparison: the target
+// is not after the instruction (a loop's back-edge, where the run is polled).
+constexpr uint8_t BackEdge = 0x40;
 
 enum class VarKind : uint8_t { Local = 0, Global = 1, Field = 2, Outer = 3 };
 enum class StoreMode : uint8_t { Let = 0, Set = 1, Raw = 2 };

@@ -188,14 +188,20 @@ size_t Compiler::emitReg(Op op, int32_t a, int32_t b, int32_t c, uint8_t x, int3
     return code.instrs.size() - 1;
 }
 
-// Temporaries follow the hidden slots, whose count is known only now.
+// Temporaries follow the hidden slots, whose count is known only now; jumps
+// back are marked now that every target is patched.
 void Compiler::finishCode(Code& code)
 {
     const auto fix = [&](int32_t& o) {
         if (o >= TempOperands)
             o = code.slotCount + (o - TempOperands);
     };
-    for (Instr& in : code.instrs) {
+    for (size_t pc = 0; pc < code.instrs.size(); ++pc) {
+        Instr& in = code.instrs[pc];
+        const bool branch = in.op == Op::Jump || in.op == Op::JumpIfFalse || in.op == Op::JumpIfTrue
+            || (in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch));
+        if (branch && size_t(in.a) <= pc)
+            in.x |= BackEdge;
         if (!isRegisterOp(in.op))
             continue;
         if (!(in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch)) && in.op != Op::ForLoop)

@@ -26,6 +26,11 @@ inline bool isSmallInt(VarType t)
     return t == VarType::Integer || t == VarType::Long;
 }
 
+inline bool bothSmallInts(VarType a, VarType b)
+{
+    return ((static_cast<unsigned>(a) ^ 2u) | (static_cast<unsigned>(b) ^ 2u)) < 2u;
+}
+
 inline int64_t intOf(const Variant& v)
 {
     return v.asIntegerOrLong();
@@ -453,9 +458,13 @@ enterFrame:
         sp = (argsAt) + (callee).code.slotCount;                  \
         lockBase = m_locks.size();                                \
     } while (0)
-#define POLL_BACK(target)                                  \
-    if (instrs + (target) < ip && --m_pollCountdown <= 0) \
+// The time-out and interrupt check, on back-edges and calls.
+#define POLL()                        \
+    if (--m_pollCountdown <= 0)       \
     CHECK(poll())
+#define POLL_BACK(in)                 \
+    if ((in).x & BackEdge)            \
+    POLL()
 
     for (;;) {
     for (;;) {
@@ -759,8 +768,7 @@ enterFrame:
             slots[in.a].clear();
             break;
         case Op::CallProc: {
-            if (--m_pollCountdown <= 0)
-                CHECK(poll());
+            POLL();
             Variant* args = sp - in.b;
             NameSite& site = names[in.a];
             GlobalEntry* e = resolveSite(site);
@@ -816,8 +824,7 @@ enterFrame:
         case Op::CallMember:
         case Op::CallValue:
         case Op::CallMe: {
-            if (--m_pollCountdown <= 0)
-                CHECK(poll());
+            POLL();
             Variant* args = sp - in.b;
             if (in.op == Op::CallMe && f.me && f.me->engine() == this) {
                 // A method of Me by its bare name: run in this loop.
@@ -1034,7 +1041,7 @@ enterFrame:
                     truth = b.value();
                 }
                 if ((truth != 0) == ((in.x & BranchIfTrue) != 0)) {
-                    POLL_BACK(in.a);
+                    POLL_BACK(in);
                     ip = instrs + in.a;
                 }
                 break;
@@ -1208,7 +1215,7 @@ enterFrame:
             break;
         }
         case Op::Jump:
-            POLL_BACK(in.a);
+            POLL_BACK(in);
             ip = instrs + in.a;
             break;
         case Op::JumpIfFalse:
@@ -1223,7 +1230,7 @@ enterFrame:
                 truth = b.value();
             }
             if (truth == (in.op == Op::JumpIfTrue)) {
-                POLL_BACK(in.a);
+                POLL_BACK(in);
                 ip = instrs + in.a;
             }
             break;
@@ -1273,19 +1280,15 @@ enterFrame:
             break;
         }
         case Op::ForLoop: {
-            Variant* c = nullptr;
-            if (in.c >= 0) {
-                c = &slots[in.c].deref();
-            } else if (GlobalEntry* e = names[operandSite(in.c)].entry; e && e->kind == GlobalEntry::Kind::Variable) {
-                c = &e->value;
-            }
+            Variant* c = in.c >= 0 ? &slots[in.c].deref() : globalVariable(names[operandSite(in.c)]);
             const Variant& end = slots[in.b];
             const Variant& step = slots[in.b + 1];
-            if (c && isSmallInt(c->type()) && isSmallInt(step.type()) && isSmallInt(end.type())) {
-                const int64_t n = intOf(*c) + intOf(step);
-                setWide(*c, n, c->type(), step.type());
-                if (intOf(step) >= 0 ? n <= intOf(end) : n >= intOf(end)) {
-                    POLL_BACK(in.a);
+            if (c && bothSmallInts(c->type(), step.type()) && isSmallInt(end.type())) {
+                const int64_t by = step.asIntegerOrLong();
+                const int64_t n = c->asIntegerOrLong() + by;
+                c->overwriteWide(n, c->type(), step.type());
+                if (by >= 0 ? n <= end.asIntegerOrLong() : n >= end.asIntegerOrLong()) {
+                    POLL();
                     ip = instrs + in.a;
                 }
                 break;
@@ -1308,7 +1311,7 @@ enterFrame:
             else
                 CHECK(storeGlobal(names[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
             if (!done.value()) {
-                POLL_BACK(in.a);
+                POLL();
                 ip = instrs + in.a;
             }
             break;
@@ -1333,7 +1336,7 @@ enterFrame:
             break;
         }
         case Op::ForEachNext: {
-            POLL_BACK(0);
+            POLL();
             Variant& src = slots[in.b];
             if (src.isArray()) {
                 int32_t i = slots[in.b + 1].asLong();
@@ -1437,6 +1440,7 @@ enterFrame:
 #undef FAIL_WITH
 #undef CHECK
 #undef POLL_BACK
+#undef POLL
 #undef DROP_LOCKS
 #undef PUSH_COPY
 #undef OPERAND

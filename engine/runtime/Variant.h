@@ -171,6 +171,22 @@ public:
         m_type = VarType::Double;
         m_f64 = v;
     }
+    // Integer/Long arithmetic's result r from operands of types lt and rt,
+    // promoted as the language does: Integer when both were and it fits,
+    // else Long when it fits, else Double. The old value must own nothing.
+    void overwriteWide(int64_t r, VarType lt, VarType rt) noexcept
+    {
+        if (lt == VarType::Integer && rt == VarType::Integer && r == int16_t(r)) {
+            m_type = VarType::Integer;
+            m_i64 = r;
+        } else if (r == int32_t(r)) {
+            m_type = VarType::Long;
+            m_i64 = r;
+        } else {
+            m_type = VarType::Double;
+            m_f64 = static_cast<double>(r);
+        }
+    }
     [[gnu::always_inline]] void clear() noexcept
     {
         release();

@@ -74,7 +74,7 @@ TEST(Compiler, OperatorsNameTheirRegisters)
    6 Jump          a=10 b=0 x=0
    7 Jump          a=8 b=0 x=0
    8 Sub           r3 r3 k1 x=0
-   9 Jump          a=3 b=0 x=0
+   9 Jump          a=3 b=0 x=64
   10 Mul           r4 r3 k2 x=0
   11 LoadLocal     a=1 b=0 x=0
   12 CallBuiltin   a=15 b=1 x=0

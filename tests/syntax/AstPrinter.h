@@ -1,5 +1,6 @@
 // Renders syntax trees as compact S-expressions, so that tests can state the
-// expected shape in one line.
+// expected shape in one line: expressions, and the statements the parser tests
+// look at (others print as <stmt>; procedures and classes are left out).
 #pragma once
 
 #include "syntax/Ast.h"

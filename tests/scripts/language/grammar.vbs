@@ -157,6 +157,7 @@ WriteLine y                    ' 5
 Do While q < 3 : q = q + 1 : Loop : WriteLine q ' 3
 Do : q = q - 1 : Loop Until q = 0 : WriteLine q ' 0
 For Each n In Array(1, 2) : q = q + n : Next n : WriteLine q ' 3
+For n = 1 To 3 : If n = 2 Then Exit For : Next : WriteLine n ' 2: the If ends at Next
 Select Case q : Case 1, 2 : WriteLine "low" : Case Else : WriteLine "else" : End Select
 WScript.Echo (q) = 3, (lim).Show() & "!" ' True 1 ten -2!
 WScript.Echo (lim).Show() & "!", (2) = 1 + 1 And True ' 1 ten -2! True

@@ -7,6 +7,8 @@ WriteLine Ty(0) & Ty(32767) & Ty(32768) & Ty(2147483647) & Ty(007)
 WriteLine Ty(&100) & Ty(&17&) & Ty(&HFFFF) & Ty(&H8001) & Ty(&H8000)
 WriteLine Ty(&h10&) & Ty(&hFFFFFFFF&) & Ty(&hFFFF&) & Ty(&h10000&) & Ty(&H80000000) & Ty(&HFFFF8000&)
 WriteLine Ty(&O177777) & Ty(&O177777&) & Ty(&O200000)
+WriteLine Ty(2147483648) & Ty(99999999999999999999) & Ty(1.5) & Ty(.5) & Ty(1e10) & Ty(1.5E-3) & Ty(2E+2) & Ty(1.) & Ty(1.E2) & Ty(1e-400) & Ty(-32768) & Ty(#12:00#)
+WriteLine "[" & "a""b" & "|" & """" & "|" & "" & "|" & "it's" & "] " & CDbl(#1/2/2003#) & " " & CDbl(#6:00 PM#) & " " & (1 =< 2) & (2 => 1) & (1 >< 2) & (2 =< 1)
 ' --- a statement running into End
 t = True
 If t Then x = 1 Else x = 2 End If

@@ -1,9 +1,6 @@
 ' The conversion functions, TypeName, VarType and the Is* tests.
-Sub Errs(exprs) ' the error number of each expression, on one line
-    Dim e, s : On Error Resume Next
-    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
-    WriteLine Mid(s, 2)
-End Sub
+' Errs lists the error number of each expression, on one line.
+Sub Errs(exprs) : Dim e, s : On Error Resume Next : For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next : WriteLine Mid(s, 2) : End Sub
 ' === The C* conversion functions: results, subtypes, rounding and errors.
 ' --- CBool
 WriteLine CBool(5) & " " & CBool(-0.5) & " " & CBool(Empty) & " " & CBool("false") & " " & CBool("#TRUE#") & " " & CBool("#FALSE#") & " " & TypeName(CBool(1))

@@ -1,10 +1,7 @@
 ' Dates: serials and their parts, DateAdd, DateDiff, DatePart, names, text
 ' forms and FormatDateTime, the clock.
-Sub Errs(exprs) ' the error number of each expression, on one line
-    Dim e, s : On Error Resume Next
-    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
-    WriteLine Mid(s, 2)
-End Sub
+' Errs lists the error number of each expression, on one line.
+Sub Errs(exprs) : Dim e, s : On Error Resume Next : For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next : WriteLine Mid(s, 2) : End Sub
 ' === DateSerial, TimeSerial, DateValue and TimeValue: rollover of out-of-range parts.
 ' --- DateSerial
 WriteLine (DateSerial(2026, 12, 6)) & " | " & (DateSerial(1990 - 10, 8 - 2, 1 - 1)) & " | " & (DateSerial(2026, 14, 1))

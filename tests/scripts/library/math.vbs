@@ -1,9 +1,6 @@
 ' Math functions, and Rnd and Randomize.
-Sub Errs(exprs) ' the error number of each expression, on one line
-    Dim e, s : On Error Resume Next
-    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
-    WriteLine Mid(s, 2)
-End Sub
+' Errs lists the error number of each expression, on one line.
+Sub Errs(exprs) : Dim e, s : On Error Resume Next : For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next : WriteLine Mid(s, 2) : End Sub
 ' === Abs, Sgn, Int, Fix, Round, Hex, Oct and the Double functions.
 ' --- Abs and Sgn
 WriteLine Abs(-1) & " " & Abs(1) & " " & Abs(-3.5) & " " & Abs(0)

@@ -201,25 +201,6 @@ TEST(Arrays, SizeLimits)
     EXPECT_EQ(errorOf(empty.asArray()->at(zero)), "error 9");
 }
 
-TEST(Arrays, RedimPreserveChangesOnlyTheLastBound)
-{
-    Variant v = Variant::fromArray(makeArray({ 1, 1 }));
-    Array* a = v.asArray();
-    for (size_t i = 0; i < a->size(); ++i)
-        (*a)[i] = L(static_cast<int32_t>(i));
-    const std::vector<int32_t> grown { 1, 3 };
-    ASSERT_TRUE(a->redimPreserve(grown).ok());
-    EXPECT_EQ(a->size(), 8u);
-    const int32_t i11[] = { 1, 1 };
-    EXPECT_EQ(describe(*a->at(i11).value()), "Long 3");
-    EXPECT_TRUE(a->at(std::vector<int32_t> { 1, 3 }).value()->isEmpty());
-    EXPECT_EQ(errorOf(a->redimPreserve(std::vector<int32_t> { 1 })), "error 9");
-    EXPECT_EQ(errorOf(a->redimPreserve(std::vector<int32_t> { 1, 2000000000 })), "error 7");
-    EXPECT_EQ(a->size(), 8u); // a refused ReDim leaves the array as it was
-    ASSERT_TRUE(a->redimPreserve(std::vector<int32_t> { 1, -1 }).ok());
-    EXPECT_EQ(a->size(), 0u);
-}
-
 TEST(Arrays, LockedArraysRefuseRedimUntilUnlocked)
 {
     Variant d = Variant::fromArray(makeArray({ 3 }));

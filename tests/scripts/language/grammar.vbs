@@ -178,6 +178,29 @@ Class WmiObject
 End Class
 Set objItem = New WmiObject
 WriteLine objItem.Properties_.Item("Name").Value & objItem.Properties_("Size").Value ' v:Namev:Size
+' --- precedence and associativity, with values that tell the parses apart
+WriteLine (3 * 5 \ 2) & " " & (20 \ 3 Mod 4) & " " & (7 Mod 4 + 1) & " " & (1 + 2 & 3 + 4) & " " & ("1" & "2" = "12") & " " & (1 = 1 = True)
+WriteLine (Nothing Is Nothing = True) & " " & (Not 1 = 2) & " " & (Not 0 And 6) & " " & (6 And Not 2) & " " & (1 Or 2 And 4) & " " & (1 Xor 2 Or 1) & " " & (0 Imp 0 Eqv 0) & " " & (- - 5) & " " & (+5)
+' --- a statement's first argument in parentheses: a value on its own, the
+' start of a longer first argument, or a call whose result is used
+Sub Args2(p, q) : WriteLine "[" & p & "|" & q & "]" : End Sub
+Sub Arg1(p) : WriteLine "[" & p & "]" : End Sub
+Class Spot
+    Public B
+    Function Tripled() : Tripled = B * 3 : End Function
+    Sub Say(v) : WriteLine "say " & v : End Sub
+End Class
+Function MakePt(v) : Set MakePt = New Spot : MakePt.B = v : End Function
+Dim a, pt : a = 3 : Set pt = MakePt(4)
+Args2 (a) + 1, 5 : Arg1 (a) * 2 + 1 : Arg1(a)
+Args2 (pt).B & "c", "d" : Arg1 (pt).Tripled() Mod 5
+Args2 (a) = 3, "c" : Args2 (pt).B = 4 Or a < 2, "c"
+MakePt (a).Say -1
+pt.Say (7)
+WriteLine pt _
+    .B
 On Error Resume Next
 Set svc = GetObject("winmgmts:{impersonationLevel=impersonate}!\\.\root\cimv2")
 WriteLine Err.Number <> 0      ' True
+' a required argument left out of a built-in call, and one left out before a count
+Err.Clear : x = Left(, 1) : WriteLine Err.Number & " " & Split("a b c", , 2)(1)

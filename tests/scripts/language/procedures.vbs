@@ -3,7 +3,7 @@
 ' the other forms are in call-arguments.vbs)
 Sub AddOne(n) : n = n + 1 : End Sub
 Dim a : a = 1
-Call AddOne(a) : AddOne (a) : AddOne a + 0
+Call AddOne(a) : AddOne (a) : AddOne(a) : AddOne a + 0
 WriteLine a
 ' --- ByRef array elements and sorting through a swap
 Sub Swap(x, y)

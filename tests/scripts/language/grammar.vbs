@@ -132,6 +132,7 @@ WriteLine Error & Step & Default & Preserve & Explicit & [two words] ' 134567
 ReDim Preserve Preserve(1) : WriteLine UBound(Preserve) ' 1
 Function Property(Error) : Property = Error * 2 : End Function
 WriteLine Property(Default)    ' 8
+Dim Жук : жУК = 5 : WriteLine ЖУК + 1 ' 6: names fold case beyond ASCII
 ' --- constants of a class, seen by its code
 Class Limits
     Private Const Low = 1, High = "ten"

@@ -41,6 +41,8 @@ Show Array("Not CInt(0)", "Not CByte(0)", "Not CLng(5)", "Not 1.5", "Not ""false
 Show Array("CInt(1) = CDbl(1)", "CInt(2) > CLng(1)", "CByte(3) < 3.5", "CCur(1.5) = 1.5", "CCur(1) = CInt(1)", "True = CInt(-1)", "CDate(2) > CInt(1)")
 Show Array("Empty = 0", "Empty < 1", "Empty = """"", "Empty < ""a""", "Empty = Empty", "Null = Null", "Null <> 1")
 Show Array("""a"" < ""B""", """ab"" < ""abc""", """"" <= """"", "ChrW(&HFFFF) > ChrW(&HE9)", "StrComp(""a"", ""B"", 1)", "StrComp(""abc"", ""ABC"", 1)", "StrComp(ChrW(&HE9) & ""t"" & ChrW(&HE9), ChrW(&HC9) & ""T"" & ChrW(&HC9), 1)")
+' text comparison folds case beyond ASCII too; the division sign has no case
+Show Array("StrComp(ChrW(&HFF), ChrW(&H178), 1)", "StrComp(ChrW(&H101), ChrW(&H100), 1)", "StrComp(ChrW(&H13A), ChrW(&H139), 1)", "StrComp(ChrW(&H44F), ChrW(&H42F), 1)", "StrComp(ChrW(&HF7), ChrW(&HD7), 1)")
 Show Array("arr = 1", "arr + 1", "arr & ""x""")
 ' --- conditions: Empty is False, other values as CBool
 Function Cond(v)

@@ -93,31 +93,15 @@ WriteLine k
 Sub UsesK : WriteLine "in sub " & k : End Sub
 UsesK
 ' --- keywords as member names: reads, calls, assignments, With
-Class Keywords
-    Public [Type], [Step], [Next], [Property], [Class], [Error], [End], [Select], [Case], [Set], [Let], [Get]
-    Public [New], [Default], [Preserve], [Explicit], [Each], [In], [To], [Until], [While], [Loop], [Me]
-    Public [Nothing], [Empty], [Null], [True], [Resume], [Exit], [Call], [Public], [Private], [Dim], [ReDim]
-    Public [Const], [Option], [With], [If], [Then], [Else], [Do], [For], [Erase], [Mod], [And], [Or], [Not]
-    Public [Is], [Like], [Xor], [Eqv], [Imp], [Rem], [Stop], [Wend], [ElseIf], [On], [GoTo], [ByVal]
-    Public Function [Sub](a) : [Sub] = "sub" & a : End Function
-    Public Property Get [Function]() : [Function] = "get" : End Property
-End Class
+words = Split("Type Step Next Property Class Error End Select Case Set Let Get New Default Preserve Explicit Each In To Until While Loop " & _
+    "Me Nothing Empty Null True Resume Exit Call Public Private Dim ReDim Const Option With If Then Else Do For Erase Mod And Or Not Is Like Xor Eqv Imp Rem Stop Wend ElseIf On GoTo ByVal")
+ExecuteGlobal "Class Keywords : Public [" & Join(words, "], [") & "]" & vbCrLf & _
+    "Public Function [Sub](a) : [Sub] = ""sub"" & a : End Function" & vbCrLf & _
+    "Public Property Get [Function]() : [Function] = ""get"" : End Property" & vbCrLf & "End Class"
 Set kw = New Keywords
-kw.Type = 1 : kw.Step = 2 : kw.Next = 3 : kw.Property = 4 : kw.Class = 5 : kw.Error = 6 : kw.End = 7
-kw.Select = 8 : kw.Case = 9 : kw.Set = 10 : kw.Let = 11 : kw.Get = 12 : kw.New = 13 : kw.Default = 14
-kw.Preserve = 15 : kw.Explicit = 16 : kw.Each = 17 : kw.In = 18 : kw.To = 19 : kw.Until = 20 : kw.While = 21
-kw.Loop = 22 : kw.Me = 23 : kw.Nothing = 24 : kw.Empty = 25 : kw.Null = 26 : kw.True = 27 : kw.Resume = 28
-kw.Exit = 29 : kw.Call = 30 : kw.Public = 31 : kw.Private = 32 : kw.Dim = 33 : kw.ReDim = 34 : kw.Const = 35
-kw.Option = 36 : kw.With = 37 : kw.If = 38 : kw.Then = 39 : kw.Else = 40 : kw.Do = 41 : kw.For = 42
-kw.Erase = 43 : kw.Mod = 44 : kw.And = 45 : kw.Or = 46 : kw.Not = 47 : kw.Is = 48 : kw.Like = 49
-kw.Xor = 50 : kw.Eqv = 51 : kw.Imp = 52 : kw.Rem = 53 : kw.Stop = 54 : kw.Wend = 55 : kw.ElseIf = 56
-kw.On = 57 : kw.GoTo = 58 : kw.ByVal = 59
-WriteLine kw.Type + kw.Step + kw.Next + kw.Property + kw.Class + kw.Error + kw.End + kw.Select + kw.Case _
-    + kw.Set + kw.Let + kw.Get + kw.New + kw.Default + kw.Preserve + kw.Explicit + kw.Each + kw.In + kw.To _
-    + kw.Until + kw.While + kw.Loop + kw.Me + kw.Nothing + kw.Empty + kw.Null + kw.True + kw.Resume _
-    + kw.Exit + kw.Call + kw.Public + kw.Private + kw.Dim + kw.ReDim + kw.Const + kw.Option + kw.With _
-    + kw.If + kw.Then + kw.Else + kw.Do + kw.For + kw.Erase + kw.Mod + kw.And + kw.Or + kw.Not + kw.Is _
-    + kw.Like + kw.Xor + kw.Eqv + kw.Imp + kw.Rem + kw.Stop + kw.Wend + kw.ElseIf + kw.On + kw.GoTo + kw.ByVal ' 1770
+For n = 0 To UBound(words) : Execute "kw." & words(n) & " = " & (n + 1) : Next
+For n = 0 To UBound(words) : kwSum = kwSum + Eval("kw." & words(n)) : Next
+WriteLine kwSum ' 1770
 With kw
     .End = .End * 100 : .Rem = .If & .Then & .Else : .Next = .Loop Mod .Step
     WriteLine .End & " " & .Rem & " " & .Next & " " & .Sub(1) & " " & .Function ' 700 383940 0 sub1 get

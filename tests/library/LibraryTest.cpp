@@ -1,6 +1,6 @@
 // The library as the interpreter sees it: the function and constant tables,
 // look-up, error naming, the site seam of MsgBox/InputBox, the generator
-// state, and ByRef / omitted arguments, which scripts cannot set up directly.
+// state, and ByRef arguments, which scripts cannot set up directly.
 #include "library/Builtins.h"
 #include "runtime/Convert.h"
 #include "runtime/DateTime.h"
@@ -144,7 +144,7 @@ TEST(LibraryErrors, BareErrorsAreNamedAfterTheFunction)
     EXPECT_NE(r.error().description.toUtf8().find("1033"), std::string::npos);
 }
 
-TEST(LibraryArguments, ByRefAndOmittedArgumentsAreFollowed)
+TEST(LibraryArguments, ByRefArgumentsAreFollowed)
 {
     Variant target = str(u"Hello");
     std::vector<Variant> byRef { Variant::fromRef(&target) };
@@ -152,19 +152,6 @@ TEST(LibraryArguments, ByRefAndOmittedArgumentsAreFollowed)
     EXPECT_EQ(text(call(u"Len", { Variant::fromRef(&target) })), "5");
     EXPECT_EQ(text(call(u"Mid", { Variant::fromRef(&target), lng(2), lng(3) })), "ell");
     EXPECT_EQ(target.stringView(), u"Hello");
-
-    // InStr(, "abcb", "b") and Split("a b", , 1): omitted inside the list.
-    EXPECT_EQ(text(call(u"InStr", { Variant::missing(), str(u"abcb"), str(u"b") })), "2");
-    Result<Variant> parts = call(u"Split", { str(u"a b c"), Variant::missing(), lng(2) });
-    ASSERT_TRUE(parts.ok());
-    ASSERT_TRUE(parts->isArray());
-    EXPECT_EQ(parts->asArray()->upperBound(0), 1);
-    EXPECT_EQ((*parts->asArray())[1].stringView(), u"b c");
-
-    // A required argument left out is refused, not read.
-    Result<Variant> r = call(u"Left", { Variant::missing(), lng(1) });
-    ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().number, 449);
 }
 
 TEST(LibraryInteraction, BoxesGoThroughTheSite)

@@ -141,15 +141,6 @@ TEST_F(CanvasAlgorithm, PenMovesOnlyAfterALineIsDrawn)
     EXPECT_EQ(canvas->penY(), 8);
 }
 
-TEST_F(CanvasAlgorithm, ArgumentsRoundHalfToEven)
-{
-    ASSERT_TRUE(call(*canvas, u"MoveTo", { v(10.5), v(11.5) }));
-    EXPECT_EQ(canvas->penX(), 10);
-    EXPECT_EQ(canvas->penY(), 12);
-    EXPECT_EQ(errorOf(call(*canvas, u"MoveTo", { v(u"abc"), v(1) })), 13);
-    EXPECT_EQ(canvas->penX(), 10);
-}
-
 TEST_F(CanvasAlgorithm, RectanglesAndEllipsesLeaveThePen)
 {
     ASSERT_TRUE(call(*canvas, u"MoveTo", { v(3), v(4) }));

@@ -77,14 +77,8 @@ Stop
 ' --- indexing what is not an array
 On Error Resume Next
 Dim line
-Sub Try(label)
-    line = line & label & "=" & Err.Number & " "
-    Err.Clear
-End Sub
-Sub Flush()
-    WriteLine line
-    line = ""
-End Sub
+Sub Try(label) : line = line & label & "=" & Err.Number & " " : Err.Clear : End Sub
+Sub Flush() : WriteLine line : line = "" : End Sub
 Set outer(1) = Nothing
 outer(1)(0) = 5 : Try "Nothing"
 outer(1) = 3

@@ -78,12 +78,3 @@ Sub Take(ByVal o, ByRef p)
 End Sub
 Take Make("first"), "second"
 WriteLine "after call"
-' --- recursion through arguments
-Function Fib(n)
-    If n < 2 Then
-        Fib = n
-    Else
-        Fib = Fib(n - 1) + Fib(n - 2)
-    End If
-End Function
-WriteLine Fib(20) & " " & Fib(1) & " " & Fib(0)

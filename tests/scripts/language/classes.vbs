@@ -37,7 +37,7 @@ acc.Deposit 10
 acc.Balance = acc.Balance + 5
 acc.Balance = -1
 WriteLine acc.Balance
-WriteLine TypeName(acc)
+WriteLine TypeName(acc) & " " & VarType(acc) & " " & IsObject(acc)
 WriteLine acc.Self Is acc
 WriteLine acc.Reveal
 ' --- Terminate runs when the last reference goes

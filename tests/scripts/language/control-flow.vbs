@@ -16,15 +16,24 @@ If "True" Then WriteLine "string condition"
 ' --- Select Case
 Function Kind(v)
     Select Case v
-        Case "a", "b"
-            Kind = "letter"
-        Case 1, 2, 3
-            Kind = "small"
-        Case Else
-            Kind = "other"
+        Case Empty : Kind = "empty"
+        Case "a", "b" : Kind = "letter"
+        Case 1, 2, 3 : Kind = "small"
+        Case True : Kind = "true"
+        Case Else : Kind = "other " & TypeName(v)
     End Select
 End Function
-WriteLine Kind(2) & " " & Kind("b") & " " & Kind(99) & " " & Kind(Null)
+WriteLine Kind(2) & " " & Kind("b") & " " & Kind(-1) & " " & Kind(Empty) & " " & Kind(0) & " " & Kind("") & " " & Kind(2.0)
+WriteLine Kind(Null) & " " & Kind(7.5) & " " & Kind(99)
+' the subject is evaluated once; the first matching Case runs
+Dim calls
+Function Next1() : calls = calls + 1 : Next1 = calls : End Function
+Select Case Next1()
+    Case 0: WriteLine "zero"
+    Case 1: WriteLine "one"
+    Case 1: WriteLine "one again"
+End Select
+WriteLine "calls " & calls
 Select Case 5
     Case 1
         WriteLine "no else, no match"

@@ -10,14 +10,8 @@ Class Text
         Value = "line = line & ""(ran) """
     End Property
 End Class
-Sub Note(label)
-    line = line & label & "=" & Err.Number & " "
-    Err.Clear
-End Sub
-Sub Flush()
-    WriteLine line
-    line = ""
-End Sub
+Sub Note(label) : line = line & label & "=" & Err.Number & " " : Err.Clear : End Sub
+Sub Flush() : WriteLine line : line = "" : End Sub
 On Error Resume Next
 ' --- Err.Description carries no name or value; the report does
 q = undefinedName : WriteLine Err.Description

@@ -7,6 +7,8 @@ WriteLine Ty(0) & Ty(32767) & Ty(32768) & Ty(2147483647) & Ty(007)
 WriteLine Ty(&100) & Ty(&17&) & Ty(&HFFFF) & Ty(&H8001) & Ty(&H8000)
 WriteLine Ty(&h10&) & Ty(&hFFFFFFFF&) & Ty(&hFFFF&) & Ty(&h10000&) & Ty(&H80000000) & Ty(&HFFFF8000&)
 WriteLine Ty(&O177777) & Ty(&O177777&) & Ty(&O200000)
+WriteLine Ty(2147483648) & Ty(99999999999999999999) & Ty(1.5) & Ty(.5) & Ty(1e10) & Ty(1.5E-3) & Ty(2E+2) & Ty(1.) & Ty(1.E2) & Ty(1e-400) & Ty(-32768) & Ty(#12:00#)
+WriteLine "[" & "a""b" & "|" & """" & "|" & "" & "|" & "it's" & "] " & CDbl(#1/2/2003#) & " " & CDbl(#6:00 PM#) & " " & (1 =< 2) & (2 => 1) & (1 >< 2) & (2 =< 1)
 ' --- a statement running into End
 t = True
 If t Then x = 1 Else x = 2 End If
@@ -91,31 +93,15 @@ WriteLine k
 Sub UsesK : WriteLine "in sub " & k : End Sub
 UsesK
 ' --- keywords as member names: reads, calls, assignments, With
-Class Keywords
-    Public [Type], [Step], [Next], [Property], [Class], [Error], [End], [Select], [Case], [Set], [Let], [Get]
-    Public [New], [Default], [Preserve], [Explicit], [Each], [In], [To], [Until], [While], [Loop], [Me]
-    Public [Nothing], [Empty], [Null], [True], [Resume], [Exit], [Call], [Public], [Private], [Dim], [ReDim]
-    Public [Const], [Option], [With], [If], [Then], [Else], [Do], [For], [Erase], [Mod], [And], [Or], [Not]
-    Public [Is], [Like], [Xor], [Eqv], [Imp], [Rem], [Stop], [Wend], [ElseIf], [On], [GoTo], [ByVal]
-    Public Function [Sub](a) : [Sub] = "sub" & a : End Function
-    Public Property Get [Function]() : [Function] = "get" : End Property
-End Class
+words = Split("Type Step Next Property Class Error End Select Case Set Let Get New Default Preserve Explicit Each In To Until While Loop " & _
+    "Me Nothing Empty Null True Resume Exit Call Public Private Dim ReDim Const Option With If Then Else Do For Erase Mod And Or Not Is Like Xor Eqv Imp Rem Stop Wend ElseIf On GoTo ByVal")
+ExecuteGlobal "Class Keywords : Public [" & Join(words, "], [") & "]" & vbCrLf & _
+    "Public Function [Sub](a) : [Sub] = ""sub"" & a : End Function" & vbCrLf & _
+    "Public Property Get [Function]() : [Function] = ""get"" : End Property" & vbCrLf & "End Class"
 Set kw = New Keywords
-kw.Type = 1 : kw.Step = 2 : kw.Next = 3 : kw.Property = 4 : kw.Class = 5 : kw.Error = 6 : kw.End = 7
-kw.Select = 8 : kw.Case = 9 : kw.Set = 10 : kw.Let = 11 : kw.Get = 12 : kw.New = 13 : kw.Default = 14
-kw.Preserve = 15 : kw.Explicit = 16 : kw.Each = 17 : kw.In = 18 : kw.To = 19 : kw.Until = 20 : kw.While = 21
-kw.Loop = 22 : kw.Me = 23 : kw.Nothing = 24 : kw.Empty = 25 : kw.Null = 26 : kw.True = 27 : kw.Resume = 28
-kw.Exit = 29 : kw.Call = 30 : kw.Public = 31 : kw.Private = 32 : kw.Dim = 33 : kw.ReDim = 34 : kw.Const = 35
-kw.Option = 36 : kw.With = 37 : kw.If = 38 : kw.Then = 39 : kw.Else = 40 : kw.Do = 41 : kw.For = 42
-kw.Erase = 43 : kw.Mod = 44 : kw.And = 45 : kw.Or = 46 : kw.Not = 47 : kw.Is = 48 : kw.Like = 49
-kw.Xor = 50 : kw.Eqv = 51 : kw.Imp = 52 : kw.Rem = 53 : kw.Stop = 54 : kw.Wend = 55 : kw.ElseIf = 56
-kw.On = 57 : kw.GoTo = 58 : kw.ByVal = 59
-WriteLine kw.Type + kw.Step + kw.Next + kw.Property + kw.Class + kw.Error + kw.End + kw.Select + kw.Case _
-    + kw.Set + kw.Let + kw.Get + kw.New + kw.Default + kw.Preserve + kw.Explicit + kw.Each + kw.In + kw.To _
-    + kw.Until + kw.While + kw.Loop + kw.Me + kw.Nothing + kw.Empty + kw.Null + kw.True + kw.Resume _
-    + kw.Exit + kw.Call + kw.Public + kw.Private + kw.Dim + kw.ReDim + kw.Const + kw.Option + kw.With _
-    + kw.If + kw.Then + kw.Else + kw.Do + kw.For + kw.Erase + kw.Mod + kw.And + kw.Or + kw.Not + kw.Is _
-    + kw.Like + kw.Xor + kw.Eqv + kw.Imp + kw.Rem + kw.Stop + kw.Wend + kw.ElseIf + kw.On + kw.GoTo + kw.ByVal ' 1770
+For n = 0 To UBound(words) : Execute "kw." & words(n) & " = " & (n + 1) : Next
+For n = 0 To UBound(words) : kwSum = kwSum + Eval("kw." & words(n)) : Next
+WriteLine kwSum ' 1770
 With kw
     .End = .End * 100 : .Rem = .If & .Then & .Else : .Next = .Loop Mod .Step
     WriteLine .End & " " & .Rem & " " & .Next & " " & .Sub(1) & " " & .Function ' 700 383940 0 sub1 get
@@ -130,6 +116,7 @@ WriteLine Error & Step & Default & Preserve & Explicit & [two words] ' 134567
 ReDim Preserve Preserve(1) : WriteLine UBound(Preserve) ' 1
 Function Property(Error) : Property = Error * 2 : End Function
 WriteLine Property(Default)    ' 8
+Dim Жук : жУК = 5 : WriteLine ЖУК + 1 ' 6: names fold case beyond ASCII
 ' --- constants of a class, seen by its code
 Class Limits
     Private Const Low = 1, High = "ten"
@@ -157,6 +144,7 @@ WriteLine y                    ' 5
 Do While q < 3 : q = q + 1 : Loop : WriteLine q ' 3
 Do : q = q - 1 : Loop Until q = 0 : WriteLine q ' 0
 For Each n In Array(1, 2) : q = q + n : Next n : WriteLine q ' 3
+For n = 1 To 3 : If n = 2 Then Exit For : Next : WriteLine n ' 2: the If ends at Next
 Select Case q : Case 1, 2 : WriteLine "low" : Case Else : WriteLine "else" : End Select
 WScript.Echo (q) = 3, (lim).Show() & "!" ' True 1 ten -2!
 WScript.Echo (lim).Show() & "!", (2) = 1 + 1 And True ' 1 ten -2! True
@@ -175,6 +163,29 @@ Class WmiObject
 End Class
 Set objItem = New WmiObject
 WriteLine objItem.Properties_.Item("Name").Value & objItem.Properties_("Size").Value ' v:Namev:Size
+' --- precedence and associativity, with values that tell the parses apart
+WriteLine (3 * 5 \ 2) & " " & (20 \ 3 Mod 4) & " " & (7 Mod 4 + 1) & " " & (1 + 2 & 3 + 4) & " " & ("1" & "2" = "12") & " " & (1 = 1 = True)
+WriteLine (Nothing Is Nothing = True) & " " & (Not 1 = 2) & " " & (Not 0 And 6) & " " & (6 And Not 2) & " " & (1 Or 2 And 4) & " " & (1 Xor 2 Or 1) & " " & (0 Imp 0 Eqv 0) & " " & (- - 5) & " " & (+5)
+' --- a statement's first argument in parentheses: a value on its own, the
+' start of a longer first argument, or a call whose result is used
+Sub Args2(p, q) : WriteLine "[" & p & "|" & q & "]" : End Sub
+Sub Arg1(p) : WriteLine "[" & p & "]" : End Sub
+Class Spot
+    Public B
+    Function Tripled() : Tripled = B * 3 : End Function
+    Sub Say(v) : WriteLine "say " & v : End Sub
+End Class
+Function MakePt(v) : Set MakePt = New Spot : MakePt.B = v : End Function
+Dim a, pt : a = 3 : Set pt = MakePt(4)
+Args2 (a) + 1, 5 : Arg1 (a) * 2 + 1 : Arg1(a)
+Args2 (pt).B & "c", "d" : Arg1 (pt).Tripled() Mod 5
+Args2 (a) = 3, "c" : Args2 (pt).B = 4 Or a < 2, "c"
+MakePt (a).Say -1
+pt.Say (7)
+WriteLine pt _
+    .B
 On Error Resume Next
 Set svc = GetObject("winmgmts:{impersonationLevel=impersonate}!\\.\root\cimv2")
 WriteLine Err.Number <> 0      ' True
+' a required argument left out of a built-in call, and one left out before a count
+Err.Clear : x = Left(, 1) : WriteLine Err.Number & " " & Split("a b c", , 2)(1)

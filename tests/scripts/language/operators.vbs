@@ -9,6 +9,9 @@ WriteLine -(-32768) & " " & TypeName(-(-32768))
 WriteLine 7 \ 2 & " " & 7 Mod 3 & " " & 7 / 2 & " " & 2 ^ 10
 ' unary minus binds tighter than ^
 WriteLine -3 ^ 2 & " " & -2^2 & " " & 2 ^ -1 & " " & -2 ^ -2
+WriteLine 2 + 3 * 4 ^ 2 / 8 & " " & (10 - 2 - 3) & " " & 2 ^ 3 ^ 2 & " " & 1 + 2 & 3
+' & binds tighter than a comparison: 9 > "1 True" compares as text
+n = 9 : WriteLine 5 > 3 And n > 1 & " " & (Not 1 = 2)
 ' --- strings and numbers
 WriteLine "3" + 4 & " " & "3" + "4" & " " & "3" & 4
 WriteLine (1 < 2) & " " & ("a" < "b") & " " & (10 < 9) & " " & (2.5 >= 2)

@@ -1,22 +1,9 @@
 ' Sub and Function: ByRef and ByVal, parentheses, results, Exit, argument counts.
-' --- ByRef and ByVal
-Sub AddOne(n)
-    n = n + 1
-End Sub
-Sub AddOneByVal(ByVal n)
-    n = n + 1
-End Sub
-Dim a
-a = 1
-AddOne a
-WriteLine a
-AddOneByVal a
-WriteLine a
-AddOne (a)
-WriteLine a
-Call AddOne(a)
-WriteLine a
-AddOne a + 0
+' --- Call passes ByRef; parentheses or an expression pass a copy (ByVal and
+' the other forms are in call-arguments.vbs)
+Sub AddOne(n) : n = n + 1 : End Sub
+Dim a : a = 1
+Call AddOne(a) : AddOne (a) : AddOne(a) : AddOne a + 0
 WriteLine a
 ' --- ByRef array elements and sorting through a swap
 Sub Swap(x, y)
@@ -38,16 +25,8 @@ Function Twice(x)
 End Function
 Function NoResult()
 End Function
-Function Fact(n)
-    If n <= 1 Then
-        Fact = 1
-    Else
-        Fact = n * Fact(n - 1)
-    End If
-End Function
 WriteLine Twice(21)
 WriteLine TypeName(NoResult())
-WriteLine Fact(10)
 WriteLine Twice(Twice(3))
 ' --- Exit Sub and Exit Function
 Function FirstNegative(arr)

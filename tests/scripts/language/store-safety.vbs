@@ -2,14 +2,8 @@
 ' underneath them: each case once crashed or wrote into freed memory.
 On Error Resume Next
 Dim line
-Sub Try(label)
-    line = line & label & "=" & Err.Number & " "
-    Err.Clear
-End Sub
-Sub Flush()
-    WriteLine line
-    line = ""
-End Sub
+Sub Try(label) : line = line & label & "=" & Err.Number & " " : Err.Clear : End Sub
+Sub Flush() : WriteLine line : line = "" : End Sub
 ' --- ReDim of a name that is not a variable
 Const Fixed = 1
 ReDim IsNull(5) : Try "IsNull"

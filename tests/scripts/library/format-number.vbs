@@ -1,9 +1,6 @@
 ' FormatNumber, FormatCurrency and FormatPercent: digits, the tristate options, rounding.
-Sub Errs(exprs) ' the error number of each expression, on one line
-    Dim e, s : On Error Resume Next
-    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
-    WriteLine Mid(s, 2)
-End Sub
+' Errs lists the error number of each expression, on one line.
+Sub Errs(exprs) : Dim e, s : On Error Resume Next : For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next : WriteLine Mid(s, 2) : End Sub
 ' --- FormatNumber
 WriteLine FormatNumber(1234567.891, 2)
 WriteLine FormatNumber(1234567.891)

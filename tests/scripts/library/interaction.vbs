@@ -1,11 +1,8 @@
 ' MsgBox and InputBox through the runner's site, RGB, the locale, the
 ' engine's name and version, LoadPicture.
 ' --- MsgBox and InputBox
-Sub Errs(exprs) ' the error number of each expression, on one line
-    Dim e, s : On Error Resume Next
-    For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
-    WriteLine Mid(s, 2)
-End Sub
+' Errs lists the error number of each expression, on one line.
+Sub Errs(exprs) : Dim e, s : On Error Resume Next : For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next : WriteLine Mid(s, 2) : End Sub
 r = MsgBox("Hello from MsgBox", vbYesNo + vbQuestion, "Title")
 WriteLine r = vbOK
 WriteLine TypeName(MsgBox("second"))

@@ -1,30 +1,5 @@
 ' An expression calculator: a tokenizer and a recursive-descent parser in classes,
-' with a stack class and errors raised for bad input.
-Class Stack
-    Private m_items(), m_count
-    Private Sub Class_Initialize()
-        m_count = 0
-        ReDim m_items(3)
-    End Sub
-    Public Sub Push(v)
-        If m_count > UBound(m_items) Then ReDim Preserve m_items(2 * m_count - 1)
-        m_items(m_count) = v
-        m_count = m_count + 1
-    End Sub
-    Public Function Pop()
-        If m_count = 0 Then Err.Raise vbObjectError + 10, "Stack", "Stack is empty"
-        m_count = m_count - 1
-        Pop = m_items(m_count)
-        m_items(m_count) = Empty
-    End Function
-    Public Property Get Count()
-        Count = m_count
-    End Property
-    Public Property Get Capacity()
-        Capacity = UBound(m_items) + 1
-    End Property
-End Class
-
+' with errors raised for bad input.
 Class Lexer
     Private m_text, m_pos
     Public Sub Init(text)
@@ -114,12 +89,9 @@ Class Parser
         base = ParseUnary()
         If IsOp("^") Then
             Advance
-            base = base ^ ParseExponent()
+            base = base ^ ParsePower()
         End If
         ParsePower = base
-    End Function
-    Private Function ParseExponent()
-        ParseExponent = ParsePower()
     End Function
     Private Function ParseUnary()
         If IsOp("-") Then
@@ -155,20 +127,3 @@ For Each s In inputs
         WriteLine "[" & s & "] runtime error " & Err.Number & ": " & Err.Description
     End If
 Next
-On Error GoTo 0
-
-' --- the stack grows through ReDim Preserve and reports underflow
-Dim st, i
-Set st = New Stack
-For i = 1 To 9
-    st.Push i * i
-Next
-WriteLine st.Count & " items, capacity " & st.Capacity
-s = ""
-Do While st.Count > 0
-    s = s & st.Pop() & " "
-Loop
-WriteLine RTrim(s)
-On Error Resume Next
-st.Pop
-WriteLine Err.Source & ": " & Err.Description & " (" & (Err.Number - vbObjectError) & ")"

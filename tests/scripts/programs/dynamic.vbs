@@ -1,16 +1,6 @@
-' Eval, Execute, ExecuteGlobal and GetRef: code built and called at run time,
-' with an event bus whose handlers are procedure references kept in a Dictionary.
-Dim x, total
-x = 6
-WriteLine Eval("x = 6") & " " & TypeName(Eval("""a"" & 1"))
-' --- Eval treats = as comparison, Execute as assignment
-Eval "x = 100"
-WriteLine x
-Execute "x = 100"
-WriteLine x
-' --- Execute runs several statements, separated by colons or newlines
-Execute "total = 0 : For i = 1 To 4 : total = total + i : Next"
-WriteLine total
+' Eval, Execute, ExecuteGlobal and GetRef in a program: code built and called at
+' run time, with an event bus whose handlers are procedure references kept in a
+' Dictionary (the scoping rules are in language/scope.vbs).
 Execute "Dim y" & vbCrLf & "y = ""from execute""" & vbCrLf & "WriteLine y"
 ' --- ExecuteGlobal from a procedure declares at script level, also classes
 Sub MakeGlobal()
@@ -23,24 +13,6 @@ Dim o
 Set o = New Dyn
 o.Name = "dynamic class"
 WriteLine o.Name & " " & TypeName(o)
-' --- GetRef as a callback passed into a procedure, and called as a statement
-Function Map(arr, fn)
-    Dim i, r()
-    ReDim r(UBound(arr))
-    For i = 0 To UBound(arr)
-        r(i) = fn(arr(i))
-    Next
-    Map = r
-End Function
-Function Square(v) : Square = v * v : End Function
-WriteLine Join(Map(Array(1, 2, 3), GetRef("Square")), ",")
-Dim sayRef
-Sub Say(t) : WriteLine "say " & t : End Sub
-Set sayRef = GetRef("Say")
-sayRef "hello"
-Call sayRef("again")
-WriteLine IsObject(sayRef)
-
 ' --- an event bus: handler lists grow with ReDim Preserve inside a text-compare Dictionary
 Class EventBus
     Private m_handlers

@@ -17,13 +17,7 @@ End Sub
 Level1
 WriteLine "after Level1: " & Err.Number
 
-' --- Resume Next skips the rest of a failing statement only
 On Error Resume Next
-Dim a, b
-a = 1
-b = a + "abc"
-WriteLine "b is empty: " & IsEmpty(b) & " err " & Err.Number
-Err.Clear
 ' --- On Error GoTo 0 inside a procedure does not affect the caller
 Sub Strict()
     On Error GoTo 0

@@ -1,5 +1,5 @@
 ' When Class_Terminate runs around With and owned objects; default members,
-' Property Let/Get/Set, Is and nested With.
+' Property Let/Get/Set and nested With.
 Class Tracer
     Public Name
     Private Sub Class_Initialize()
@@ -55,14 +55,6 @@ WriteLine "error " & Err.Number
 Err.Clear
 On Error GoTo 0
 Set nd = Nothing
-
-' --- Nothing, Is, IsObject
-Dim p, q
-Set p = New Temperature
-Set q = p
-WriteLine (p Is q) & " " & (p Is New Temperature) & " " & (Nothing Is Nothing) & " " & IsObject(p) & " " & IsObject(Nothing)
-Set q = Nothing
-WriteLine (q Is Nothing) & " " & TypeName(q) & " " & VarType(q) & " " & IsEmpty(q)
 
 ' --- nested With and Me
 Class Node

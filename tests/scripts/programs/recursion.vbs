@@ -1,5 +1,5 @@
 ' Recursion: permutations through a ByRef array, factorial through the function's
-' own name, memoised Fibonacci in a Dictionary, mutual recursion.
+' own name, memoised Fibonacci in a Dictionary (mutual recursion: calculator.vbs).
 ' --- permutations by swapping in place (ByRef array argument)
 Dim perms
 perms = ""
@@ -49,11 +49,3 @@ Function Fib(n)
 End Function
 WriteLine Fib(30) & " " & Fib(50) & " " & memo.Count
 
-' --- mutual recursion
-Function IsEven(n)
-    If n = 0 Then IsEven = True Else IsEven = IsOdd(n - 1)
-End Function
-Function IsOdd(n)
-    If n = 0 Then IsOdd = False Else IsOdd = IsEven(n - 1)
-End Function
-WriteLine IsEven(10) & " " & IsOdd(7) & " " & IsEven(3)

@@ -1,22 +1,5 @@
-' Sorting: quicksort in place through ByRef, merge sort returning new arrays, and a
-' sort of objects by a key with a comparer from GetRef.
-Sub QuickSort(a, lo, hi)
-    Dim i, j, pivot, t
-    If lo >= hi Then Exit Sub
-    pivot = a((lo + hi) \ 2)
-    i = lo: j = hi
-    Do While i <= j
-        Do While a(i) < pivot: i = i + 1: Loop
-        Do While a(j) > pivot: j = j - 1: Loop
-        If i <= j Then
-            t = a(i): a(i) = a(j): a(j) = t
-            i = i + 1: j = j - 1
-        End If
-    Loop
-    QuickSort a, lo, j
-    QuickSort a, i, hi
-End Sub
-
+' Sorting: merge sort returning new arrays, and a sort of objects by a key with
+' a comparer from GetRef (in-place swaps through a ByRef array are in recursion.vbs).
 Function MergeSort(a)
     Dim n, mid, left, right, i, l, r, out
     n = UBound(a) - LBound(a) + 1
@@ -50,8 +33,7 @@ End Function
 
 Dim nums
 nums = Array(38, 27, 43, 3, 9, 82, 10, 3, -5, 0, 100, 27)
-QuickSort nums, 0, UBound(nums)
-WriteLine Join(nums, " ")
+WriteLine Join(MergeSort(nums), " ")
 WriteLine Join(MergeSort(Array("pear", "Fig", "apple", "fig", "Banana", "cherry")), " ")
 WriteLine Join(MergeSort(Array(3.5, -1, 2, 2, 1E+3)), " ") & " [" & Join(MergeSort(Array()), " ") & "]"
 ' Mixed strings and numbers: numbers sort before strings
@@ -61,7 +43,7 @@ WriteLine Join(MergeSort(Array("10", 9, "9", 100)), " ")
 Dim jag, row
 jag = Array(Array(3, 1, 2), Array())
 row = jag(0)
-QuickSort row, 0, UBound(row)
+row(0) = 9
 WriteLine Join(row, " ") & " / " & Join(jag(0), " ") & " / " & UBound(jag(1))
 ReDim Preserve row(1)
 WriteLine Join(row, ",")

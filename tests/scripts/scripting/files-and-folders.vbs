@@ -9,11 +9,7 @@ fso.CreateFolder root
 
 Function P(name) : P = root & "/" & name : End Function
 Sub Touch(name, text) : With fso.CreateTextFile(P(name)) : .Write text : .Close : End With : End Sub
-Sub Try(code) ' a statement's error number
-    On Error Resume Next
-    ExecuteGlobal code
-    WriteLine code & " -> " & Err.Number
-End Sub
+Sub Try(code) : On Error Resume Next : ExecuteGlobal code : WriteLine code & " -> " & Err.Number : End Sub
 Function Listing(folder) ' "file file | folder"
     Dim item, out
     For Each item In fso.GetFolder(P(folder)).Files : out = out & item.Name & " " : Next

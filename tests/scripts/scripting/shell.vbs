@@ -8,11 +8,7 @@ Set fso = CreateObject("Scripting.FileSystemObject")
 root = fso.BuildPath(fso.GetSpecialFolder(2).Path, fso.GetTempName)
 fso.CreateFolder root
 
-Sub Try(code)
-    On Error Resume Next
-    ExecuteGlobal code
-    WriteLine code & " -> " & Err.Number
-End Sub
+Sub Try(code) : On Error Resume Next : ExecuteGlobal code : WriteLine code & " -> " & Err.Number : End Sub
 Function Finish(exec) ' waits for the child, then its exit code
     Do While exec.Status = 0 : WScript.Sleep 5 : Loop
     Finish = exec.ExitCode

@@ -10,11 +10,7 @@ root = fso.BuildPath(fso.GetSpecialFolder(2).Path, fso.GetTempName)
 fso.CreateFolder root
 
 Function P(name) : P = root & "/" & name : End Function
-Sub Try(code)
-    On Error Resume Next
-    ExecuteGlobal code
-    WriteLine code & " -> " & Err.Number
-End Sub
+Sub Try(code) : On Error Resume Next : ExecuteGlobal code : WriteLine code & " -> " & Err.Number : End Sub
 Function Codes(text) ' the character codes of a string
     Dim k : For k = 1 To Len(text) : Codes = Codes & " " & AscW(Mid(text, k, 1)) : Next
 End Function

@@ -107,6 +107,7 @@ private:
 // frame starts at the caller's arguments, and returning resumes the caller.
 struct InlineCall {
     Frame frame; // the callee's
+    Frame* caller = nullptr;
     const Instr* returnIp = nullptr;
     Variant* resultAt = nullptr; // the caller's top after the call (the object of a member call)
     size_t lockBase = 0; // the caller's

@@ -445,6 +445,7 @@ enterFrame:
         _f.me = (meValue);                                        \
         _f.resumeNext = false;                                    \
         _f.usedResumeNext = false;                                \
+        _call.caller = fp;                                        \
         _call.returnIp = ip;                                      \
         _call.resultAt = (resultPos);                             \
         _call.lockBase = lockBase;                                \
@@ -1392,13 +1393,16 @@ enterFrame:
                 (--sp)->clear();
             lockBase = call.lockBase;
             const bool want = call.wantResult;
+            fp = call.caller;
             m_inlineCalls.pop();
-            fp = m_inlineCalls.size() > callBase ? &m_inlineCalls.back().frame : &root;
             DROP_LOCKS();
             if (want)
                 new (sp++) Variant(std::move(result));
             goto enterFrame;
         }
+        default:
+            // The compiler emits only the operations above: no range check.
+            __builtin_unreachable();
         }
     }
 
@@ -1432,8 +1436,8 @@ enterFrame:
         while (sp != call.resultAt)
             (--sp)->clear();
         lockBase = call.lockBase;
+        fp = call.caller;
         m_inlineCalls.pop();
-        fp = m_inlineCalls.size() > callBase ? &m_inlineCalls.back().frame : &root;
         rethrow = true;
         goto enterFrame;
     }

@@ -32,13 +32,6 @@ Variant Variant::fromArray(Array* a) noexcept
     return v;
 }
 
-Variant Variant::fromRef(Variant* target) noexcept
-{
-    Variant v = make(VarType::Ref);
-    v.m_ref = target;
-    return v;
-}
-
 int32_t Variant::varType() const noexcept
 {
     switch (m_type) {

@@ -294,6 +294,12 @@ inline Variant Variant::fromDate(double serial) noexcept
     v.m_f64 = serial;
     return v;
 }
+inline Variant Variant::fromRef(Variant* target) noexcept
+{
+    Variant v = make(VarType::Ref);
+    v.m_ref = target;
+    return v;
+}
 inline Variant Variant::fromError(int32_t code) noexcept
 {
     Variant v = make(VarType::Error);

@@ -12,8 +12,19 @@
 #include <atomic>
 #include <chrono>
 #include <deque>
+#include <new>
 #include <optional>
 #include <unordered_set>
+#if defined(__SANITIZE_ADDRESS__)
+#define VORNA_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORNA_ASAN 1
+#endif
+#endif
+#if VORNA_ASAN
+#include <sanitizer/asan_interface.h>
+#endif
 
 namespace vbs {
 
@@ -140,6 +151,68 @@ private:
     size_t m_size = 0;
 };
 
+// The memory of finished class instances, kept by variable count for the
+// next New of the same size: a New then costs no malloc. Bounded; what it
+// holds is freed with the engine.
+class InstancePool {
+public:
+    static constexpr size_t MaxFields = 16;
+    static constexpr uint32_t MaxKept = 64;
+
+    InstancePool() = default;
+    InstancePool(const InstancePool&) = delete;
+    InstancePool& operator=(const InstancePool&) = delete;
+    ~InstancePool()
+    {
+        for (Block*& head : m_free) {
+            while (Block* b = head) {
+                head = b->next;
+                ::operator delete(b);
+            }
+        }
+    }
+    void* take(size_t fields) noexcept
+    {
+        if (fields > MaxFields || !m_free[fields])
+            return nullptr;
+        Block* b = m_free[fields];
+        m_free[fields] = b->next;
+        --m_count[fields];
+        unpoison(b, fields);
+        return b;
+    }
+    // False when the pool is full for that size: the caller frees p.
+    bool give(void* p, size_t fields) noexcept
+    {
+        if (fields > MaxFields || m_count[fields] >= MaxKept)
+            return false;
+        m_free[fields] = new (p) Block { m_free[fields] };
+        ++m_count[fields];
+        poison(p, fields);
+        return true;
+    }
+    static size_t blockSize(size_t fields);
+
+private:
+    struct Block {
+        Block* next;
+    };
+    // Under AddressSanitizer a kept block is poisoned past its link, so that
+    // a use of a finished instance is still reported.
+#if VORNA_ASAN
+    static void poison(void* p, size_t fields)
+    {
+        __asan_poison_memory_region(static_cast<char*>(p) + sizeof(Block), blockSize(fields) - sizeof(Block));
+    }
+    static void unpoison(void* p, size_t fields) { __asan_unpoison_memory_region(p, blockSize(fields)); }
+#else
+    static void poison(void*, size_t) { }
+    static void unpoison(void*, size_t) { }
+#endif
+    Block* m_free[MaxFields + 1] = {};
+    uint32_t m_count[MaxFields + 1] = {};
+};
+
 class EngineContext final : public BuiltinContext {
 public:
     explicit EngineContext(ScriptEngine::Impl& engine)
@@ -227,6 +300,9 @@ struct ScriptEngine::Impl {
     void setErr(const ScriptError& e);
     void clearErr();
 
+    // First, so that it goes last: instances freed while the engine's other
+    // members are destroyed still give their memory back to it.
+    InstancePool m_instancePool;
     const BuiltinFunction* m_builtins = builtinFunctions().data();
     ScriptSite* m_site = nullptr;
     int m_timeout = 0;
@@ -304,7 +380,8 @@ public:
     // One allocation holds the instance and its variables, which follow it.
     static ClassInstance* create(ScriptEngine::Impl* engine, ClassDef& cls);
     ~ClassInstance() override;
-    static void operator delete(void* p) { ::operator delete(p); }
+    // The memory goes back to the engine's pool when there is an engine.
+    static void operator delete(ClassInstance* p, std::destroying_delete_t) noexcept;
     Str typeName() const override { return m_name; }
     DispId memberId(std::u16string_view name) override;
     Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override;

@@ -22,8 +22,24 @@ constexpr uint32_t MaxTeardownInstances = 10000;
 
 ClassInstance* ClassInstance::create(ScriptEngine::Impl* engine, ClassDef& cls)
 {
-    void* memory = ::operator new(sizeof(ClassInstance) + cls.fields.size() * sizeof(Variant));
+    void* memory = engine->m_instancePool.take(cls.fields.size());
+    if (!memory)
+        memory = ::operator new(InstancePool::blockSize(cls.fields.size()));
     return new (memory) ClassInstance(engine, cls);
+}
+
+size_t InstancePool::blockSize(size_t fields)
+{
+    return sizeof(ClassInstance) + fields * sizeof(Variant);
+}
+
+void ClassInstance::operator delete(ClassInstance* p, std::destroying_delete_t) noexcept
+{
+    ScriptEngine::Impl* engine = p->m_engine;
+    const size_t fields = p->m_fieldCount;
+    p->~ClassInstance();
+    if (!engine || !engine->m_instancePool.give(p, fields))
+        ::operator delete(p);
 }
 
 ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)

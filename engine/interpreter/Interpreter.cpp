@@ -58,20 +58,6 @@ inline void setWide(Variant& out, int64_t r, VarType lt, VarType rt)
         out.setDouble(static_cast<double>(r));
 }
 
-// A comparison's truth from the order of its operands (-1, 0, 1).
-inline int truthOf(Op op, int order)
-{
-    static const uint8_t table[6][3] = {
-        { 0, 1, 0 }, // Eq
-        { 1, 0, 1 }, // Ne
-        { 1, 0, 0 }, // Lt
-        { 0, 0, 1 }, // Gt
-        { 1, 1, 0 }, // Le
-        { 0, 1, 1 }, // Ge
-    };
-    return table[static_cast<int>(op) - static_cast<int>(Op::Eq)][order + 1];
-}
-
 // A script-level variable's value when its site is bound to one.
 inline Variant* globalVariable(const NameSite& site)
 {
@@ -376,7 +362,7 @@ enterFrame:
 #define CHECK(res)                          \
     do {                                    \
         auto&& _r = (res);                  \
-        if (!_r.ok()) {                     \
+        if (!_r.ok()) [[unlikely]] {        \
             pending = _r.takeError();       \
             goto onError;                   \
         }                                   \
@@ -978,85 +964,87 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::Add:
-        case Op::Sub:
-        case Op::Mul: {
-            OPERAND(l, in.b, scratchB);
-            OPERAND(r, in.c, scratchC);
-            const VarType lt = l->type(), rt = r->type();
-            if (isSmallInt(lt) && isSmallInt(rt)) {
-                const int64_t a = intOf(*l), b = intOf(*r);
-                const int64_t v = in.op == Op::Add ? a + b : in.op == Op::Sub ? a - b : a * b;
-                FINISH_OPERANDS(in);
-                if (Variant* d = TARGET(in.a)) {
-                    setWide(*d, v, lt, rt);
-                    break;
-                }
-                Variant t;
-                setWide(t, v, lt, rt);
-                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code));
-                break;
-            }
-            Variant out;
-            if (!fastArith(in.op, *l, *r, out)) {
-                auto res = slowBinary(in.op, *l, *r);
-                CHECK(res);
-                out = std::move(res.value());
-            }
-            FINISH_OPERANDS(in);
-            PUT(in.a, std::move(out));
-            break;
+// +, - and *: Integer and Long results are written into the target in place.
+#define ARITH_CASE(NAME, OPER)                                                    \
+        case Op::NAME: {                                                          \
+            OPERAND(l, in.b, scratchB);                                           \
+            OPERAND(r, in.c, scratchC);                                           \
+            const VarType lt = l->type(), rt = r->type();                         \
+            if (bothSmallInts(lt, rt)) {                                          \
+                const int64_t v = intOf(*l) OPER intOf(*r);                       \
+                FINISH_OPERANDS(in);                                              \
+                if (Variant* d = TARGET(in.a)) {                                  \
+                    setWide(*d, v, lt, rt);                                       \
+                    break;                                                        \
+                }                                                                 \
+                Variant t;                                                        \
+                setWide(t, v, lt, rt);                                            \
+                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code)); \
+                break;                                                            \
+            }                                                                     \
+            Variant out;                                                          \
+            if (!fastArith(Op::NAME, *l, *r, out)) {                              \
+                auto res = slowBinary(Op::NAME, *l, *r);                          \
+                CHECK(res);                                                       \
+                out = std::move(res.value());                                     \
+            }                                                                     \
+            FINISH_OPERANDS(in);                                                  \
+            PUT(in.a, std::move(out));                                            \
+            break;                                                                \
         }
-        case Op::Eq:
-        case Op::Ne:
-        case Op::Lt:
-        case Op::Gt:
-        case Op::Le:
-        case Op::Ge: {
-            OPERAND(l, in.b, scratchB);
-            OPERAND(r, in.c, scratchC);
-            int order = 2; // -1, 0, 1 when the operands are numbers of the fast kinds
-            const VarType lt = l->type(), rt = r->type();
-            if (isSmallInt(lt) && isSmallInt(rt)) {
-                const int64_t a = intOf(*l), b = intOf(*r);
-                order = (a > b) - (a < b);
-            } else if (lt == VarType::Double && rt == VarType::Double) {
-                const double a = l->asDouble(), b = r->asDouble();
-                order = (a > b) - (a < b);
-            }
-            int truth;
-            Variant out;
-            if (order != 2) {
-                truth = truthOf(in.op, order);
-            } else {
-                auto res = slowBinary(in.op, *l, *r, in.x & 3);
-                CHECK(res);
-                out = std::move(res.value());
-                truth = -1;
-            }
-            FINISH_OPERANDS(in);
-            if (in.x & Branch) {
-                if (truth < 0) {
-                    auto b = condition(out);
-                    CHECK(b);
-                    truth = b.value();
-                }
-                if ((truth != 0) == ((in.x & BranchIfTrue) != 0)) {
-                    POLL_BACK(in);
-                    ip = instrs + in.a;
-                }
-                break;
-            }
-            if (truth >= 0) {
-                if (Variant* d = TARGET(in.a)) {
-                    d->setPlain(truth ? TrueValue : FalseValue);
-                    break;
-                }
-                out = truth ? TrueValue : FalseValue;
-            }
-            PUT(in.a, std::move(out));
-            break;
+        ARITH_CASE(Add, +)
+        ARITH_CASE(Sub, -)
+        ARITH_CASE(Mul, *)
+#undef ARITH_CASE
+// A comparison: each operator has its own handler, so that the fast kinds
+// compare with the operator itself.
+#define COMPARE_CASE(NAME, CMP)                                                   \
+        case Op::NAME: {                                                          \
+            OPERAND(l, in.b, scratchB);                                           \
+            OPERAND(r, in.c, scratchC);                                           \
+            const VarType lt = l->type(), rt = r->type();                         \
+            int truth;                                                            \
+            Variant out;                                                          \
+            if (bothSmallInts(lt, rt)) {                                          \
+                truth = intOf(*l) CMP intOf(*r);                                  \
+            } else if (lt == VarType::Double && rt == VarType::Double) {          \
+                truth = l->asDouble() CMP r->asDouble();                          \
+            } else {                                                              \
+                auto res = slowBinary(Op::NAME, *l, *r, in.x & 3);                \
+                CHECK(res);                                                       \
+                out = std::move(res.value());                                     \
+                truth = -1;                                                       \
+            }                                                                     \
+            FINISH_OPERANDS(in);                                                  \
+            if (in.x & Branch) {                                                  \
+                if (truth < 0) {                                                  \
+                    auto b = condition(out);                                      \
+                    CHECK(b);                                                     \
+                    truth = b.value();                                            \
+                }                                                                 \
+                if ((truth != 0) == ((in.x & BranchIfTrue) != 0)) {               \
+                    POLL_BACK(in);                                                \
+                    ip = instrs + in.a;                                           \
+                }                                                                 \
+                break;                                                            \
+            }                                                                     \
+            if (truth >= 0) {                                                     \
+                if (Variant* d = TARGET(in.a)) {                                  \
+                    d->setPlain(truth ? TrueValue : FalseValue);                  \
+                    break;                                                        \
+                }                                                                 \
+                out = truth ? TrueValue : FalseValue;                             \
+            }                                                                     \
+            PUT(in.a, std::move(out));                                            \
+            break;                                                                \
         }
+        COMPARE_CASE(Eq, ==)
+        COMPARE_CASE(Ne, !=)
+        COMPARE_CASE(Lt, <)
+        COMPARE_CASE(Gt, >)
+        COMPARE_CASE(Le, <=)
+        COMPARE_CASE(Ge, >=)
+#undef COMPARE_CASE
         case Op::Concat: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);

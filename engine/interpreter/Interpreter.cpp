@@ -432,7 +432,7 @@ enterFrame:
         _f.resumeNext = false;                                    \
         _f.usedResumeNext = false;                                \
         _call.caller = fp;                                        \
-        _call.returnIp = ip;                                      \
+        _call.returnIp = ip + 1;                                  \
         _call.resultAt = (resultPos);                             \
         _call.lockBase = lockBase;                                \
         _call.savedTop = (topValue);                              \
@@ -449,13 +449,21 @@ enterFrame:
 #define POLL()                        \
     if (--m_pollCountdown <= 0)       \
     CHECK(poll())
+// ip is the running instruction until its handler ends; a jump goes on at
+// its target at once.
+#define JUMP(target)                  \
+    do {                              \
+        ip = instrs + (target);       \
+        goto dispatch;                \
+    } while (0)
 #define POLL_BACK(in)                 \
     if ((in).x & BackEdge)            \
     POLL()
 
     for (;;) {
     for (;;) {
-        const Instr& in = *ip++;
+    dispatch:
+        const Instr& in = *ip;
         switch (in.op) {
         case Op::PushConst:
             PUSH_COPY(code.consts[in.a]);
@@ -1024,7 +1032,7 @@ enterFrame:
                 }                                                                 \
                 if ((truth != 0) == ((in.x & BranchIfTrue) != 0)) {               \
                     POLL_BACK(in);                                                \
-                    ip = instrs + in.a;                                           \
+                    JUMP(in.a);                                           \
                 }                                                                 \
                 break;                                                            \
             }                                                                     \
@@ -1205,7 +1213,7 @@ enterFrame:
         }
         case Op::Jump:
             POLL_BACK(in);
-            ip = instrs + in.a;
+            JUMP(in.a);
             break;
         case Op::JumpIfFalse:
         case Op::JumpIfTrue: {
@@ -1220,7 +1228,7 @@ enterFrame:
             }
             if (truth == (in.op == Op::JumpIfTrue)) {
                 POLL_BACK(in);
-                ip = instrs + in.a;
+                JUMP(in.a);
             }
             break;
         }
@@ -1233,7 +1241,7 @@ enterFrame:
                 res = std::move(r.value());
             }
             if (res.type() == VarType::Boolean && res.asBool())
-                ip = instrs + in.a;
+                JUMP(in.a);
             break;
         }
         case Op::ForPrepare: {
@@ -1259,7 +1267,7 @@ enterFrame:
             auto done = pastEnd(counter, end, step);
             CHECK(done);
             if (done.value())
-                ip = instrs + in.a;
+                JUMP(in.a);
             break;
         }
         case Op::ForStep: {
@@ -1278,7 +1286,7 @@ enterFrame:
                 c->overwriteWide(n, c->type(), step.type());
                 if (by >= 0 ? n <= end.asIntegerOrLong() : n >= end.asIntegerOrLong()) {
                     POLL();
-                    ip = instrs + in.a;
+                    JUMP(in.a);
                 }
                 break;
             }
@@ -1301,7 +1309,7 @@ enterFrame:
                 CHECK(storeGlobal(names[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
             if (!done.value()) {
                 POLL();
-                ip = instrs + in.a;
+                JUMP(in.a);
             }
             break;
         }
@@ -1311,7 +1319,7 @@ enterFrame:
                 slots[in.b] = std::move(coll);
                 slots[in.b + 1] = Variant::fromLong(0);
                 if (slots[in.b].asArray()->size() == 0)
-                    ip = instrs + in.a;
+                    JUMP(in.a);
                 break;
             }
             if (!coll.isObject())
@@ -1331,7 +1339,7 @@ enterFrame:
                 int32_t i = slots[in.b + 1].asLong();
                 Array* arr = src.asArray();
                 if (size_t(i) >= arr->size()) {
-                    ip = instrs + in.a;
+                    JUMP(in.a);
                     break;
                 }
                 new (sp++) Variant((*arr)[size_t(i)]);
@@ -1343,7 +1351,7 @@ enterFrame:
             auto more = en ? en->next(out) : Result<bool>(false);
             CHECK(more);
             if (!more.value()) {
-                ip = instrs + in.a;
+                JUMP(in.a);
                 break;
             }
             new (sp++) Variant(std::move(out));
@@ -1392,12 +1400,13 @@ enterFrame:
             // The compiler emits only the operations above: no range check.
             __builtin_unreachable();
         }
+        ++ip;
     }
 
     onError:
-        // The failing instruction is pc - 1.
+        // ip is the failing instruction.
         const size_t pc = static_cast<size_t>(ip - instrs);
-        annotate(*pending.error, code, pc - 1);
+        annotate(*pending.error, code, pc);
         // A failing instruction may have popped an operand it had not
         // released yet: clear the frame's whole operand area, so that the
         // slots above sp are Empty again whichever path failed.
@@ -1411,7 +1420,7 @@ enterFrame:
         if (!pending.error->uncatchable && f.resumeNext) {
             setErr(*pending.error);
             pending.error.reset();
-            ip = instrs + code.info[pc - 1].resumePc;
+            ip = instrs + code.info[pc].resumePc;
             continue;
         }
         if (m_inlineCalls.size() == callBase)
@@ -1419,7 +1428,7 @@ enterFrame:
         // The callee's error fails the caller's call instruction.
         InlineCall& call = m_inlineCalls.back();
         leaveInline(call, slots, code.slotCount);
-        ip = call.returnIp;
+        ip = call.returnIp - 1;
         sp = call.frame.slots;
         while (sp != call.resultAt)
             (--sp)->clear();
@@ -1432,6 +1441,7 @@ enterFrame:
 #undef FAIL_WITH
 #undef CHECK
 #undef POLL_BACK
+#undef JUMP
 #undef POLL
 #undef DROP_LOCKS
 #undef PUSH_COPY

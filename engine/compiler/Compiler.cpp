@@ -189,13 +189,23 @@ size_t Compiler::emitReg(Op op, int32_t a, int32_t b, int32_t c, uint8_t x, int3
 }
 
 // Temporaries follow the hidden slots, whose count is known only now; jumps
-// back are marked now that every target is patched.
+// are threaded and those back marked now that every target is patched.
 void Compiler::finishCode(Code& code)
 {
     const auto fix = [&](int32_t& o) {
         if (o >= TempOperands)
             o = code.slotCount + (o - TempOperands);
     };
+    // A jump to a jump goes straight to the last one's target; a jump to a
+    // Return returns.
+    for (Instr& in : code.instrs) {
+        if (in.op != Op::Jump)
+            continue;
+        for (int hops = 0; hops < 8 && code.instrs[in.a].op == Op::Jump; ++hops)
+            in.a = code.instrs[in.a].a;
+        if (code.instrs[in.a].op == Op::Return)
+            in = code.instrs[in.a];
+    }
     for (size_t pc = 0; pc < code.instrs.size(); ++pc) {
         Instr& in = code.instrs[pc];
         const bool branch = in.op == Op::Jump || in.op == Op::JumpIfFalse || in.op == Op::JumpIfTrue

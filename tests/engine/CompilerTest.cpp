@@ -94,6 +94,23 @@ TEST(Compiler, ClassVariablesAreOperands)
 )");
 }
 
+TEST(Compiler, JumpsToAReturnReturn)
+{
+    // The Then branch's jump over the Else would land on the Return.
+    EXPECT_EQ(compileProc(u"Function Fib(n)\n  If n < 2 Then\n    Fib = n\n  Else\n"
+                          u"    Fib = Fib(n - 1) + Fib(n - 2)\n  End If\nEnd Function"),
+              R"(   0 Lt            ->3 r0 k0 x=6
+   1 Move          r1 r0 x=0
+   2 Return        a=0 b=0 x=0
+   3 Sub           r2 r0 k1 x=0
+   4 CallProc      a=0 b=1 x=1
+   5 Sub           r3 r0 k2 x=0
+   6 CallProc      a=0 b=1 x=1
+   7 Add           r1 r2 r3 x=48
+   8 Return        a=0 b=0 x=0
+)");
+}
+
 TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 {
     std::u16string body = u"Sub P()\n  total = total + 1\n  WriteLine other\nEnd Sub";

@@ -320,12 +320,14 @@ Status Compiler::redim(const ast::ReDimStmt& s)
 Status Compiler::ifStatement(const ast::IfStmt& s)
 {
     std::vector<size_t> toEnd;
-    for (const auto& br : s.branches) {
+    for (size_t i = 0; i < s.branches.size(); ++i) {
+        const auto& br = s.branches[i];
         beginStatement(br.condition->pos);
         TRY_ASSIGN(skip, jumpOn(*br.condition, false));
         endStatement(here());
         TRY_STATUS(block(br.body));
-        toEnd.push_back(emit(Op::Jump));
+        if (s.hasElse || i + 1 < s.branches.size())
+            toEnd.push_back(emit(Op::Jump));
         patch(skip, here());
     }
     if (s.hasElse)
@@ -343,7 +345,8 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
     emit(Op::StoreLocal, subject, 0, static_cast<uint8_t>(StoreMode::Raw));
     endStatement(here());
     std::vector<size_t> toEnd;
-    for (const auto& c : s.cases) {
+    for (size_t i = 0; i < s.cases.size(); ++i) {
+        const auto& c = s.cases[i];
         beginStatement(c.pos);
         std::vector<size_t> matches;
         for (const auto& v : c.values) {
@@ -355,7 +358,8 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
         for (size_t m : matches)
             patch(m, here());
         TRY_STATUS(block(c.body));
-        toEnd.push_back(emit(Op::Jump));
+        if (s.hasElse || i + 1 < s.cases.size())
+            toEnd.push_back(emit(Op::Jump));
         patch(next, here());
     }
     if (s.hasElse)

@@ -64,22 +64,22 @@ TEST(Compiler, OperatorsNameTheirRegisters)
     // slots: 0 a, 1 v, 2 Scan, 3 j, then temporaries from 4. Comparisons in
     // conditions jump (x 4: Branch) without making a Boolean; j = j - 1 is
     // one instruction, a(j) another; a consumed temporary is released (x 16,
-    // 32).
+    // 32). A jump back is marked (x 64); an If without Else needs no jump
+    // over the rest.
     EXPECT_EQ(code, R"(   0 LoadLocal     a=0 b=0 x=0
    1 CallBuiltin   a=66 b=1 x=0
    2 StoreLocal    a=3 b=0 x=0
-   3 Ge            ->10 r3 k0 x=6
+   3 Ge            ->9 r3 k0 x=6
    4 GetElem       r4 r0 r3 x=0
-   5 Le            ->8 r4 r1 x=20
-   6 Jump          a=10 b=0 x=0
-   7 Jump          a=8 b=0 x=0
-   8 Sub           r3 r3 k1 x=0
-   9 Jump          a=3 b=0 x=64
-  10 Mul           r4 r3 k2 x=0
-  11 LoadLocal     a=1 b=0 x=0
-  12 CallBuiltin   a=15 b=1 x=0
-  13 Add           r2 r4 r5 x=48
-  14 Return        a=0 b=0 x=0
+   5 Le            ->7 r4 r1 x=20
+   6 Jump          a=9 b=0 x=0
+   7 Sub           r3 r3 k1 x=0
+   8 Jump          a=3 b=0 x=64
+   9 Mul           r4 r3 k2 x=0
+  10 LoadLocal     a=1 b=0 x=0
+  11 CallBuiltin   a=15 b=1 x=0
+  12 Add           r2 r4 r5 x=48
+  13 Return        a=0 b=0 x=0
 )");
 }
 

@@ -93,7 +93,8 @@ Status Compiler::storeName(std::u16string_view name, StoreMode mode)
 }
 
 // `s = s & a & b`: the pieces after s, outermost last; false when the
-// value is not such a chain or a later piece could see or change s.
+// value is not such a chain of two pieces or more, or a piece could see or
+// change s.
 bool Compiler::appendChain(std::u16string_view target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces)
 {
     const ast::Expr* e = &value;
@@ -106,8 +107,10 @@ bool Compiler::appendChain(std::u16string_view target, const ast::Expr& value, s
         || !equalsIgnoreCase(static_cast<const ast::NameExpr*>(e)->name, target))
         return false;
     std::reverse(pieces.begin(), pieces.end());
+    // One piece is the operator's case: Concat appends in place when it may
+    // read the target after the piece, and reads it first when not.
     if (pieces.size() == 1)
-        return true; // evaluated before the append, so it may be anything
+        return false;
     for (const ast::Expr* p : pieces) {
         if (!plainPiece(target, *p))
             return false;

@@ -1056,12 +1056,28 @@ enterFrame:
         case Op::Concat: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
-            if (in.a >= 0 && l == &slots[in.a].deref() && l->isString() && r->isString() && l->stringRefs() == 1) {
-                // The result's own string, held nowhere else: append to it.
-                if (!slots[in.a].deref().appendString(r->stringView()))
-                    FAIL_WITH(makeError(ErrorCode::OutOfMemory));
-                FINISH_OPERANDS(in);
-                break;
+            // x = x & y, x a variable or temporary holding a string (or
+            // Empty): y's text is appended to x in place (a shared string is
+            // copied first). x & x, objects, dates and errors take the
+            // general path.
+            if (in.a == in.b && !scratchUsed && l != r && (l->isString() || l->isEmpty())) {
+                NumberText number;
+                std::u16string_view piece;
+                bool plain = true;
+                if (r->isString())
+                    piece = r->stringView();
+                else if (r->isEmpty() || r->isNull())
+                    piece = {};
+                else if (formatNumber(*r, number))
+                    piece = number.view();
+                else
+                    plain = false;
+                if (plain) {
+                    if (!const_cast<Variant*>(l)->appendString(piece))
+                        FAIL_WITH(makeError(ErrorCode::OutOfMemory));
+                    FINISH_OPERANDS(in);
+                    break;
+                }
             }
             auto res = opConcat(*l, *r);
             CHECK(res);

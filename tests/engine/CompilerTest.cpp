@@ -33,7 +33,8 @@ TEST(Compiler, LocalsAreSlotsAndAppendIsInPlace)
                                    u"  Build = s\n"
                                    u"End Function");
     // slots: 0 n, 1 Build (result), 2 s, 3 i, 4-5 hidden For bounds;
-    // Next steps, tests and jumps back in one instruction.
+    // s = s & i is one Concat that appends to s; Next steps, tests and jumps
+    // back in one instruction.
     EXPECT_EQ(code, R"(   0 ClearLocal    a=5 b=0 x=0
    1 PushConst     a=0 b=0 x=0
    2 LoadLocal     a=0 b=0 x=0
@@ -41,12 +42,11 @@ TEST(Compiler, LocalsAreSlotsAndAppendIsInPlace)
    4 ForPrepare    a=0 b=4 x=0
    5 StoreLocal    a=3 b=0 x=2
    6 LoadLocal     a=3 b=0 x=0
-   7 ForTest       a=11 b=4 x=0
-   8 LoadLocal     a=3 b=0 x=0
-   9 AppendVar     a=2 b=0 x=0
-  10 ForLoop       ->8 r3 b=4 x=0
-  11 Move          r1 r2 x=0
-  12 Return        a=0 b=0 x=0
+   7 ForTest       a=10 b=4 x=0
+   8 Concat        r2 r2 r3 x=0
+   9 ForLoop       ->8 r3 b=4 x=0
+  10 Move          r1 r2 x=0
+  11 Return        a=0 b=0 x=0
 )");
 }
 

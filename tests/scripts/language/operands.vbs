@@ -58,3 +58,36 @@ Sub Local()
     WriteLine "local " & q & " " & i
 End Sub
 Local
+
+' s = s & piece appends in place, but s is read before a piece that runs code.
+Dim s, t, u
+Function Changes()
+    s = "changed"
+    Changes = "+ret"
+End Function
+s = "old"
+s = s & Changes()
+WriteLine "append " & s
+s = "ab": t = s: s = s & "c"
+WriteLine "append " & s & " " & t
+u = Empty: u = u & Null
+WriteLine "append " & TypeName(u) & " [" & u & "]"
+s = "x": s = s & Null: s = s & True: s = s & CByte(7): s = s & s
+WriteLine "append " & s
+Sub Bang(ByRef v)
+    v = v & "!"
+End Sub
+s = "hey": Bang s
+WriteLine "append " & s
+Class Buf
+    Public Text
+    Sub Add(p)
+        Text = Text & p
+    End Sub
+End Class
+Set b = New Buf: b.Add "a": b.Add 2
+WriteLine "append " & b.Text & " " & TypeName(b.Text)
+u = Null: u = u & Null
+WriteLine "append " & IsNull(u)
+u = 5: u = u & 6
+WriteLine "append " & u & " " & TypeName(u)

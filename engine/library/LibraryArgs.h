@@ -82,6 +82,22 @@ inline Result<Text> text(Args args, size_t i)
     return Text::from(v);
 }
 
+// Argument i when it is a String that the call alone holds: the caller's
+// temporary (not a ByRef link to a variable) with one reference. It is taken
+// out of the argument list into `out`, so the function may change its units
+// in place and return it. A string that a variable, a constant or any other
+// value still shares is never taken. A Text viewing this argument must not
+// call str() afterwards (its source is then Empty); its view stays valid.
+inline bool takeUnique(Args args, size_t i, Str& out) noexcept
+{
+    Variant& v = args[i];
+    if (v.stringRefs() != 1)
+        return false;
+    out = v.asString();
+    v.clear();
+    return true;
+}
+
 // Integer arguments (CLng rules: half to even, 6 beyond Long, 94 for Null,
 // 13 for text that is not a number); `fallback` when omitted.
 Result<int32_t> longArgSlow(Args args, size_t i, int32_t fallback);

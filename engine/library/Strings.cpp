@@ -101,17 +101,41 @@ Result<Variant> byteSlice(std::u16string_view s, size_t from, size_t count)
     });
 }
 
-Result<Variant> slice(const Text& s, size_t from, size_t count, Unit unit)
+// A part of a string is cut in place only when it keeps most of the block:
+// a short piece of a long text gets a block of its own rather than holding
+// on to the whole.
+bool worthKeeping(size_t length, size_t count)
+{
+    return count * 2 >= length || length <= 64;
+}
+
+// Units [from, from + count) of `s`, argument 0's text (from < its length):
+// that string itself when it is all of it, the argument's own string cut in
+// place when the call alone holds it, else a copy.
+Result<Variant> unitSlice(Args args, const Text& s, size_t from, size_t count)
+{
+    if (from == 0 && count == s.size())
+        return Variant::fromString(s.str());
+    Str own;
+    if (worthKeeping(s.size(), count) && takeUnique(args, 0, own)) {
+        own.keepUnits(from, count);
+        return Variant::fromString(std::move(own));
+    }
+    return makeString(s.view().substr(from, count));
+}
+
+Result<Variant> slice(Args args, const Text& s, size_t from, size_t count, Unit unit)
 {
     size_t length = unit == Unit::Byte ? s.size() * 2 : s.size();
     if (from >= length)
         return Variant::fromString(Str());
     count = std::min(count, length - from);
-    if (from == 0 && count == length)
-        return Variant::fromString(s.str());
-    if (unit == Unit::Byte)
+    if (unit == Unit::Byte) {
+        if (from == 0 && count == length)
+            return Variant::fromString(s.str());
         return byteSlice(s.view(), from, count);
-    return makeString(s.view().substr(from, count));
+    }
+    return unitSlice(args, s, from, count);
 }
 
 // Left(string, length) / LeftB: Null string gives Null; length Null 94, < 0 5.
@@ -124,7 +148,7 @@ Result<Variant> left(BuiltinContext&, Args args)
         return invalidArgument();
     if (s.isNull())
         return Variant::null();
-    return slice(s, 0, size_t(n), U);
+    return slice(args, s, 0, size_t(n), U);
 }
 
 // Right(string, length) / RightB: as Left, from the end.
@@ -139,7 +163,7 @@ Result<Variant> right(BuiltinContext&, Args args)
         return Variant::null();
     size_t length = U == Unit::Byte ? s.size() * 2 : s.size();
     size_t count = std::min(size_t(n), length);
-    return slice(s, length - count, count, U);
+    return slice(args, s, length - count, count, U);
 }
 
 // Mid(string, start[, length]) / MidB: start >= 1 and length >= 0, else 5;
@@ -154,7 +178,7 @@ Result<Variant> mid(BuiltinContext&, Args args)
         return invalidArgument();
     if (s.isNull())
         return Variant::null();
-    return slice(s, size_t(start - 1), size_t(n), U);
+    return slice(args, s, size_t(start - 1), size_t(n), U);
 }
 
 // Len(string | varname) -> Long: units of the value as text (Len(123) is 3).
@@ -261,9 +285,28 @@ uint64_t loadWord(const char16_t* p) noexcept
     return word;
 }
 
+// Maps units [i, n) of `in` into `out`, which may be `in` itself.
+template <char16_t (*Map)(char16_t) noexcept, char16_t first>
+void mapUnits(const char16_t* in, char16_t* out, size_t i, size_t n) noexcept
+{
+    for (; i + 4 <= n; i += 4) {
+        const uint64_t word = loadWord(in + i);
+        if (word & NonAscii) {
+            for (size_t k = i; k < i + 4; ++k)
+                out[k] = Map(in[k]);
+        } else {
+            const uint64_t mapped = word ^ caseFlips(word, first);
+            std::memcpy(out + i, &mapped, sizeof mapped);
+        }
+    }
+    for (; i < n; ++i)
+        out[i] = Map(in[i]);
+}
+
 // LCase(string) / UCase(string) -> String. Null gives Null. A text with
-// nothing to change comes back as the same shared string. `first` is the
-// first ASCII letter that Map changes.
+// nothing to change comes back as the same shared string; a string the call
+// alone holds is mapped in place. `first` is the first ASCII letter that Map
+// changes.
 template <char16_t (*Map)(char16_t) noexcept, char16_t first>
 Result<Variant> mapCase(BuiltinContext&, Args args)
 {
@@ -283,20 +326,15 @@ Result<Variant> mapCase(BuiltinContext&, Args args)
         ++i;
     if (i == n)
         return Variant::fromString(s.str());
+    Str own;
+    if (takeUnique(args, 0, own)) {
+        char16_t* units = own.mutableData();
+        mapUnits<Map, first>(units, units, i, n);
+        return Variant::fromString(std::move(own));
+    }
     return makeString(n, [&](char16_t* out) {
         copyUnits(out, in, i);
-        for (; i + 4 <= n; i += 4) {
-            const uint64_t word = loadWord(in + i);
-            if (word & NonAscii) {
-                for (size_t k = i; k < i + 4; ++k)
-                    out[k] = Map(in[k]);
-            } else {
-                const uint64_t mapped = word ^ caseFlips(word, first);
-                std::memcpy(out + i, &mapped, sizeof mapped);
-            }
-        }
-        for (; i < n; ++i)
-            out[i] = Map(in[i]);
+        mapUnits<Map, first>(in, out, i, n);
     });
 }
 
@@ -320,9 +358,9 @@ Result<Variant> trim(BuiltinContext&, Args args)
         while (to > from && v[to - 1] == u' ')
             --to;
     }
-    if (from == 0 && to == v.size())
-        return Variant::fromString(s.str());
-    return makeString(v.substr(from, to - from));
+    if (from == to)
+        return Variant::fromString(Str());
+    return unitSlice(args, s, from, to - from);
 }
 
 // Space(number) -> String of spaces. Null 94, negative 5, too long 7.
@@ -428,6 +466,19 @@ Result<Variant> replace(BuiltinContext&, Args args)
     }
     if (hits == 0)
         return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
+    Str own;
+    if (start == 1 && what.size() == by.size() && takeUnique(args, 0, own)) {
+        // Same length, the call's own string: the hits are overwritten in
+        // place. Searching resumes past each hit, so no changed unit is read.
+        char16_t* units = own.mutableData();
+        size_t from = 0;
+        for (size_t n = 0; n < hits; ++n) {
+            size_t hit = n < Kept ? kept[n] : findText(tail, what, from, mode);
+            copyUnits(units + hit, by.data(), by.size());
+            from = hit + what.size();
+        }
+        return Variant::fromString(std::move(own));
+    }
     size_t length = tail.size() - hits * what.size() + hits * by.size();
     return makeString(length, [&](char16_t* out) {
         size_t from = 0;

@@ -224,6 +224,19 @@ bool Str::append(std::u16string_view tail)
     return true;
 }
 
+void Str::keepUnits(size_t from, size_t count) noexcept
+{
+    if (count == 0) {
+        m_rep->release();
+        m_rep = nullptr;
+        return;
+    }
+    if (from != 0)
+        std::memmove(m_rep->data, m_rep->data + from, count * sizeof(char16_t));
+    m_rep->length = static_cast<uint32_t>(count);
+    m_rep->data[count] = 0;
+}
+
 // A uniquely owned string grows by realloc: a large block is remapped rather
 // than copied, so the old and the new never take memory side by side.
 bool Str::growInPlace(std::u16string_view tail, size_t capacity)

@@ -82,6 +82,28 @@ inline Result<Text> text(Args args, size_t i)
     return Text::from(v);
 }
 
+// The usual arguments read without conversion, for the fast paths of the
+// hot functions: a String (ByRef followed) or nullptr; a Long or Integer.
+// Anything else goes the general way, which converts and raises the errors.
+inline const Variant* plainString(Args args, size_t i) noexcept
+{
+    const Variant& v = args[i].deref();
+    return v.isString() ? &v : nullptr;
+}
+inline bool plainWhole(Args args, size_t i, int32_t& out) noexcept
+{
+    const Variant& v = args[i].deref();
+    if (v.type() == VarType::Long) {
+        out = v.asLong();
+        return true;
+    }
+    if (v.type() == VarType::Integer) {
+        out = v.asInteger();
+        return true;
+    }
+    return false;
+}
+
 // Argument i when it is a String that the call alone holds: the caller's
 // temporary (not a ByRef link to a variable) with one reference. It is taken
 // out of the argument list into `out`, so the function may change its units

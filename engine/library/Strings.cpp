@@ -140,7 +140,7 @@ Result<Variant> slice(Args args, const Text& s, size_t from, size_t count, Unit 
 
 // Left(string, length) / LeftB: Null string gives Null; length Null 94, < 0 5.
 template <Unit U>
-Result<Variant> left(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> leftGeneral(Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(n, longArg(args, 1, 0));
@@ -150,10 +150,19 @@ Result<Variant> left(BuiltinContext&, Args args)
         return Variant::null();
     return slice(args, s, 0, size_t(n), U);
 }
+template <Unit U>
+Result<Variant> left(BuiltinContext&, Args args)
+{
+    int32_t n;
+    const Variant* s = plainString(args, 0);
+    if (U == Unit::Char && s && plainWhole(args, 1, n) && n >= 0)
+        return slice(args, Text::viewOf(*s), 0, size_t(n), U);
+    return leftGeneral<U>(args);
+}
 
 // Right(string, length) / RightB: as Left, from the end.
 template <Unit U>
-Result<Variant> right(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> rightGeneral(Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(n, longArg(args, 1, 0));
@@ -165,11 +174,23 @@ Result<Variant> right(BuiltinContext&, Args args)
     size_t count = std::min(size_t(n), length);
     return slice(args, s, length - count, count, U);
 }
+template <Unit U>
+Result<Variant> right(BuiltinContext&, Args args)
+{
+    int32_t n;
+    const Variant* s = plainString(args, 0);
+    if (U == Unit::Char && s && plainWhole(args, 1, n) && n >= 0) {
+        const size_t length = s->stringView().size();
+        const size_t count = std::min(size_t(n), length);
+        return slice(args, Text::viewOf(*s), length - count, count, U);
+    }
+    return rightGeneral<U>(args);
+}
 
 // Mid(string, start[, length]) / MidB: start >= 1 and length >= 0, else 5;
 // a start past the end gives ""; Null string gives Null.
 template <Unit U>
-Result<Variant> mid(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> midGeneral(Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(start, longArg(args, 1, 1));
@@ -179,6 +200,16 @@ Result<Variant> mid(BuiltinContext&, Args args)
     if (s.isNull())
         return Variant::null();
     return slice(args, s, size_t(start - 1), size_t(n), U);
+}
+template <Unit U>
+Result<Variant> mid(BuiltinContext&, Args args)
+{
+    int32_t start, n = INT32_MAX;
+    const Variant* s = plainString(args, 0);
+    if (U == Unit::Char && s && plainWhole(args, 1, start) && (args.size() < 3 || plainWhole(args, 2, n))
+        && start >= 1 && n >= 0)
+        return slice(args, Text::viewOf(*s), size_t(start - 1), size_t(n), U);
+    return midGeneral<U>(args);
 }
 
 // Len(string | varname) -> Long: units of the value as text (Len(123) is 3).
@@ -214,7 +245,7 @@ size_t findBytes(std::u16string_view hay, std::u16string_view needle, size_t fro
 // gives Null; start Null 94, start < 1 5; "" to find gives start; a start past
 // the end gives 0.
 template <Unit U>
-Result<Variant> inStr(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> inStrGeneral(Args args)
 {
     size_t first = args.size() >= 3 ? 1 : 0;
     int32_t start = 1;
@@ -237,6 +268,25 @@ Result<Variant> inStr(BuiltinContext&, Args args)
     size_t p = U == Unit::Byte ? findBytes(hay.view(), needle.view(), size_t(start - 1))
                                : findText(hay.view(), needle.view(), size_t(start - 1), mode);
     return longResult(p == std::u16string_view::npos ? 0 : p + 1);
+}
+template <Unit U>
+Result<Variant> inStr(BuiltinContext&, Args args)
+{
+    const size_t first = args.size() == 3 ? 1 : 0;
+    int32_t start = 1;
+    const Variant* hay = plainString(args, first);
+    const Variant* needle = plainString(args, first + 1);
+    if (U == Unit::Char && args.size() < 4 && hay && needle && (first == 0 || plainWhole(args, 0, start))
+        && start >= 1) {
+        const std::u16string_view h = hay->stringView(), n = needle->stringView();
+        if (h.empty() || size_t(start) > h.size())
+            return longResult(0);
+        if (n.empty())
+            return longResult(size_t(start));
+        const size_t p = findExact(h, n, size_t(start - 1));
+        return longResult(p == std::u16string_view::npos ? 0 : p + 1);
+    }
+    return inStrGeneral<U>(args);
 }
 
 // InStrRev(string1, string2[, start[, compare]]) -> Long: the last position of
@@ -308,11 +358,8 @@ void mapUnits(const char16_t* in, char16_t* out, size_t i, size_t n) noexcept
 // alone holds is mapped in place. `first` is the first ASCII letter that Map
 // changes.
 template <char16_t (*Map)(char16_t) noexcept, char16_t first>
-Result<Variant> mapCase(BuiltinContext&, Args args)
+Result<Variant> mapText(Args args, const Text& s)
 {
-    TRY_ASSIGN(s, text(args, 0));
-    if (s.isNull())
-        return Variant::null();
     std::u16string_view v = s.view();
     const char16_t* in = v.data();
     const size_t n = v.size();
@@ -337,17 +384,24 @@ Result<Variant> mapCase(BuiltinContext&, Args args)
         mapUnits<Map, first>(in, out, i, n);
     });
 }
+template <char16_t (*Map)(char16_t) noexcept, char16_t first>
+Result<Variant> mapCase(BuiltinContext&, Args args)
+{
+    if (const Variant* s = plainString(args, 0))
+        return mapText<Map, first>(args, Text::viewOf(*s));
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    return mapText<Map, first>(args, s);
+}
 
 enum class TrimSide { Left = 1, Right = 2, Both = 3 };
 
 // LTrim / RTrim / Trim(string) -> String: removes spaces (only U+0020, as
 // the language does). Null gives Null.
 template <TrimSide Side>
-Result<Variant> trim(BuiltinContext&, Args args)
+Result<Variant> trimText(Args args, const Text& s)
 {
-    TRY_ASSIGN(s, text(args, 0));
-    if (s.isNull())
-        return Variant::null();
     std::u16string_view v = s.view();
     size_t from = 0, to = v.size();
     if (int(Side) & int(TrimSide::Left)) {
@@ -361,6 +415,16 @@ Result<Variant> trim(BuiltinContext&, Args args)
     if (from == to)
         return Variant::fromString(Str());
     return unitSlice(args, s, from, to - from);
+}
+template <TrimSide Side>
+Result<Variant> trim(BuiltinContext&, Args args)
+{
+    if (const Variant* s = plainString(args, 0))
+        return trimText<Side>(args, Text::viewOf(*s));
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    return trimText<Side>(args, s);
 }
 
 // Space(number) -> String of spaces. Null 94, negative 5, too long 7.
@@ -417,21 +481,62 @@ Result<Variant> strComp(BuiltinContext&, Args args)
     return Variant::fromInteger(int16_t(compareText(a.view(), b.view(), mode)));
 }
 
-// Replace(expression, find, replacewith[, start[, count[, compare]]]) ->
-// String: the text from start on, with up to count (-1: all) occurrences
-// replaced. Any string Null 94; start < 1 or count < -1 5.
-Result<Variant> replace(BuiltinContext&, Args args)
+// Writes `tail` to `out` with up to `limit` units equal to `unit`, the first
+// at `first`, replaced by the unit `by`. `out` may be tail.data() itself.
+void replaceUnit(std::u16string_view tail, char16_t unit, char16_t by, size_t first, size_t limit, char16_t* out)
 {
-    TRY_ASSIGN(start, longArg(args, 3, 1));
-    TRY_ASSIGN(count, longArg(args, 4, -1));
-    TRY_ASSIGN(mode, compareArg(args, 5));
-    if (start < 1 || count < -1)
-        return invalidArgument();
-    TRY_ASSIGN(expr, text(args, 0));
-    TRY_ASSIGN(find, text(args, 1));
-    TRY_ASSIGN(with, text(args, 2));
-    if (expr.isNull() || find.isNull() || with.isNull())
-        return nullUse();
+    size_t k = 0;
+    if (limit >= tail.size() - first) {
+        // Every one: four units a word, the matching lanes swapped for `by`.
+        const uint64_t pattern = LaneOnes * unit, replacement = LaneOnes * by;
+        constexpr uint64_t Low = 0x7FFF7FFF7FFF7FFFull;
+        for (; k + 4 <= tail.size(); k += 4) {
+            const uint64_t word = loadWord(tail.data() + k);
+            const uint64_t x = word ^ pattern;
+            const uint64_t equal = ~(((x & Low) + Low) | x) & ~Low; // top bit of each lane equal to unit
+            const uint64_t mask = (equal >> 15) * 0xFFFF;
+            const uint64_t mapped = (word & ~mask) | (replacement & mask);
+            std::memcpy(out + k, &mapped, sizeof mapped);
+        }
+    } else {
+        if (out != tail.data())
+            copyUnits(out, tail.data(), first);
+        k = first;
+    }
+    for (; k < tail.size() && limit; ++k) {
+        char16_t c = tail[k];
+        if (c == unit) {
+            c = by;
+            --limit;
+        }
+        out[k] = c;
+    }
+    if (out != tail.data())
+        copyUnits(out + k, tail.data() + k, tail.size() - k);
+}
+
+// Writes `tail` to `out` with its first `hits` units equal to `unit` replaced
+// by `by`.
+void replaceUnits(std::u16string_view tail, char16_t unit, std::u16string_view by, size_t hits, char16_t* out)
+{
+    size_t k = 0;
+    for (; hits; ++k) {
+        const char16_t c = tail[k];
+        if (c != unit) {
+            *out++ = c;
+            continue;
+        }
+        copyUnits(out, by.data(), by.size());
+        out += by.size();
+        --hits;
+    }
+    copyUnits(out, tail.data() + k, tail.size() - k);
+}
+
+// The replacing itself, the arguments read and checked.
+Result<Variant> replaceText(Args args, const Text& expr, const Text& find, const Text& with, int32_t start,
+                            int32_t count, CompareMode mode)
+{
     if (size_t(start) > expr.size())
         return Variant::fromString(Str());
     std::u16string_view tail = expr.view().substr(size_t(start - 1));
@@ -445,15 +550,23 @@ Result<Variant> replace(BuiltinContext&, Args args)
     size_t kept[Kept];
     size_t hits = 0;
     if (what.size() == 1 && mode == CompareMode::Binary) {
-        // One unit to replace, the usual case: one pass over the text.
+        // One unit to replace, the usual case: no search past the first hit.
+        // By one unit, the length is known; by other text, one counting pass.
         const char16_t unit = what[0];
-        for (size_t p = 0; p < tail.size() && hits < limit; ++p) {
-            if (tail[p] != unit)
-                continue;
-            if (hits < Kept)
-                kept[hits] = p;
-            ++hits;
+        const size_t first = limit ? findExact(tail, what, 0) : std::u16string_view::npos;
+        if (first == std::u16string_view::npos)
+            return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
+        if (by.size() == 1) {
+            Str own;
+            if (start == 1 && takeUnique(args, 0, own)) {
+                replaceUnit(tail, unit, by[0], first, limit, own.mutableData());
+                return Variant::fromString(std::move(own));
+            }
+            return makeString(tail.size(), [&](char16_t* out) { replaceUnit(tail, unit, by[0], first, limit, out); });
         }
+        hits = std::min<size_t>(limit, size_t(std::count(tail.begin() + first, tail.end(), unit)));
+        return makeString(tail.size() - hits + hits * by.size(),
+                          [&](char16_t* out) { replaceUnits(tail, unit, by, hits, out); });
     } else {
         for (size_t p = 0; hits < limit; p += what.size()) {
             p = findText(tail, what, p, mode);
@@ -492,6 +605,35 @@ Result<Variant> replace(BuiltinContext&, Args args)
         }
         copyUnits(out, tail.data() + from, tail.size() - from);
     });
+}
+
+[[gnu::noinline]] Result<Variant> replaceGeneral(Args args)
+{
+    TRY_ASSIGN(start, longArg(args, 3, 1));
+    TRY_ASSIGN(count, longArg(args, 4, -1));
+    TRY_ASSIGN(mode, compareArg(args, 5));
+    if (start < 1 || count < -1)
+        return invalidArgument();
+    TRY_ASSIGN(expr, text(args, 0));
+    TRY_ASSIGN(find, text(args, 1));
+    TRY_ASSIGN(with, text(args, 2));
+    if (expr.isNull() || find.isNull() || with.isNull())
+        return nullUse();
+    return replaceText(args, expr, find, with, start, count, mode);
+}
+
+// Replace(expression, find, replacewith[, start[, count[, compare]]]) ->
+// String: the text from start on, with up to count (-1: all) occurrences
+// replaced. Any string Null 94; start < 1 or count < -1 5.
+Result<Variant> replace(BuiltinContext&, Args args)
+{
+    const Variant* expr = plainString(args, 0);
+    const Variant* find = plainString(args, 1);
+    const Variant* with = plainString(args, 2);
+    if (args.size() == 3 && expr && find && with)
+        return replaceText(args, Text::viewOf(*expr), Text::viewOf(*find), Text::viewOf(*with), 1, -1,
+                           CompareMode::Binary);
+    return replaceGeneral(args);
 }
 
 bool unreserved(char16_t c)

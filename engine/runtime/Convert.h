@@ -43,8 +43,36 @@ struct NumberText {
     uint8_t length = 0;
     std::u16string_view view() const noexcept { return { units + start, length }; }
 };
+// Decimal digits of a whole number, written from the end of the buffer back.
+inline void formatWhole(int32_t v, NumberText& out) noexcept
+{
+    char16_t* const end = out.units + NumberText::Capacity;
+    char16_t* p = end;
+    uint32_t magnitude = v < 0 ? 0 - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+    do {
+        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (v < 0)
+        *--p = u'-';
+    out.start = static_cast<uint8_t>(p - out.units);
+    out.length = static_cast<uint8_t>(end - p);
+}
+bool formatOtherNumber(const Variant& d, NumberText& out) noexcept;
 // False (out untouched) for every other subtype: Empty, Null, Date, String ...
-bool formatNumber(const Variant& d, NumberText& out) noexcept;
+// Long and Integer, the usual numbers in text, are written inline.
+inline bool formatNumber(const Variant& d, NumberText& out) noexcept
+{
+    if (d.type() == VarType::Long) {
+        formatWhole(d.asLong(), out);
+        return true;
+    }
+    if (d.type() == VarType::Integer) {
+        formatWhole(d.asInteger(), out);
+        return true;
+    }
+    return formatOtherNumber(d, out);
+}
 Str formatDouble(double v); // up to 15 significant digits: 1E+20, 1E-05, 0.5, -3
 Str formatSingle(float v); // up to 7 significant digits
 Str formatCurrency(int64_t scaled); // up to 4 decimals, no trailing zeros

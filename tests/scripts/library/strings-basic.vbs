@@ -41,3 +41,15 @@ On Error Resume Next
 Errs Array("Space(2000000000)", "String(2000000000, ""x"")", "Space(3000000000)")
 On Error GoTo 0
 WriteLine Len(Space(100000))
+' --- a temporary argument is cut in place; the variables it came from keep their text
+a = "Hello World" : b = a
+WriteLine Mid(a & "!", 7, 5) & "|" & Left(a & "", 5) & "|" & Right("<" & a, 5) & "|" & a & "|" & b
+t = Mid(a & "", 3) : u = Mid(t, 2)
+WriteLine t & "|" & u & "|" & Mid(t & "", 1) & "|" & a
+WriteLine "[" & Mid(a & "", 20) & "][" & Left(a & "", 0) & "][" & Mid(a & "", 4, 0) & "][" & Right(a & "", 0) & "]" & Len(Mid(a & "", 11))
+l = String(100, "a") & "bc"
+WriteLine Mid(l & "", 101) & " " & Len(Left(l & "", 60)) & " " & Len(l) & " " & Right(Left(l & "x", 102), 3)
+WriteLine "[" & Trim("  " & a & "  ") & "][" & LTrim(" " & a) & "][" & RTrim(a & "  ") & "][" & Trim(Space(3) & "") & "]" & a
+Function Parts(ByRef s) : Parts = Mid(s, 2) & "|" & UCase(s) & "|" & Replace(s, "l", "L") : End Function
+arr = Array(a)
+WriteLine Parts(a) & "|" & a & "|" & UCase(arr(0)) & "|" & arr(0)

@@ -37,3 +37,8 @@ WriteLine Unescape("%u20AC") = ChrW(&H20AC)
 WriteLine Unescape("100%") & " " & Unescape("%zz") & " " & Unescape("%u12")
 WriteLine Unescape(Escape("x y" & vbCrLf & ChrW(1234))) = "x y" & vbCrLf & ChrW(1234)
 WriteLine IsNull(Escape(Null)) & IsNull(Unescape(Null))
+' --- a temporary is mapped in place; the variable it came from keeps its text
+s = "Mixed Case " & ChrW(233) : c = s
+WriteLine (UCase(s & "") = "MIXED CASE " & ChrW(201)) & " " & (LCase(Mid(s, 1, 5)) = "mixed") & " " & (s = c) & " " & (c = "Mixed Case " & ChrW(233))
+s = "Mixed Case"
+WriteLine UCase(LCase(s & "x")) & "|" & LCase(UCase("abc" & "DEF")) & "|" & s & "|[" & UCase("" & "") & "]"

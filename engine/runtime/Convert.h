@@ -47,6 +47,12 @@ struct NumberText {
 inline void formatWhole(int32_t v, NumberText& out) noexcept
 {
     char16_t* const end = out.units + NumberText::Capacity;
+    if (static_cast<uint32_t>(v) < 10) { // one digit, the most common case
+        end[-1] = static_cast<char16_t>(u'0' + v);
+        out.start = NumberText::Capacity - 1;
+        out.length = 1;
+        return;
+    }
     char16_t* p = end;
     uint32_t magnitude = v < 0 ? 0 - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
     do {

@@ -280,15 +280,22 @@ Result<Variant> arithmeticOp(const Variant& a0, const Variant& b0, ArithOp op)
     return arithmeticSlow(a, b, op);
 }
 
+[[gnu::cold, gnu::noinline]] Result<Variant> outOfMemory()
+{
+    return fail(ErrorCode::OutOfMemory);
+}
+
 Result<Variant> concatStrings(std::u16string_view x, std::u16string_view y)
 {
-    Str s;
-    if (x.size() + y.size() > Str::MaxLength || !s.allocate(x.size() + y.size()))
-        return fail(ErrorCode::OutOfMemory);
-    char16_t* out = s.mutableData();
-    copyUnits(out, x.data(), x.size());
-    copyUnits(out + x.size(), y.data(), y.size());
-    return Variant::fromString(std::move(s));
+    const size_t length = x.size() + y.size();
+    if (length == 0)
+        return Variant::fromString(Str());
+    StringRep* rep = StringRep::allocate(length, length); // nullptr past MaxLength
+    if (!rep)
+        return outOfMemory();
+    copyUnits(rep->data, x.data(), x.size());
+    copyUnits(rep->data + x.size(), y.data(), y.size());
+    return Variant::fromString(Str::adopt(rep));
 }
 
 } // namespace

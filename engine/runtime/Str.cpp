@@ -201,6 +201,12 @@ bool Str::append(std::u16string_view tail)
         m_rep->data[m_rep->length] = 0;
         return true;
     }
+    return appendSlow(tail);
+}
+
+// Appending that allocates: a shared string, or one without room.
+bool Str::appendSlow(std::u16string_view tail)
+{
     if (tail.empty())
         return true;
     const size_t oldLength = size();

@@ -127,6 +127,7 @@ public:
     StringRep* rep() const noexcept { return m_rep; }
 
 private:
+    [[gnu::noinline]] bool appendSlow(std::u16string_view tail);
     bool growInPlace(std::u16string_view tail, size_t capacity);
 
     StringRep* m_rep = nullptr;

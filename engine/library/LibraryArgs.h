@@ -28,9 +28,10 @@ ErrorTag nameError(ErrorTag tag, std::u16string_view name);
 template <FnName Name, BuiltinFn Impl>
 Result<Variant> named(BuiltinContext& ctx, Args args)
 {
+    // One named result, returned in place: no move on the success path.
     Result<Variant> r = Impl(ctx, args);
-    if (!r.ok())
-        return nameError(r.takeError(), Name.view());
+    if (!r.ok()) [[unlikely]]
+        r = nameError(r.takeError(), Name.view());
     return r;
 }
 
@@ -148,18 +149,24 @@ inline ErrorTag invalidArgument() { return fail(ErrorCode::InvalidProcedureCall)
 inline ErrorTag typeMismatch() { return fail(ErrorCode::TypeMismatch); }
 inline ErrorTag nullUse() { return fail(ErrorCode::InvalidUseOfNull); }
 
+// 7 Out of memory, kept out of the callers' way.
+[[gnu::cold, gnu::noinline]] Result<Variant> outOfMemory();
+
 // A string result of `length` units filled by `fill(char16_t*)`; 7 when too long.
 template <class F>
 Result<Variant> makeString(size_t length, F&& fill)
 {
-    Str s;
     if (length == 0)
         return Variant::fromString(Str());
-    if (!s.allocate(length))
-        return fail(ErrorCode::OutOfMemory);
-    fill(s.mutableData());
-    return Variant::fromString(std::move(s));
+    StringRep* rep = StringRep::allocate(length, length); // nullptr past MaxLength
+    if (!rep)
+        return outOfMemory();
+    fill(rep->data);
+    return Variant::fromString(Str::adopt(rep));
 }
-Result<Variant> makeString(std::u16string_view text);
+inline Result<Variant> makeString(std::u16string_view text)
+{
+    return makeString(text.size(), [&](char16_t* out) { copyUnits(out, text.data(), text.size()); });
+}
 
 } // namespace vbs::lib

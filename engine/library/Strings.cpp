@@ -360,6 +360,12 @@ void mapUnits(const char16_t* in, char16_t* out, size_t i, size_t n) noexcept
 template <char16_t (*Map)(char16_t) noexcept, char16_t first>
 Result<Variant> mapText(Args args, const Text& s)
 {
+    Str own;
+    if (takeUnique(args, 0, own)) {
+        char16_t* units = own.mutableData();
+        mapUnits<Map, first>(units, units, 0, own.size());
+        return Variant::fromString(std::move(own));
+    }
     std::u16string_view v = s.view();
     const char16_t* in = v.data();
     const size_t n = v.size();
@@ -373,12 +379,6 @@ Result<Variant> mapText(Args args, const Text& s)
         ++i;
     if (i == n)
         return Variant::fromString(s.str());
-    Str own;
-    if (takeUnique(args, 0, own)) {
-        char16_t* units = own.mutableData();
-        mapUnits<Map, first>(units, units, i, n);
-        return Variant::fromString(std::move(own));
-    }
     return makeString(n, [&](char16_t* out) {
         copyUnits(out, in, i);
         mapUnits<Map, first>(in, out, i, n);
@@ -533,6 +533,28 @@ void replaceUnits(std::u16string_view tail, char16_t unit, std::u16string_view b
     copyUnits(out, tail.data() + k, tail.size() - k);
 }
 
+// Replace of one unit in binary mode, the usual case: no search past the
+// first hit. By one unit, the length is known; by other text, one counting
+// pass.
+Result<Variant> replaceUnitIn(Args args, const Text& expr, std::u16string_view tail, char16_t unit,
+                              std::u16string_view by, int32_t start, size_t limit)
+{
+    const size_t first = limit ? findExact(tail, std::u16string_view(&unit, 1), 0) : std::u16string_view::npos;
+    if (first == std::u16string_view::npos)
+        return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
+    if (by.size() == 1) {
+        Str own;
+        if (start == 1 && takeUnique(args, 0, own)) {
+            replaceUnit(tail, unit, by[0], first, limit, own.mutableData());
+            return Variant::fromString(std::move(own));
+        }
+        return makeString(tail.size(), [&](char16_t* out) { replaceUnit(tail, unit, by[0], first, limit, out); });
+    }
+    const size_t hits = std::min<size_t>(limit, size_t(std::count(tail.begin() + first, tail.end(), unit)));
+    return makeString(tail.size() - hits + hits * by.size(),
+                      [&](char16_t* out) { replaceUnits(tail, unit, by, hits, out); });
+}
+
 // The replacing itself, the arguments read and checked.
 Result<Variant> replaceText(Args args, const Text& expr, const Text& find, const Text& with, int32_t start,
                             int32_t count, CompareMode mode)
@@ -544,38 +566,20 @@ Result<Variant> replaceText(Args args, const Text& expr, const Text& find, const
     size_t limit = count < 0 ? SIZE_MAX : size_t(count);
     if (what.empty())
         limit = 0;
+    if (what.size() == 1 && mode == CompareMode::Binary)
+        return replaceUnitIn(args, expr, tail, what[0], by, start, limit);
     // The first hits are kept from the counting pass; the fill pass searches
     // again only past them.
     constexpr size_t Kept = 32;
     size_t kept[Kept];
     size_t hits = 0;
-    if (what.size() == 1 && mode == CompareMode::Binary) {
-        // One unit to replace, the usual case: no search past the first hit.
-        // By one unit, the length is known; by other text, one counting pass.
-        const char16_t unit = what[0];
-        const size_t first = limit ? findExact(tail, what, 0) : std::u16string_view::npos;
-        if (first == std::u16string_view::npos)
-            return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
-        if (by.size() == 1) {
-            Str own;
-            if (start == 1 && takeUnique(args, 0, own)) {
-                replaceUnit(tail, unit, by[0], first, limit, own.mutableData());
-                return Variant::fromString(std::move(own));
-            }
-            return makeString(tail.size(), [&](char16_t* out) { replaceUnit(tail, unit, by[0], first, limit, out); });
-        }
-        hits = std::min<size_t>(limit, size_t(std::count(tail.begin() + first, tail.end(), unit)));
-        return makeString(tail.size() - hits + hits * by.size(),
-                          [&](char16_t* out) { replaceUnits(tail, unit, by, hits, out); });
-    } else {
-        for (size_t p = 0; hits < limit; p += what.size()) {
-            p = findText(tail, what, p, mode);
-            if (p == std::u16string_view::npos)
-                break;
-            if (hits < Kept)
-                kept[hits] = p;
-            ++hits;
-        }
+    for (size_t p = 0; hits < limit; p += what.size()) {
+        p = findText(tail, what, p, mode);
+        if (p == std::u16string_view::npos)
+            break;
+        if (hits < Kept)
+            kept[hits] = p;
+        ++hits;
     }
     if (hits == 0)
         return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
@@ -630,6 +634,9 @@ Result<Variant> replace(BuiltinContext&, Args args)
     const Variant* expr = plainString(args, 0);
     const Variant* find = plainString(args, 1);
     const Variant* with = plainString(args, 2);
+    if (args.size() == 3 && expr && find && with && find->stringView().size() == 1)
+        return replaceUnitIn(args, Text::viewOf(*expr), expr->stringView(), find->stringView()[0],
+                             with->stringView(), 1, SIZE_MAX);
     if (args.size() == 3 && expr && find && with)
         return replaceText(args, Text::viewOf(*expr), Text::viewOf(*find), Text::viewOf(*with), 1, -1,
                            CompareMode::Binary);

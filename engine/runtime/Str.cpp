@@ -140,27 +140,6 @@ Str::Str(std::u16string_view text)
     copyUnits(m_rep->data, text.data(), text.size());
 }
 
-Str& Str::operator=(const Str& other) noexcept
-{
-    if (other.m_rep)
-        other.m_rep->addRef();
-    if (m_rep)
-        m_rep->release();
-    m_rep = other.m_rep;
-    return *this;
-}
-
-Str& Str::operator=(Str&& other) noexcept
-{
-    if (this != &other) {
-        if (m_rep)
-            m_rep->release();
-        m_rep = other.m_rep;
-        other.m_rep = nullptr;
-    }
-    return *this;
-}
-
 Str Str::fromUtf8(std::string_view utf8) { return Str(utf8ToUtf16(utf8)); }
 
 Str Str::fromAscii(std::string_view ascii) { return fromLatin1(ascii); }

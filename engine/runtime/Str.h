@@ -65,8 +65,25 @@ public:
     {
         other.m_rep = nullptr;
     }
-    Str& operator=(const Str& other) noexcept;
-    Str& operator=(Str&& other) noexcept;
+    Str& operator=(const Str& other) noexcept
+    {
+        if (other.m_rep)
+            other.m_rep->addRef();
+        if (m_rep)
+            m_rep->release();
+        m_rep = other.m_rep;
+        return *this;
+    }
+    Str& operator=(Str&& other) noexcept
+    {
+        if (this != &other) {
+            if (m_rep)
+                m_rep->release();
+            m_rep = other.m_rep;
+            other.m_rep = nullptr;
+        }
+        return *this;
+    }
     ~Str()
     {
         if (m_rep)

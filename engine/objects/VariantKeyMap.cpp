@@ -212,9 +212,14 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
         if (s.data() == recent.data() && s.size() == recent.size() && !s.empty())
             return Lookup { HashedKey { &k, m_entries[m_recentPosition].hash }, m_recentPosition };
     }
-    TRY_ASSIGN(hashed, prepare(k));
+    if (!k.isString()) {
+        TRY_ASSIGN(hashed, prepare(k));
+        return Lookup { hashed, find(hashed) };
+    }
+    // A string key, the usual kind: hashed here, without a Result to unwrap.
+    const HashedKey hashed { &k, hashStringKey(k.stringView(), m_mode) };
     const size_t position = find(hashed);
-    if (position != npos && k.isString() && !k.stringView().empty()) {
+    if (position != npos && !k.stringView().empty()) {
         m_recentKey = k;
         m_recentPosition = position;
     }

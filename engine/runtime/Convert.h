@@ -43,6 +43,10 @@ struct NumberText {
     uint8_t length = 0;
     std::u16string_view view() const noexcept { return { units + start, length }; }
 };
+// "00" to "99": whole numbers are written two digits a step.
+inline constexpr char DigitPairs[] = "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+                                     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
 // Decimal digits of a whole number, written from the end of the buffer back.
 inline void formatWhole(int32_t v, NumberText& out) noexcept
 {
@@ -55,10 +59,20 @@ inline void formatWhole(int32_t v, NumberText& out) noexcept
     }
     char16_t* p = end;
     uint32_t magnitude = v < 0 ? 0 - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
-    do {
-        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
+    while (magnitude >= 100) {
+        const uint32_t pair = (magnitude % 100) * 2;
+        magnitude /= 100;
+        p -= 2;
+        p[0] = static_cast<char16_t>(DigitPairs[pair]);
+        p[1] = static_cast<char16_t>(DigitPairs[pair + 1]);
+    }
+    if (magnitude >= 10) {
+        p -= 2;
+        p[0] = static_cast<char16_t>(DigitPairs[magnitude * 2]);
+        p[1] = static_cast<char16_t>(DigitPairs[magnitude * 2 + 1]);
+    } else {
+        *--p = static_cast<char16_t>(u'0' + magnitude);
+    }
     if (v < 0)
         *--p = u'-';
     out.start = static_cast<uint8_t>(p - out.units);

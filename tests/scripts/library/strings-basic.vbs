@@ -8,6 +8,9 @@ End Sub
 WriteLine (Len("Hello World")) & " | " & (Len(123)) & " | " & (Len(-1.5))
 WriteLine (Len(Empty)) & " | " & (Len(True)) & " | " & (IsNull(Len(Null)))
 WriteLine (TypeName(Len("a"))) & " | " & (Len(ChrW(&HD83D) & ChrW(&HDE00)))
+' --- whole numbers in text: every digit count, signs and limits
+WriteLine 0 & " " & 9 & " " & 10 & " " & 99 & " " & 100 & " " & 101 & " " & 999 & " " & 1000 & " " & 12345 & " " & 200000 & " " & 2147483647 & " " & (-2147483647 - 1)
+WriteLine -5 & " " & -10 & " " & -100 & " " & CInt(-32768) & " " & CInt(32767) & " " & CByte(255) & " " & CByte(7) & " " & -999999 & " " & Len(-7) & Len(1000000)
 ' --- Left, Right, Mid
 WriteLine (Left("Hello World", 5)) & " | " & (Left("Hello", 10)) & " | " & ("[" & Left("Hello", 0) & "]")
 WriteLine (Right("Hello World", 5)) & " | " & (Right("Hello", 10)) & " | " & (Mid("VBScript is fun!", 1, 8))

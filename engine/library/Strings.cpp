@@ -486,6 +486,14 @@ Result<Variant> strComp(BuiltinContext&, Args args)
 void replaceUnit(std::u16string_view tail, char16_t unit, char16_t by, size_t first, size_t limit, char16_t* out)
 {
     size_t k = 0;
+    if (limit >= tail.size() - first && tail.size() < 16) {
+        // Every one, in a short text: a unit at a time, without branching.
+        for (; k < tail.size(); ++k) {
+            const char16_t c = tail[k];
+            out[k] = c == unit ? by : c;
+        }
+        return;
+    }
     if (limit >= tail.size() - first) {
         // Every one: four units a word, the matching lanes swapped for `by`.
         const uint64_t pattern = LaneOnes * unit, replacement = LaneOnes * by;

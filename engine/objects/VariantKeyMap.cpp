@@ -90,7 +90,16 @@ uint64_t hashStringKey(std::u16string_view s, CompareMode mode)
     return mix(classSeed(KeyClass::String) ^ hashString(s, mode));
 }
 
-bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
+[[gnu::noinline]] bool sameFolded(std::u16string_view a, std::u16string_view b)
+{
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && foldUnit(a[i]) != foldUnit(b[i]))
+            return false;
+    }
+    return true;
+}
+
+inline bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
 {
     if (a.size() != b.size())
         return false;
@@ -98,11 +107,7 @@ bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
         return true;
     if (mode == CompareMode::Binary)
         return std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i] && foldUnit(a[i]) != foldUnit(b[i]))
-            return false;
-    }
-    return true;
+    return sameFolded(a, b);
 }
 
 // A number's hash: its value as a Double, so that every subtype agrees.

@@ -642,10 +642,6 @@ Result<Str> toString(const Variant& v)
     }
 }
 
-namespace {
-
-} // namespace
-
 bool formatOtherNumber(const Variant& d, NumberText& out) noexcept
 {
     char ascii[NumberText::Capacity];

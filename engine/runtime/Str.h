@@ -115,9 +115,6 @@ public:
     // result would exceed MaxLength or memory runs out (*this unchanged).
     [[nodiscard]] bool append(std::u16string_view tail);
 
-    // True when this is the only reference to a non-empty string: its units
-    // may then be changed in place without anyone else seeing it.
-    bool isUnique() const noexcept { return m_rep && m_rep->refs == 1; }
     // Keeps units [from, from + count) of a uniquely owned string in place,
     // moving them to the front; the capacity stays. count 0 leaves "".
     void keepUnits(size_t from, size_t count) noexcept;

@@ -18,6 +18,17 @@ Variant longResult(size_t n)
     return Variant::fromLong(int32_t(n));
 }
 
+// A string of one unit: below 256 the engine's shared one, else a new one.
+Result<Variant> oneUnit(BuiltinContext& ctx, char16_t unit)
+{
+    if (unit < 256) {
+        Str s = ctx.unitString(unit);
+        if (!s.empty())
+            return Variant::fromString(std::move(s));
+    }
+    return makeString(std::u16string_view(&unit, 1));
+}
+
 // The Asc functions: the code of the text's first unit, by `code`. Null 94,
 // "" 5.
 template <class Code>
@@ -52,33 +63,30 @@ Result<Variant> ascW(BuiltinContext&, Args args)
 }
 
 // Chr(charcode) -> String: Windows-1252 character 0..255. Null 94, else 5.
-Result<Variant> chr(BuiltinContext&, Args args)
+Result<Variant> chr(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(code, longArg(args, 0, 0));
     if (code < 0 || code > 255)
         return invalidArgument();
-    char16_t c = fromCodePage(uint8_t(code));
-    return makeString(std::u16string_view(&c, 1));
+    return oneUnit(ctx, fromCodePage(uint8_t(code)));
 }
 
 // ChrB(charcode) -> String of the one byte 0..255 (held in one unit). Null 94.
-Result<Variant> chrB(BuiltinContext&, Args args)
+Result<Variant> chrB(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(code, longArg(args, 0, 0));
     if (code < 0 || code > 255)
         return invalidArgument();
-    char16_t c = char16_t(code);
-    return makeString(std::u16string_view(&c, 1));
+    return oneUnit(ctx, char16_t(code));
 }
 
 // ChrW(charcode) -> String of one unit; -32768..65535 (negative as unsigned).
-Result<Variant> chrW(BuiltinContext&, Args args)
+Result<Variant> chrW(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(code, longArg(args, 0, 0));
     if (code < -32768 || code > 65535)
         return invalidArgument();
-    char16_t c = char16_t(code & 0xFFFF);
-    return makeString(std::u16string_view(&c, 1));
+    return oneUnit(ctx, char16_t(code & 0xFFFF));
 }
 
 // Units or bytes: the unit functions and their B twins share one body.
@@ -110,12 +118,15 @@ bool worthKeeping(size_t length, size_t count)
 }
 
 // Units [from, from + count) of `s`, argument 0's text (from < its length):
-// that string itself when it is all of it, the argument's own string cut in
-// place when the call alone holds it, else a copy.
-Result<Variant> unitSlice(Args args, const Text& s, size_t from, size_t count)
+// that string itself when it is all of it, a shared one-unit string, the
+// argument's own string cut in place when the call alone holds it, else a
+// copy.
+Result<Variant> unitSlice(BuiltinContext& ctx, Args args, const Text& s, size_t from, size_t count)
 {
     if (from == 0 && count == s.size())
         return Variant::fromString(s.str());
+    if (count == 1)
+        return oneUnit(ctx, s.view()[from]);
     Str own;
     if (worthKeeping(s.size(), count) && takeUnique(args, 0, own)) {
         own.keepUnits(from, count);
@@ -124,7 +135,7 @@ Result<Variant> unitSlice(Args args, const Text& s, size_t from, size_t count)
     return makeString(s.view().substr(from, count));
 }
 
-Result<Variant> slice(Args args, const Text& s, size_t from, size_t count, Unit unit)
+Result<Variant> slice(BuiltinContext& ctx, Args args, const Text& s, size_t from, size_t count, Unit unit)
 {
     size_t length = unit == Unit::Byte ? s.size() * 2 : s.size();
     if (from >= length)
@@ -135,12 +146,12 @@ Result<Variant> slice(Args args, const Text& s, size_t from, size_t count, Unit 
             return Variant::fromString(s.str());
         return byteSlice(s.view(), from, count);
     }
-    return unitSlice(args, s, from, count);
+    return unitSlice(ctx, args, s, from, count);
 }
 
 // Left(string, length) / LeftB: Null string gives Null; length Null 94, < 0 5.
 template <Unit U>
-[[gnu::noinline]] Result<Variant> leftGeneral(Args args)
+[[gnu::noinline]] Result<Variant> leftGeneral(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(n, longArg(args, 1, 0));
@@ -148,21 +159,21 @@ template <Unit U>
         return invalidArgument();
     if (s.isNull())
         return Variant::null();
-    return slice(args, s, 0, size_t(n), U);
+    return slice(ctx, args, s, 0, size_t(n), U);
 }
 template <Unit U>
-Result<Variant> left(BuiltinContext&, Args args)
+Result<Variant> left(BuiltinContext& ctx, Args args)
 {
     int32_t n;
     const Variant* s = plainString(args, 0);
     if (U == Unit::Char && s && plainWhole(args, 1, n) && n >= 0)
-        return slice(args, Text::viewOf(*s), 0, size_t(n), U);
-    return leftGeneral<U>(args);
+        return slice(ctx, args, Text::viewOf(*s), 0, size_t(n), U);
+    return leftGeneral<U>(ctx, args);
 }
 
 // Right(string, length) / RightB: as Left, from the end.
 template <Unit U>
-[[gnu::noinline]] Result<Variant> rightGeneral(Args args)
+[[gnu::noinline]] Result<Variant> rightGeneral(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(n, longArg(args, 1, 0));
@@ -172,25 +183,25 @@ template <Unit U>
         return Variant::null();
     size_t length = U == Unit::Byte ? s.size() * 2 : s.size();
     size_t count = std::min(size_t(n), length);
-    return slice(args, s, length - count, count, U);
+    return slice(ctx, args, s, length - count, count, U);
 }
 template <Unit U>
-Result<Variant> right(BuiltinContext&, Args args)
+Result<Variant> right(BuiltinContext& ctx, Args args)
 {
     int32_t n;
     const Variant* s = plainString(args, 0);
     if (U == Unit::Char && s && plainWhole(args, 1, n) && n >= 0) {
         const size_t length = s->stringView().size();
         const size_t count = std::min(size_t(n), length);
-        return slice(args, Text::viewOf(*s), length - count, count, U);
+        return slice(ctx, args, Text::viewOf(*s), length - count, count, U);
     }
-    return rightGeneral<U>(args);
+    return rightGeneral<U>(ctx, args);
 }
 
 // Mid(string, start[, length]) / MidB: start >= 1 and length >= 0, else 5;
 // a start past the end gives ""; Null string gives Null.
 template <Unit U>
-[[gnu::noinline]] Result<Variant> midGeneral(Args args)
+[[gnu::noinline]] Result<Variant> midGeneral(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(start, longArg(args, 1, 1));
@@ -199,17 +210,17 @@ template <Unit U>
         return invalidArgument();
     if (s.isNull())
         return Variant::null();
-    return slice(args, s, size_t(start - 1), size_t(n), U);
+    return slice(ctx, args, s, size_t(start - 1), size_t(n), U);
 }
 template <Unit U>
-Result<Variant> mid(BuiltinContext&, Args args)
+Result<Variant> mid(BuiltinContext& ctx, Args args)
 {
     int32_t start, n = INT32_MAX;
     const Variant* s = plainString(args, 0);
     if (U == Unit::Char && s && plainWhole(args, 1, start) && (args.size() < 3 || plainWhole(args, 2, n))
         && start >= 1 && n >= 0)
-        return slice(args, Text::viewOf(*s), size_t(start - 1), size_t(n), U);
-    return midGeneral<U>(args);
+        return slice(ctx, args, Text::viewOf(*s), size_t(start - 1), size_t(n), U);
+    return midGeneral<U>(ctx, args);
 }
 
 // Len(string | varname) -> Long: units of the value as text (Len(123) is 3).
@@ -400,7 +411,7 @@ enum class TrimSide { Left = 1, Right = 2, Both = 3 };
 // LTrim / RTrim / Trim(string) -> String: removes spaces (only U+0020, as
 // the language does). Null gives Null.
 template <TrimSide Side>
-Result<Variant> trimText(Args args, const Text& s)
+Result<Variant> trimText(BuiltinContext& ctx, Args args, const Text& s)
 {
     std::u16string_view v = s.view();
     size_t from = 0, to = v.size();
@@ -414,17 +425,17 @@ Result<Variant> trimText(Args args, const Text& s)
     }
     if (from == to)
         return Variant::fromString(Str());
-    return unitSlice(args, s, from, to - from);
+    return unitSlice(ctx, args, s, from, to - from);
 }
 template <TrimSide Side>
-Result<Variant> trim(BuiltinContext&, Args args)
+Result<Variant> trim(BuiltinContext& ctx, Args args)
 {
     if (const Variant* s = plainString(args, 0))
-        return trimText<Side>(args, Text::viewOf(*s));
+        return trimText<Side>(ctx, args, Text::viewOf(*s));
     TRY_ASSIGN(s, text(args, 0));
     if (s.isNull())
         return Variant::null();
-    return trimText<Side>(args, s);
+    return trimText<Side>(ctx, args, s);
 }
 
 // Space(number) -> String of spaces. Null 94, negative 5, too long 7.

@@ -56,3 +56,9 @@ WriteLine "[" & Trim("  " & a & "  ") & "][" & LTrim(" " & a) & "][" & RTrim(a &
 Function Parts(ByRef s) : Parts = Mid(s, 2) & "|" & UCase(s) & "|" & Replace(s, "l", "L") : End Function
 arr = Array(a)
 WriteLine Parts(a) & "|" & a & "|" & UCase(arr(0)) & "|" & arr(0)
+' --- one-character results are shared: changing one never changes another
+c = Mid("abc", 2, 1) : d = UCase(Mid("xbx", 2, 1)) : e = Replace(Mid("abc", 2, 1), "b", "q")
+WriteLine c & d & e & Mid("abc", 2, 1) & Chr(98) & ChrW(98) & Left("bz", 1) & Right("zb", 1) & Trim(" b ")
+f = Chr(98) : f = f & "x" : g = Mid("abc", 2, 1) : g = g & g
+WriteLine f & " " & g & " " & Chr(98) & " " & Mid("abc", 2, 1) & " " & Len(Chr(0)) & AscW(ChrW(255)) & " " & AscW(ChrW(256)) & " " & AscW(Mid(ChrW(300) & "x", 1, 1)) & " " & Asc(Chr(200)) & " " & AscW(ChrB(200))
+s = "" : For i = 1 To 5 : s = s & Mid("hello", i, 1) & LCase(Mid("HELLO", i, 1)) : Next : WriteLine s & " " & Mid("hello", 1, 1)

@@ -34,6 +34,11 @@ Result<Variant> oneUnit(BuiltinContext& ctx, char16_t unit)
 template <class Code>
 Result<Variant> firstCode(Args args, Code code)
 {
+    if (const Variant* v = plainString(args, 0)) {
+        if (v->stringView().empty())
+            return invalidArgument();
+        return Variant::fromInteger(static_cast<int16_t>(code(v->stringView())));
+    }
     TRY_ASSIGN(s, text(args, 0));
     if (s.isNull())
         return nullUse();
@@ -484,6 +489,10 @@ Result<Variant> strReverse(BuiltinContext&, Args args)
 // StrComp(string1, string2[, compare]) -> Integer -1, 0 or 1; Null if either is Null.
 Result<Variant> strComp(BuiltinContext&, Args args)
 {
+    const Variant* x = plainString(args, 0);
+    const Variant* y = plainString(args, 1);
+    if (args.size() == 2 && x && y)
+        return Variant::fromInteger(int16_t(compareText(x->stringView(), y->stringView(), CompareMode::Binary)));
     TRY_ASSIGN(mode, compareArg(args, 2));
     TRY_ASSIGN(a, text(args, 0));
     TRY_ASSIGN(b, text(args, 1));

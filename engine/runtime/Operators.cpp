@@ -503,13 +503,19 @@ Result<Variant> opConcat(const Variant& a0, const Variant& b0)
 {
     const Variant& a = a0.deref();
     const Variant& b = b0.deref();
-    if (a.isString() && b.isString())
-        return concatStrings(a.stringView(), b.stringView());
-    {
-        // Strings and numbers, the usual operands: one allocation.
-        NumberText na, nb;
-        if ((a.isString() || formatNumber(a, na)) && (b.isString() || formatNumber(b, nb)))
-            return concatStrings(a.isString() ? a.stringView() : na.view(), b.isString() ? b.stringView() : nb.view());
+    // Strings and numbers, the usual operands: one allocation.
+    if (a.isString()) {
+        if (b.isString())
+            return concatStrings(a.stringView(), b.stringView());
+        NumberText nb;
+        if (formatNumber(b, nb))
+            return concatStrings(a.stringView(), nb.view());
+    } else if (NumberText na; formatNumber(a, na)) {
+        if (b.isString())
+            return concatStrings(na.view(), b.stringView());
+        NumberText nb;
+        if (formatNumber(b, nb))
+            return concatStrings(na.view(), nb.view());
     }
     if (a.isObject() || b.isObject()) {
         TRY_ASSIGN(values, plainValues(a, b));

@@ -10,6 +10,7 @@
 #include "runtime/ScriptSite.h"
 #include "runtime/Variant.h"
 
+#include <array>
 #include <span>
 
 namespace vbs {
@@ -30,6 +31,24 @@ public:
     float lastRnd = 0.0f;
     bool rndStarted = false;
     int32_t locale = 1033; // GetLocale / SetLocale
+
+    // One-unit strings below 256, made once and shared: Chr, and Mid, Left
+    // and Right of one character, return them without an allocation. Shared
+    // strings are never changed in place, so handing them out is safe.
+    Str unitString(char16_t unit) noexcept
+    {
+        Str& s = m_unitStrings[unit];
+        if (s.empty()) {
+            if (StringRep* rep = StringRep::allocate(1, 1)) {
+                rep->data[0] = unit;
+                s = Str::adopt(rep);
+            }
+        }
+        return s; // "" only when memory ran out
+    }
+
+private:
+    std::array<Str, 256> m_unitStrings;
 };
 
 using BuiltinFn = Result<Variant> (*)(BuiltinContext& ctx, Args args);

@@ -28,9 +28,10 @@ ErrorTag nameError(ErrorTag tag, std::u16string_view name);
 template <FnName Name, BuiltinFn Impl>
 Result<Variant> named(BuiltinContext& ctx, Args args)
 {
+    // One named result, returned in place: no move on the success path.
     Result<Variant> r = Impl(ctx, args);
-    if (!r.ok())
-        return nameError(r.takeError(), Name.view());
+    if (!r.ok()) [[unlikely]]
+        r = nameError(r.takeError(), Name.view());
     return r;
 }
 
@@ -82,6 +83,44 @@ inline Result<Text> text(Args args, size_t i)
     return Text::from(v);
 }
 
+// The usual arguments read without conversion, for the fast paths of the
+// hot functions: a String (ByRef followed) or nullptr; a Long or Integer.
+// Anything else goes the general way, which converts and raises the errors.
+inline const Variant* plainString(Args args, size_t i) noexcept
+{
+    const Variant& v = args[i].deref();
+    return v.isString() ? &v : nullptr;
+}
+inline bool plainWhole(Args args, size_t i, int32_t& out) noexcept
+{
+    const Variant& v = args[i].deref();
+    if (v.type() == VarType::Long) {
+        out = v.asLong();
+        return true;
+    }
+    if (v.type() == VarType::Integer) {
+        out = v.asInteger();
+        return true;
+    }
+    return false;
+}
+
+// Argument i when it is a String that the call alone holds: the caller's
+// temporary (not a ByRef link to a variable) with one reference. It is taken
+// out of the argument list into `out`, so the function may change its units
+// in place and return it. A string that a variable, a constant or any other
+// value still shares is never taken. A Text viewing this argument must not
+// call str() afterwards (its source is then Empty); its view stays valid.
+inline bool takeUnique(Args args, size_t i, Str& out) noexcept
+{
+    Variant& v = args[i];
+    if (v.stringRefs() != 1)
+        return false;
+    out = v.asString();
+    v.clear();
+    return true;
+}
+
 // Integer arguments (CLng rules: half to even, 6 beyond Long, 94 for Null,
 // 13 for text that is not a number); `fallback` when omitted.
 Result<int32_t> longArgSlow(Args args, size_t i, int32_t fallback);
@@ -110,18 +149,24 @@ inline ErrorTag invalidArgument() { return fail(ErrorCode::InvalidProcedureCall)
 inline ErrorTag typeMismatch() { return fail(ErrorCode::TypeMismatch); }
 inline ErrorTag nullUse() { return fail(ErrorCode::InvalidUseOfNull); }
 
+// 7 Out of memory, kept out of the callers' way.
+[[gnu::cold, gnu::noinline]] Result<Variant> outOfMemory();
+
 // A string result of `length` units filled by `fill(char16_t*)`; 7 when too long.
 template <class F>
 Result<Variant> makeString(size_t length, F&& fill)
 {
-    Str s;
     if (length == 0)
         return Variant::fromString(Str());
-    if (!s.allocate(length))
-        return fail(ErrorCode::OutOfMemory);
-    fill(s.mutableData());
-    return Variant::fromString(std::move(s));
+    StringRep* rep = StringRep::allocate(length, length); // nullptr past MaxLength
+    if (!rep)
+        return outOfMemory();
+    fill(rep->data);
+    return Variant::fromString(Str::adopt(rep));
 }
-Result<Variant> makeString(std::u16string_view text);
+inline Result<Variant> makeString(std::u16string_view text)
+{
+    return makeString(text.size(), [&](char16_t* out) { copyUnits(out, text.data(), text.size()); });
+}
 
 } // namespace vbs::lib

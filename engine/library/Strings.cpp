@@ -18,11 +18,27 @@ Variant longResult(size_t n)
     return Variant::fromLong(int32_t(n));
 }
 
+// A string of one unit: below 256 the engine's shared one, else a new one.
+Result<Variant> oneUnit(BuiltinContext& ctx, char16_t unit)
+{
+    if (unit < 256) {
+        Str s = ctx.unitString(unit);
+        if (!s.empty())
+            return Variant::fromString(std::move(s));
+    }
+    return makeString(std::u16string_view(&unit, 1));
+}
+
 // The Asc functions: the code of the text's first unit, by `code`. Null 94,
 // "" 5.
 template <class Code>
 Result<Variant> firstCode(Args args, Code code)
 {
+    if (const Variant* v = plainString(args, 0)) {
+        if (v->stringView().empty())
+            return invalidArgument();
+        return Variant::fromInteger(static_cast<int16_t>(code(v->stringView())));
+    }
     TRY_ASSIGN(s, text(args, 0));
     if (s.isNull())
         return nullUse();
@@ -52,33 +68,30 @@ Result<Variant> ascW(BuiltinContext&, Args args)
 }
 
 // Chr(charcode) -> String: Windows-1252 character 0..255. Null 94, else 5.
-Result<Variant> chr(BuiltinContext&, Args args)
+Result<Variant> chr(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(code, longArg(args, 0, 0));
     if (code < 0 || code > 255)
         return invalidArgument();
-    char16_t c = fromCodePage(uint8_t(code));
-    return makeString(std::u16string_view(&c, 1));
+    return oneUnit(ctx, fromCodePage(uint8_t(code)));
 }
 
 // ChrB(charcode) -> String of the one byte 0..255 (held in one unit). Null 94.
-Result<Variant> chrB(BuiltinContext&, Args args)
+Result<Variant> chrB(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(code, longArg(args, 0, 0));
     if (code < 0 || code > 255)
         return invalidArgument();
-    char16_t c = char16_t(code);
-    return makeString(std::u16string_view(&c, 1));
+    return oneUnit(ctx, char16_t(code));
 }
 
 // ChrW(charcode) -> String of one unit; -32768..65535 (negative as unsigned).
-Result<Variant> chrW(BuiltinContext&, Args args)
+Result<Variant> chrW(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(code, longArg(args, 0, 0));
     if (code < -32768 || code > 65535)
         return invalidArgument();
-    char16_t c = char16_t(code & 0xFFFF);
-    return makeString(std::u16string_view(&c, 1));
+    return oneUnit(ctx, char16_t(code & 0xFFFF));
 }
 
 // Units or bytes: the unit functions and their B twins share one body.
@@ -101,22 +114,49 @@ Result<Variant> byteSlice(std::u16string_view s, size_t from, size_t count)
     });
 }
 
-Result<Variant> slice(const Text& s, size_t from, size_t count, Unit unit)
+// A part of a string is cut in place only when it keeps most of the block:
+// a short piece of a long text gets a block of its own rather than holding
+// on to the whole.
+bool worthKeeping(size_t length, size_t count)
+{
+    return count * 2 >= length || length <= 64;
+}
+
+// Units [from, from + count) of `s`, argument 0's text (from < its length):
+// that string itself when it is all of it, a shared one-unit string, the
+// argument's own string cut in place when the call alone holds it, else a
+// copy.
+Result<Variant> unitSlice(BuiltinContext& ctx, Args args, const Text& s, size_t from, size_t count)
+{
+    if (from == 0 && count == s.size())
+        return Variant::fromString(s.str());
+    if (count == 1)
+        return oneUnit(ctx, s.view()[from]);
+    Str own;
+    if (worthKeeping(s.size(), count) && takeUnique(args, 0, own)) {
+        own.keepUnits(from, count);
+        return Variant::fromString(std::move(own));
+    }
+    return makeString(s.view().substr(from, count));
+}
+
+Result<Variant> slice(BuiltinContext& ctx, Args args, const Text& s, size_t from, size_t count, Unit unit)
 {
     size_t length = unit == Unit::Byte ? s.size() * 2 : s.size();
     if (from >= length)
         return Variant::fromString(Str());
     count = std::min(count, length - from);
-    if (from == 0 && count == length)
-        return Variant::fromString(s.str());
-    if (unit == Unit::Byte)
+    if (unit == Unit::Byte) {
+        if (from == 0 && count == length)
+            return Variant::fromString(s.str());
         return byteSlice(s.view(), from, count);
-    return makeString(s.view().substr(from, count));
+    }
+    return unitSlice(ctx, args, s, from, count);
 }
 
 // Left(string, length) / LeftB: Null string gives Null; length Null 94, < 0 5.
 template <Unit U>
-Result<Variant> left(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> leftGeneral(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(n, longArg(args, 1, 0));
@@ -124,12 +164,21 @@ Result<Variant> left(BuiltinContext&, Args args)
         return invalidArgument();
     if (s.isNull())
         return Variant::null();
-    return slice(s, 0, size_t(n), U);
+    return slice(ctx, args, s, 0, size_t(n), U);
+}
+template <Unit U>
+Result<Variant> left(BuiltinContext& ctx, Args args)
+{
+    int32_t n;
+    const Variant* s = plainString(args, 0);
+    if (U == Unit::Char && s && plainWhole(args, 1, n) && n >= 0)
+        return slice(ctx, args, Text::viewOf(*s), 0, size_t(n), U);
+    return leftGeneral<U>(ctx, args);
 }
 
 // Right(string, length) / RightB: as Left, from the end.
 template <Unit U>
-Result<Variant> right(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> rightGeneral(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(n, longArg(args, 1, 0));
@@ -139,13 +188,25 @@ Result<Variant> right(BuiltinContext&, Args args)
         return Variant::null();
     size_t length = U == Unit::Byte ? s.size() * 2 : s.size();
     size_t count = std::min(size_t(n), length);
-    return slice(s, length - count, count, U);
+    return slice(ctx, args, s, length - count, count, U);
+}
+template <Unit U>
+Result<Variant> right(BuiltinContext& ctx, Args args)
+{
+    int32_t n;
+    const Variant* s = plainString(args, 0);
+    if (U == Unit::Char && s && plainWhole(args, 1, n) && n >= 0) {
+        const size_t length = s->stringView().size();
+        const size_t count = std::min(size_t(n), length);
+        return slice(ctx, args, Text::viewOf(*s), length - count, count, U);
+    }
+    return rightGeneral<U>(ctx, args);
 }
 
 // Mid(string, start[, length]) / MidB: start >= 1 and length >= 0, else 5;
 // a start past the end gives ""; Null string gives Null.
 template <Unit U>
-Result<Variant> mid(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> midGeneral(BuiltinContext& ctx, Args args)
 {
     TRY_ASSIGN(s, text(args, 0));
     TRY_ASSIGN(start, longArg(args, 1, 1));
@@ -154,7 +215,17 @@ Result<Variant> mid(BuiltinContext&, Args args)
         return invalidArgument();
     if (s.isNull())
         return Variant::null();
-    return slice(s, size_t(start - 1), size_t(n), U);
+    return slice(ctx, args, s, size_t(start - 1), size_t(n), U);
+}
+template <Unit U>
+Result<Variant> mid(BuiltinContext& ctx, Args args)
+{
+    int32_t start, n = INT32_MAX;
+    const Variant* s = plainString(args, 0);
+    if (U == Unit::Char && s && plainWhole(args, 1, start) && (args.size() < 3 || plainWhole(args, 2, n))
+        && start >= 1 && n >= 0)
+        return slice(ctx, args, Text::viewOf(*s), size_t(start - 1), size_t(n), U);
+    return midGeneral<U>(ctx, args);
 }
 
 // Len(string | varname) -> Long: units of the value as text (Len(123) is 3).
@@ -190,7 +261,7 @@ size_t findBytes(std::u16string_view hay, std::u16string_view needle, size_t fro
 // gives Null; start Null 94, start < 1 5; "" to find gives start; a start past
 // the end gives 0.
 template <Unit U>
-Result<Variant> inStr(BuiltinContext&, Args args)
+[[gnu::noinline]] Result<Variant> inStrGeneral(Args args)
 {
     size_t first = args.size() >= 3 ? 1 : 0;
     int32_t start = 1;
@@ -213,6 +284,25 @@ Result<Variant> inStr(BuiltinContext&, Args args)
     size_t p = U == Unit::Byte ? findBytes(hay.view(), needle.view(), size_t(start - 1))
                                : findText(hay.view(), needle.view(), size_t(start - 1), mode);
     return longResult(p == std::u16string_view::npos ? 0 : p + 1);
+}
+template <Unit U>
+Result<Variant> inStr(BuiltinContext&, Args args)
+{
+    const size_t first = args.size() == 3 ? 1 : 0;
+    int32_t start = 1;
+    const Variant* hay = plainString(args, first);
+    const Variant* needle = plainString(args, first + 1);
+    if (U == Unit::Char && args.size() < 4 && hay && needle && (first == 0 || plainWhole(args, 0, start))
+        && start >= 1) {
+        const std::u16string_view h = hay->stringView(), n = needle->stringView();
+        if (h.empty() || size_t(start) > h.size())
+            return longResult(0);
+        if (n.empty())
+            return longResult(size_t(start));
+        const size_t p = findExact(h, n, size_t(start - 1));
+        return longResult(p == std::u16string_view::npos ? 0 : p + 1);
+    }
+    return inStrGeneral<U>(args);
 }
 
 // InStrRev(string1, string2[, start[, compare]]) -> Long: the last position of
@@ -261,15 +351,37 @@ uint64_t loadWord(const char16_t* p) noexcept
     return word;
 }
 
-// LCase(string) / UCase(string) -> String. Null gives Null. A text with
-// nothing to change comes back as the same shared string. `first` is the
-// first ASCII letter that Map changes.
+// Maps units [i, n) of `in` into `out`, which may be `in` itself.
 template <char16_t (*Map)(char16_t) noexcept, char16_t first>
-Result<Variant> mapCase(BuiltinContext&, Args args)
+void mapUnits(const char16_t* in, char16_t* out, size_t i, size_t n) noexcept
 {
-    TRY_ASSIGN(s, text(args, 0));
-    if (s.isNull())
-        return Variant::null();
+    for (; i + 4 <= n; i += 4) {
+        const uint64_t word = loadWord(in + i);
+        if (word & NonAscii) {
+            for (size_t k = i; k < i + 4; ++k)
+                out[k] = Map(in[k]);
+        } else {
+            const uint64_t mapped = word ^ caseFlips(word, first);
+            std::memcpy(out + i, &mapped, sizeof mapped);
+        }
+    }
+    for (; i < n; ++i)
+        out[i] = Map(in[i]);
+}
+
+// LCase(string) / UCase(string) -> String. Null gives Null. A text with
+// nothing to change comes back as the same shared string; a string the call
+// alone holds is mapped in place. `first` is the first ASCII letter that Map
+// changes.
+template <char16_t (*Map)(char16_t) noexcept, char16_t first>
+Result<Variant> mapText(Args args, const Text& s)
+{
+    Str own;
+    if (takeUnique(args, 0, own)) {
+        char16_t* units = own.mutableData();
+        mapUnits<Map, first>(units, units, 0, own.size());
+        return Variant::fromString(std::move(own));
+    }
     std::u16string_view v = s.view();
     const char16_t* in = v.data();
     const size_t n = v.size();
@@ -285,19 +397,18 @@ Result<Variant> mapCase(BuiltinContext&, Args args)
         return Variant::fromString(s.str());
     return makeString(n, [&](char16_t* out) {
         copyUnits(out, in, i);
-        for (; i + 4 <= n; i += 4) {
-            const uint64_t word = loadWord(in + i);
-            if (word & NonAscii) {
-                for (size_t k = i; k < i + 4; ++k)
-                    out[k] = Map(in[k]);
-            } else {
-                const uint64_t mapped = word ^ caseFlips(word, first);
-                std::memcpy(out + i, &mapped, sizeof mapped);
-            }
-        }
-        for (; i < n; ++i)
-            out[i] = Map(in[i]);
+        mapUnits<Map, first>(in, out, i, n);
     });
+}
+template <char16_t (*Map)(char16_t) noexcept, char16_t first>
+Result<Variant> mapCase(BuiltinContext&, Args args)
+{
+    if (const Variant* s = plainString(args, 0))
+        return mapText<Map, first>(args, Text::viewOf(*s));
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    return mapText<Map, first>(args, s);
 }
 
 enum class TrimSide { Left = 1, Right = 2, Both = 3 };
@@ -305,11 +416,8 @@ enum class TrimSide { Left = 1, Right = 2, Both = 3 };
 // LTrim / RTrim / Trim(string) -> String: removes spaces (only U+0020, as
 // the language does). Null gives Null.
 template <TrimSide Side>
-Result<Variant> trim(BuiltinContext&, Args args)
+Result<Variant> trimText(BuiltinContext& ctx, Args args, const Text& s)
 {
-    TRY_ASSIGN(s, text(args, 0));
-    if (s.isNull())
-        return Variant::null();
     std::u16string_view v = s.view();
     size_t from = 0, to = v.size();
     if (int(Side) & int(TrimSide::Left)) {
@@ -320,9 +428,19 @@ Result<Variant> trim(BuiltinContext&, Args args)
         while (to > from && v[to - 1] == u' ')
             --to;
     }
-    if (from == 0 && to == v.size())
-        return Variant::fromString(s.str());
-    return makeString(v.substr(from, to - from));
+    if (from == to)
+        return Variant::fromString(Str());
+    return unitSlice(ctx, args, s, from, to - from);
+}
+template <TrimSide Side>
+Result<Variant> trim(BuiltinContext& ctx, Args args)
+{
+    if (const Variant* s = plainString(args, 0))
+        return trimText<Side>(ctx, args, Text::viewOf(*s));
+    TRY_ASSIGN(s, text(args, 0));
+    if (s.isNull())
+        return Variant::null();
+    return trimText<Side>(ctx, args, s);
 }
 
 // Space(number) -> String of spaces. Null 94, negative 5, too long 7.
@@ -371,6 +489,10 @@ Result<Variant> strReverse(BuiltinContext&, Args args)
 // StrComp(string1, string2[, compare]) -> Integer -1, 0 or 1; Null if either is Null.
 Result<Variant> strComp(BuiltinContext&, Args args)
 {
+    const Variant* x = plainString(args, 0);
+    const Variant* y = plainString(args, 1);
+    if (args.size() == 2 && x && y)
+        return Variant::fromInteger(int16_t(compareText(x->stringView(), y->stringView(), CompareMode::Binary)));
     TRY_ASSIGN(mode, compareArg(args, 2));
     TRY_ASSIGN(a, text(args, 0));
     TRY_ASSIGN(b, text(args, 1));
@@ -379,21 +501,92 @@ Result<Variant> strComp(BuiltinContext&, Args args)
     return Variant::fromInteger(int16_t(compareText(a.view(), b.view(), mode)));
 }
 
-// Replace(expression, find, replacewith[, start[, count[, compare]]]) ->
-// String: the text from start on, with up to count (-1: all) occurrences
-// replaced. Any string Null 94; start < 1 or count < -1 5.
-Result<Variant> replace(BuiltinContext&, Args args)
+// Writes `tail` to `out` with up to `limit` units equal to `unit`, the first
+// at `first`, replaced by the unit `by`. `out` may be tail.data() itself.
+void replaceUnit(std::u16string_view tail, char16_t unit, char16_t by, size_t first, size_t limit, char16_t* out)
 {
-    TRY_ASSIGN(start, longArg(args, 3, 1));
-    TRY_ASSIGN(count, longArg(args, 4, -1));
-    TRY_ASSIGN(mode, compareArg(args, 5));
-    if (start < 1 || count < -1)
-        return invalidArgument();
-    TRY_ASSIGN(expr, text(args, 0));
-    TRY_ASSIGN(find, text(args, 1));
-    TRY_ASSIGN(with, text(args, 2));
-    if (expr.isNull() || find.isNull() || with.isNull())
-        return nullUse();
+    size_t k = 0;
+    if (limit >= tail.size() - first && tail.size() < 16) {
+        // Every one, in a short text: a unit at a time, without branching.
+        for (; k < tail.size(); ++k) {
+            const char16_t c = tail[k];
+            out[k] = c == unit ? by : c;
+        }
+        return;
+    }
+    if (limit >= tail.size() - first) {
+        // Every one: four units a word, the matching lanes swapped for `by`.
+        const uint64_t pattern = LaneOnes * unit, replacement = LaneOnes * by;
+        constexpr uint64_t Low = 0x7FFF7FFF7FFF7FFFull;
+        for (; k + 4 <= tail.size(); k += 4) {
+            const uint64_t word = loadWord(tail.data() + k);
+            const uint64_t x = word ^ pattern;
+            const uint64_t equal = ~(((x & Low) + Low) | x) & ~Low; // top bit of each lane equal to unit
+            const uint64_t mask = (equal >> 15) * 0xFFFF;
+            const uint64_t mapped = (word & ~mask) | (replacement & mask);
+            std::memcpy(out + k, &mapped, sizeof mapped);
+        }
+    } else {
+        if (out != tail.data())
+            copyUnits(out, tail.data(), first);
+        k = first;
+    }
+    for (; k < tail.size() && limit; ++k) {
+        char16_t c = tail[k];
+        if (c == unit) {
+            c = by;
+            --limit;
+        }
+        out[k] = c;
+    }
+    if (out != tail.data())
+        copyUnits(out + k, tail.data() + k, tail.size() - k);
+}
+
+// Writes `tail` to `out` with its first `hits` units equal to `unit` replaced
+// by `by`.
+void replaceUnits(std::u16string_view tail, char16_t unit, std::u16string_view by, size_t hits, char16_t* out)
+{
+    size_t k = 0;
+    for (; hits; ++k) {
+        const char16_t c = tail[k];
+        if (c != unit) {
+            *out++ = c;
+            continue;
+        }
+        copyUnits(out, by.data(), by.size());
+        out += by.size();
+        --hits;
+    }
+    copyUnits(out, tail.data() + k, tail.size() - k);
+}
+
+// Replace of one unit in binary mode, the usual case: no search past the
+// first hit. By one unit, the length is known; by other text, one counting
+// pass.
+Result<Variant> replaceUnitIn(Args args, const Text& expr, std::u16string_view tail, char16_t unit,
+                              std::u16string_view by, int32_t start, size_t limit)
+{
+    const size_t first = limit ? findExact(tail, std::u16string_view(&unit, 1), 0) : std::u16string_view::npos;
+    if (first == std::u16string_view::npos)
+        return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
+    if (by.size() == 1) {
+        Str own;
+        if (start == 1 && takeUnique(args, 0, own)) {
+            replaceUnit(tail, unit, by[0], first, limit, own.mutableData());
+            return Variant::fromString(std::move(own));
+        }
+        return makeString(tail.size(), [&](char16_t* out) { replaceUnit(tail, unit, by[0], first, limit, out); });
+    }
+    const size_t hits = std::min<size_t>(limit, size_t(std::count(tail.begin() + first, tail.end(), unit)));
+    return makeString(tail.size() - hits + hits * by.size(),
+                      [&](char16_t* out) { replaceUnits(tail, unit, by, hits, out); });
+}
+
+// The replacing itself, the arguments read and checked.
+Result<Variant> replaceText(Args args, const Text& expr, const Text& find, const Text& with, int32_t start,
+                            int32_t count, CompareMode mode)
+{
     if (size_t(start) > expr.size())
         return Variant::fromString(Str());
     std::u16string_view tail = expr.view().substr(size_t(start - 1));
@@ -401,33 +594,36 @@ Result<Variant> replace(BuiltinContext&, Args args)
     size_t limit = count < 0 ? SIZE_MAX : size_t(count);
     if (what.empty())
         limit = 0;
+    if (what.size() == 1 && mode == CompareMode::Binary)
+        return replaceUnitIn(args, expr, tail, what[0], by, start, limit);
     // The first hits are kept from the counting pass; the fill pass searches
     // again only past them.
     constexpr size_t Kept = 32;
     size_t kept[Kept];
     size_t hits = 0;
-    if (what.size() == 1 && mode == CompareMode::Binary) {
-        // One unit to replace, the usual case: one pass over the text.
-        const char16_t unit = what[0];
-        for (size_t p = 0; p < tail.size() && hits < limit; ++p) {
-            if (tail[p] != unit)
-                continue;
-            if (hits < Kept)
-                kept[hits] = p;
-            ++hits;
-        }
-    } else {
-        for (size_t p = 0; hits < limit; p += what.size()) {
-            p = findText(tail, what, p, mode);
-            if (p == std::u16string_view::npos)
-                break;
-            if (hits < Kept)
-                kept[hits] = p;
-            ++hits;
-        }
+    for (size_t p = 0; hits < limit; p += what.size()) {
+        p = findText(tail, what, p, mode);
+        if (p == std::u16string_view::npos)
+            break;
+        if (hits < Kept)
+            kept[hits] = p;
+        ++hits;
     }
     if (hits == 0)
         return start == 1 ? Variant::fromString(expr.str()) : makeString(tail);
+    Str own;
+    if (start == 1 && what.size() == by.size() && takeUnique(args, 0, own)) {
+        // Same length, the call's own string: the hits are overwritten in
+        // place. Searching resumes past each hit, so no changed unit is read.
+        char16_t* units = own.mutableData();
+        size_t from = 0;
+        for (size_t n = 0; n < hits; ++n) {
+            size_t hit = n < Kept ? kept[n] : findText(tail, what, from, mode);
+            copyUnits(units + hit, by.data(), by.size());
+            from = hit + what.size();
+        }
+        return Variant::fromString(std::move(own));
+    }
     size_t length = tail.size() - hits * what.size() + hits * by.size();
     return makeString(length, [&](char16_t* out) {
         size_t from = 0;
@@ -441,6 +637,38 @@ Result<Variant> replace(BuiltinContext&, Args args)
         }
         copyUnits(out, tail.data() + from, tail.size() - from);
     });
+}
+
+[[gnu::noinline]] Result<Variant> replaceGeneral(Args args)
+{
+    TRY_ASSIGN(start, longArg(args, 3, 1));
+    TRY_ASSIGN(count, longArg(args, 4, -1));
+    TRY_ASSIGN(mode, compareArg(args, 5));
+    if (start < 1 || count < -1)
+        return invalidArgument();
+    TRY_ASSIGN(expr, text(args, 0));
+    TRY_ASSIGN(find, text(args, 1));
+    TRY_ASSIGN(with, text(args, 2));
+    if (expr.isNull() || find.isNull() || with.isNull())
+        return nullUse();
+    return replaceText(args, expr, find, with, start, count, mode);
+}
+
+// Replace(expression, find, replacewith[, start[, count[, compare]]]) ->
+// String: the text from start on, with up to count (-1: all) occurrences
+// replaced. Any string Null 94; start < 1 or count < -1 5.
+Result<Variant> replace(BuiltinContext&, Args args)
+{
+    const Variant* expr = plainString(args, 0);
+    const Variant* find = plainString(args, 1);
+    const Variant* with = plainString(args, 2);
+    if (args.size() == 3 && expr && find && with && find->stringView().size() == 1)
+        return replaceUnitIn(args, Text::viewOf(*expr), expr->stringView(), find->stringView()[0],
+                             with->stringView(), 1, SIZE_MAX);
+    if (args.size() == 3 && expr && find && with)
+        return replaceText(args, Text::viewOf(*expr), Text::viewOf(*find), Text::viewOf(*with), 1, -1,
+                           CompareMode::Binary);
+    return replaceGeneral(args);
 }
 
 bool unreserved(char16_t c)

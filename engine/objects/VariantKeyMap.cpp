@@ -90,7 +90,16 @@ uint64_t hashStringKey(std::u16string_view s, CompareMode mode)
     return mix(classSeed(KeyClass::String) ^ hashString(s, mode));
 }
 
-bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
+[[gnu::noinline]] bool sameFolded(std::u16string_view a, std::u16string_view b)
+{
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && foldUnit(a[i]) != foldUnit(b[i]))
+            return false;
+    }
+    return true;
+}
+
+inline bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
 {
     if (a.size() != b.size())
         return false;
@@ -98,11 +107,7 @@ bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
         return true;
     if (mode == CompareMode::Binary)
         return std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i] && foldUnit(a[i]) != foldUnit(b[i]))
-            return false;
-    }
-    return true;
+    return sameFolded(a, b);
 }
 
 // A number's hash: its value as a Double, so that every subtype agrees.
@@ -212,9 +217,14 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
         if (s.data() == recent.data() && s.size() == recent.size() && !s.empty())
             return Lookup { HashedKey { &k, m_entries[m_recentPosition].hash }, m_recentPosition };
     }
-    TRY_ASSIGN(hashed, prepare(k));
+    if (!k.isString()) {
+        TRY_ASSIGN(hashed, prepare(k));
+        return Lookup { hashed, find(hashed) };
+    }
+    // A string key, the usual kind: hashed here, without a Result to unwrap.
+    const HashedKey hashed { &k, hashStringKey(k.stringView(), m_mode) };
     const size_t position = find(hashed);
-    if (position != npos && k.isString() && !k.stringView().empty()) {
+    if (position != npos && !k.stringView().empty()) {
         m_recentKey = k;
         m_recentPosition = position;
     }

@@ -642,28 +642,7 @@ Result<Str> toString(const Variant& v)
     }
 }
 
-namespace {
-
-// Decimal digits of a whole number written straight into UTF-16 units, from
-// the end of the buffer backwards.
-void formatWhole(int32_t v, NumberText& out) noexcept
-{
-    char16_t* const end = out.units + NumberText::Capacity;
-    char16_t* p = end;
-    uint32_t magnitude = v < 0 ? 0 - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
-    do {
-        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (v < 0)
-        *--p = u'-';
-    out.start = static_cast<uint8_t>(p - out.units);
-    out.length = static_cast<uint8_t>(end - p);
-}
-
-} // namespace
-
-bool formatNumber(const Variant& d, NumberText& out) noexcept
+bool formatOtherNumber(const Variant& d, NumberText& out) noexcept
 {
     char ascii[NumberText::Capacity];
     size_t n;

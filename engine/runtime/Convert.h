@@ -43,8 +43,56 @@ struct NumberText {
     uint8_t length = 0;
     std::u16string_view view() const noexcept { return { units + start, length }; }
 };
+// "00" to "99": whole numbers are written two digits a step.
+inline constexpr char DigitPairs[] = "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+                                     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
+// Decimal digits of a whole number, written from the end of the buffer back.
+inline void formatWhole(int32_t v, NumberText& out) noexcept
+{
+    char16_t* const end = out.units + NumberText::Capacity;
+    if (static_cast<uint32_t>(v) < 10) { // one digit, the most common case
+        end[-1] = static_cast<char16_t>(u'0' + v);
+        out.start = NumberText::Capacity - 1;
+        out.length = 1;
+        return;
+    }
+    char16_t* p = end;
+    uint32_t magnitude = v < 0 ? 0 - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+    while (magnitude >= 100) {
+        const uint32_t pair = (magnitude % 100) * 2;
+        magnitude /= 100;
+        p -= 2;
+        p[0] = static_cast<char16_t>(DigitPairs[pair]);
+        p[1] = static_cast<char16_t>(DigitPairs[pair + 1]);
+    }
+    if (magnitude >= 10) {
+        p -= 2;
+        p[0] = static_cast<char16_t>(DigitPairs[magnitude * 2]);
+        p[1] = static_cast<char16_t>(DigitPairs[magnitude * 2 + 1]);
+    } else {
+        *--p = static_cast<char16_t>(u'0' + magnitude);
+    }
+    if (v < 0)
+        *--p = u'-';
+    out.start = static_cast<uint8_t>(p - out.units);
+    out.length = static_cast<uint8_t>(end - p);
+}
+bool formatOtherNumber(const Variant& d, NumberText& out) noexcept;
 // False (out untouched) for every other subtype: Empty, Null, Date, String ...
-bool formatNumber(const Variant& d, NumberText& out) noexcept;
+// Long and Integer, the usual numbers in text, are written inline.
+inline bool formatNumber(const Variant& d, NumberText& out) noexcept
+{
+    if (d.type() == VarType::Long) {
+        formatWhole(d.asLong(), out);
+        return true;
+    }
+    if (d.type() == VarType::Integer) {
+        formatWhole(d.asInteger(), out);
+        return true;
+    }
+    return formatOtherNumber(d, out);
+}
 Str formatDouble(double v); // up to 15 significant digits: 1E+20, 1E-05, 0.5, -3
 Str formatSingle(float v); // up to 7 significant digits
 Str formatCurrency(int64_t scaled); // up to 4 decimals, no trailing zeros

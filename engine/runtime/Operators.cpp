@@ -280,15 +280,22 @@ Result<Variant> arithmeticOp(const Variant& a0, const Variant& b0, ArithOp op)
     return arithmeticSlow(a, b, op);
 }
 
+[[gnu::cold, gnu::noinline]] Result<Variant> outOfMemory()
+{
+    return fail(ErrorCode::OutOfMemory);
+}
+
 Result<Variant> concatStrings(std::u16string_view x, std::u16string_view y)
 {
-    Str s;
-    if (x.size() + y.size() > Str::MaxLength || !s.allocate(x.size() + y.size()))
-        return fail(ErrorCode::OutOfMemory);
-    char16_t* out = s.mutableData();
-    copyUnits(out, x.data(), x.size());
-    copyUnits(out + x.size(), y.data(), y.size());
-    return Variant::fromString(std::move(s));
+    const size_t length = x.size() + y.size();
+    if (length == 0)
+        return Variant::fromString(Str());
+    StringRep* rep = StringRep::allocate(length, length); // nullptr past MaxLength
+    if (!rep)
+        return outOfMemory();
+    copyUnits(rep->data, x.data(), x.size());
+    copyUnits(rep->data + x.size(), y.data(), y.size());
+    return Variant::fromString(Str::adopt(rep));
 }
 
 } // namespace
@@ -496,13 +503,19 @@ Result<Variant> opConcat(const Variant& a0, const Variant& b0)
 {
     const Variant& a = a0.deref();
     const Variant& b = b0.deref();
-    if (a.isString() && b.isString())
-        return concatStrings(a.stringView(), b.stringView());
-    {
-        // Strings and numbers, the usual operands: one allocation.
-        NumberText na, nb;
-        if ((a.isString() || formatNumber(a, na)) && (b.isString() || formatNumber(b, nb)))
-            return concatStrings(a.isString() ? a.stringView() : na.view(), b.isString() ? b.stringView() : nb.view());
+    // Strings and numbers, the usual operands: one allocation.
+    if (a.isString()) {
+        if (b.isString())
+            return concatStrings(a.stringView(), b.stringView());
+        NumberText nb;
+        if (formatNumber(b, nb))
+            return concatStrings(a.stringView(), nb.view());
+    } else if (NumberText na; formatNumber(a, na)) {
+        if (b.isString())
+            return concatStrings(na.view(), b.stringView());
+        NumberText nb;
+        if (formatNumber(b, nb))
+            return concatStrings(na.view(), nb.view());
     }
     if (a.isObject() || b.isObject()) {
         TRY_ASSIGN(values, plainValues(a, b));

@@ -140,27 +140,6 @@ Str::Str(std::u16string_view text)
     copyUnits(m_rep->data, text.data(), text.size());
 }
 
-Str& Str::operator=(const Str& other) noexcept
-{
-    if (other.m_rep)
-        other.m_rep->addRef();
-    if (m_rep)
-        m_rep->release();
-    m_rep = other.m_rep;
-    return *this;
-}
-
-Str& Str::operator=(Str&& other) noexcept
-{
-    if (this != &other) {
-        if (m_rep)
-            m_rep->release();
-        m_rep = other.m_rep;
-        other.m_rep = nullptr;
-    }
-    return *this;
-}
-
 Str Str::fromUtf8(std::string_view utf8) { return Str(utf8ToUtf16(utf8)); }
 
 Str Str::fromAscii(std::string_view ascii) { return fromLatin1(ascii); }
@@ -201,6 +180,12 @@ bool Str::append(std::u16string_view tail)
         m_rep->data[m_rep->length] = 0;
         return true;
     }
+    return appendSlow(tail);
+}
+
+// Appending that allocates: a shared string, or one without room.
+bool Str::appendSlow(std::u16string_view tail)
+{
     if (tail.empty())
         return true;
     const size_t oldLength = size();
@@ -222,6 +207,19 @@ bool Str::append(std::u16string_view tail)
         m_rep->release();
     m_rep = rep;
     return true;
+}
+
+void Str::keepUnits(size_t from, size_t count) noexcept
+{
+    if (count == 0) {
+        m_rep->release();
+        m_rep = nullptr;
+        return;
+    }
+    if (from != 0)
+        std::memmove(m_rep->data, m_rep->data + from, count * sizeof(char16_t));
+    m_rep->length = static_cast<uint32_t>(count);
+    m_rep->data[count] = 0;
 }
 
 // A uniquely owned string grows by realloc: a large block is remapped rather

@@ -65,8 +65,25 @@ public:
     {
         other.m_rep = nullptr;
     }
-    Str& operator=(const Str& other) noexcept;
-    Str& operator=(Str&& other) noexcept;
+    Str& operator=(const Str& other) noexcept
+    {
+        if (other.m_rep)
+            other.m_rep->addRef();
+        if (m_rep)
+            m_rep->release();
+        m_rep = other.m_rep;
+        return *this;
+    }
+    Str& operator=(Str&& other) noexcept
+    {
+        if (this != &other) {
+            if (m_rep)
+                m_rep->release();
+            m_rep = other.m_rep;
+            other.m_rep = nullptr;
+        }
+        return *this;
+    }
     ~Str()
     {
         if (m_rep)
@@ -98,6 +115,10 @@ public:
     // result would exceed MaxLength or memory runs out (*this unchanged).
     [[nodiscard]] bool append(std::u16string_view tail);
 
+    // Keeps units [from, from + count) of a uniquely owned string in place,
+    // moving them to the front; the capacity stays. count 0 leaves "".
+    void keepUnits(size_t from, size_t count) noexcept;
+
     bool operator==(const Str& other) const noexcept { return view() == other.view(); }
     bool operator==(std::u16string_view other) const noexcept { return view() == other; }
     // Exact match for literals, which would otherwise be ambiguous between
@@ -120,6 +141,7 @@ public:
     StringRep* rep() const noexcept { return m_rep; }
 
 private:
+    [[gnu::noinline]] bool appendSlow(std::u16string_view tail);
     bool growInPlace(std::u16string_view tail, size_t capacity);
 
     StringRep* m_rep = nullptr;

@@ -37,3 +37,21 @@ WriteLine Unescape("%u20AC") = ChrW(&H20AC)
 WriteLine Unescape("100%") & " " & Unescape("%zz") & " " & Unescape("%u12")
 WriteLine Unescape(Escape("x y" & vbCrLf & ChrW(1234))) = "x y" & vbCrLf & ChrW(1234)
 WriteLine IsNull(Escape(Null)) & IsNull(Unescape(Null))
+' --- a temporary is mapped in place; the variable it came from keeps its text
+s = "Mixed Case " & ChrW(233) : c = s
+WriteLine (UCase(s & "") = "MIXED CASE " & ChrW(201)) & " " & (LCase(Mid(s, 1, 5)) = "mixed") & " " & (s = c) & " " & (c = "Mixed Case " & ChrW(233))
+s = "Mixed Case"
+WriteLine UCase(LCase(s & "x")) & "|" & LCase(UCase("abc" & "DEF")) & "|" & s & "|[" & UCase("" & "") & "]"
+' --- values that others hold are copied, never changed: a Const, a local, a field, an item, an element, a loop literal
+Const K = "const text"
+Class Holder : Public F : End Class
+Set o = New Holder : o.F = "field text"
+Set d = CreateObject("Scripting.Dictionary") : d("k") = "item text"
+arr = Array("elem text")
+Function Id(v) : Id = v : End Function
+Sub Local() : Dim l : l = "local text" : WriteLine UCase(l) & "|" & Mid(l, 2) & "|" & Replace(l, "t", "T") & "|" & l : End Sub
+Local
+WriteLine UCase(K) & "|" & Replace(K, "t", "T") & "|" & K & "|" & UCase(o.F) & "|" & Mid(o.F, 2) & "|" & o.F
+WriteLine UCase(d("k")) & "|" & Replace(d("k"), "t", "T") & "|" & d("k") & "|" & UCase(arr(0)) & "|" & Left(arr(0), 4) & "|" & arr(0)
+For Each e In arr : WriteLine LCase(UCase(e)) & "|" & Right(e, 4) & "|" & e & "|" & UCase(Id(e)) & "|" & e : Next
+For i = 1 To 2 : WriteLine UCase("loop lit") & "|" & Mid("loop lit", 1, 4) & "|" & Replace("loop lit", "l", "L") : Next

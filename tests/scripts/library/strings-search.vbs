@@ -42,3 +42,11 @@ x = Replace(Null, "a", "b")
 WriteLine Err.Number & " " & Err.Description
 Err.Clear
 Errs Array("Replace(""abc"", ""a"", ""b"", 0)", "Replace(""abc"", ""a"", ""b"", 1, -2)")
+' --- Replace on the call's own string works in place; variables keep theirs
+a = "a.b.c.d.e.f.g.h.i" : b = a
+WriteLine Replace(a & "", ".", "-") & " " & Replace(a, ".", "-", 1, 3) & " " & Replace(a & "", ".", "-", 5) & " " & a & " " & b
+WriteLine Replace(a & "", "b.c", "XYZ") & " " & Replace(UCase(a), "B.C", "x_y", 1, -1, 1) & " " & Replace(a & "", "B", "#", 1, -1, 1) & " " & Replace(a & "", ".", "", 1, 4)
+WriteLine Replace(a & "", "i", "<>") & " " & Replace(a & "", ".", "-", 1, 0) & " " & Replace(a & "", "z", "-") & " " & a
+w = ChrW(&H8000) & "x" & ChrW(-1) & ChrW(&H8000) & "yz" & ChrW(&H8000)
+WriteLine (Replace(w & "", ChrW(&H8000), "-") = "-x" & ChrW(-1) & "-yz-") & " " & (Replace(w & "", "x", ChrW(-1)) = ChrW(&H8000) & ChrW(-1) & ChrW(-1) & ChrW(&H8000) & "yz" & ChrW(&H8000)) & " " & Len(Replace(w, ChrW(-1), "")) & " " & AscW(w) & " " & (Replace(ChrW(0) & "a" & ChrW(&H8000) & "bcd", ChrW(0), "0") = "0a" & ChrW(&H8000) & "bcd")
+WriteLine InStr(4, "abc", "") & " " & InStr(3, "abcabc", "bc") & " " & InStr(CLng(3), "abcabc", "bc") & " " & InStr(3.0, "abcabc", "bc")

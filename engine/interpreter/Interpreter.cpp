@@ -122,6 +122,25 @@ inline bool intDivision(Op op, VarType lt, VarType rt, int64_t a, int64_t b, int
     return true;
 }
 
+// The text an operand of & adds when it is a string, Empty, a number or a
+// Boolean; false for what takes opConcat (Null, dates, objects, ...).
+inline bool concatText(const Variant& v, NumberText& number, std::u16string_view& text)
+{
+    if (v.isString()) {
+        text = v.stringView();
+        return true;
+    }
+    if (v.isEmpty()) {
+        text = {};
+        return true;
+    }
+    if (formatNumber(v, number)) {
+        text = number.view();
+        return true;
+    }
+    return false;
+}
+
 // A script class instance of any engine: its Property Let takes objects.
 inline bool isOwnInstance(const Variant& v)
 {
@@ -1063,18 +1082,19 @@ enterFrame:
             if (in.a == in.b && !scratchUsed && l != r && (l->isString() || l->isEmpty())) {
                 NumberText number;
                 std::u16string_view piece;
-                bool plain = true;
-                if (r->isString())
-                    piece = r->stringView();
-                else if (r->isEmpty() || r->isNull())
-                    piece = {};
-                else if (formatNumber(*r, number))
-                    piece = number.view();
-                else
-                    plain = false;
-                if (plain) {
+                if (r->isNull() || concatText(*r, number, piece)) {
                     if (!const_cast<Variant*>(l)->appendString(piece))
                         FAIL_WITH(makeError(ErrorCode::OutOfMemory));
+                    FINISH_OPERANDS(in);
+                    break;
+                }
+            }
+            // x = a & b, x's string held nowhere else: the text is written
+            // into its block when it fits, without a new allocation.
+            if (Variant* d = TARGET(in.a); d && d != l && d != r && d->stringRefs() == 1) {
+                NumberText ln, rn;
+                std::u16string_view lv, rv;
+                if (concatText(*l, ln, lv) && concatText(*r, rn, rv) && d->replaceString(lv, rv)) {
                     FINISH_OPERANDS(in);
                     break;
                 }

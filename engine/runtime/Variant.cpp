@@ -6,13 +6,6 @@
 
 namespace vbs {
 
-Variant Variant::fromString(Str s) noexcept
-{
-    Variant v = make(VarType::String);
-    v.m_str = s.detach(); // null rep: the empty string
-    return v;
-}
-
 Variant Variant::fromObject(Object* o) noexcept
 {
     Variant v = make(VarType::Object);
@@ -59,6 +52,19 @@ bool Variant::isNumeric() const noexcept
     default:
         return false;
     }
+}
+
+bool Variant::replaceString(std::u16string_view a, std::u16string_view b) noexcept
+{
+    StringRep* rep = m_type == VarType::String ? m_str : nullptr;
+    const size_t n = a.size() + b.size();
+    if (!rep || rep->refs != 1 || rep->capacity < n)
+        return false;
+    copyUnits(rep->data, a.data(), a.size());
+    copyUnits(rep->data + a.size(), b.data(), b.size());
+    rep->data[n] = 0;
+    rep->length = static_cast<uint32_t>(n);
+    return true;
 }
 
 bool Variant::appendString(std::u16string_view tail)

@@ -142,6 +142,9 @@ public:
     // In-place string append when this Variant holds the only reference
     // (`s = s & x`). Returns false on out-of-memory.
     [[nodiscard]] bool appendString(std::u16string_view tail);
+    // Makes a uniquely held string's text a & b in its own block when it
+    // fits; false (and nothing changed) otherwise. Neither may be its text.
+    bool replaceString(std::u16string_view a, std::u16string_view b) noexcept;
     // Mutable array payload, copied first when shared (copy-on-write).
     Array* mutableArray();
 
@@ -292,6 +295,12 @@ inline Variant Variant::fromDate(double serial) noexcept
 {
     Variant v = make(VarType::Date);
     v.m_f64 = serial;
+    return v;
+}
+inline Variant Variant::fromString(Str s) noexcept
+{
+    Variant v = make(VarType::String);
+    v.m_str = s.detach(); // null rep: the empty string
     return v;
 }
 inline Variant Variant::fromRef(Variant* target) noexcept

@@ -91,3 +91,22 @@ u = Null: u = u & Null
 WriteLine "append " & IsNull(u)
 u = 5: u = u & 6
 WriteLine "append " & u & " " & TypeName(u)
+' x = a & b reuses x's own string when nothing else holds it.
+Dim w, w2
+w = "abcdef" & "gh"
+w2 = w
+w = "x" & 1
+WriteLine "concat " & w & " " & w2
+w = "a much longer text" & "!"
+w = "ab" & 12
+WriteLine "concat " & w & " " & Len(w)
+w = "q" & w
+WriteLine "concat " & w
+w = "a" & Null
+WriteLine "concat " & w
+w = Empty & 5
+WriteLine "concat " & w & " " & TypeName(w)
+w = True & 1.5
+WriteLine "concat " & w
+w = "d" & CDate(0)
+WriteLine "concat " & (Len(w) > 1)

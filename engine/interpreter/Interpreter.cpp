@@ -387,7 +387,7 @@ enterFrame:
         }                                   \
     } while (0)
 // Operand-stack slots above sp are always Empty: copy-construct into them.
-#define PUSH_COPY(value) new (sp++) Variant(value)
+#define PUSH_COPY(value) Variant::copyTo(sp++, value)
 #define DROP_LOCKS()                  \
     if (m_locks.size() > lockBase) \
     dropLocks(lockBase, sp)
@@ -830,7 +830,7 @@ enterFrame:
             }
             auto r = fn.fn(m_context, Args(args, in.b));
             while (sp != args)
-                (--sp)->clear();
+                (--sp)->clearString();
             CHECK(r);
             new (sp++) Variant(std::move(r.value()));
             break;

@@ -1155,19 +1155,18 @@ enterFrame:
                 }
             }
             // The general path: any index, a non-array, an unresolved name.
+            // The holder is a local or a script-level variable (an unbound
+            // name goes through the general look-up).
             Variant indexValue = *index;
             Result<Variant> r = Variant();
-            if (holder && in.b >= 0) {
-                if (holder->isArray()) {
-                    auto el = element(*holder, Args(&indexValue, 1), false);
-                    r = el.ok() ? Result<Variant>(*el.value()) : Result<Variant>(el.takeError());
-                } else {
-                    r = callValue(*holder, Args(&indexValue, 1), code.slotNames.size() > size_t(in.b)
-                                                                     ? code.slotNames[in.b].view()
-                                                                     : std::u16string_view());
-                }
-            } else if (in.b >= 0) {
-                r = callValue(slots[in.b].deref(), Args(&indexValue, 1), {});
+            if (holder && holder->isArray()) {
+                auto el = element(*holder, Args(&indexValue, 1), false);
+                r = el.ok() ? Result<Variant>(*el.value()) : Result<Variant>(el.takeError());
+            } else if (holder) {
+                std::u16string_view name = in.b < 0 ? names[operandSite(in.b)].name.view()
+                    : code.slotNames.size() > size_t(in.b) ? code.slotNames[in.b].view()
+                                                           : std::u16string_view();
+                r = callValue(*holder, Args(&indexValue, 1), name);
             } else {
                 r = loadGlobal(names[operandSite(in.b)], Args(&indexValue, 1), true, code, true);
             }

@@ -190,7 +190,7 @@ size_t Compiler::emitReg(Op op, int32_t a, int32_t b, int32_t c, uint8_t x, int3
 
 // Temporaries follow the hidden slots, whose count is known only now; jumps
 // are threaded and those back marked now that every target is patched.
-void Compiler::finishCode(Code& code)
+Status Compiler::finishCode(Code& code)
 {
     const auto fix = [&](int32_t& o) {
         if (o >= TempOperands)
@@ -214,12 +214,17 @@ void Compiler::finishCode(Code& code)
             in.x |= BackEdge;
         if (!isRegisterOp(in.op))
             continue;
+        // The temporaries' top, counted from the frame's first slot.
+        if (code.slotCount + in.depth > 0xFFFF)
+            return fail(errorAt(ErrorCode::ExpressionTooComplex, m_ctx->pos));
+        in.depth = static_cast<uint16_t>(code.slotCount + in.depth);
         if (!(in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch)) && in.op != Op::ForLoop)
             fix(in.a);
         if (in.op != Op::ForLoop)
             fix(in.b);
         fix(in.c);
     }
+    return {};
 }
 
 void Compiler::beginStatement(ast::SourcePos pos)
@@ -692,7 +697,7 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
         beginStatement(decl.endPos);
         emit(Op::Return);
         endStatement(here());
-        finishCode(proc.code);
+        st = finishCode(proc.code);
     }
     m_ctx = saved;
     return st;
@@ -758,7 +763,7 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
     emit(Op::Return);
     if (!ctx.topLevel)
         lookUpNamesAtRunTime(*top);
-    finishCode(*top);
+    TRY_STATUS(finishCode(*top));
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }
@@ -782,7 +787,7 @@ Result<CompiledUnit> Compiler::expression(const ast::Expr& e, std::shared_ptr<co
     endStatement(here() - 1);
     if (m_outer && m_outer->localNames)
         lookUpNamesAtRunTime(*top);
-    finishCode(*top);
+    TRY_STATUS(finishCode(*top));
     m_unit.topLevel = std::move(top);
     return std::move(m_unit);
 }

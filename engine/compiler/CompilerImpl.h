@@ -127,7 +127,7 @@ private:
     Result<size_t> jumpOn(const ast::Expr& e, bool when);
     int32_t temp(int32_t depth) const { return TempOperands + depth; }
     static constexpr int32_t TempOperands = 1 << 30; // made slots by finishCode
-    void finishCode(Code& code);
+    Status finishCode(Code& code);
     static uint8_t literals(const ast::Expr& left, const ast::Expr& right);
     void emitVar(Op op, const Resolved& r, StoreMode mode = StoreMode::Let, int32_t b = 0);
 

@@ -364,9 +364,7 @@ enterFrame:
     const Code& code = *f.code;
     const Instr* const instrs = code.instrs.data();
     Variant* const slots = f.slots;
-    Variant* const base = slots + code.slotCount;
     auto names = const_cast<std::vector<NameSite>&>(code.names).data();
-    auto members = const_cast<std::vector<MemberSite>&>(code.members).data();
     const Variant* const consts = code.consts.data();
     if (rethrow) {
         rethrow = false;
@@ -386,6 +384,8 @@ enterFrame:
             goto onError;                   \
         }                                   \
     } while (0)
+// The frame's member sites, read where needed: one register less for the loop.
+#define MEMBER(i) const_cast<MemberSite&>(code.members[i])
 // Operand-stack slots above sp are always Empty: copy-construct into them.
 #define PUSH_COPY(value) Variant::copyTo(sp++, value)
 #define DROP_LOCKS()                  \
@@ -414,7 +414,7 @@ enterFrame:
 // Frees the temporaries an instruction consumed and the scratch values;
 // the temporaries' top moves to where the compiler counted it.
 #define FINISH_OPERANDS(in)                                       \
-    sp = base + (in).depth;                                       \
+    sp = slots + (in).depth;                                      \
     if ((in).x & (ReleaseB | ReleaseC)) {                         \
         if ((in).x & ReleaseB)                                    \
             slots[(in).b].clear();                                \
@@ -862,7 +862,7 @@ enterFrame:
             if (inst && inst->engine() == this) {
                 // A member of a script class instance: a field is read, a
                 // method or Property Get runs in this loop.
-                const ClassMember* m = memberOf(*inst, members[in.a]);
+                const ClassMember* m = memberOf(*inst, MEMBER(in.a));
                 const bool inside = inst == f.me;
                 if (m && (inside || m->isPublic) && m->field >= 0 && in.b == 0 && !(in.x & EmptyListCall)) {
                     Variant value = inst->fields()[m->field];
@@ -888,7 +888,7 @@ enterFrame:
             if (in.op == Op::CallMe)
                 r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
             else if (in.op == Op::CallMember)
-                r = callMember(args[-1], members[in.a], InvokeKind::MethodOrGet, Args(args, in.b), f,
+                r = callMember(args[-1], MEMBER(in.a), InvokeKind::MethodOrGet, Args(args, in.b), f,
                                in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
             else
                 r = callValue(args[-1], Args(args, in.b), {});
@@ -912,7 +912,7 @@ enterFrame:
                 ClassInstance* inst = asInstance(args[-1].deref().asObject());
                 StoreMode mode = StoreMode(in.x);
                 if (inst && inst->engine() == this && (mode == StoreMode::Let || sp[-1].isObject())) {
-                    const ClassMember* m = memberOf(*inst, members[in.a]);
+                    const ClassMember* m = memberOf(*inst, MEMBER(in.a));
                     const bool inside = inst == f.me;
                     const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;
                     if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {
@@ -967,7 +967,7 @@ enterFrame:
                 if (in.op == Op::PutMe) {
                     r = classInvoke(*f.me, in.a, kind, Args(args, in.b + 1u), true);
                 } else if (in.op == Op::PutMember) {
-                    r = callMember(args[-1], members[in.a], kind, Args(args, in.b + 1u), f);
+                    r = callMember(args[-1], MEMBER(in.a), kind, Args(args, in.b + 1u), f);
                 } else {
                     Status st = putDefault(*target, Args(args, in.b + 1u), mode);
                     if (!st.ok())
@@ -1406,7 +1406,7 @@ enterFrame:
             f.usedResumeNext = false;
             [[fallthrough]];
         case Op::Return: {
-            while (sp != base)
+            while (sp != slots + code.slotCount)
                 (--sp)->clear();
             DROP_LOCKS();
             if (m_inlineCalls.size() == callBase)
@@ -1445,6 +1445,7 @@ enterFrame:
         // A failing instruction may have popped an operand it had not
         // released yet: clear the frame's whole operand area, so that the
         // slots above sp are Empty again whichever path failed.
+        Variant* const base = slots + code.slotCount;
         for (Variant* p = base + code.maxStack; p != base;)
             (--p)->clear();
         sp = base;
@@ -1480,6 +1481,7 @@ enterFrame:
 #undef POLL
 #undef DROP_LOCKS
 #undef PUSH_COPY
+#undef MEMBER
 #undef OPERAND
 #undef FINISH_OPERANDS
 #undef PUT

@@ -189,7 +189,7 @@ Dictionary::~Dictionary()
 // empty: releasing one may run script code (Class_Terminate) that uses it.
 void Dictionary::removeAll()
 {
-    std::vector<VariantKeyMap::Entry> old = m_map.takeAll();
+    VariantKeyMap::Entries old = m_map.takeAll();
     for (VariantKeyMap::Entry& e : old) {
         e.value.clear();
         e.key.clear();

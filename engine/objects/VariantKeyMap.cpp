@@ -1,5 +1,6 @@
 #include "objects/VariantKeyMap.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -231,6 +232,34 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
     return Lookup { hashed, position };
 }
 
+VariantKeyMap::Entries::~Entries()
+{
+    for (size_t i = m_size; i > 0; --i)
+        m_data[i - 1].~Entry();
+    std::free(m_data);
+}
+
+bool VariantKeyMap::Entries::push(Entry&& e) noexcept
+{
+    if (m_size == m_capacity) {
+        const size_t capacity = m_capacity ? m_capacity * 2 : 8;
+        void* grown = std::realloc(static_cast<void*>(m_data), capacity * sizeof(Entry));
+        if (!grown)
+            return false;
+        m_data = static_cast<Entry*>(grown);
+        m_capacity = capacity;
+    }
+    new (m_data + m_size) Entry(std::move(e));
+    ++m_size;
+    return true;
+}
+
+void VariantKeyMap::Entries::shrink(size_t n) noexcept
+{
+    while (m_size > n)
+        m_data[--m_size].~Entry();
+}
+
 void VariantKeyMap::placeInIndex(uint32_t entry, uint64_t hash)
 {
     const size_t mask = m_index.size() - 1;
@@ -274,10 +303,11 @@ Result<size_t> VariantKeyMap::insert(const HashedKey& key, Variant value)
         return fail(ErrorCode::OutOfMemory);
     try {
         growIfNeeded();
-        m_entries.push_back(Entry { *key.key, std::move(value), key.hash, true });
     } catch (const std::bad_alloc&) {
         return fail(ErrorCode::OutOfMemory);
     }
+    if (!m_entries.push(Entry { *key.key, std::move(value), key.hash, true }))
+        return fail(ErrorCode::OutOfMemory);
     const size_t position = m_entries.size() - 1;
     placeInIndex(static_cast<uint32_t>(position), key.hash);
     ++m_live;
@@ -329,15 +359,14 @@ void VariantKeyMap::compact()
             ++out;
         }
     }
-    m_entries.resize(out); // the moved-from tail holds only Empty Variants
+    m_entries.shrink(out); // the moved-from tail holds only Empty Variants
     rebuildIndex(m_index.size());
 }
 
-std::vector<VariantKeyMap::Entry> VariantKeyMap::takeAll()
+VariantKeyMap::Entries VariantKeyMap::takeAll()
 {
     forgetRecent();
-    std::vector<Entry> old;
-    old.swap(m_entries);
+    Entries old(std::move(m_entries));
     m_index.clear();
     m_live = 0;
     m_usedSlots = 0;

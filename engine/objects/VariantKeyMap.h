@@ -14,6 +14,7 @@
 #include "runtime/Variant.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace vbs {
@@ -76,8 +77,46 @@ public:
         uint64_t hash = 0;
         bool live = false;
     };
+    // The entries in insertion order. They grow with realloc: a Variant holds
+    // no pointer into itself, so entries move as bytes, and a large table
+    // grows by remapping its pages rather than copying them into new ones.
+    class Entries {
+    public:
+        Entries() = default;
+        Entries(Entries&& o) noexcept
+            : m_data(std::exchange(o.m_data, nullptr))
+            , m_size(std::exchange(o.m_size, 0))
+            , m_capacity(std::exchange(o.m_capacity, 0))
+        {
+        }
+        Entries& operator=(Entries&& o) noexcept
+        {
+            Entries gone(std::move(*this));
+            std::swap(m_data, o.m_data);
+            std::swap(m_size, o.m_size);
+            std::swap(m_capacity, o.m_capacity);
+            return *this;
+        }
+        ~Entries();
+        size_t size() const noexcept { return m_size; }
+        Entry& operator[](size_t i) noexcept { return m_data[i]; }
+        const Entry& operator[](size_t i) const noexcept { return m_data[i]; }
+        Entry* begin() noexcept { return m_data; }
+        Entry* end() noexcept { return m_data + m_size; }
+        const Entry* begin() const noexcept { return m_data; }
+        const Entry* end() const noexcept { return m_data + m_size; }
+        // false when memory runs out; nothing changes then.
+        bool push(Entry&& e) noexcept;
+        // Drops the entries from n on: they hold only Empty Variants.
+        void shrink(size_t n) noexcept;
+
+    private:
+        Entry* m_data = nullptr;
+        size_t m_size = 0;
+        size_t m_capacity = 0;
+    };
     // Empties the map, moving the old entries out for the same reason.
-    std::vector<Entry> takeAll();
+    Entries takeAll();
 
     const Variant& keyAt(size_t position) const { return m_entries[position].key; }
     Variant& valueAt(size_t position) { return m_entries[position].value; }
@@ -103,7 +142,7 @@ private:
     void compact();
     void forgetRecent() const noexcept { m_recentKey.clear(); }
 
-    std::vector<Entry> m_entries;
+    Entries m_entries;
     std::vector<Slot> m_index; // size is a power of two, or 0
     size_t m_live = 0;
     size_t m_usedSlots = 0; // live plus deleted slots

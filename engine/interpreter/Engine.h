@@ -77,6 +77,8 @@ struct FrameScope {
     }
 };
 
+struct InlineCall;
+
 // One activation of compiled code.
 struct Frame {
     const Code* code = nullptr;
@@ -88,6 +90,7 @@ struct Frame {
     bool resumeNext = false;
     bool usedResumeNext = false;
     std::unique_ptr<FrameScope> scope; // a procedure's, made by its first Execute
+    InlineCall* call = nullptr; // the inline call whose callee this is; null for a loop's root
 };
 
 // The live class instances of an engine, linked through the instances
@@ -144,9 +147,16 @@ public:
     // outerNames, which inline frames never have; only an Execute scope
     // needs freeing.
     void pop() noexcept { m_pool[--m_size]->frame.scope.reset(); }
+    // pop for the innermost call, whose scope the caller has reset.
+    void drop() noexcept { --m_size; }
 
 private:
-    [[gnu::noinline]] void grow() { m_pool.push_back(std::make_unique<InlineCall>()); }
+    [[gnu::noinline]] void grow()
+    {
+        auto call = std::make_unique<InlineCall>();
+        call->frame.call = call.get();
+        m_pool.push_back(std::move(call));
+    }
     std::vector<std::unique_ptr<InlineCall>> m_pool;
     size_t m_size = 0;
 };

@@ -349,7 +349,6 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
 Status ScriptEngine::Impl::execute(Frame& root)
 {
     Frame* fp = &root;
-    const size_t callBase = m_inlineCalls.size();
     const Instr* ip = root.code->instrs.data();
     Variant* sp = root.slots + root.code->slotCount;
     // ByRef array elements passed to the call being set up; dropped after it.
@@ -1030,39 +1029,37 @@ enterFrame:
             OPERAND(l, in.b, scratchB);                                           \
             OPERAND(r, in.c, scratchC);                                           \
             const VarType lt = l->type(), rt = r->type();                         \
-            int truth;                                                            \
-            Variant out;                                                          \
-            if (bothSmallInts(lt, rt)) {                                          \
+            bool truth;                                                           \
+            if (bothSmallInts(lt, rt)) [[likely]] {                               \
                 truth = intOf(*l) CMP intOf(*r);                                  \
             } else if (lt == VarType::Double && rt == VarType::Double) {          \
                 truth = l->asDouble() CMP r->asDouble();                          \
             } else {                                                              \
                 auto res = slowBinary(Op::NAME, *l, *r, in.x & 3);                \
                 CHECK(res);                                                       \
-                out = std::move(res.value());                                     \
-                truth = -1;                                                       \
+                if (!(in.x & Branch)) {                                           \
+                    FINISH_OPERANDS(in);                                          \
+                    PUT(in.a, std::move(res.value()));                            \
+                    break;                                                        \
+                }                                                                 \
+                auto b = condition(res.value());                                  \
+                CHECK(b);                                                         \
+                truth = b.value();                                                \
             }                                                                     \
             FINISH_OPERANDS(in);                                                  \
             if (in.x & Branch) {                                                  \
-                if (truth < 0) {                                                  \
-                    auto b = condition(out);                                      \
-                    CHECK(b);                                                     \
-                    truth = b.value();                                            \
-                }                                                                 \
-                if ((truth != 0) == ((in.x & BranchIfTrue) != 0)) {               \
+                if (truth == ((in.x & BranchIfTrue) != 0)) {                      \
                     POLL_BACK(in);                                                \
-                    JUMP(in.a);                                           \
+                    JUMP(in.a);                                                   \
                 }                                                                 \
                 break;                                                            \
             }                                                                     \
-            if (truth >= 0) {                                                     \
-                if (Variant* d = TARGET(in.a)) {                                  \
-                    d->setPlain(truth ? TrueValue : FalseValue);                  \
-                    break;                                                        \
-                }                                                                 \
-                out = truth ? TrueValue : FalseValue;                             \
+            if (Variant* d = TARGET(in.a)) {                                      \
+                d->setPlain(truth ? TrueValue : FalseValue);                      \
+                break;                                                            \
             }                                                                     \
-            PUT(in.a, std::move(out));                                            \
+            CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(truth ? TrueValue : FalseValue), \
+                              StoreMode::Let, code));                             \
             break;                                                                \
         }
         COMPARE_CASE(Eq, ==)
@@ -1214,6 +1211,17 @@ enterFrame:
         }
         case Op::Move: {
             OPERAND(v, in.b, scratchB);
+            if (v->isPlain()) {
+                // A number, Boolean, Empty or Null: copied as it is.
+                const Variant plain = Variant::plainCopy(*v);
+                FINISH_OPERANDS(in);
+                if (Variant* d = TARGET(in.a)) {
+                    d->setPlain(plain);
+                    break;
+                }
+                CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(plain), StoreMode(in.x), code));
+                break;
+            }
             Variant value = *v;
             FINISH_OPERANDS(in);
             if (value.isObject()) {
@@ -1409,26 +1417,35 @@ enterFrame:
             while (sp != slots + code.slotCount)
                 (--sp)->clear();
             DROP_LOCKS();
-            if (m_inlineCalls.size() == callBase)
+            if (!f.call)
                 return {};
-            InlineCall& call = m_inlineCalls.back();
-            Variant result;
-            if (f.proc->resultSlot >= 0)
-                result.swap(slots[f.proc->resultSlot]);
+            InlineCall& call = *f.call;
             if (f.usedResumeNext)
                 clearErr();
-            leaveInline(call, slots, code.slotCount);
+            // The locals die in slot order; the result moves to where the
+            // caller expects it before the stack's top goes back below it
+            // (script code run by a release meanwhile stacks above it).
+            const int32_t resultSlot = call.wantResult ? f.proc->resultSlot : -1;
+            for (int32_t i = 0; i < code.slotCount; ++i) {
+                if (i != resultSlot)
+                    slots[i].clear();
+            }
+            --m_callDepth;
+            m_frameScope = call.outerScope;
             ip = call.returnIp;
-            sp = call.frame.slots;
+            lockBase = call.lockBase;
+            fp = call.caller;
+            f.scope.reset();
+            // A member call's object, below the arguments, goes too.
+            sp = slots;
             while (sp != call.resultAt)
                 (--sp)->clear();
-            lockBase = call.lockBase;
-            const bool want = call.wantResult;
-            fp = call.caller;
-            m_inlineCalls.pop();
+            if (resultSlot >= 0 && slots + resultSlot != sp)
+                Variant::moveTo(sp, slots[resultSlot]);
+            sp += call.wantResult;
+            m_stack.restoreTop(call.savedTop);
+            m_inlineCalls.drop();
             DROP_LOCKS();
-            if (want)
-                new (sp++) Variant(std::move(result));
             goto enterFrame;
         }
         default:
@@ -1459,10 +1476,10 @@ enterFrame:
             ip = instrs + code.info[pc].resumePc;
             continue;
         }
-        if (m_inlineCalls.size() == callBase)
+        if (!f.call)
             return pending;
         // The callee's error fails the caller's call instruction.
-        InlineCall& call = m_inlineCalls.back();
+        InlineCall& call = *f.call;
         leaveInline(call, slots, code.slotCount);
         ip = call.returnIp - 1;
         sp = call.frame.slots;

@@ -150,6 +150,16 @@ public:
 
     // Replaces the value with one that owns nothing (a number, Empty,
     // Null, Boolean, Error), releasing the old one: no temporary is made.
+    // Owns no string, array or object: copies are plain bytes.
+    bool isPlain() const noexcept { return !ownsHeap(); }
+    // A copy of a plain Variant, made without the check.
+    static Variant plainCopy(const Variant& plain) noexcept
+    {
+        Variant v;
+        v.m_type = plain.m_type;
+        v.m_i64 = plain.m_i64;
+        return v;
+    }
     void setPlain(const Variant& plain) noexcept
     {
         release();
@@ -203,6 +213,14 @@ public:
         } else if (o.ownsHeap()) {
             at->retainHeap();
         }
+    }
+    // Moves o into the Empty slot at `at`, leaving o Empty.
+    static void moveTo(Variant* at, Variant& o) noexcept
+    {
+        at->m_type = o.m_type;
+        at->m_i64 = o.m_i64;
+        o.m_type = VarType::Empty;
+        o.m_i64 = 0;
     }
     void clearString() noexcept
     {

@@ -1442,10 +1442,10 @@ enterFrame:
                 (--sp)->clear();
             if (resultSlot >= 0 && slots + resultSlot != sp)
                 Variant::moveTo(sp, slots[resultSlot]);
-            sp += call.wantResult;
             m_stack.restoreTop(call.savedTop);
             m_inlineCalls.drop();
-            DROP_LOCKS();
+            DROP_LOCKS(); // the call's ByRef elements, at and above sp
+            sp += call.wantResult;
             goto enterFrame;
         }
         default:

@@ -36,8 +36,7 @@ End Function
 Dim k, w
 k = 4
 w = "hi"
-WriteLine Outer(k) & " " & k
-WriteLine Grow(w) & " " & w & " " & Grow(w & "?") & " " & w
+WriteLine (Outer(k) & " " & k) & " | " & (Grow(w) & " " & w & " " & Grow(w & "?") & " " & w)
 ' --- an array element passed ByRef locks the array for the call only
 Dim dyn()
 ReDim dyn(2)

@@ -36,9 +36,7 @@ acc.Owner = "Ann"
 acc.Deposit 10
 acc.Balance = acc.Balance + 5
 acc.Balance = -1
-WriteLine acc.Balance
-WriteLine TypeName(acc) & " " & VarType(acc) & " " & IsObject(acc)
-WriteLine acc.Self Is acc
+WriteLine acc.Balance & " | " & (TypeName(acc) & " " & VarType(acc) & " " & IsObject(acc)) & " | " & (acc.Self Is acc)
 WriteLine acc.Reveal
 ' --- Terminate runs when the last reference goes
 Dim other
@@ -58,8 +56,7 @@ Dim list(1)
 Set list(0) = New Account
 list(0).Owner = "Elem"
 Set list(0) = New Account
-WriteLine "replaced"
-WriteLine "after element"
+WriteLine "replaced" & " | " & "after element"
 ' --- default members
 Class Box
     Private m_items
@@ -72,8 +69,7 @@ Class Box
 End Class
 Dim b
 Set b = New Box
-WriteLine b(1)
-WriteLine b.Item(2)
+WriteLine b(1) & " | " & b.Item(2)
 ' --- errors
 On Error Resume Next
 Dim s

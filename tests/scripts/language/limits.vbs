@@ -7,8 +7,7 @@ Function Down(n)
 End Function
 On Error Resume Next
 Down 1
-WriteLine Err.Number & " " & Err.Description
-WriteLine depth > 100
+WriteLine (Err.Number & " " & Err.Description) & " | " & (depth > 100)
 Err.Clear
 ' --- recursion from Class_Initialize, and Execute running its own text
 Class Grow

@@ -42,8 +42,7 @@ WriteLine "field obj " & TypeName(g.V)
 Set g.V = Nothing
 WriteLine "set field " & TypeName(g.V)
 g.V = 9
-WriteLine "drop " & g.SelfDrop()
-WriteLine "after drop " & TypeName(g)
+WriteLine ("drop " & g.SelfDrop()) & " | " & ("after drop " & TypeName(g))
 
 ' Property Let and Set run in the caller's loop too.
 On Error GoTo 0

@@ -2,11 +2,9 @@
 ' result subtypes, overflow promotion, Null and strings.
 ' --- Integer, Long and Double results
 WriteLine TypeName(1 + 2) & " " & TypeName(32767 + 1) & " " & TypeName(2147483647 + 1)
-WriteLine 32767 + 1 & " " & 2147483647 + 1
-WriteLine TypeName(200 * 200) & " " & 200 * 200
+WriteLine (32767 + 1 & " " & 2147483647 + 1) & " | " & (TypeName(200 * 200) & " " & 200 * 200)
 WriteLine TypeName(-32768 - 1) & " " & TypeName(1.5 + 1) & " " & 1.5 * 2
-WriteLine -(-32768) & " " & TypeName(-(-32768))
-WriteLine 7 \ 2 & " " & 7 Mod 3 & " " & 7 / 2 & " " & 2 ^ 10
+WriteLine (-(-32768) & " " & TypeName(-(-32768))) & " | " & (7 \ 2 & " " & 7 Mod 3 & " " & 7 / 2 & " " & 2 ^ 10)
 ' unary minus binds tighter than ^
 WriteLine -3 ^ 2 & " " & -2^2 & " " & 2 ^ -1 & " " & -2 ^ -2
 WriteLine 2 + 3 * 4 ^ 2 / 8 & " " & (10 - 2 - 3) & " " & 2 ^ 3 ^ 2 & " " & 1 + 2 & 3

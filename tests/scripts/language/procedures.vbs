@@ -25,9 +25,7 @@ Function Twice(x)
 End Function
 Function NoResult()
 End Function
-WriteLine Twice(21)
-WriteLine TypeName(NoResult())
-WriteLine Twice(Twice(3))
+WriteLine Twice(21) & " | " & TypeName(NoResult()) & " | " & Twice(Twice(3))
 ' --- Exit Sub and Exit Function
 Function FirstNegative(arr)
     Dim k
@@ -43,8 +41,7 @@ Sub Early(flag)
     If flag Then Exit Sub
     WriteLine "ran to the end"
 End Sub
-WriteLine FirstNegative(Array(3, 4, -2, -8))
-WriteLine FirstNegative(Array(1))
+WriteLine FirstNegative(Array(3, 4, -2, -8)) & " | " & FirstNegative(Array(1))
 Early True
 Early False
 ' --- procedures are defined before the top-level code runs

@@ -21,8 +21,7 @@ Sub MakeImplicit()
 End Sub
 implicitGlobal = 10
 MakeImplicit
-WriteLine "[" & implicitLocal & "] " & implicitGlobal
-WriteLine IsEmpty(neverAssigned)
+WriteLine ("[" & implicitLocal & "] " & implicitGlobal) & " | " & IsEmpty(neverAssigned)
 ' --- constants
 Const Greeting = "hi", Answer = 42
 Const Negative = -5
@@ -32,8 +31,7 @@ Function UsesConst()
 End Function
 WriteLine Greeting & " " & UsesConst() & " " & Negative
 ' --- Eval, Execute, ExecuteGlobal
-WriteLine Eval("Answer * 2")
-WriteLine Eval("shared = ""global+touched""")
+WriteLine Eval("Answer * 2") & " | " & Eval("shared = ""global+touched""")
 Execute "made = 7 : WriteLine made"
 ExecuteGlobal "Function Added(a, b) : Added = a + b : End Function"
 WriteLine Added(2, 3)
@@ -50,8 +48,7 @@ Function Square(n)
 End Function
 Dim fn
 Set fn = GetRef("Square")
-WriteLine fn(7)
-WriteLine TypeName(fn) = "Object"
+WriteLine fn(7) & " | " & (TypeName(fn) = "Object")
 ' --- errors
 On Error Resume Next
 Greeting = "changed"

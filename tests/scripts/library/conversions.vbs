@@ -51,8 +51,7 @@ WriteLine TypeName(Nothing) & " " & TypeName(Array())
 WriteLine VarType(Empty) & " " & VarType(Null) & " " & VarType(1) & " " & VarType(100000) & " " & VarType(1.5)
 WriteLine VarType(CSng(1)) & " " & VarType(CCur(1)) & " " & VarType(Now) & " " & VarType("a") & " " & VarType(Nothing)
 WriteLine VarType(True) & " " & VarType(CByte(1)) & " " & VarType(fixed) & " " & VarType(Array(1))
-WriteLine TypeName(VarType(1))
-WriteLine VarType(fixed) = vbArray + vbVariant
+WriteLine TypeName(VarType(1)) & " | " & (VarType(fixed) = vbArray + vbVariant)
 ' --- IsEmpty, IsNull, IsArray, IsObject
 Dim fresh
 WriteLine IsEmpty(fresh) & " " & IsEmpty("") & " " & IsEmpty(0) & " " & IsEmpty(Null)

@@ -31,8 +31,7 @@ On Error GoTo 0
 ' === Year, Month, Day, Hour, Minute, Second and Weekday of dates, numbers and text.
 ' --- a date literal
 d = #12/16/2026 6:51:03 PM#
-WriteLine Year(d) & " " & Month(d) & " " & Day(d)
-WriteLine Hour(d) & " " & Minute(d) & " " & Second(d)
+WriteLine (Year(d) & " " & Month(d) & " " & Day(d)) & " | " & (Hour(d) & " " & Minute(d) & " " & Second(d))
 WriteLine Weekday(d) & " " & Weekday(d, vbMonday) & " " & Weekday(d, vbSaturday) & " " & Weekday(d, vbUseSystemDayOfWeek)
 WriteLine TypeName(Year(d)) & " " & TypeName(Second(d)) & " " & TypeName(Weekday(d))
 ' --- text and numbers are read as CDate reads them
@@ -41,8 +40,7 @@ WriteLine (Hour("6:51 PM")) & " | " & (Minute("18:51:03")) & " | " & (Second(0.5
 WriteLine (Year(46362)) & " | " & (Day(-1.25) & " " & Hour(-1.25))
 WriteLine Hour(#11:59:59 PM#) & ":" & Minute(#11:59:59 PM#) & ":" & Second(#11:59:59 PM#)
 ' --- Empty and Null
-WriteLine Year(Empty) & "/" & Month(Empty) & "/" & Day(Empty) & " " & Hour(Empty)
-WriteLine Weekday(Empty)
+WriteLine (Year(Empty) & "/" & Month(Empty) & "/" & Day(Empty) & " " & Hour(Empty)) & " | " & Weekday(Empty)
 WriteLine IsNull(Year(Null)) & IsNull(Hour(Null)) & IsNull(Weekday(Null))
 ' --- an object is read through its default property
 Class Holder
@@ -69,12 +67,10 @@ WriteLine DatePart("y", d) & " " & DatePart("w", d) & " " & DatePart("ww", d)
 WriteLine DatePart("h", d) & " " & DatePart("n", d) & " " & DatePart("s", d)
 WriteLine DatePart("y", #12/31/2024#) & " " & DatePart("y", #12/31/2026#)
 WriteLine DatePart("q", #3/31/2026#) & DatePart("q", #4/1/2026#)
-WriteLine DatePart("w", d, vbMonday) & " " & DatePart("w", d, vbThursday)
-WriteLine TypeName(DatePart("d", d))
+WriteLine (DatePart("w", d, vbMonday) & " " & DatePart("w", d, vbThursday)) & " | " & TypeName(DatePart("d", d))
 ' --- week of the year: the week of January 1 (the default)
 WriteLine DatePart("ww", #1/1/2026#) & " " & DatePart("ww", #1/3/2026#) & " " & DatePart("ww", #1/4/2026#)
-WriteLine DatePart("ww", #12/31/2026#)
-WriteLine DatePart("ww", #12/31/2000#)
+WriteLine DatePart("ww", #12/31/2026#) & " | " & DatePart("ww", #12/31/2000#)
 ' --- the first week with four days (weeks from Monday: ISO weeks)
 WriteLine (DatePart("ww", #1/1/2021#, vbMonday, vbFirstFourDays)) & " | " & (DatePart("ww", #1/4/2021#, vbMonday, vbFirstFourDays)) & " | " & (DatePart("ww", #12/31/2024#, vbMonday, vbFirstFourDays))
 WriteLine DatePart("ww", #12/28/2026#, vbMonday, vbFirstFourDays)
@@ -132,8 +128,7 @@ WriteLine (DateDiff("ww", #12/6/2026#, #12/19/2026#)) & " | " & (DateDiff("ww", 
 WriteLine DateDiff("ww", #12/6/2026#, #12/7/2026#, vbMonday)
 WriteLine DateDiff("ww", #12/6/2026#, #12/7/2026#, vbMonday, vbFirstFourDays)
 ' --- other argument types
-WriteLine DateDiff("d", "1/1/2026", "December 6, 2026")
-WriteLine TypeName(DateDiff("d", #1/1/2026#, #1/2/2026#))
+WriteLine DateDiff("d", "1/1/2026", "December 6, 2026") & " | " & TypeName(DateDiff("d", #1/1/2026#, #1/2/2026#))
 WriteLine IsNull(DateDiff("d", Null, #1/1/2026#)) & IsNull(DateDiff("d", #1/1/2026#, Null))
 ' --- errors
 On Error Resume Next

@@ -9,15 +9,13 @@ WriteLine TypeName(MsgBox("second"))
 name = InputBox("Your name?", "Ask", "nobody")
 WriteLine "[" & name & "]"
 other = InputBox("Again?", , "fallback")
-WriteLine "[" & other & "]"
-WriteLine TypeName(other)
+WriteLine ("[" & other & "]") & " | " & TypeName(other)
 ' --- RGB
 WriteLine RGB(255, 0, 0) & " " & RGB(0, 255, 0) & " " & RGB(0, 0, 255) & " " & RGB(255, 255, 255)
 WriteLine RGB(300, 1, 1000) & " " & RGB(1.5, 2.5, 0) & " " & (RGB(255, 0, 0) = vbRed)
 WriteLine TypeName(RGB(1, 2, 3))
 ' --- locale and engine
-WriteLine GetLocale()
-WriteLine SetLocale(1033) & " " & SetLocale("en-us") & " " & GetLocale
+WriteLine GetLocale() & " | " & (SetLocale(1033) & " " & SetLocale("en-us") & " " & GetLocale)
 WriteLine ScriptEngine() & " " & ScriptEngineMajorVersion() & "." & ScriptEngineMinorVersion()
 WriteLine IsNumeric(ScriptEngineBuildVersion) & " " & TypeName(ScriptEngineMajorVersion)
 ' --- errors

@@ -20,8 +20,7 @@ Show Split("aXbxc", "x", -1, vbTextCompare)
 Show Split("a<>b<>c", "<>")
 Show Split(",a,", ",")
 Show Split(12.5, ".")
-WriteLine TypeName(Split("a b")) & " " & TypeName(Split("a b")(1))
-WriteLine UBound(Split(""))
+WriteLine (TypeName(Split("a b")) & " " & TypeName(Split("a b")(1))) & " | " & UBound(Split(""))
 On Error Resume Next
 Errs Array("Split(Null)", "Split(""a"", Null)", "Split(""a"", "","", -2)")
 On Error GoTo 0

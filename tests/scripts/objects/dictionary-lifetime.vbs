@@ -35,8 +35,7 @@ WriteLine d.Count
 Set key = Make("key")
 d.Add key, "value"
 Set key = Nothing
-WriteLine "key released by the script"
-WriteLine d.Count
+WriteLine "key released by the script" & " | " & d.Count
 
 ' --- RemoveAll releases in insertion order
 WriteLine "remove all"

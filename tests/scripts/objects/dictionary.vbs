@@ -4,20 +4,15 @@ Dim d, k, i, keys, items
 
 ' --- Add, Count, Item, Exists
 Set d = CreateObject("Scripting.Dictionary")
-WriteLine TypeName(d)
-WriteLine d.Count
+WriteLine TypeName(d) & " | " & d.Count
 d.Add "a", "Athens"
 d.Add "b", "Belgrade"
 d.Add "c", "Cairo"
-WriteLine d.Count
-WriteLine d.Item("b")
-WriteLine d("c")
-WriteLine d.Exists("a") & " " & d.Exists("z")
+WriteLine d.Count & " | " & d.Item("b") & " | " & d("c") & " | " & (d.Exists("a") & " " & d.Exists("z"))
 WriteLine d.Count
 
 ' --- reading a missing key adds it with Empty
-WriteLine IsEmpty(d("z"))
-WriteLine d.Count & " " & d.Exists("z")
+WriteLine IsEmpty(d("z")) & " | " & (d.Count & " " & d.Exists("z"))
 
 ' --- Item let and set
 d("a") = "Amsterdam"
@@ -59,9 +54,7 @@ Dim n
 Set n = CreateObject("Scripting.Dictionary")
 n.Add 1, "integer one"
 n.Add "1", "string one"
-WriteLine n.Count
-WriteLine n(1) & " / " & n("1")
-WriteLine n(1.0) & " / " & n.Exists(2) & " " & n.Count
+WriteLine n.Count & " | " & (n(1) & " / " & n("1")) & " | " & (n(1.0) & " / " & n.Exists(2) & " " & n.Count)
 
 ' --- objects are keys by identity
 Dim o1, o2
@@ -76,8 +69,7 @@ Dim t
 Set t = CreateObject("Scripting.Dictionary")
 t.CompareMode = vbTextCompare
 t.Add "Key", "value"
-WriteLine t.CompareMode & " " & t.Exists("KEY") & " " & t("key")
-WriteLine d.Exists("A")
+WriteLine (t.CompareMode & " " & t.Exists("KEY") & " " & t("key")) & " | " & d.Exists("A")
 t.Key("KEY") = "kEy"
 keys = t.Keys
 WriteLine keys(0)

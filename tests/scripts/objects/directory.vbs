@@ -60,8 +60,7 @@ book.Add "ann", "555 000 1111"
 WriteLine book.Count
 book.Normalise
 book.Report
-WriteLine TypeName(book.Find("BOB")) & " " & book.Find("bob").Name
-WriteLine book.Find("Zed") Is Nothing
+WriteLine (TypeName(book.Find("BOB")) & " " & book.Find("bob").Name) & " | " & (book.Find("Zed") Is Nothing)
 
 ' --- word counts: reading a missing key gives Empty, and Empty + 1 is 1
 Dim counts, re, m, w

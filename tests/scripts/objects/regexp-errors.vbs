@@ -62,5 +62,4 @@ Err.Clear
 ' --- an unhandled pattern error ends the script
 On Error GoTo 0
 re.Pattern = "a)("
-WriteLine re.Test("a")
-WriteLine "not reached"
+WriteLine re.Test("a") & " | " & "not reached"

@@ -12,14 +12,11 @@ WriteLine re.Replace("foo boo", "0")
 re.Pattern = "(\w+)\s(\w+)"
 WriteLine re.Replace("John Smith", "$2 $1")
 re.Pattern = "b"
-WriteLine re.Replace("abc", "[$&]")
-WriteLine re.Replace("abc", "[$`]")
-WriteLine re.Replace("abc", "[$']")
+WriteLine re.Replace("abc", "[$&]") & " | " & re.Replace("abc", "[$`]") & " | " & re.Replace("abc", "[$']")
 WriteLine re.Replace("abc", "$$")
 
 ' --- a $ that is no replacement form stays as it is
-WriteLine re.Replace("abc", "$")
-WriteLine re.Replace("abc", "$1$0$x")
+WriteLine re.Replace("abc", "$") & " | " & re.Replace("abc", "$1$0$x")
 
 ' --- an unmatched group gives nothing; two digits when that group exists
 re.Pattern = "(a)(b)?"

@@ -59,5 +59,4 @@ On Error Resume Next
 Execute "y = 1 / 0"
 WriteLine "runtime in Execute: " & Err.Number
 Err.Clear
-WriteLine Eval("undefinedName") = Empty
-WriteLine "undeclared in Eval: " & Err.Number
+WriteLine (Eval("undefinedName") = Empty) & " | " & ("undeclared in Eval: " & Err.Number)

@@ -18,8 +18,7 @@ End Sub
 Dim letters
 letters = Array("a", "b", "c")
 Permute letters, 0
-WriteLine Trim(perms)
-WriteLine Join(letters, "")
+WriteLine Trim(perms) & " | " & Join(letters, "")
 
 ' --- factorial through the function's own name; promotion to Double
 Function Fact(n)
@@ -29,10 +28,8 @@ Function Fact(n)
         Fact = n * Fact(n - 1)
     End If
 End Function
-WriteLine Fact(7) & " " & TypeName(Fact(7))
-WriteLine Fact(12) & " " & TypeName(Fact(12))
-WriteLine Fact(13) & " " & TypeName(Fact(13))
-WriteLine Fact(20)
+WriteLine (Fact(7) & " " & TypeName(Fact(7))) & " | " & (Fact(12) & " " & TypeName(Fact(12)))
+WriteLine (Fact(13) & " " & TypeName(Fact(13))) & " | " & Fact(20)
 
 ' --- memoised Fibonacci in a Dictionary
 Dim memo

@@ -27,8 +27,7 @@ hand1 = "": hand2 = ""
 For i = 0 To 9
     If i Mod 2 = 0 Then hand1 = hand1 & deck(i) & " " Else hand2 = hand2 & deck(i) & " "
 Next
-WriteLine "hand 1: " & Trim(hand1)
-WriteLine "hand 2: " & Trim(hand2)
+WriteLine ("hand 1: " & Trim(hand1)) & " | " & ("hand 2: " & Trim(hand2))
 ' every card is still there exactly once
 Dim seen
 Set seen = CreateObject("Scripting.Dictionary")

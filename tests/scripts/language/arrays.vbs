@@ -22,9 +22,7 @@ src(0) = 1
 copy = src
 copy(0) = 2
 WriteLine src(0) & " " & copy(0)
-Sub Fill(arr)
-    arr(0) = "filled"
-End Sub
+Sub Fill(arr) : arr(0) = "filled" : End Sub
 Fill src
 WriteLine src(0)
 ' --- For Each iterates a copy

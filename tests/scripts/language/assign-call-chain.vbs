@@ -10,9 +10,7 @@ Set outer("a")("o") = other
 WriteLine outer("a")("x") & " " & (outer("a")("o") Is other) & " " & outer("a").Count
 Class Grid
     Private m_rows
-    Private Sub Class_Initialize()
-        Set m_rows = CreateObject("Scripting.Dictionary")
-    End Sub
+    Private Sub Class_Initialize() : Set m_rows = CreateObject("Scripting.Dictionary") : End Sub
     Public Default Property Get Row(i)
         If Not m_rows.Exists(i) Then m_rows.Add i, CreateObject("Scripting.Dictionary")
         Set Row = m_rows(i)

@@ -3,26 +3,17 @@
 ' what cannot be assigned.
 Class Celsius
     Private m_degrees
-    Public Default Property Get Degrees()
-        Degrees = m_degrees
-    End Property
-    Public Property Let Degrees(v)
-        m_degrees = v
-    End Property
+    Public Default Property Get Degrees() : Degrees = m_degrees : End Property
+    Public Property Let Degrees(v) : m_degrees = v : End Property
 End Class
 Class Noisy
     Public Name
-    Private Sub Class_Terminate()
-        WriteLine "terminate " & Name
-    End Sub
+    Private Sub Class_Terminate() : WriteLine "terminate " & Name : End Sub
 End Class
 Class Plain
     Public Tag
 End Class
-Function MakeNoisy(name)
-    Set MakeNoisy = New Noisy
-    MakeNoisy.Name = name
-End Function
+Function MakeNoisy(name) : Set MakeNoisy = New Noisy : MakeNoisy.Name = name : End Function
 ' --- Let reads the value's default member, and replaces an object held
 Dim t, n
 Set t = New Celsius
@@ -49,9 +40,7 @@ WriteLine u Is Nothing
 ' --- a Property Let receives an object as the object
 Class Holder
     Public Kind
-    Public Property Let Item(v)
-        Kind = TypeName(v)
-    End Property
+    Public Property Let Item(v) : Kind = TypeName(v) : End Property
 End Class
 Dim h
 Set h = New Holder

@@ -3,32 +3,17 @@
 Class Account
     Public Owner
     Private m_balance
-    Private Sub Class_Initialize()
-        m_balance = 0
-        WriteLine "open"
-    End Sub
-    Private Sub Class_Terminate()
-        WriteLine "close " & Owner
-    End Sub
-    Public Property Get Balance()
-        Balance = m_balance
-    End Property
+    Private Sub Class_Initialize() : m_balance = 0 : WriteLine "open" : End Sub
+    Private Sub Class_Terminate() : WriteLine "close " & Owner : End Sub
+    Public Property Get Balance() : Balance = m_balance : End Property
     Public Property Let Balance(value)
         If value < 0 Then Exit Property
         m_balance = value
     End Property
-    Public Sub Deposit(amount)
-        Balance = m_balance + amount
-    End Sub
-    Public Function Self()
-        Set Self = Me
-    End Function
-    Private Function Secret()
-        Secret = 42
-    End Function
-    Public Function Reveal()
-        Reveal = Secret() + Me.Secret
-    End Function
+    Public Sub Deposit(amount) : Balance = m_balance + amount : End Sub
+    Public Function Self() : Set Self = Me : End Function
+    Private Function Secret() : Secret = 42 : End Function
+    Public Function Reveal() : Reveal = Secret() + Me.Secret : End Function
 End Class
 Dim acc
 Set acc = New Account
@@ -60,12 +45,8 @@ WriteLine "replaced" & " | " & "after element"
 ' --- default members
 Class Box
     Private m_items
-    Private Sub Class_Initialize()
-        m_items = Array("zero", "one", "two")
-    End Sub
-    Public Default Property Get Item(i)
-        Item = m_items(i)
-    End Property
+    Private Sub Class_Initialize() : m_items = Array("zero", "one", "two") : End Sub
+    Public Default Property Get Item(i) : Item = m_items(i) : End Property
 End Class
 Dim b
 Set b = New Box

@@ -22,10 +22,7 @@ WriteLine True & "|" & 0.0001 & "|" & 1 / 3 & "|" & DateSerial(2024, 2, 29) & "|
 ' A piece that names the target, or a call that changes it, sees the old value.
 Dim u, g
 u = "ab": u = u & "-" & u & "."
-Function Bump()
-    g = g & "!"
-    Bump = "+"
-End Function
+Function Bump() : g = g & "!" : Bump = "+" : End Function
 g = "a": g = g & Bump() & "b"
 WriteLine u & " " & g
 
@@ -47,9 +44,7 @@ Function Build(count)
 End Function
 Class Buffer
     Public Text
-    Public Sub Add(a, b)
-        Text = Text & a & "=" & b & ";"
-    End Sub
+    Public Sub Add(a, b) : Text = Text & a & "=" & b & ";" : End Sub
 End Class
 Dim buf
 Set buf = New Buffer

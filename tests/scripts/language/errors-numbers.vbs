@@ -6,9 +6,7 @@ Class Bare
     Public Field
 End Class
 Class Text
-    Public Default Property Get Value()
-        Value = "line = line & ""(ran) """
-    End Property
+    Public Default Property Get Value() : Value = "line = line & ""(ran) """ : End Property
 End Class
 Sub Note(label) : line = line & label & "=" & Err.Number & " " : Err.Clear : End Sub
 Sub Flush() : WriteLine line : line = "" : End Sub

@@ -1,10 +1,7 @@
 ' Limits: deep recursion and absurd sizes fail cleanly, and the engine goes on.
 ' --- recursion
 Dim depth
-Function Down(n)
-    depth = n
-    Down = Down(n + 1)
-End Function
+Function Down(n) : depth = n : Down = Down(n + 1) : End Function
 On Error Resume Next
 Down 1
 WriteLine (Err.Number & " " & Err.Description) & " | " & (depth > 100)
@@ -12,9 +9,7 @@ Err.Clear
 ' --- recursion from Class_Initialize, and Execute running its own text
 Class Grow
     Public Child
-    Sub Class_Initialize()
-        Set Child = New Grow
-    End Sub
+    Sub Class_Initialize() : Set Child = New Grow : End Sub
 End Class
 Dim grown, selfText
 Set grown = New Grow

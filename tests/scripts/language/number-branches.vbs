@@ -36,9 +36,7 @@ WriteLine "by zero: " & Err.Number
 On Error GoTo 0
 ' --- a store replaces the value; a Let of an object reads its default member
 Class Box
-    Public Default Property Get Value()
-        Value = 42
-    End Property
+    Public Default Property Get Value() : Value = 42 : End Property
 End Class
 Dim g, bx
 g = "text"

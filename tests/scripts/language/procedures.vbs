@@ -20,9 +20,7 @@ For i = 0 To 3
 Next
 WriteLine Join(v, ",")
 ' --- functions and their results
-Function Twice(x)
-    Twice = x * 2
-End Function
+Function Twice(x) : Twice = x * 2 : End Function
 Function NoResult()
 End Function
 WriteLine Twice(21) & " | " & TypeName(NoResult()) & " | " & Twice(Twice(3))
@@ -46,9 +44,7 @@ Early True
 Early False
 ' --- procedures are defined before the top-level code runs
 WriteLine Later(2)
-Function Later(x)
-    Later = x + 100
-End Function
+Function Later(x) : Later = x + 100 : End Function
 ' --- errors
 On Error Resume Next
 Twice 1, 2

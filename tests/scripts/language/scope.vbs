@@ -8,17 +8,12 @@ Sub Shadow()
     shared = "local"
     WriteLine shared
 End Sub
-Sub Touch()
-    shared = shared & "+touched"
-End Sub
+Sub Touch() : shared = shared & "+touched" : End Sub
 Shadow
 Touch
 WriteLine shared
 ' --- implicit variables: in a procedure they are local
-Sub MakeImplicit()
-    implicitLocal = 5
-    implicitGlobal = implicitGlobal + 1
-End Sub
+Sub MakeImplicit() : implicitLocal = 5 : implicitGlobal = implicitGlobal + 1 : End Sub
 implicitGlobal = 10
 MakeImplicit
 WriteLine ("[" & implicitLocal & "] " & implicitGlobal) & " | " & IsEmpty(neverAssigned)
@@ -43,9 +38,7 @@ Sub ScopeOfExecute()
 End Sub
 ScopeOfExecute
 ' --- GetRef
-Function Square(n)
-    Square = n * n
-End Function
+Function Square(n) : Square = n * n : End Function
 Dim fn
 Set fn = GetRef("Square")
 WriteLine fn(7) & " | " & (TypeName(fn) = "Object")
@@ -69,10 +62,7 @@ Sub Nested()
 End Sub
 Nested
 ' --- a Sub defined by later code is called by earlier code
-Sub CallsLater()
-    DefinedLater 1
-    Call DefinedLater(2)
-End Sub
+Sub CallsLater() : DefinedLater 1 : Call DefinedLater(2) : End Sub
 ExecuteGlobal "Sub DefinedLater(x) : WriteLine ""later "" & x : End Sub"
 CallsLater
 ' --- Execute in a procedure declares and assigns in the procedure's scope

@@ -1,9 +1,7 @@
 ' Class_Terminate code run when the engine closes is held to the same limits
 ' as any script code: recursion ends in error 28, and terminates that keep
 ' creating instances are stopped, so the engine always finishes closing.
-Function R(n)
-    R = R(n + 1)
-End Function
+Function R(n) : R = R(n + 1) : End Function
 ' --- recursion from Class_Terminate at close
 Class Deep
     Sub Class_Terminate()
@@ -15,9 +13,7 @@ End Class
 ' --- recursive Class_Initialize started from a terminate
 Class Ctor
     Public Child
-    Sub Class_Initialize()
-        Set Child = New Ctor
-    End Sub
+    Sub Class_Initialize() : Set Child = New Ctor : End Sub
 End Class
 Class StartsCtor
     Sub Class_Terminate()
@@ -30,9 +26,7 @@ End Class
 ' --- a terminate that refills a field of its own class, one that makes two
 Class Refill
     Public Other
-    Sub Class_Terminate()
-        Set Other = New Refill
-    End Sub
+    Sub Class_Terminate() : Set Other = New Refill : End Sub
 End Class
 Class Twice
     Sub Class_Terminate()

@@ -1,14 +1,9 @@
 ' The exact moments Class_Terminate runs.
 Class Node
     Public Name, Other
-    Private Sub Class_Terminate()
-        WriteLine "terminate " & Name
-    End Sub
+    Private Sub Class_Terminate() : WriteLine "terminate " & Name : End Sub
 End Class
-Function Make(name)
-    Set Make = New Node
-    Make.Name = name
-End Function
+Function Make(name) : Set Make = New Node : Make.Name = name : End Function
 ' --- reassignment and Nothing
 Dim a
 Set a = Make("first")

@@ -2,15 +2,10 @@
 ' --- With evaluates its object once, nests, and reaches members
 Class Point
     Public X, Y
-    Public Function Sum()
-        Sum = X + Y
-    End Function
+    Public Function Sum() : Sum = X + Y : End Function
 End Class
 Dim made
-Function NewPoint()
-    made = made + 1
-    Set NewPoint = New Point
-End Function
+Function NewPoint() : made = made + 1 : Set NewPoint = New Point : End Function
 With NewPoint()
     .X = 3
     .Y = 4

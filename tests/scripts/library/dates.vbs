@@ -44,9 +44,7 @@ WriteLine (Year(Empty) & "/" & Month(Empty) & "/" & Day(Empty) & " " & Hour(Empt
 WriteLine IsNull(Year(Null)) & IsNull(Hour(Null)) & IsNull(Weekday(Null))
 ' --- an object is read through its default property
 Class Holder
-    Public Default Property Get Value
-        Value = #12/16/2026 6:51:03 PM#
-    End Property
+    Public Default Property Get Value : Value = #12/16/2026 6:51:03 PM# : End Property
 End Class
 Set h = New Holder
 WriteLine Year(h) & " " & Weekday(h) & " " & Second(h)

@@ -4,9 +4,7 @@ Sub Errs(exprs) ' the error number of each expression, on one line
     For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
     WriteLine Mid(s, 2)
 End Sub
-Sub Show(a)
-    WriteLine UBound(a) & ": [" & Join(a, "|") & "]"
-End Sub
+Sub Show(a) : WriteLine UBound(a) & ": [" & Join(a, "|") & "]" : End Sub
 ' --- Split
 Show Split("Is it fun?")
 Show Split("a,b,,c", ",")

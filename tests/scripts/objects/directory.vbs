@@ -22,9 +22,7 @@ Class Directory
         Set m_people(name) = p
     End Sub
 
-    Public Property Get Count
-        Count = m_people.Count
-    End Property
+    Public Property Get Count : Count = m_people.Count : End Property
 
     Public Function Find(name)
         If m_people.Exists(name) Then Set Find = m_people(name) Else Set Find = Nothing

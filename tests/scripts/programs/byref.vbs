@@ -1,8 +1,6 @@
 ' ByRef and ByVal beyond the simple cases: copies made by parentheses and
 ' constants, whole arrays, objects, members and loop variables.
-Sub Bump(n)
-    n = n + 1
-End Sub
+Sub Bump(n) : n = n + 1 : End Sub
 Dim x
 x = 1
 Call Bump((x))
@@ -10,13 +8,8 @@ Const K = 5
 Bump K
 WriteLine x & " " & K
 ' --- a ByVal array is a copy; a ByRef array can be redimensioned by the callee
-Sub FillVal(ByVal a)
-    a(0) = "changed"
-End Sub
-Sub Grow(a)
-    ReDim Preserve a(UBound(a) + 2)
-    a(UBound(a)) = "end"
-End Sub
+Sub FillVal(ByVal a) : a(0) = "changed" : End Sub
+Sub Grow(a) : ReDim Preserve a(UBound(a) + 2) : a(UBound(a)) = "end" : End Sub
 Dim dyn
 dyn = Array(1, 2)
 FillVal dyn
@@ -31,10 +24,7 @@ Sub SetValue(ByVal b)
     Set b = New Box
     b.Value = "new box"
 End Sub
-Sub Replace2(b)
-    Set b = New Box
-    b.Value = "replaced"
-End Sub
+Sub Replace2(b) : Set b = New Box : b.Value = "replaced" : End Sub
 Dim bx
 Set bx = New Box
 SetValue bx
@@ -42,9 +32,7 @@ WriteLine bx.Value
 Replace2 bx
 WriteLine bx.Value
 ' --- an object member passed ByRef is passed by value
-Sub Change(v)
-    v = "changed"
-End Sub
+Sub Change(v) : v = "changed" : End Sub
 Change bx.Value
 WriteLine bx.Value
 ' --- a function may change its ByRef arguments and return a value

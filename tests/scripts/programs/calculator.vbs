@@ -2,10 +2,7 @@
 ' with errors raised for bad input.
 Class Lexer
     Private m_text, m_pos
-    Public Sub Init(text)
-        m_text = text
-        m_pos = 1
-    End Sub
+    Public Sub Init(text) : m_text = text : m_pos = 1 : End Sub
     ' Returns the next token: a number (as Double), an operator character, or "" at the end.
     Public Function NextToken()
         Dim ch, start
@@ -43,9 +40,7 @@ Class Parser
         Evaluate = ParseSum()
         If Not IsEnd() Then Err.Raise vbObjectError + 2, "Parser", "Trailing input"
     End Function
-    Private Sub Advance()
-        m_tok = m_lex.NextToken()
-    End Sub
+    Private Sub Advance() : m_tok = m_lex.NextToken() : End Sub
     Private Function IsEnd()
         IsEnd = (VarType(m_tok) = vbString)
         If IsEnd Then IsEnd = (m_tok = "")

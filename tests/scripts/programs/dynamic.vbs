@@ -3,9 +3,7 @@
 ' Dictionary (the scoping rules are in language/scope.vbs).
 Execute "Dim y" & vbCrLf & "y = ""from execute""" & vbCrLf & "WriteLine y"
 ' --- ExecuteGlobal from a procedure declares at script level, also classes
-Sub MakeGlobal()
-    ExecuteGlobal "Dim madeGlobal : madeGlobal = ""global"""
-End Sub
+Sub MakeGlobal() : ExecuteGlobal "Dim madeGlobal : madeGlobal = ""global""" : End Sub
 MakeGlobal
 WriteLine madeGlobal
 ExecuteGlobal "Class Dyn : Public Name : End Class"
@@ -40,12 +38,8 @@ Class EventBus
     End Function
 End Class
 Dim log
-Sub LogHandler(name, payload)
-    log = log & name & "(" & payload & ") "
-End Sub
-Sub EchoHandler(name, payload)
-    WriteLine "echo " & LCase(name) & ": " & payload
-End Sub
+Sub LogHandler(name, payload) : log = log & name & "(" & payload & ") " : End Sub
+Sub EchoHandler(name, payload) : WriteLine "echo " & LCase(name) & ": " & payload : End Sub
 Dim bus
 Set bus = New EventBus
 bus.Subscribe "Saved", "LogHandler"

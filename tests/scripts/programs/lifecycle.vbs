@@ -2,13 +2,8 @@
 ' Property Let/Get/Set and nested With.
 Class Tracer
     Public Name
-    Private Sub Class_Initialize()
-        Name = "unnamed"
-        WriteLine "init"
-    End Sub
-    Private Sub Class_Terminate()
-        WriteLine "terminate " & Name
-    End Sub
+    Private Sub Class_Initialize() : Name = "unnamed" : WriteLine "init" : End Sub
+    Private Sub Class_Terminate() : WriteLine "terminate " & Name : End Sub
 End Class
 
 Function MakeTracer(n)
@@ -28,18 +23,10 @@ WriteLine "after with"
 Class Temperature
     Private m_c
     Private m_unit
-    Public Default Property Get Celsius()
-        Celsius = m_c
-    End Property
-    Public Property Let Celsius(v)
-        m_c = v
-    End Property
-    Public Property Set Unit(o)
-        Set m_unit = o
-    End Property
-    Public Property Get Unit()
-        Set Unit = m_unit
-    End Property
+    Public Default Property Get Celsius() : Celsius = m_c : End Property
+    Public Property Let Celsius(v) : m_c = v : End Property
+    Public Property Set Unit(o) : Set m_unit = o : End Property
+    Public Property Get Unit() : Set Unit = m_unit : End Property
 End Class
 Dim t
 Set t = New Temperature
@@ -64,9 +51,7 @@ Class Node
         NextNode.Value = v
         Set Chain = NextNode
     End Function
-    Public Function Describe()
-        Describe = "node " & Me.Value
-    End Function
+    Public Function Describe() : Describe = "node " & Me.Value : End Function
 End Class
 Dim head
 Set head = New Node
@@ -92,9 +77,7 @@ Class Whole
         Set P = New Part
         P.Name = "inner"
     End Sub
-    Private Sub Class_Terminate()
-        WriteLine "terminate whole, part still " & P.Name
-    End Sub
+    Private Sub Class_Terminate() : WriteLine "terminate whole, part still " & P.Name : End Sub
 End Class
 Dim w
 Set w = New Whole

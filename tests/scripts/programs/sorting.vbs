@@ -59,12 +59,8 @@ Function NewPerson(n, a)
     NewPerson.Name = n
     NewPerson.Age = a
 End Function
-Function ByAge(x, y)
-    ByAge = x.Age - y.Age
-End Function
-Function ByName(x, y)
-    ByName = StrComp(x.Name, y.Name, vbTextCompare)
-End Function
+Function ByAge(x, y) : ByAge = x.Age - y.Age : End Function
+Function ByName(x, y) : ByName = StrComp(x.Name, y.Name, vbTextCompare) : End Function
 Sub SortObjects(items, compare)
     Dim i, j, t
     For i = 1 To UBound(items)

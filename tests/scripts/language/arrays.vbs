@@ -38,29 +38,22 @@ WriteLine UBound(fixed) & IsEmpty(fixed(0))
 Erase dyn
 On Error Resume Next
 WriteLine UBound(dyn)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ' --- errors
 WriteLine fixed(3)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ReDim fixed(5)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ReDim Preserve m(2, 3)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine grid(1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Dim scalar
 scalar = 1
 WriteLine scalar(0)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ReDim huge(2000000000)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ReDim small(2)
 WriteLine UBound(small)
 ' --- ReDim Preserve one element at a time: the bounds stay exact
@@ -73,11 +66,9 @@ For gi = 0 To 999
 Next
 WriteLine UBound(g) & " " & g(0) & " " & g(999)
 WriteLine g(1000)
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 g(1000) = 1
-WriteLine Err.Number & " " & UBound(g)
-Err.Clear
+WriteLine ErrNo & " " & UBound(g)
 ReDim Preserve g(9)
 ReDim Preserve g(11)
 WriteLine UBound(g) & " " & g(9) & " " & IsEmpty(g(10)) & IsEmpty(g(11))
@@ -90,8 +81,7 @@ WriteLine UBound(g)
 ReDim Preserve g(0)
 WriteLine IsEmpty(g(0)) & " " & UBound(g)
 ReDim Preserve g(2000000000)
-WriteLine Err.Number & " " & UBound(g)
-Err.Clear
+WriteLine ErrNo & " " & UBound(g)
 On Error GoTo 0
 ' One index into a variable: arrays inline, everything else as before.
 Dim ea(3), eb, ei, eo
@@ -104,19 +94,15 @@ ea(1.6) = "r"
 WriteLine "round " & ea(2)
 On Error Resume Next
 ea(4) = 1
-WriteLine "range " & Err.Number
-Err.Clear
+WriteLine "range " & ErrNo
 ei = "x"
 ea(ei) = 1
-WriteLine "type " & Err.Number
-Err.Clear
+WriteLine "type " & ErrNo
 Dim es
 es = 5
 es(0) = 1
-WriteLine "scalar " & Err.Number
-Err.Clear
-WriteLine "read scalar [" & es(0) & "] " & Err.Number
-Err.Clear
+WriteLine "scalar " & ErrNo
+WriteLine "read scalar [" & es(0) & "] " & ErrNo
 On Error GoTo 0
 Set eo = CreateObject("Scripting.Dictionary")
 eo("k") = 3
@@ -137,3 +123,5 @@ For ei = 0 To 2
     eg(ei) = ei * ei
 Next
 WriteLine eg(0) & eg(1) & eg(2)
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -102,20 +102,17 @@ p.Tag() = 7 : Try "p.Tag() = " & p.Tag
 Flush
 ' --- what cannot be stored
 x = p
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Set n = 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 n = Nothing
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Set p.Tag = "text"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Sub SetLocal()
     Dim loc
     Set loc = 5
 End Sub
 SetLocal
 WriteLine Err.Number & " " & Err.Description
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

@@ -57,18 +57,14 @@ Dim s
 Set s = New Account
 s.Owner = "Err"
 WriteLine s.Secret
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 s.Missing = 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 s.Deposit
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Set s = 5
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Set s = New Undeclared
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine "end"
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

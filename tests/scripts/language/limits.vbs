@@ -4,8 +4,7 @@ Dim depth
 Function Down(n) : depth = n : Down = Down(n + 1) : End Function
 On Error Resume Next
 Down 1
-WriteLine (Err.Number & " " & Err.Description) & " | " & (depth > 100)
-Err.Clear
+WriteLine (Caught) & " | " & (depth > 100)
 ' --- recursion from Class_Initialize, and Execute running its own text
 Class Grow
     Public Child
@@ -13,12 +12,10 @@ Class Grow
 End Class
 Dim grown, selfText
 Set grown = New Grow
-WriteLine Err.Number & " " & IsEmpty(grown)
-Err.Clear
+WriteLine ErrNo & " " & IsEmpty(grown)
 selfText = "Execute selfText"
 Execute selfText
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 ' --- nesting 100,000 deep in the source is a compilation error
 Function Nest(open, middle, close)
     Nest = Replace(Space(100000), " ", open) & middle & Replace(Space(100000), " ", close)
@@ -40,13 +37,11 @@ WriteLine Err.Number > 1000 And Err.Number < 1100
 Err.Clear
 ' --- absurd allocations
 ReDim big(2000000000)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Dim s
 s = Space(100000000)
 s = s & s & s
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ' --- still usable
 On Error GoTo 0
 WriteLine Down2(3)
@@ -84,3 +79,5 @@ Next
 Set dict = Nothing
 Set deep = Nothing
 WriteLine "nested containers released"
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

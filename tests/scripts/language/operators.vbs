@@ -39,10 +39,9 @@ WriteLine (CByte(0) Imp Null) & " " & (CByte(170) Imp Null) & " " & (CByte(255) 
 ' --- errors
 On Error Resume Next
 WriteLine 1 \ 0
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine "a" + 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine CInt(40000)
 WriteLine Err.Number & " " & Err.Description
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

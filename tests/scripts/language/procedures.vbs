@@ -48,11 +48,9 @@ Function Later(x) : Later = x + 100 : End Function
 ' --- errors
 On Error Resume Next
 Twice 1, 2
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 x = Twice()
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Undefined 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

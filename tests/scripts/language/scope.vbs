@@ -45,14 +45,11 @@ WriteLine fn(7) & " | " & (TypeName(fn) = "Object")
 ' --- errors
 On Error Resume Next
 Greeting = "changed"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 vbCrLf = 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Set fn = GetRef("NoSuchProcedure")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ' --- Execute and Eval nest inside a procedure's scope
 Sub Nested()
     Dim level
@@ -85,18 +82,16 @@ ExecuteGlobal "Dim Limit"
 WriteLine Limit
 ExecuteGlobal "WriteLine IsEmpty(Limit)"
 ExecuteGlobal "Const Limit = 3"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 ExecuteGlobal "Const x = 3"
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 ' --- a second Dim of an array from an earlier text
 Dim arr(2), scalar
 ExecuteGlobal "Dim arr(3)"
-WriteLine Err.Number & " " & UBound(arr)
-Err.Clear
+WriteLine ErrNo & " " & UBound(arr)
 ExecuteGlobal "Dim arr()"
-WriteLine Err.Number & " " & UBound(arr)
-Err.Clear
+WriteLine ErrNo & " " & UBound(arr)
 ExecuteGlobal "Dim scalar(4)"
 WriteLine Err.Number & " " & UBound(scalar)
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -58,9 +58,8 @@ On Error Resume Next
 For Each item In 42
     WriteLine "never"
 Next
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 For Each item In New Point
 Next
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

@@ -30,15 +30,12 @@ WriteLine TypeName(Round(True)) & " " & Round(True) & " " & Round(False, 2)
 ' --- errors
 On Error Resume Next
 x = CBool("abc")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 x = CInt(32767.5)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("CByte(-1)", "CByte(256)", "CLng(2147483648)", "CInt(""x"")")
 x = CStr(Null)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("CDbl(Null)", "CDate(""not a date"")", "CLng(Array(1))")
 On Error GoTo 0
 ' === TypeName, VarType, the Is* tests, Array, UBound and LBound.
@@ -75,10 +72,9 @@ b = Array(Array(1, 2), Array(3, 4, 5))
 WriteLine UBound(b(1)) & " " & b(1)(2)
 On Error Resume Next
 x = UBound(grid, 3)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("UBound(grid, 0)")
 x = UBound("abc")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("LBound(Null)", "UBound(dynamic)")
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

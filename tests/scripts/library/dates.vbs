@@ -23,8 +23,7 @@ WriteLine IsNull(DateValue(Null)) & IsNull(TimeValue(Null))
 ' --- errors
 On Error Resume Next
 x = DateSerial(10000, 1, 1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("DateSerial(Null, 1, 1)", "DateSerial(""a"", 1, 1)", "DateValue(""nonsense"")", _
     "TimeValue(""25:00"")")
 On Error GoTo 0
@@ -53,8 +52,7 @@ WriteLine DateAdd("d", 1, h) & " | " & FormatDateTime(h, vbLongDate) & " | " & F
 On Error Resume Next
 Errs Array("Year(""not a date"")", "Hour(""25:00"")")
 x = Weekday(d, 8)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("Weekday(d, Null)", "Day(3000000)")
 On Error GoTo 0
 ' === DatePart: every interval, first day of the week and the three week-one rules.
@@ -80,8 +78,7 @@ WriteLine DatePart("ww", #1/4/2026#, vbUseSystemDayOfWeek, vbUseSystem)
 WriteLine IsNull(DatePart("d", Null))
 On Error Resume Next
 x = DatePart("x", d)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("DatePart(""ww"", d, 1, 4)", "DatePart(""ww"", d, -1)", "DatePart(Null, d)", _
     "DatePart(""d"", ""nonsense"")")
 On Error GoTo 0
@@ -102,8 +99,7 @@ WriteLine IsNull(DateAdd("d", 1, Null))
 ' --- errors
 On Error Resume Next
 x = DateAdd("x", 1, #12/6/2026#)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("DateAdd(""yyyy"", 1, #12/31/9999#)", "DateAdd(""d"", -1, #1/1/100#)", _
     "DateAdd(""d"", ""abc"", #12/6/2026#)", "DateAdd(Null, 1, #12/6/2026#)", _
     "DateAdd(""d"", Null, #12/6/2026#)")
@@ -145,8 +141,7 @@ WriteLine (WeekdayName(3, , vbSaturday)) & " | " & (WeekdayName(Weekday(#12/16/2
 ' --- errors
 On Error Resume Next
 x = MonthName(0)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("MonthName(13)", "MonthName(Null)", "WeekdayName(8)", "WeekdayName(1, False, 8)", _
     "WeekdayName(""x"")")
 On Error GoTo 0
@@ -194,8 +189,7 @@ WriteLine (FormatDateTime(46362)) & " | " & (FormatDateTime(#1/1/100#, vbLongDat
 ' --- errors
 On Error Resume Next
 x = FormatDateTime(d, 5)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("FormatDateTime(""x"")", "FormatDateTime(Null)", "FormatDateTime(d, Null)")
 On Error GoTo 0
 ' === Now, Date, Time and Timer: their subtypes and how they agree with each other.
@@ -203,3 +197,4 @@ WriteLine VarType(Now) & " " & VarType(Date) & " " & VarType(Time) & " " & VarTy
 WriteLine (IsDate(Now) & IsDate(Date) & IsDate(Time)) & " | " & (Int(CDbl(Date)) = CDbl(Date)) & " | " & (CDbl(Time) >= 0 And CDbl(Time) < 1)
 WriteLine (Timer >= 0 And Timer < 86400) & " | " & (Year(Now) >= 2026) & " | " & (Abs(DateDiff("s", Date + Time, Now)) <= 1)
 WriteLine Abs(Timer - (Hour(Time) * 3600 + Minute(Time) * 60 + Second(Time))) < 2
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

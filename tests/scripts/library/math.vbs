@@ -31,12 +31,10 @@ WriteLine Round(Sin(Atn(1) * 2), 10) & " " & Round(Cos(Atn(1) * 4), 10)
 ' --- errors
 On Error Resume Next
 x = Log(0)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("Log(-1)")
 x = Sqr(-1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 Errs Array("Exp(1000)", "Atn(Null)", "Sqr(""abc"")", "Abs(""abc"")", "Hex(""abc"")", _
     "Hex(2147483648)", "Round(2.5, -1)", "Int(""x"")")
 On Error GoTo 0
@@ -74,3 +72,4 @@ Errs Array("Rnd(Null)")
 Randomize "abc"
 WriteLine Err.Number
 Err.Clear
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

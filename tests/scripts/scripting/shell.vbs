@@ -80,8 +80,7 @@ Function RunScript(code) ' exit status and both outputs of a script
 End Function
 WriteLine RunScript("WScript.Echo WScript.Arguments(0), WScript.Arguments.Named(""k"")")
 WriteLine RunScript("WScript.Quit") & " | " & RunScript("WScript.StdErr.WriteLine ""bad"" : WScript.Quit 42")
-WriteLine RunScript("On Error Resume Next : WScript.Quit 255 : WScript.Echo ""after""")
-WriteLine RunScript("x = 1 / 0")
+WriteLine RunScript("On Error Resume Next : WScript.Quit 255 : WScript.Echo ""after""") & " | " & RunScript("x = 1 / 0")
 
 fso.DeleteFolder root, True
 WriteLine fso.FolderExists(root)

@@ -28,8 +28,7 @@ Sub Fails()
     WriteLine "never printed"
 End Sub
 Fails
-WriteLine "caller saw " & Err.Number
-Err.Clear
+WriteLine "caller saw " & ErrNo
 ' --- a procedure with its own handler keeps going; leaving it clears Err
 Sub Handles()
     On Error Resume Next
@@ -66,10 +65,10 @@ Dim wrapped, k, sum
 Set wrapped = New Wrapper
 For k = 1 To 2
     sum = wrapped + 1
-    WriteLine "converted " & Err.Number
-    Err.Clear
+    WriteLine "converted " & ErrNo
 Next
 On Error GoTo 0
 WriteLine "end"
 Err.Raise 424
 WriteLine "not reached"
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

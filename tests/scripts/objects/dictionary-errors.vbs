@@ -11,48 +11,40 @@ WriteLine d("a")
 Err.Clear
 d.Add 1, "one"
 d.Add 1.0, "again"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 
 Dim t, x
 Set t = CreateObject("Scripting.Dictionary")
 t.CompareMode = vbTextCompare
 t.Add "a100", 1
 t.Add "A100", 2
-WriteLine Err.Number & " " & t.Count
-Err.Clear
+WriteLine ErrNo & " " & t.Count
 
 ' --- Remove and Key of a missing key
 d.Remove "nothere"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 d.Key("nothere") = "x"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 
 ' --- Key renamed onto another element's key
 d.Key("a") = 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine d.Count & " " & d("a")
 
 ' --- CompareMode cannot change once there are elements
 d.CompareMode = vbTextCompare
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine d.CompareMode
 
 ' --- CreateObject of an unknown class
 Set x = CreateObject("Scripting.NoSuchThing")
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 
 ' --- CompareMode: negative is refused, any other number compares as text, and
 ' --- it may change again once RemoveAll has emptied the dictionary
 t.RemoveAll
 t.CompareMode = -1
-WriteLine Err.Number & " " & t.CompareMode
-Err.Clear
+WriteLine ErrNo & " " & t.CompareMode
 t.CompareMode = 2
 t.Add "k", 1
 WriteLine Err.Number & " " & t.CompareMode & " " & t.Exists("K")
@@ -60,30 +52,26 @@ t.RemoveAll
 t.CompareMode = vbBinaryCompare
 WriteLine Err.Number & " " & t.CompareMode
 t.CompareMode = "text"
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 
 ' --- Key cannot be read; Add needs both arguments; an array is no key
 WriteLine t.Key("k")
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 t.Add "x"
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 t.Add , 1
-WriteLine Err.Number & " " & t.Count
-Err.Clear
+WriteLine ErrNo & " " & t.Count
 t.Add Array(1), 1
-WriteLine Err.Number & " " & t.Count
-Err.Clear
+WriteLine ErrNo & " " & t.Count
 
 ' --- Dictionary is no class of the language
 Set x = New Dictionary
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 
 ' --- an unhandled error ends the script
 On Error GoTo 0
 WriteLine "before"
 d.Remove "still not here"
 WriteLine "not reached"
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

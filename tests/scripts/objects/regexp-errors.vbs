@@ -35,11 +35,9 @@ On Error Resume Next
 re.Pattern = "[x"
 WriteLine "set " & Err.Number
 Set ms = re.Execute("x")
-WriteLine "Execute " & Err.Number
-Err.Clear
+WriteLine "Execute " & ErrNo
 WriteLine re.Replace("x", "y")
-WriteLine "Replace " & Err.Number
-Err.Clear
+WriteLine "Replace " & ErrNo
 
 ' --- a corrected pattern works again
 re.Pattern = "x"
@@ -49,17 +47,16 @@ WriteLine re.Test("x") & " " & Err.Number
 re.Pattern = "(x)"
 Set ms = re.Execute("x")
 WriteLine TypeName(ms(1))
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine ms(0).SubMatches(1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine Caught
 WriteLine ms("0")
 WriteLine re.Test(Null)
-WriteLine Err.Number
-Err.Clear
+WriteLine ErrNo
 
 ' --- an unhandled pattern error ends the script
 On Error GoTo 0
 re.Pattern = "a)("
 WriteLine re.Test("a") & " | " & "not reached"
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -4,8 +4,7 @@ On Error Resume Next
 Dim x
 x = 1
 x = 1 / 0
-WriteLine "continued " & x
-WriteLine Err.Number & " " & Err.Description & " / " & Err.Source
+WriteLine ("continued " & x) & " | " & (Err.Number & " " & Err.Description & " / " & Err.Source)
 ' --- On Error statements clear Err
 On Error Resume Next
 WriteLine Err.Number
@@ -17,8 +16,7 @@ WriteLine Err.Number & " " & Err.Description
 Err.Raise vbObjectError + 513, "MyApp", "Custom failure"
 WriteLine (Err.Number - vbObjectError) & " " & Err.Source & " " & Err.Description
 Err.Raise 11, , "Own text"
-WriteLine Err.Number & " " & Err.Description
-WriteLine Err
+WriteLine (Err.Number & " " & Err.Description) & " | " & Err
 Err.Clear
 WriteLine Err.Number & "[" & Err.Description & "]"
 ' --- an error in a procedure without a handler returns to the caller's

@@ -6,8 +6,7 @@ On Error Resume Next
 
 ' --- Add of a key that is already there
 d.Add "a", 2
-WriteLine Err.Number & " " & Err.Description
-WriteLine d("a")
+WriteLine (Err.Number & " " & Err.Description) & " | " & d("a")
 Err.Clear
 d.Add 1, "one"
 d.Add 1.0, "again"
@@ -28,13 +27,11 @@ WriteLine Caught
 
 ' --- Key renamed onto another element's key
 d.Key("a") = 1
-WriteLine Caught
-WriteLine d.Count & " " & d("a")
+WriteLine Caught & " | " & (d.Count & " " & d("a"))
 
 ' --- CompareMode cannot change once there are elements
 d.CompareMode = vbTextCompare
-WriteLine Caught
-WriteLine d.CompareMode
+WriteLine Caught & " | " & d.CompareMode
 
 ' --- CreateObject of an unknown class
 Set x = CreateObject("Scripting.NoSuchThing")

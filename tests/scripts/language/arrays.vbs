@@ -27,10 +27,7 @@ Fill src
 WriteLine src(0)
 ' --- For Each iterates a copy
 Dim e, seen
-For Each e In src
-    src(1) = "changed"
-    seen = seen & "[" & e & "]"
-Next
+For Each e In src : src(1) = "changed" : seen = seen & "[" & e & "]" : Next
 WriteLine seen & " " & src(1)
 ' --- Erase
 Erase fixed
@@ -60,10 +57,7 @@ WriteLine UBound(small)
 Dim g(), gi, h
 ReDim g(-1)
 WriteLine UBound(g)
-For gi = 0 To 999
-    ReDim Preserve g(gi)
-    g(gi) = gi
-Next
+For gi = 0 To 999 : ReDim Preserve g(gi) : g(gi) = gi : Next
 WriteLine UBound(g) & " " & g(0) & " " & g(999)
 WriteLine g(1000)
 WriteLine ErrNo
@@ -119,9 +113,7 @@ Sub ElementsInLocals()
 End Sub
 ElementsInLocals
 Dim eg(2)
-For ei = 0 To 2
-    eg(ei) = ei * ei
-Next
+For ei = 0 To 2 : eg(ei) = ei * ei : Next
 WriteLine eg(0) & eg(1) & eg(2)
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -1,9 +1,7 @@
 ' s = s & a & b & c appends its pieces in place: 600 KB builds in well under a second.
 Dim s, i
 s = ""
-For i = 1 To 100000
-    s = s & "abc" & (i Mod 10) & "-" & vbTab
-Next
+For i = 1 To 100000 : s = s & "abc" & (i Mod 10) & "-" & vbTab : Next
 WriteLine Len(s) & " " & Replace(Mid(s, 1, 12) & "|" & Mid(s, Len(s) - 11), vbTab, "_")
 WriteLine InStr(s, "abc9-" & vbTab & "abc0") & " " & Replace(Mid(s, 300001, 6), vbTab, "_")
 
@@ -38,9 +36,7 @@ On Error GoTo 0
 ' Array elements, the function result and a class field as targets.
 Function Build(count)
     Dim k
-    For k = 1 To count
-        Build = Build & "<" & arr(k - 1) & ">"
-    Next
+    For k = 1 To count : Build = Build & "<" & arr(k - 1) & ">" : Next
 End Function
 Class Buffer
     Public Text

@@ -24,17 +24,12 @@ Set q = New v : Note "New variable"
 Erase noSuchArray : Note "Erase undeclared"
 q = .Prop : Note "dot outside With"
 Flush
-With 42
-    Note "42"
-End With
+With 42 : Note "42" : End With
 With "text" : End With : Note "string"
 With Empty : End With : Note "Empty"
 With Null : End With : Note "Null"
 With True : End With : Note "True"
-With Nothing
-    Note "Nothing"
-    q = .Prop : Note "member"
-End With
+With Nothing : Note "Nothing" : q = .Prop : Note "member" : End With
 Flush
 Set v = Nothing
 q = v.Prop : Note "v.Prop"

@@ -61,10 +61,7 @@ Class Wrapper
 End Class
 Dim wrapped, k, sum
 Set wrapped = New Wrapper
-For k = 1 To 2
-    sum = wrapped + 1
-    WriteLine "converted " & ErrNo
-Next
+For k = 1 To 2 : sum = wrapped + 1 : WriteLine "converted " & ErrNo : Next
 On Error GoTo 0
 WriteLine "end"
 Err.Raise 424

@@ -65,9 +65,7 @@ WriteLine "chain released"
 ' --- arrays, dictionaries and instances nested 300,000 deep are freed
 ' without exhausting the stack
 Dim deep, dict
-For i = 1 To 300000
-    deep = Array(deep)
-Next
+For i = 1 To 300000 : deep = Array(deep) : Next
 deep = 0
 Set deep = Nothing
 For i = 1 To 300000

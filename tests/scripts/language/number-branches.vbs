@@ -15,12 +15,8 @@ WriteLine TypeName(b) & " " & b
 b = 2.5 > 3
 WriteLine TypeName(b) & " " & b
 i = 0
-Do While i < 3
-    i = i + 1
-Loop
-Do Until i <= 0
-    i = i - 1
-Loop
+Do While i < 3 : i = i + 1 : Loop
+Do Until i <= 0 : i = i - 1 : Loop
 WriteLine i
 ' --- \ and Mod: the sign follows the dividend, the type the operands
 WriteLine TypeName(7 Mod 3) & " " & (7 Mod 3) & " " & (-7 Mod 3) & " " & (7 Mod -3)

@@ -18,9 +18,7 @@ WriteLine IsNull(Null + 1) & " " & IsNull(Null = 1) & " " & (Empty + 1) & " [" &
 WriteLine "a" & Null & "b"
 ' --- string building in place
 Dim s, i
-For i = 1 To 5
-    s = s & i
-Next
+For i = 1 To 5 : s = s & i : Next
 s = s & Null
 WriteLine s & " " & Len(s)
 Dim t

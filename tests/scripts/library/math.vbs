@@ -44,10 +44,7 @@ first = Rnd(-1)
 WriteLine first
 Randomize 5
 Dim run1(9)
-For i = 0 To 9
-    run1(i) = Rnd
-    WriteLine run1(i)
-Next
+For i = 0 To 9 : run1(i) = Rnd : WriteLine run1(i) : Next
 ' --- the same again
 x = Rnd(-1)
 Randomize 5

@@ -60,9 +60,7 @@ r.RemoveAll
 WriteLine Join(r.Keys, ",")
 
 ' --- For Each walks the keys as they were when it started
-For Each key In r
-    r.Remove key
-Next
+For Each key In r : r.Remove key : Next
 r.Add "p", 1
 r.Add "q", 2
 For Each key In r

@@ -28,18 +28,14 @@ WriteLine TypeName(d("obj")) & " " & d.Item("obj").Item("x")
 keys = d.Keys
 items = d.Items
 WriteLine TypeName(keys) & " " & LBound(keys) & " " & UBound(keys)
-For i = 0 To UBound(keys) - 1
-    Write keys(i) & "=" & items(i) & " "
-Next
+For i = 0 To UBound(keys) - 1 : Write keys(i) & "=" & items(i) & " " : Next
 WriteLine
 
 ' --- Key renames in place; Remove; For Each walks the keys
 d.Key("b") = "B"
 d.Remove "z"
 d.Remove "obj"
-For Each k In d
-    Write k & " "
-Next
+For Each k In d : Write k & " " : Next
 WriteLine
 WriteLine d.Exists("b") & " " & d("B")
 
@@ -95,9 +91,7 @@ WriteLine m("k") & " " & m.Exists("other")
 
 ' --- order survives many removals, a rename and re-adding a removed key
 m.RemoveAll
-For i = 0 To 99
-    m.Add i, i * 2
-Next
+For i = 0 To 99 : m.Add i, i * 2 : Next
 For i = 0 To 99
     If i Mod 10 <> 0 Then m.Remove i
 Next

@@ -42,9 +42,7 @@ Class Directory
 
     Public Sub Report
         Dim key
-        For Each key In m_people.Keys
-            WriteLine key & ": " & m_people(key).Phone
-        Next
+        For Each key In m_people.Keys : WriteLine key & ": " & m_people(key).Phone : Next
     End Sub
 End Class
 
@@ -69,9 +67,7 @@ re.Global = True
 For Each m In re.Execute("The cat and the hat and THE bat")
     counts(LCase(m.Value)) = counts(LCase(m.Value)) + 1
 Next
-For Each w In counts
-    Write w & "=" & counts(w) & " "
-Next
+For Each w In counts : Write w & "=" & counts(w) & " " : Next
 WriteLine
 ' --- removing while walking a copy of the keys
 For Each w In counts.Keys

@@ -5,9 +5,7 @@ Function Show(pattern, subject)
     re.Pattern = pattern
     re.Global = True
     s = ""
-    For Each m In re.Execute(subject)
-        s = s & "[" & m.Value & "]"
-    Next
+    For Each m In re.Execute(subject) : s = s & "[" & m.Value & "]" : Next
     Show = pattern & " " & s
 End Function
 

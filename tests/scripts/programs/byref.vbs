@@ -46,7 +46,5 @@ p = "L": q = "R"
 WriteLine Swap(p, q) & " " & p & q
 ' --- loop variables and ByRef
 Dim i
-For i = 1 To 3
-    Bump i
-Next
+For i = 1 To 3 : Bump i : Next
 WriteLine i

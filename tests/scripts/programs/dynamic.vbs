@@ -29,10 +29,7 @@ Class EventBus
         Dim h, n
         n = 0
         If m_handlers.Exists(eventName) Then
-            For Each h In m_handlers(eventName)
-                h eventName, payload
-                n = n + 1
-            Next
+            For Each h In m_handlers(eventName) : h eventName, payload : n = n + 1 : Next
         End If
         Publish = n
     End Function

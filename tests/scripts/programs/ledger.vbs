@@ -20,10 +20,7 @@ WriteLine "interest " & FormatCurrency(totalInterest) & " " & TypeName(totalInte
 ' --- Currency keeps four decimals exactly where Double does not
 Dim c, dbl, i
 c = CCur(0): dbl = 0
-For i = 1 To 10
-    c = c + CCur(0.1)
-    dbl = dbl + 0.1
-Next
+For i = 1 To 10 : c = c + CCur(0.1) : dbl = dbl + 0.1 : Next
 WriteLine c & " " & (c = 1) & " " & (dbl = 1) & " " & CStr(dbl)
 WriteLine CCur(-2.5) * 2 & " " & TypeName(CCur(5) / 2) & " " & CCur(5) \ 2 & " " & TypeName(CCur(5) \ 2)
 On Error Resume Next

@@ -14,9 +14,7 @@ Function MakeTracer(n)
 End Function
 
 WriteLine "-- With holds a reference until End With"
-With MakeTracer("with")
-    WriteLine "using " & .Name
-End With
+With MakeTracer("with") : WriteLine "using " & .Name : End With
 WriteLine "after with"
 
 ' --- default property and Property Let/Get/Set
@@ -59,9 +57,7 @@ head.Value = 1
 head.Chain(2).Chain(3)
 With head
     .Value = "one"
-    With .NextNode
-        WriteLine .Describe() & " then " & .NextNode.Describe()
-    End With
+    With .NextNode : WriteLine .Describe() & " then " & .NextNode.Describe() : End With
     WriteLine .Describe()
 End With
 ' --- an owner terminates before the objects it holds; its fields are still usable

@@ -77,9 +77,7 @@ End Sub
 Function Names(items)
     Dim i, r()
     ReDim r(UBound(items))
-    For i = 0 To UBound(items)
-        r(i) = items(i).Name & "(" & items(i).Age & ")"
-    Next
+    For i = 0 To UBound(items) : r(i) = items(i).Name & "(" & items(i).Age & ")" : Next
     Names = Join(r, " ")
 End Function
 Dim people

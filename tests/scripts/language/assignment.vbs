@@ -10,9 +10,7 @@ Class Noisy
     Public Name
     Private Sub Class_Terminate() : WriteLine "terminate " & Name : End Sub
 End Class
-Class Plain
-    Public Tag
-End Class
+Class Plain : Public Tag : End Class
 Function MakeNoisy(name) : Set MakeNoisy = New Noisy : MakeNoisy.Name = name : End Function
 ' --- Let reads the value's default member, and replaces an object held
 Dim t, n

@@ -2,9 +2,7 @@ Option Explicit
 ' Error numbers and texts scripts see in Err, under Option Explicit. Each
 ' line lists label=number for a group of statements.
 Dim v, q, o, line
-Class Bare
-    Public Field
-End Class
+Class Bare : Public Field : End Class
 Class Text
     Public Default Property Get Value() : Value = "line = line & ""(ran) """ : End Property
 End Class

@@ -6,10 +6,7 @@ On Error Resume Next
 Down 1
 WriteLine (Caught) & " | " & (depth > 100)
 ' --- recursion from Class_Initialize, and Execute running its own text
-Class Grow
-    Public Child
-    Sub Class_Initialize() : Set Child = New Grow : End Sub
-End Class
+Class Grow : Public Child : Sub Class_Initialize() : Set Child = New Grow : End Sub : End Class
 Dim grown, selfText
 Set grown = New Grow
 WriteLine ErrNo & " " & IsEmpty(grown)
@@ -49,9 +46,7 @@ Function Down2(n)
     If n = 0 Then Down2 = "bottom" Else Down2 = Down2(n - 1)
 End Function
 ' --- a long chain of objects is released without deep recursion
-Class Link
-    Public NextLink
-End Class
+Class Link : Public NextLink : End Class
 Dim head, node, k
 Set head = Nothing
 For k = 1 To 200000

@@ -14,10 +14,7 @@ Sub RedimInProc() : ReDim Len(2) : End Sub
 RedimInProc : Try "Len in a Sub"
 Flush
 ' --- an indexed store into a class field that holds no array
-Class Bag
-    Public f
-    Sub Inside() : Me.f(1) = 5 : End Sub
-End Class
+Class Bag : Public f : Sub Inside() : Me.f(1) = 5 : End Sub : End Class
 Dim o
 Set o = New Bag
 o.f(1) = 5 : Try "Empty"
@@ -54,9 +51,7 @@ ReDim a(1)
 a(0) = Array(1, 2, 3)
 a(0)(1) = New Resizer : Try "inner element"
 ' --- a field's array
-Class Box
-    Public items(10)
-End Class
+Class Box : Public items(10) : End Class
 Class FieldResizer
     Public Default Property Get Value() : bx.items = 0 : Value = 1 : End Property
 End Class

@@ -11,10 +11,7 @@ Class Deep
     End Sub
 End Class
 ' --- recursive Class_Initialize started from a terminate
-Class Ctor
-    Public Child
-    Sub Class_Initialize() : Set Child = New Ctor : End Sub
-End Class
+Class Ctor : Public Child : Sub Class_Initialize() : Set Child = New Ctor : End Sub : End Class
 Class StartsCtor
     Sub Class_Terminate()
         On Error Resume Next
@@ -24,10 +21,7 @@ Class StartsCtor
     End Sub
 End Class
 ' --- a terminate that refills a field of its own class, one that makes two
-Class Refill
-    Public Other
-    Sub Class_Terminate() : Set Other = New Refill : End Sub
-End Class
+Class Refill : Public Other : Sub Class_Terminate() : Set Other = New Refill : End Sub : End Class
 Class Twice
     Sub Class_Terminate()
         Dim a, b

@@ -1,9 +1,6 @@
 ' With blocks and For Each over arrays and collections.
 ' --- With evaluates its object once, nests, and reaches members
-Class Point
-    Public X, Y
-    Public Function Sum() : Sum = X + Y : End Function
-End Class
+Class Point : Public X, Y : Public Function Sum() : Sum = X + Y : End Function : End Class
 Dim made
 Function NewPoint() : made = made + 1 : Set NewPoint = New Point : End Function
 With NewPoint()

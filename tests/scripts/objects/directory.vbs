@@ -2,9 +2,7 @@
 ' rewritten through a RegExp.
 Option Explicit
 
-Class Person
-    Public Name, Phone
-End Class
+Class Person : Public Name, Phone : End Class
 
 Class Directory
     Private m_people

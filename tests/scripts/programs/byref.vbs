@@ -16,9 +16,7 @@ FillVal dyn
 Grow dyn
 WriteLine dyn(0) & " " & UBound(dyn) & " " & dyn(3) & " [" & dyn(2) & "]"
 ' --- objects: ByVal still shares the object, but cannot replace the caller's reference
-Class Box
-    Public Value
-End Class
+Class Box : Public Value : End Class
 Sub SetValue(ByVal b)
     b.Value = "set through ByVal"
     Set b = New Box

@@ -51,9 +51,7 @@ Erase row
 WriteLine IsArray(row)
 
 ' --- objects sorted by a key with a comparer function
-Class Person
-    Public Name, Age
-End Class
+Class Person : Public Name, Age : End Class
 Function NewPerson(n, a)
     Set NewPerson = New Person
     NewPerson.Name = n

@@ -34,23 +34,16 @@ Erase fixed
 WriteLine UBound(fixed) & IsEmpty(fixed(0))
 Erase dyn
 On Error Resume Next
-WriteLine UBound(dyn)
-WriteLine Caught
+WriteLine UBound(dyn) : WriteLine Caught
 ' --- errors
-WriteLine fixed(3)
-WriteLine Caught
-ReDim fixed(5)
-WriteLine Caught
-ReDim Preserve m(2, 3)
-WriteLine Caught
-WriteLine grid(1)
-WriteLine Caught
+WriteLine fixed(3) : WriteLine Caught
+ReDim fixed(5) : WriteLine Caught
+ReDim Preserve m(2, 3) : WriteLine Caught
+WriteLine grid(1) : WriteLine Caught
 Dim scalar
 scalar = 1
-WriteLine scalar(0)
-WriteLine Caught
-ReDim huge(2000000000)
-WriteLine Caught
+WriteLine scalar(0) : WriteLine Caught
+ReDim huge(2000000000) : WriteLine Caught
 ReDim small(2)
 WriteLine UBound(small)
 ' --- ReDim Preserve one element at a time: the bounds stay exact
@@ -59,10 +52,8 @@ ReDim g(-1)
 WriteLine UBound(g)
 For gi = 0 To 999 : ReDim Preserve g(gi) : g(gi) = gi : Next
 WriteLine UBound(g) & " " & g(0) & " " & g(999)
-WriteLine g(1000)
-WriteLine ErrNo
-g(1000) = 1
-WriteLine ErrNo & " " & UBound(g)
+WriteLine g(1000) : WriteLine ErrNo
+g(1000) = 1 : WriteLine ErrNo & " " & UBound(g)
 ReDim Preserve g(9)
 ReDim Preserve g(11)
 WriteLine UBound(g) & " " & g(9) & " " & IsEmpty(g(10)) & IsEmpty(g(11))
@@ -74,8 +65,7 @@ ReDim Preserve g(-1)
 WriteLine UBound(g)
 ReDim Preserve g(0)
 WriteLine IsEmpty(g(0)) & " " & UBound(g)
-ReDim Preserve g(2000000000)
-WriteLine ErrNo & " " & UBound(g)
+ReDim Preserve g(2000000000) : WriteLine ErrNo & " " & UBound(g)
 On Error GoTo 0
 ' One index into a variable: arrays inline, everything else as before.
 Dim ea(3), eb, ei, eo
@@ -87,15 +77,12 @@ WriteLine "cow " & IsEmpty(ea(1)) & " " & eb(1)
 ea(1.6) = "r"
 WriteLine "round " & ea(2)
 On Error Resume Next
-ea(4) = 1
-WriteLine "range " & ErrNo
+ea(4) = 1 : WriteLine "range " & ErrNo
 ei = "x"
-ea(ei) = 1
-WriteLine "type " & ErrNo
+ea(ei) = 1 : WriteLine "type " & ErrNo
 Dim es
 es = 5
-es(0) = 1
-WriteLine "scalar " & ErrNo
+es(0) = 1 : WriteLine "scalar " & ErrNo
 WriteLine "read scalar [" & es(0) & "] " & ErrNo
 On Error GoTo 0
 Set eo = CreateObject("Scripting.Dictionary")

@@ -99,14 +99,10 @@ x = p.Tag() : Try "p.Tag()"
 p.Tag() = 7 : Try "p.Tag() = " & p.Tag
 Flush
 ' --- what cannot be stored
-x = p
-WriteLine Caught
-Set n = 1
-WriteLine Caught
-n = Nothing
-WriteLine Caught
-Set p.Tag = "text"
-WriteLine Caught
+x = p : WriteLine Caught
+Set n = 1 : WriteLine Caught
+n = Nothing : WriteLine Caught
+Set p.Tag = "text" : WriteLine Caught
 Sub SetLocal()
     Dim loc
     Set loc = 5

@@ -56,15 +56,10 @@ On Error Resume Next
 Dim s
 Set s = New Account
 s.Owner = "Err"
-WriteLine s.Secret
-WriteLine Caught
-s.Missing = 1
-WriteLine Caught
-s.Deposit
-WriteLine Caught
-Set s = 5
-WriteLine Caught
-Set s = New Undeclared
-WriteLine Caught
+WriteLine s.Secret : WriteLine Caught
+s.Missing = 1 : WriteLine Caught
+s.Deposit : WriteLine Caught
+Set s = 5 : WriteLine Caught
+Set s = New Undeclared : WriteLine Caught
 WriteLine "end"
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

@@ -25,8 +25,7 @@ Sub Fails()
     Err.Raise 5
     WriteLine "never printed"
 End Sub
-Fails
-WriteLine "caller saw " & ErrNo
+Fails : WriteLine "caller saw " & ErrNo
 ' --- a procedure with its own handler keeps going; leaving it clears Err
 Sub Handles()
     On Error Resume Next

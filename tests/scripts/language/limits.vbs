@@ -3,16 +3,13 @@
 Dim depth
 Function Down(n) : depth = n : Down = Down(n + 1) : End Function
 On Error Resume Next
-Down 1
-WriteLine (Caught) & " | " & (depth > 100)
+Down 1 : WriteLine (Caught) & " | " & (depth > 100)
 ' --- recursion from Class_Initialize, and Execute running its own text
 Class Grow : Public Child : Sub Class_Initialize() : Set Child = New Grow : End Sub : End Class
 Dim grown, selfText
-Set grown = New Grow
-WriteLine ErrNo & " " & IsEmpty(grown)
+Set grown = New Grow : WriteLine ErrNo & " " & IsEmpty(grown)
 selfText = "Execute selfText"
-Execute selfText
-WriteLine ErrNo
+Execute selfText : WriteLine ErrNo
 ' --- nesting 100,000 deep in the source is a compilation error
 Function Nest(open, middle, close)
     Nest = Replace(Space(100000), " ", open) & middle & Replace(Space(100000), " ", close)
@@ -33,12 +30,10 @@ Execute Nest("Do" & vbLf, "", vbLf & "Loop")
 WriteLine Err.Number > 1000 And Err.Number < 1100
 Err.Clear
 ' --- absurd allocations
-ReDim big(2000000000)
-WriteLine Caught
+ReDim big(2000000000) : WriteLine Caught
 Dim s
 s = Space(100000000)
-s = s & s & s
-WriteLine Caught
+s = s & s & s : WriteLine Caught
 ' --- still usable
 On Error GoTo 0
 WriteLine Down2(3)

@@ -36,10 +36,8 @@ WriteLine TypeName(Empty And Null) & " " & (Empty And Null) & " " & TypeName(Emp
 WriteLine (CByte(0) Imp Null) & " " & (CByte(170) Imp Null) & " " & (CByte(255) Imp Null) & " " & TypeName(CByte(255) Imp Null) & " " & TypeName(CByte(1) Imp Null)
 ' --- errors
 On Error Resume Next
-WriteLine 1 \ 0
-WriteLine Caught
-WriteLine "a" + 1
-WriteLine Caught
+WriteLine 1 \ 0 : WriteLine Caught
+WriteLine "a" + 1 : WriteLine Caught
 WriteLine CInt(40000)
 WriteLine Err.Number & " " & Err.Description
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

@@ -47,10 +47,7 @@ WriteLine Later(2)
 Function Later(x) : Later = x + 100 : End Function
 ' --- errors
 On Error Resume Next
-Twice 1, 2
-WriteLine Caught
-x = Twice()
-WriteLine Caught
-Undefined 1
-WriteLine Caught
+Twice 1, 2 : WriteLine Caught
+x = Twice() : WriteLine Caught
+Undefined 1 : WriteLine Caught
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

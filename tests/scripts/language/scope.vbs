@@ -44,12 +44,9 @@ Set fn = GetRef("Square")
 WriteLine fn(7) & " | " & (TypeName(fn) = "Object")
 ' --- errors
 On Error Resume Next
-Greeting = "changed"
-WriteLine Caught
-vbCrLf = 1
-WriteLine Caught
-Set fn = GetRef("NoSuchProcedure")
-WriteLine Caught
+Greeting = "changed" : WriteLine Caught
+vbCrLf = 1 : WriteLine Caught
+Set fn = GetRef("NoSuchProcedure") : WriteLine Caught
 ' --- Execute and Eval nest inside a procedure's scope
 Sub Nested()
     Dim level
@@ -81,16 +78,12 @@ Const Limit = 10
 ExecuteGlobal "Dim Limit"
 WriteLine Limit
 ExecuteGlobal "WriteLine IsEmpty(Limit)"
-ExecuteGlobal "Const Limit = 3"
-WriteLine Caught
-ExecuteGlobal "Const x = 3"
-WriteLine ErrNo
+ExecuteGlobal "Const Limit = 3" : WriteLine Caught
+ExecuteGlobal "Const x = 3" : WriteLine ErrNo
 ' --- a second Dim of an array from an earlier text
 Dim arr(2), scalar
-ExecuteGlobal "Dim arr(3)"
-WriteLine ErrNo & " " & UBound(arr)
-ExecuteGlobal "Dim arr()"
-WriteLine ErrNo & " " & UBound(arr)
+ExecuteGlobal "Dim arr(3)" : WriteLine ErrNo & " " & UBound(arr)
+ExecuteGlobal "Dim arr()" : WriteLine ErrNo & " " & UBound(arr)
 ExecuteGlobal "Dim scalar(4)"
 WriteLine Err.Number & " " & UBound(scalar)
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

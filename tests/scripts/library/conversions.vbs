@@ -29,13 +29,10 @@ WriteLine CDate("1") & " " & (CDate(" 45306 ") = #1/15/2024#) & " " & TypeName(C
 WriteLine TypeName(Round(True)) & " " & Round(True) & " " & Round(False, 2)
 ' --- errors
 On Error Resume Next
-x = CBool("abc")
-WriteLine Caught
-x = CInt(32767.5)
-WriteLine Caught
+x = CBool("abc") : WriteLine Caught
+x = CInt(32767.5) : WriteLine Caught
 Errs Array("CByte(-1)", "CByte(256)", "CLng(2147483648)", "CInt(""x"")")
-x = CStr(Null)
-WriteLine Caught
+x = CStr(Null) : WriteLine Caught
 Errs Array("CDbl(Null)", "CDate(""not a date"")", "CLng(Array(1))")
 On Error GoTo 0
 ' === TypeName, VarType, the Is* tests, Array, UBound and LBound.
@@ -71,10 +68,8 @@ WriteLine LBound(grid, 2)
 b = Array(Array(1, 2), Array(3, 4, 5))
 WriteLine UBound(b(1)) & " " & b(1)(2)
 On Error Resume Next
-x = UBound(grid, 3)
-WriteLine Caught
+x = UBound(grid, 3) : WriteLine Caught
 Errs Array("UBound(grid, 0)")
-x = UBound("abc")
-WriteLine Caught
+x = UBound("abc") : WriteLine Caught
 Errs Array("LBound(Null)", "UBound(dynamic)")
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

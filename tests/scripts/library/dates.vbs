@@ -22,8 +22,7 @@ WriteLine TypeName(DateValue("1/1/2026")) & " " & TypeName(TimeValue("1:00"))
 WriteLine IsNull(DateValue(Null)) & IsNull(TimeValue(Null))
 ' --- errors
 On Error Resume Next
-x = DateSerial(10000, 1, 1)
-WriteLine Caught
+x = DateSerial(10000, 1, 1) : WriteLine Caught
 Errs Array("DateSerial(Null, 1, 1)", "DateSerial(""a"", 1, 1)", "DateValue(""nonsense"")", _
     "TimeValue(""25:00"")")
 On Error GoTo 0
@@ -51,8 +50,7 @@ WriteLine DateAdd("d", 1, h) & " | " & FormatDateTime(h, vbLongDate) & " | " & F
 ' --- errors
 On Error Resume Next
 Errs Array("Year(""not a date"")", "Hour(""25:00"")")
-x = Weekday(d, 8)
-WriteLine Caught
+x = Weekday(d, 8) : WriteLine Caught
 Errs Array("Weekday(d, Null)", "Day(3000000)")
 On Error GoTo 0
 ' === DatePart: every interval, first day of the week and the three week-one rules.
@@ -77,8 +75,7 @@ WriteLine DatePart("ww", #1/4/2026#, vbUseSystemDayOfWeek, vbUseSystem)
 ' --- Null and errors
 WriteLine IsNull(DatePart("d", Null))
 On Error Resume Next
-x = DatePart("x", d)
-WriteLine Caught
+x = DatePart("x", d) : WriteLine Caught
 Errs Array("DatePart(""ww"", d, 1, 4)", "DatePart(""ww"", d, -1)", "DatePart(Null, d)", _
     "DatePart(""d"", ""nonsense"")")
 On Error GoTo 0
@@ -98,8 +95,7 @@ WriteLine (DateAdd("d", 1, "12/6/2026")) & " | " & (DateAdd("d", "2", 46362)) & 
 WriteLine IsNull(DateAdd("d", 1, Null))
 ' --- errors
 On Error Resume Next
-x = DateAdd("x", 1, #12/6/2026#)
-WriteLine Caught
+x = DateAdd("x", 1, #12/6/2026#) : WriteLine Caught
 Errs Array("DateAdd(""yyyy"", 1, #12/31/9999#)", "DateAdd(""d"", -1, #1/1/100#)", _
     "DateAdd(""d"", ""abc"", #12/6/2026#)", "DateAdd(Null, 1, #12/6/2026#)", _
     "DateAdd(""d"", Null, #12/6/2026#)")
@@ -140,8 +136,7 @@ WriteLine WeekdayName(1, False, vbMonday) & " " & WeekdayName(7, True, vbMonday)
 WriteLine (WeekdayName(3, , vbSaturday)) & " | " & (WeekdayName(Weekday(#12/16/2026#))) & " | " & (WeekdayName(1, , vbUseSystemDayOfWeek))
 ' --- errors
 On Error Resume Next
-x = MonthName(0)
-WriteLine Caught
+x = MonthName(0) : WriteLine Caught
 Errs Array("MonthName(13)", "MonthName(Null)", "WeekdayName(8)", "WeekdayName(1, False, 8)", _
     "WeekdayName(""x"")")
 On Error GoTo 0
@@ -188,8 +183,7 @@ WriteLine (FormatDateTime(0, vbLongTime)) & " | " & (FormatDateTime(0, vbLongDat
 WriteLine (FormatDateTime(46362)) & " | " & (FormatDateTime(#1/1/100#, vbLongDate)) & " | " & (TypeName(FormatDateTime(d)))
 ' --- errors
 On Error Resume Next
-x = FormatDateTime(d, 5)
-WriteLine Caught
+x = FormatDateTime(d, 5) : WriteLine Caught
 Errs Array("FormatDateTime(""x"")", "FormatDateTime(Null)", "FormatDateTime(d, Null)")
 On Error GoTo 0
 ' === Now, Date, Time and Timer: their subtypes and how they agree with each other.

@@ -20,19 +20,14 @@ WriteLine IsNumeric(ScriptEngineBuildVersion) & " " & TypeName(ScriptEngineMajor
 ' --- errors
 On Error Resume Next
 Errs Array("RGB(-1, 0, 0)", "RGB(Null, 0, 0)", "RGB(""a"", 0, 0)")
-x = SetLocale(1031)
-WriteLine ErrNo & " " & GetLocale
+x = SetLocale(1031) : WriteLine ErrNo & " " & GetLocale
 Errs Array("SetLocale(""fr-fr"")", "LoadPicture(""picture.bmp"")")
-Set o = CreateObject("No.SuchClass")
-WriteLine ErrNo
+Set o = CreateObject("No.SuchClass") : WriteLine ErrNo
 ' --- GetObject: "" with a class is a new instance; nothing is running or on file
 Set o = GetObject("", "Scripting.Dictionary")
 o.Add "k", 1
 WriteLine Err.Number & " " & TypeName(o) & " " & o.Count
-Set o = GetObject(, "Scripting.Dictionary")
-WriteLine ErrNo
-Set o = GetObject("", "No.SuchClass")
-WriteLine ErrNo
-Set o = GetObject("report.txt")
-WriteLine ErrNo
+Set o = GetObject(, "Scripting.Dictionary") : WriteLine ErrNo
+Set o = GetObject("", "No.SuchClass") : WriteLine ErrNo
+Set o = GetObject("report.txt") : WriteLine ErrNo
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -30,11 +30,9 @@ WriteLine (Sqr(4) & " " & Sqr(2) & " " & Sqr(0)) & " | " & (TypeName(Sqr(4)) & "
 WriteLine Round(Sin(Atn(1) * 2), 10) & " " & Round(Cos(Atn(1) * 4), 10)
 ' --- errors
 On Error Resume Next
-x = Log(0)
-WriteLine Caught
+x = Log(0) : WriteLine Caught
 Errs Array("Log(-1)")
-x = Sqr(-1)
-WriteLine Caught
+x = Sqr(-1) : WriteLine Caught
 Errs Array("Exp(1000)", "Atn(Null)", "Sqr(""abc"")", "Abs(""abc"")", "Hex(""abc"")", _
     "Hex(2147483648)", "Round(2.5, -1)", "Int(""x"")")
 On Error GoTo 0

@@ -18,11 +18,9 @@ WriteLine (Mid("VBScript is fun!", 13)) & " | " & (Mid("abc", 2, 100)) & " | " &
 WriteLine ("[" & Mid("abc", 2, 0) & "]") & " | " & (Left(12345, 2.5)) & " | " & (Mid(12345, 2, 3))
 WriteLine IsNull(Left(Null, 2)) & IsNull(Right(Null, 2)) & IsNull(Mid(Null, 2))
 On Error Resume Next
-x = Left("abc", -1)
-WriteLine Caught
+x = Left("abc", -1) : WriteLine Caught
 Errs Array("Right(""abc"", -1)")
-x = Mid("abc", 0)
-WriteLine Caught
+x = Mid("abc", 0) : WriteLine Caught
 Errs Array("Mid(""abc"", 1, -1)", "Left(""abc"", Null)", "Mid(""abc"", ""x"")")
 On Error GoTo 0
 ' --- Space, String, StrReverse

@@ -34,10 +34,8 @@ On Error Resume Next
 ' --- setting a bad pattern is no error; Execute and Replace report it too
 re.Pattern = "[x"
 WriteLine "set " & Err.Number
-Set ms = re.Execute("x")
-WriteLine "Execute " & ErrNo
-WriteLine re.Replace("x", "y")
-WriteLine "Replace " & ErrNo
+Set ms = re.Execute("x") : WriteLine "Execute " & ErrNo
+WriteLine re.Replace("x", "y") : WriteLine "Replace " & ErrNo
 
 ' --- a corrected pattern works again
 re.Pattern = "x"
@@ -46,13 +44,10 @@ WriteLine re.Test("x") & " " & Err.Number
 ' --- collection and submatch indexes out of range
 re.Pattern = "(x)"
 Set ms = re.Execute("x")
-WriteLine TypeName(ms(1))
-WriteLine Caught
-WriteLine ms(0).SubMatches(1)
-WriteLine Caught
+WriteLine TypeName(ms(1)) : WriteLine Caught
+WriteLine ms(0).SubMatches(1) : WriteLine Caught
 WriteLine ms("0")
-WriteLine re.Test(Null)
-WriteLine ErrNo
+WriteLine re.Test(Null) : WriteLine ErrNo
 
 ' --- an unhandled pattern error ends the script
 On Error GoTo 0

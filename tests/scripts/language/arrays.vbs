@@ -40,8 +40,7 @@ WriteLine fixed(3) : WriteLine Caught
 ReDim fixed(5) : WriteLine Caught
 ReDim Preserve m(2, 3) : WriteLine Caught
 WriteLine grid(1) : WriteLine Caught
-Dim scalar
-scalar = 1
+Dim scalar : scalar = 1
 WriteLine scalar(0) : WriteLine Caught
 ReDim huge(2000000000) : WriteLine Caught
 ReDim small(2)
@@ -80,8 +79,7 @@ On Error Resume Next
 ea(4) = 1 : WriteLine "range " & ErrNo
 ei = "x"
 ea(ei) = 1 : WriteLine "type " & ErrNo
-Dim es
-es = 5
+Dim es : es = 5
 es(0) = 1 : WriteLine "scalar " & ErrNo
 WriteLine "read scalar [" & es(0) & "] " & ErrNo
 On Error GoTo 0

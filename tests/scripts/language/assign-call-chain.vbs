@@ -1,11 +1,9 @@
 ' Assignment through a chain of default members: d(a)(b) = v stores into the inner object.
-Dim outer
-Set outer = CreateObject("Scripting.Dictionary")
+Dim outer : Set outer = CreateObject("Scripting.Dictionary")
 outer.Add "a", CreateObject("Scripting.Dictionary")
 outer("a")("x") = 1
 outer("a")("x") = outer("a")("x") + 1
-Dim other
-Set other = CreateObject("Scripting.Dictionary")
+Dim other : Set other = CreateObject("Scripting.Dictionary")
 Set outer("a")("o") = other
 WriteLine outer("a")("x") & " " & (outer("a")("o") Is other) & " " & outer("a").Count
 Class Grid
@@ -16,8 +14,7 @@ Class Grid
         Set Row = m_rows(i)
     End Property
 End Class
-Dim g
-Set g = New Grid
+Dim g : Set g = New Grid
 g(1)(2) = "cell"
 g.Row(3)(4) = "other"
 WriteLine g(1)(2) & " " & g(3)(4)

@@ -40,8 +40,7 @@ Class Holder
     Public Kind
     Public Property Let Item(v) : Kind = TypeName(v) : End Property
 End Class
-Dim h
-Set h = New Holder
+Dim h : Set h = New Holder
 h.Item = c
 WriteLine h.Kind
 ' --- arrays inside arrays are written in place
@@ -90,8 +89,7 @@ e : Try "Empty"
 i = True
 i : Try "Boolean"
 Flush
-Dim p
-Set p = New Plain
+Dim p : Set p = New Plain
 p.Tag = 4
 x = p.Tag(0) : Try "p.Tag(0)"
 p.Tag(0) = 5 : Try "p.Tag(0) ="
@@ -104,8 +102,7 @@ Set n = 1 : WriteLine Caught
 n = Nothing : WriteLine Caught
 Set p.Tag = "text" : WriteLine Caught
 Sub SetLocal()
-    Dim loc
-    Set loc = 5
+    Dim loc : Set loc = 5
 End Sub
 SetLocal
 WriteLine Err.Number & " " & Err.Description

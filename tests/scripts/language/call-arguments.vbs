@@ -11,8 +11,7 @@ Bump x + 0, y
 WriteLine x & " " & y
 ' --- one variable passed twice ByRef
 Sub Twice(a, b) : a = a & "a" : b = b & "b" : End Sub
-Dim t
-t = ""
+Dim t : t = ""
 Twice t, t
 WriteLine t
 ' --- a ByRef parameter passed on ByVal, and a copied string grown in place

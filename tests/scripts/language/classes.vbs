@@ -15,8 +15,7 @@ Class Account
     Private Function Secret() : Secret = 42 : End Function
     Public Function Reveal() : Reveal = Secret() + Me.Secret : End Function
 End Class
-Dim acc
-Set acc = New Account
+Dim acc : Set acc = New Account
 acc.Owner = "Ann"
 acc.Deposit 10
 acc.Balance = acc.Balance + 5
@@ -24,15 +23,13 @@ acc.Balance = -1
 WriteLine acc.Balance & " | " & (TypeName(acc) & " " & VarType(acc) & " " & IsObject(acc)) & " | " & (acc.Self Is acc)
 WriteLine acc.Reveal
 ' --- Terminate runs when the last reference goes
-Dim other
-Set other = acc
+Dim other : Set other = acc
 Set acc = Nothing
 WriteLine "still open"
 Set other = Nothing
 WriteLine "gone"
 Sub UseLocal()
-    Dim tmp
-    Set tmp = New Account
+    Dim tmp : Set tmp = New Account
     tmp.Owner = "Local"
 End Sub
 UseLocal
@@ -48,13 +45,11 @@ Class Box
     Private Sub Class_Initialize() : m_items = Array("zero", "one", "two") : End Sub
     Public Default Property Get Item(i) : Item = m_items(i) : End Property
 End Class
-Dim b
-Set b = New Box
+Dim b : Set b = New Box
 WriteLine b(1) & " | " & b.Item(2)
 ' --- errors
 On Error Resume Next
-Dim s
-Set s = New Account
+Dim s : Set s = New Account
 s.Owner = "Err"
 WriteLine s.Secret : WriteLine Caught
 s.Missing = 1 : WriteLine Caught

@@ -42,8 +42,7 @@ Class Buffer
     Public Text
     Public Sub Add(a, b) : Text = Text & a & "=" & b & ";" : End Sub
 End Class
-Dim buf
-Set buf = New Buffer
+Dim buf : Set buf = New Buffer
 buf.Add "x", 1
 buf.Add "y", 2
 WriteLine Build(2) & " " & buf.Text

@@ -1,8 +1,7 @@
 ' On Error, the Err object and how errors travel between procedures.
 ' --- Resume Next continues after the failing statement
 On Error Resume Next
-Dim x
-x = 1
+Dim x : x = 1
 x = 1 / 0
 WriteLine ("continued " & x) & " | " & (Err.Number & " " & Err.Description & " / " & Err.Source)
 ' --- On Error statements clear Err
@@ -29,8 +28,7 @@ Fails : WriteLine "caller saw " & ErrNo
 ' --- a procedure with its own handler keeps going; leaving it clears Err
 Sub Handles()
     On Error Resume Next
-    Dim y
-    y = CInt("x")
+    Dim y : y = CInt("x")
     WriteLine "inside " & Err.Number
 End Sub
 Handles

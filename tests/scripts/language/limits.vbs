@@ -31,8 +31,7 @@ WriteLine Err.Number > 1000 And Err.Number < 1100
 Err.Clear
 ' --- absurd allocations
 ReDim big(2000000000) : WriteLine Caught
-Dim s
-s = Space(100000000)
+Dim s : s = Space(100000000)
 s = s & s & s : WriteLine Caught
 ' --- still usable
 On Error GoTo 0

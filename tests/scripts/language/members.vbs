@@ -90,7 +90,6 @@ Class Counter
     Public Sub Add(k) : N = N + k : Label = Label & k : End Sub
     Public Function Report() : Report = Label & "=" & N * 2 : End Function
 End Class
-Dim cn
-Set cn = New Counter
+Dim cn : Set cn = New Counter
 cn.Add 1 : cn.Add 2
 WriteLine cn.Report() & " " & TypeName(cn.N)

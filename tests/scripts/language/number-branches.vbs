@@ -42,8 +42,7 @@ Set bx = New Box
 g = bx
 WriteLine TypeName(g) & " " & g
 Sub LocalStores()
-    Dim v
-    v = "text"
+    Dim v : v = "text"
     v = bx
     WriteLine TypeName(v) & " " & v
 End Sub

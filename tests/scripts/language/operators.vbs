@@ -21,10 +21,8 @@ Dim s, i
 For i = 1 To 5 : s = s & i : Next
 s = s & Null
 WriteLine s & " " & Len(s)
-Dim t
-t = "x"
-Dim alias
-alias = t
+Dim t : t = "x"
+Dim alias : alias = t
 t = t & "y"
 WriteLine alias & " " & t
 ' --- logical

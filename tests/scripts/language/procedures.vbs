@@ -7,8 +7,7 @@ Call AddOne(a) : AddOne (a) : AddOne(a) : AddOne a + 0
 WriteLine a
 ' --- ByRef array elements and sorting through a swap
 Sub Swap(x, y)
-    Dim t
-    t = x : x = y : y = t
+    Dim t : t = x : x = y : y = t
 End Sub
 Dim v(4)
 v(0) = 5 : v(1) = 3 : v(2) = 9 : v(3) = 1 : v(4) = 7

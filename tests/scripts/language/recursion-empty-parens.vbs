@@ -1,7 +1,6 @@
 ' Inside a function, its name with an empty argument list is a recursive call;
 ' the bare name is the result variable.
-Dim depth
-depth = 0
+Dim depth : depth = 0
 Function F()
     depth = depth + 1
     If depth < 3 Then
@@ -26,8 +25,7 @@ Class Counter
         If N > 0 Then Down = Down & Down()
     End Function
 End Class
-Dim c
-Set c = New Counter
+Dim c : Set c = New Counter
 c.N = 4
 WriteLine c.Down()
 depth = 0

@@ -1,11 +1,9 @@
 ' Scope: script-level names, locals, implicit variables, Const, Execute,
 ' ExecuteGlobal, Eval and GetRef.
 ' --- globals are seen by procedures; Dim in a procedure is local
-Dim shared
-shared = "global"
+Dim shared : shared = "global"
 Sub Shadow()
-    Dim shared
-    shared = "local"
+    Dim shared : shared = "local"
     WriteLine shared
 End Sub
 Sub Touch() : shared = shared & "+touched" : End Sub
@@ -31,16 +29,14 @@ Execute "made = 7 : WriteLine made"
 ExecuteGlobal "Function Added(a, b) : Added = a + b : End Function"
 WriteLine Added(2, 3)
 Sub ScopeOfExecute()
-    Dim mine
-    mine = 1
+    Dim mine : mine = 1
     Execute "mine = mine + 1"
     WriteLine "mine " & mine & " " & Eval("mine * 10")
 End Sub
 ScopeOfExecute
 ' --- GetRef
 Function Square(n) : Square = n * n : End Function
-Dim fn
-Set fn = GetRef("Square")
+Dim fn : Set fn = GetRef("Square")
 WriteLine fn(7) & " | " & (TypeName(fn) = "Object")
 ' --- errors
 On Error Resume Next
@@ -49,8 +45,7 @@ vbCrLf = 1 : WriteLine Caught
 Set fn = GetRef("NoSuchProcedure") : WriteLine Caught
 ' --- Execute and Eval nest inside a procedure's scope
 Sub Nested()
-    Dim level
-    level = 1
+    Dim level : level = 1
     Execute "level = level + 1 : WriteLine Eval(""level * 100"")"
     WriteLine level
 End Sub
@@ -60,8 +55,7 @@ Sub CallsLater() : DefinedLater 1 : Call DefinedLater(2) : End Sub
 ExecuteGlobal "Sub DefinedLater(x) : WriteLine ""later "" & x : End Sub"
 CallsLater
 ' --- Execute in a procedure declares and assigns in the procedure's scope
-Dim x
-x = "global"
+Dim x : x = "global"
 Sub ExecuteScope()
     Dim x
     Execute "Dim v : v = 20"

@@ -15,8 +15,7 @@ RedimInProc : Try "Len in a Sub"
 Flush
 ' --- an indexed store into a class field that holds no array
 Class Bag : Public f : Sub Inside() : Me.f(1) = 5 : End Sub : End Class
-Dim o
-Set o = New Bag
+Dim o : Set o = New Bag
 o.f(1) = 5 : Try "Empty"
 o.f = 1234567
 o.f(1) = 5 : Try "number"
@@ -55,8 +54,7 @@ Class Box : Public items(10) : End Class
 Class FieldResizer
     Public Default Property Get Value() : bx.items = 0 : Value = 1 : End Property
 End Class
-Dim bx
-Set bx = New Box
+Dim bx : Set bx = New Box
 bx.items(3) = New FieldResizer
 Try "field array " & bx.items
 Flush
@@ -93,8 +91,7 @@ WriteLine "preserve: " & TypeName(a)
 ' --- while an element is passed ByRef, copies of its array are values
 ReDim c(1)
 Sub CopyWhileLocked(ByRef x)
-    Dim d
-    d = c
+    Dim d : d = c
     c(0) = c
     c(1) = "new"
     x = "arg"

@@ -15,8 +15,7 @@ Class Ctor : Public Child : Sub Class_Initialize() : Set Child = New Ctor : End 
 Class StartsCtor
     Sub Class_Terminate()
         On Error Resume Next
-        Dim c
-        Set c = New Ctor
+        Dim c : Set c = New Ctor
         WriteLine "ctor from terminate " & Err.Number
     End Sub
 End Class

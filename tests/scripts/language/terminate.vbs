@@ -5,8 +5,7 @@ Class Node
 End Class
 Function Make(name) : Set Make = New Node : Make.Name = name : End Function
 ' --- reassignment and Nothing
-Dim a
-Set a = Make("first")
+Dim a : Set a = Make("first")
 Set a = Make("second")
 WriteLine "reassigned"
 Set a = Nothing
@@ -16,8 +15,7 @@ Make "temp"
 WriteLine "after temp"
 ' --- a function's local goes when the function returns
 Sub Scoped()
-    Dim inner
-    Set inner = Make("local")
+    Dim inner : Set inner = Make("local")
     WriteLine "leaving"
 End Sub
 Scoped

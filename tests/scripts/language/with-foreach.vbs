@@ -7,8 +7,7 @@ With NewPoint()
     .X = 3
     .Y = 4
     WriteLine .Sum() & " " & made
-    Dim p2
-    Set p2 = New Point
+    Dim p2 : Set p2 = New Point
     With p2 : .X = 10 : .Y = .X * 2 : End With
     WriteLine .X & " " & p2.Sum
 End With

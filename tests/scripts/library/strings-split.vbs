@@ -35,8 +35,7 @@ Dim grid(1, 1)
 Errs Array("Join(grid)")
 On Error GoTo 0
 ' --- Filter
-Dim days
-days = Array("Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday")
+Dim days : days = Array("Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday")
 Show Filter(days, "Mon")
 Show Filter(days, "day", False)
 Show Filter(days, "S")

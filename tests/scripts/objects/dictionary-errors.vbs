@@ -1,6 +1,5 @@
 ' Scripting.Dictionary: the documented errors.
-Dim d
-Set d = CreateObject("Scripting.Dictionary")
+Dim d : Set d = CreateObject("Scripting.Dictionary")
 d.Add "a", 1
 On Error Resume Next
 

@@ -9,8 +9,7 @@ Class Token
 End Class
 
 Function Make(name)
-    Dim t
-    Set t = New Token
+    Dim t : Set t = New Token
     t.Name = name
     Set Make = t
 End Function
@@ -46,8 +45,7 @@ WriteLine d.Count
 d.Add "e", Make("e")
 d.Add "f", Make("f")
 ' --- a value's Class_Terminate may change the dictionary that releases it
-Dim r
-Set r = CreateObject("Scripting.Dictionary")
+Dim r : Set r = CreateObject("Scripting.Dictionary")
 r.Add "x", Make("x")
 Set r("x").Owner = r
 r.Remove "x"

@@ -18,8 +18,7 @@ WriteLine IsEmpty(d("z")) & " | " & (d.Count & " " & d.Exists("z"))
 d("a") = "Amsterdam"
 d.Item("n") = 5
 WriteLine d("a") & " " & d("n") & " " & TypeName(d("n"))
-Dim inner
-Set inner = CreateObject("Scripting.Dictionary")
+Dim inner : Set inner = CreateObject("Scripting.Dictionary")
 inner.Add "x", 42
 Set d("obj") = inner
 WriteLine TypeName(d("obj")) & " " & d.Item("obj").Item("x")
@@ -46,8 +45,7 @@ d.Add "a", 1
 WriteLine d.Count & " " & d("a")
 
 ' --- keys are Variants: 1 and "1" differ, numbers match across subtypes
-Dim n
-Set n = CreateObject("Scripting.Dictionary")
+Dim n : Set n = CreateObject("Scripting.Dictionary")
 n.Add 1, "integer one"
 n.Add "1", "string one"
 WriteLine n.Count & " | " & (n(1) & " / " & n("1")) & " | " & (n(1.0) & " / " & n.Exists(2) & " " & n.Count)
@@ -61,8 +59,7 @@ WriteLine n.Exists(o1) & " " & n.Exists(o2) & " " & n(o1)
 
 ' --- CompareMode
 WriteLine d.CompareMode
-Dim t
-Set t = CreateObject("Scripting.Dictionary")
+Dim t : Set t = CreateObject("Scripting.Dictionary")
 t.CompareMode = vbTextCompare
 t.Add "Key", "value"
 WriteLine (t.CompareMode & " " & t.Exists("KEY") & " " & t("key")) & " | " & d.Exists("A")

@@ -13,8 +13,7 @@ Class Directory
     End Sub
 
     Public Sub Add(name, phone)
-        Dim p
-        Set p = New Person
+        Dim p : Set p = New Person
         p.Name = name
         p.Phone = phone
         Set m_people(name) = p
@@ -44,8 +43,7 @@ Class Directory
     End Sub
 End Class
 
-Dim book
-Set book = New Directory
+Dim book : Set book = New Directory
 book.Add "Ann", "(555) 123-4567"
 book.Add "Bob", "555.987.6543"
 book.Add "Cy", "5551112222"

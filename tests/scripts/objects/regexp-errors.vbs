@@ -1,7 +1,6 @@
 ' RegExp: a bad pattern is reported when it is used, with the documented error.
 Sub Try(pattern)
-    Dim r
-    Set r = New RegExp
+    Dim r : Set r = New RegExp
     r.Pattern = pattern
     On Error Resume Next
     r.Test "x"

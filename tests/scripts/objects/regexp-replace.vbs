@@ -1,6 +1,5 @@
 ' RegExp.Replace and the replacement forms.
-Dim re
-Set re = New RegExp
+Dim re : Set re = New RegExp
 
 ' --- without Global only the first match is replaced
 re.Pattern = "o"

@@ -1,8 +1,7 @@
 ' ByRef and ByVal beyond the simple cases: copies made by parentheses and
 ' constants, whole arrays, objects, members and loop variables.
 Sub Bump(n) : n = n + 1 : End Sub
-Dim x
-x = 1
+Dim x : x = 1
 Call Bump((x))
 Const K = 5
 Bump K
@@ -10,8 +9,7 @@ WriteLine x & " " & K
 ' --- a ByVal array is a copy; a ByRef array can be redimensioned by the callee
 Sub FillVal(ByVal a) : a(0) = "changed" : End Sub
 Sub Grow(a) : ReDim Preserve a(UBound(a) + 2) : a(UBound(a)) = "end" : End Sub
-Dim dyn
-dyn = Array(1, 2)
+Dim dyn : dyn = Array(1, 2)
 FillVal dyn
 Grow dyn
 WriteLine dyn(0) & " " & UBound(dyn) & " " & dyn(3) & " [" & dyn(2) & "]"
@@ -23,8 +21,7 @@ Sub SetValue(ByVal b)
     b.Value = "new box"
 End Sub
 Sub Replace2(b) : Set b = New Box : b.Value = "replaced" : End Sub
-Dim bx
-Set bx = New Box
+Dim bx : Set bx = New Box
 SetValue bx
 WriteLine bx.Value
 Replace2 bx
@@ -35,8 +32,7 @@ Change bx.Value
 WriteLine bx.Value
 ' --- a function may change its ByRef arguments and return a value
 Function Swap(a, b)
-    Dim t
-    t = a: a = b: b = t
+    Dim t : t = a: a = b: b = t
     Swap = a & b
 End Function
 Dim p, q

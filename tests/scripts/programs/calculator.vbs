@@ -51,8 +51,7 @@ Class Parser
     End Function
     ' sum: product { (+|-) product }
     Private Function ParseSum()
-        Dim v
-        v = ParseProduct()
+        Dim v : v = ParseProduct()
         Do
             If IsOp("+") Then
                 Advance: v = v + ParseProduct()
@@ -66,8 +65,7 @@ Class Parser
     End Function
     ' product: power { (*|/) power }
     Private Function ParseProduct()
-        Dim v
-        v = ParsePower()
+        Dim v : v = ParsePower()
         Do While IsOp("*") Or IsOp("/")
             If IsOp("*") Then
                 Advance: v = v * ParsePower()
@@ -80,8 +78,7 @@ Class Parser
     ' power: unary [ ^ power ]   (right-associative here, unlike the language's own ^)
     ' unary: - power | ( sum ) | number
     Private Function ParsePower()
-        Dim base
-        base = ParseUnary()
+        Dim base : base = ParseUnary()
         If IsOp("^") Then
             Advance
             base = base ^ ParsePower()

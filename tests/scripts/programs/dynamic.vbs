@@ -7,8 +7,7 @@ Sub MakeGlobal() : ExecuteGlobal "Dim madeGlobal : madeGlobal = ""global""" : En
 MakeGlobal
 WriteLine madeGlobal
 ExecuteGlobal "Class Dyn : Public Name : End Class"
-Dim o
-Set o = New Dyn
+Dim o : Set o = New Dyn
 o.Name = "dynamic class"
 WriteLine o.Name & " " & TypeName(o)
 ' --- an event bus: handler lists grow with ReDim Preserve inside a text-compare Dictionary
@@ -37,8 +36,7 @@ End Class
 Dim log
 Sub LogHandler(name, payload) : log = log & name & "(" & payload & ") " : End Sub
 Sub EchoHandler(name, payload) : WriteLine "echo " & LCase(name) & ": " & payload : End Sub
-Dim bus
-Set bus = New EventBus
+Dim bus : Set bus = New EventBus
 bus.Subscribe "Saved", "LogHandler"
 bus.Subscribe "saved", "EchoHandler"
 bus.Subscribe "Closed", "LogHandler"

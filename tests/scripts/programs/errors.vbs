@@ -21,8 +21,7 @@ On Error Resume Next
 ' --- On Error GoTo 0 inside a procedure does not affect the caller
 Sub Strict()
     On Error GoTo 0
-    Dim z
-    z = CLng("not a number")
+    Dim z : z = CLng("not a number")
     WriteLine "not reached strict"
 End Sub
 Strict
@@ -59,8 +58,7 @@ Class Account
         Balance = Balance - amount
     End Sub
 End Class
-Dim acct
-Set acct = New Account
+Dim acct : Set acct = New Account
 acct.Balance = 100
 acct.Withdraw 30
 acct.Withdraw 100

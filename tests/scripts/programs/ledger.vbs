@@ -46,8 +46,7 @@ For x = 1 To UBound(entries)
     Loop
     entries(y + 1) = tmp
 Next
-Dim run
-run = CCur(0)
+Dim run : run = CCur(0)
 For Each tmp In entries
     run = run + tmp(2)
     WriteLine FormatDateTime(tmp(0), vbShortDate) & " " & Left(tmp(1) & Space(10), 10) & _

@@ -7,8 +7,7 @@ Class Tracer
 End Class
 
 Function MakeTracer(n)
-    Dim t
-    Set t = New Tracer
+    Dim t : Set t = New Tracer
     t.Name = n
     Set MakeTracer = t
 End Function
@@ -26,15 +25,13 @@ Class Temperature
     Public Property Set Unit(o) : Set m_unit = o : End Property
     Public Property Get Unit() : Set Unit = m_unit : End Property
 End Class
-Dim t
-Set t = New Temperature
+Dim t : Set t = New Temperature
 t.Celsius = 37
 WriteLine t & " " & (t + 1) & " " & t.Celsius & " " & TypeName(t)
 Set t.Unit = MakeTracer("unit")
 WriteLine t.Unit.Name
 On Error Resume Next
-Dim nd
-Set nd = New Tracer
+Dim nd : Set nd = New Tracer
 WriteLine "no default: " & (nd & "")
 WriteLine "error " & Err.Number
 Err.Clear
@@ -51,8 +48,7 @@ Class Node
     End Function
     Public Function Describe() : Describe = "node " & Me.Value : End Function
 End Class
-Dim head
-Set head = New Node
+Dim head : Set head = New Node
 head.Value = 1
 head.Chain(2).Chain(3)
 With head
@@ -75,8 +71,7 @@ Class Whole
     End Sub
     Private Sub Class_Terminate() : WriteLine "terminate whole, part still " & P.Name : End Sub
 End Class
-Dim w
-Set w = New Whole
+Dim w : Set w = New Whole
 Set w = Nothing
 Set t = Nothing
 WriteLine "-- end of script"

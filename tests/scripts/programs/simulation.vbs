@@ -25,7 +25,6 @@ For i = 0 To 9
 Next
 WriteLine ("hand 1: " & Trim(hand1)) & " | " & ("hand 2: " & Trim(hand2))
 ' every card is still there exactly once
-Dim seen
-Set seen = CreateObject("Scripting.Dictionary")
+Dim seen : Set seen = CreateObject("Scripting.Dictionary")
 For i = 0 To 51 : seen(deck(i)) = True : Next
 WriteLine seen.Count & " distinct cards"

@@ -31,8 +31,7 @@ Function MergeSort(a)
     MergeSort = out
 End Function
 
-Dim nums
-nums = Array(38, 27, 43, 3, 9, 82, 10, 3, -5, 0, 100, 27)
+Dim nums : nums = Array(38, 27, 43, 3, 9, 82, 10, 3, -5, 0, 100, 27)
 WriteLine Join(MergeSort(nums), " ")
 WriteLine Join(MergeSort(Array("pear", "Fig", "apple", "fig", "Banana", "cherry")), " ")
 WriteLine Join(MergeSort(Array(3.5, -1, 2, 2, 1E+3)), " ") & " [" & Join(MergeSort(Array()), " ") & "]"

@@ -14,21 +14,12 @@ Execute selfText : WriteLine ErrNo
 Function Nest(open, middle, close)
     Nest = Replace(Space(100000), " ", open) & middle & Replace(Space(100000), " ", close)
 End Function
-Execute "x = " & Nest("(", "1", ")")
-WriteLine Err.Number > 1000 And Err.Number < 1100
-Err.Clear
-Execute "x = " & Nest("Array(", "", ")")
-WriteLine Err.Number > 1000 And Err.Number < 1100
-Err.Clear
-Execute "x = " & String(100000, "-") & "1"
-WriteLine Err.Number > 1000 And Err.Number < 1100
-Err.Clear
-Execute Nest("If True Then" & vbLf, "x = 1", vbLf & "End If")
-WriteLine Err.Number > 1000 And Err.Number < 1100
-Err.Clear
-Execute Nest("Do" & vbLf, "", vbLf & "Loop")
-WriteLine Err.Number > 1000 And Err.Number < 1100
-Err.Clear
+Function IsCompileError() : IsCompileError = Err.Number > 1000 And Err.Number < 1100 : Err.Clear : End Function
+Execute "x = " & Nest("(", "1", ")") : WriteLine IsCompileError
+Execute "x = " & Nest("Array(", "", ")") : WriteLine IsCompileError
+Execute "x = " & String(100000, "-") & "1" : WriteLine IsCompileError
+Execute Nest("If True Then" & vbLf, "x = 1", vbLf & "End If") : WriteLine IsCompileError
+Execute Nest("Do" & vbLf, "", vbLf & "Loop") : WriteLine IsCompileError
 ' --- absurd allocations
 ReDim big(2000000000) : WriteLine Caught
 Dim s : s = Space(100000000)

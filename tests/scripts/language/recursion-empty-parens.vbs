@@ -3,11 +3,7 @@
 Dim depth : depth = 0
 Function F()
     depth = depth + 1
-    If depth < 3 Then
-        F = F() + 1
-    Else
-        F = 10
-    End If
+    If depth < 3 Then F = F() + 1 Else F = 10
 End Function
 WriteLine F()
 depth = 0

@@ -20,11 +20,7 @@ WriteLine Trim(perms) & " | " & Join(letters, "")
 
 ' --- factorial through the function's own name; promotion to Double
 Function Fact(n)
-    If n <= 1 Then
-        Fact = 1
-    Else
-        Fact = n * Fact(n - 1)
-    End If
+    If n <= 1 Then Fact = 1 Else Fact = n * Fact(n - 1)
 End Function
 WriteLine (Fact(7) & " " & TypeName(Fact(7))) & " | " & (Fact(12) & " " & TypeName(Fact(12)))
 WriteLine (Fact(13) & " " & TypeName(Fact(13))) & " | " & Fact(20)

@@ -47,14 +47,10 @@ End Function
 WriteLine Safe(2) & " " & Safe(0)
 ' --- a default Property Get that fails while converting releases what it made
 Class Plain
-    Sub Class_Terminate()
-        WriteLine "plain released"
-    End Sub
+    Sub Class_Terminate() : WriteLine "plain released" : End Sub
 End Class
 Class Wrapper
-    Public Default Property Get Value
-        Value = New Plain
-    End Property
+    Public Default Property Get Value : Value = New Plain : End Property
 End Class
 Dim wrapped, k, sum
 Set wrapped = New Wrapper

@@ -5,10 +5,7 @@ Sub Level3()
     Err.Raise vbObjectError + 42, "Level3", "deep failure"
     WriteLine "not reached 3"
 End Sub
-Sub Level2()
-    Level3
-    WriteLine "not reached 2"
-End Sub
+Sub Level2() : Level3 : WriteLine "not reached 2" : End Sub
 Sub Level1()
     On Error Resume Next
     Level2

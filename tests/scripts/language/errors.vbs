@@ -19,11 +19,7 @@ WriteLine (Err.Number & " " & Err.Description) & " | " & Err
 Err.Clear
 WriteLine Err.Number & "[" & Err.Description & "]"
 ' --- an error in a procedure without a handler returns to the caller's
-Sub Fails()
-    WriteLine "before"
-    Err.Raise 5
-    WriteLine "never printed"
-End Sub
+Sub Fails() : WriteLine "before" : Err.Raise 5 : WriteLine "never printed" : End Sub
 Fails : WriteLine "caller saw " & ErrNo
 ' --- a procedure with its own handler keeps going; leaving it clears Err
 Sub Handles()

@@ -41,9 +41,5 @@ WriteLine TypeName(g)
 Set bx = New Box
 g = bx
 WriteLine TypeName(g) & " " & g
-Sub LocalStores()
-    Dim v : v = "text"
-    v = bx
-    WriteLine TypeName(v) & " " & v
-End Sub
+Sub LocalStores() : Dim v : v = "text" : v = bx : WriteLine TypeName(v) & " " & v : End Sub
 LocalStores

@@ -22,11 +22,7 @@ End Class
 ' --- a terminate that refills a field of its own class, one that makes two
 Class Refill : Public Other : Sub Class_Terminate() : Set Other = New Refill : End Sub : End Class
 Class Twice
-    Sub Class_Terminate()
-        Dim a, b
-        Set a = New Twice
-        Set b = New Twice
-    End Sub
+    Sub Class_Terminate() : Dim a, b : Set a = New Twice : Set b = New Twice : End Sub
 End Class
 ' --- the same recursion while the script runs
 Dim g1, g2, g3, g4

@@ -8,11 +8,7 @@ Class Token
     End Sub
 End Class
 
-Function Make(name)
-    Dim t : Set t = New Token
-    t.Name = name
-    Set Make = t
-End Function
+Function Make(name) : Dim t : Set t = New Token : t.Name = name : Set Make = t : End Function
 
 Dim d, key
 Set d = CreateObject("Scripting.Dictionary")

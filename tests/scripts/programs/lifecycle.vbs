@@ -6,11 +6,7 @@ Class Tracer
     Private Sub Class_Terminate() : WriteLine "terminate " & Name : End Sub
 End Class
 
-Function MakeTracer(n)
-    Dim t : Set t = New Tracer
-    t.Name = n
-    Set MakeTracer = t
-End Function
+Function MakeTracer(n) : Dim t : Set t = New Tracer : t.Name = n : Set MakeTracer = t : End Function
 
 WriteLine "-- With holds a reference until End With"
 With MakeTracer("with") : WriteLine "using " & .Name : End With

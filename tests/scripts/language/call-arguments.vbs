@@ -36,9 +36,7 @@ Resize dyn(1)
 WriteLine dyn(1) & " " & UBound(dyn)
 Sub Fails(ByRef el) : el = 1 / 0 : End Sub
 On Error Resume Next
-Fails dyn(1)
-WriteLine "failed call: " & Err.Number
-Err.Clear
+Fails dyn(1) : WriteLine "failed call: " & ErrNo
 Bump x
 WriteLine "argument count: " & Err.Number
 On Error GoTo 0
@@ -53,3 +51,4 @@ Function Make(n) : Set Make = New Tracer : Make.Name = n : End Function
 Sub Take(ByVal o, ByRef p) : WriteLine "inside " & o.Name & " " & p : End Sub
 Take Make("first"), "second"
 WriteLine "after call"
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -24,9 +24,7 @@ WriteLine TypeName(100000 Mod 7) & " " & (100000 Mod 7) & " " & TypeName(-7 \ 2)
 WriteLine TypeName(CInt(-32768) \ -1) & " " & (CInt(-32768) \ -1)
 WriteLine TypeName(7.5 Mod 2) & " " & (7.5 Mod 2) & " " & ("17" Mod 5)
 On Error Resume Next
-i = CLng(-2147483647 - 1) \ -1
-WriteLine "overflow: " & Err.Number
-Err.Clear
+i = CLng(-2147483647 - 1) \ -1 : WriteLine "overflow: " & ErrNo
 i = 5 Mod 0
 WriteLine "by zero: " & Err.Number
 On Error GoTo 0
@@ -43,3 +41,4 @@ g = bx
 WriteLine TypeName(g) & " " & g
 Sub LocalStores() : Dim v : v = "text" : v = bx : WriteLine TypeName(v) & " " & v : End Sub
 LocalStores
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -29,7 +29,6 @@ WriteLine FormatPercent(-0.5, 0) & " " & FormatPercent(-0.5, 0, , vbTrue)
 WriteLine (FormatPercent(0.001, 2, vbFalse) & " " & FormatPercent(1)) & " | " & FormatPercent(2 / 32)
 ' --- errors
 On Error Resume Next
-x = FormatNumber("abc")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = FormatNumber("abc") : WriteLine Caught
 Errs Array("FormatNumber(Null)", "FormatCurrency(1, -2)", "FormatPercent(1, Null)")
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

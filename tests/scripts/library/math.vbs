@@ -64,7 +64,6 @@ Next
 WriteLine ok
 On Error Resume Next
 Errs Array("Rnd(Null)")
-Randomize "abc"
-WriteLine Err.Number
-Err.Clear
+Randomize "abc" : WriteLine ErrNo
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

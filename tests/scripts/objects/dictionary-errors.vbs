@@ -4,9 +4,7 @@ d.Add "a", 1
 On Error Resume Next
 
 ' --- Add of a key that is already there
-d.Add "a", 2
-WriteLine (Err.Number & " " & Err.Description) & " | " & d("a")
-Err.Clear
+d.Add "a", 2 : WriteLine (Caught) & " | " & d("a")
 d.Add 1, "one"
 d.Add 1.0, "again" : WriteLine Caught
 

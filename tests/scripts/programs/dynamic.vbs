@@ -45,7 +45,6 @@ WriteLine Trim(log)
 
 ' --- errors inside the dynamic code reach the caller
 On Error Resume Next
-Execute "y = 1 / 0"
-WriteLine "runtime in Execute: " & Err.Number
-Err.Clear
+Execute "y = 1 / 0" : WriteLine "runtime in Execute: " & ErrNo
 WriteLine (Eval("undefinedName") = Empty) & " | " & ("undeclared in Eval: " & Err.Number)
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -28,9 +28,7 @@ Set t.Unit = MakeTracer("unit")
 WriteLine t.Unit.Name
 On Error Resume Next
 Dim nd : Set nd = New Tracer
-WriteLine "no default: " & (nd & "")
-WriteLine "error " & Err.Number
-Err.Clear
+WriteLine "no default: " & (nd & "") : WriteLine "error " & ErrNo
 On Error GoTo 0
 Set nd = Nothing
 
@@ -71,3 +69,4 @@ Dim w : Set w = New Whole
 Set w = Nothing
 Set t = Nothing
 WriteLine "-- end of script"
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

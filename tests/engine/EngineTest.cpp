@@ -117,8 +117,9 @@ TEST_F(Fixture, ErrorEventCarriesPositionAndText)
 TEST_F(Fixture, HostErrorsReachScriptsWithTheirOwnNumbers)
 {
     addHost();
-    EXPECT_EQ(run(u"On Error Resume Next\nHost.Fail\nWriteLine Err.Number & \" \" & Err.Description & \" \" & "
-                  u"Err.Source\nHost.Nope\nWriteLine Err.Number"),
+    EXPECT_EQ(run(u"On Error Resume Next\nHost.Fail\n"
+                  u"WriteLine Err.Number & \" \" & Err.Description & \" \" & Err.Source\n"
+                  u"Host.Nope\nWriteLine Err.Number"),
               "5000 host failure FakeHost|438");
 }
 
@@ -136,8 +137,8 @@ TEST_F(Fixture, EvalAndExecuteStatementShareTheGlobalScope)
 TEST_F(Fixture, ByRefArgumentsReachHostMembers)
 {
     addHost();
-    EXPECT_EQ(run(u"Dim s : s = \"old\"\nHost.SetArg s\nWriteLine s\nHost.SetArg (s)\nDim a(1)\nHost.SetArg a(1)\n"
-                  u"WriteLine a(1)"),
+    EXPECT_EQ(run(u"Dim s : s = \"old\"\nHost.SetArg s\nWriteLine s\nHost.SetArg (s)\n"
+                  u"Dim a(1)\nHost.SetArg a(1)\nWriteLine a(1)"),
               "written|written");
 }
 
@@ -208,7 +209,8 @@ TEST_F(Fixture, TimeoutStopsTerminateChainsWhileRunning)
                                u" End Sub\nEnd Class\nClass Refill\n Public Other\n Sub Class_Terminate()\n"
                                u" Set Other = New Refill\n End Sub\nEnd Class")
                     .ok());
-    for (const char16_t* chain : { u"Set x = New Twice : Set x = Nothing", u"Set x = New Refill : Set x = Nothing" })
+    for (const char16_t* chain : { u"Set x = New Twice : Set x = Nothing",
+                                   u"Set x = New Refill : Set x = Nothing" })
         expectUncatchable(std::u16string(u"On Error Resume Next\n") + chain + u"\nDo : Loop");
     engine.setTimeout(0);
     EXPECT_EQ(run(u"WriteLine \"usable\""), "usable");
@@ -228,7 +230,8 @@ TEST_F(Fixture, RegisteredClassesAreTheEnginesOwn)
                   u"WriteLine TypeName(CreateObject(\"Scripting.Dictionary\"))"),
               "7|Dictionary");
     EXPECT_EQ(made, 1);
-    engine.registerClass(u"test.HOST", []() -> Result<Ref<Object>> { return fail(ErrorCode::PermissionDenied); });
+    engine.registerClass(u"test.HOST",
+                         []() -> Result<Ref<Object>> { return fail(ErrorCode::PermissionDenied); });
     EXPECT_EQ(run(u"Set h = CreateObject(\"Test.Host\")"), "error 70");
     ScriptEngine other;
     EXPECT_EQ(errorNumber(other.createObject(u"Test.Host")), 429);
@@ -291,7 +294,7 @@ TEST(EngineLifetime, ClosingTerminatesRemainingInstances)
 // host object, fail cleanly once the engine has closed.
 TEST(EngineLifetime, ObjectsKeptByTheHostOutliveTheEngineSafely)
 {
-    Ref<FakeHost> hosts[] = { Ref<FakeHost>(new FakeHost), Ref<FakeHost>(new FakeHost), Ref<FakeHost>(new FakeHost) };
+    Ref<FakeHost> hosts[] = { makeRef<FakeHost>(), makeRef<FakeHost>(), makeRef<FakeHost>() };
     {
         ScriptEngine engine;
         for (char16_t i = 0; i < 3; ++i)

@@ -124,7 +124,8 @@ TEST(LibraryTables, ConstantNamesAreUnique)
 
 TEST(LibraryErrors, BareErrorsAreNamedAfterTheFunction)
 {
-    EXPECT_EQ(text(call(u"Mid", { str(u"abc"), lng(0) })), "error 5 Invalid procedure call or argument: 'Mid'");
+    EXPECT_EQ(text(call(u"Mid", { str(u"abc"), lng(0) })),
+              "error 5 Invalid procedure call or argument: 'Mid'");
     EXPECT_EQ(text(call(u"cint", { str(u"x") })), "error 13 Type mismatch: 'CInt'");
     // CreateObject's own message (the class name) is kept.
     TestContext ctx;

@@ -18,7 +18,8 @@ std::string at(double serial)
     DateParts p;
     char text[64] = "invalid";
     if (partsFromSerial(serial, p))
-        std::snprintf(text, sizeof text, "%d-%d-%d %d:%02d:%02d", p.year, p.month, p.day, p.hour, p.minute, p.second);
+        std::snprintf(text, sizeof text, "%d-%d-%d %d:%02d:%02d", p.year, p.month, p.day, p.hour, p.minute,
+                      p.second);
     return text;
 }
 

@@ -110,7 +110,8 @@ TEST(Lexer, InvalidCharacters)
     using namespace std::literals;
     for (std::u16string_view bad : { u"$"sv, u"?"sv, u"!"sv, u"@"sv, u"%"sv, u"{"sv, u"\u2028"sv, u"\0"sv }) {
         Token t = lexOne(bad);
-        EXPECT_EQ(std::pair(t.kind, t.error), std::pair(Tok::Error, ErrorCode::InvalidCharacter)) << utf16ToUtf8(bad);
+        EXPECT_EQ(std::pair(t.kind, t.error), std::pair(Tok::Error, ErrorCode::InvalidCharacter))
+            << utf16ToUtf8(bad);
     }
 }
 

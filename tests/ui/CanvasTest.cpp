@@ -193,7 +193,7 @@ protected:
         for (const Step& step : steps)
             EXPECT_TRUE(call(*canvas, step.member, step.args).ok()) << Str(step.member).toUtf8();
     }
-    void run(std::u16string_view member, std::vector<Variant> args = {}) { run({ { member, std::move(args) } }); }
+    void run(std::u16string_view member, std::vector<Variant> args = {}) { run({ { member, args } }); }
     int refused(std::u16string_view member, std::vector<Variant> args)
     {
         return errorOf(call(*canvas, member, std::move(args)));
@@ -205,7 +205,8 @@ protected:
         for (int y = 0; y < picture().imageHeight(); ++y)
             for (int x = 0; x < picture().imageWidth(); ++x)
                 if (painted(x, y))
-                    b = { std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y), b[4] + 1 };
+                    b = { std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y),
+                          b[4] + 1 };
         return b;
     }
     std::array<int, 4> paintedBounds()
@@ -288,7 +289,8 @@ TEST_F(CanvasPixels, AngleBeyondAFullTurnBadSizesAndUnknownColoursAreRefused)
 TEST_F(CanvasPixels, SetColorChangesOnlyLaterDrawing)
 {
     run({ { u"SetColor", { v(0x0000FF) } }, { u"LineTo", { v(20), v(0) } } });
-    run({ { u"SetColor", { v(0xFF0000) } }, { u"MoveTo", { v(0), v(10) } }, { u"LineTo", { v(20), v(10) } } });
+    run({ { u"SetColor", { v(0xFF0000) } }, { u"MoveTo", { v(0), v(10) } } });
+    run(u"LineTo", { v(20), v(10) });
     EXPECT_EQ(colour(10, 0), QColor(255, 0, 0));
     EXPECT_EQ(colour(10, 10), QColor(0, 0, 255));
 }

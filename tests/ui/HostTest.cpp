@@ -173,8 +173,9 @@ TEST_F(HostTest, TheWindowIsAFixedDialogWithACloseBoxOnly)
 {
     start("AddLabel \"a\"\nAddReport \"r\"\n");
     QWidget* window = windowWidget();
-    const Qt::WindowFlags boxes = Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
-    EXPECT_EQ(window->windowFlags() & boxes, Qt::WindowCloseButtonHint);
+    const Qt::WindowFlags hints
+        = Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    EXPECT_EQ(window->windowFlags() & hints, Qt::WindowCloseButtonHint); // a close box only
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->size(), QSize(255, 90)); // 5 + 100 + 5 + 140 + 5 wide, 5 + 80 + 5 high
     EXPECT_EQ(window->font().pointSizeF(), 8.25);

@@ -18,10 +18,9 @@ public:
     DispId memberId(std::u16string_view name) override
     {
         static const std::u16string_view names[] = { u"Value", u"Echo", u"Fail", u"Reenter", u"Keep", u"SetArg", u"Call" };
-        for (DispId i = 0; i < 7; ++i) {
+        for (DispId i = 0; i < 7; ++i)
             if (equalsIgnoreCase(names[i], name))
                 return i;
-        }
         asked.push_back("unknown " + utf16ToUtf8(name));
         return DispIdUnknown;
     }
@@ -75,12 +74,7 @@ public:
     }
     Result<Variant> invoke(DispId, InvokeKind, Args args) override
     {
-        std::string line;
-        if (!args.empty()) {
-            auto s = toStr(args[0].deref());
-            line = s;
-        }
-        lines.push_back(line);
+        lines.push_back(args.empty() ? "" : toStr(args[0].deref()));
         return Variant();
     }
     std::vector<std::string> lines;

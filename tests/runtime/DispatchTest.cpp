@@ -32,6 +32,9 @@ std::string record(const char* name, Args args)
 }
 
 Widget& self(Object& o) { return static_cast<Widget&>(o); }
+// Member bodies: keep a value, or note the call with its arguments.
+Variant keep(Variant& field, const Variant& value) { return field = value, Variant(); }
+Variant note(Object& o, const char* m, Args a) { return self(o).calls.push_back(record(m, a)), Variant(); }
 
 const ClassInfo& widgetClass()
 {
@@ -39,19 +42,13 @@ const ClassInfo& widgetClass()
         { u"Caption", idCaption, MemberKind::PropertyGet, {},
           [](Object& o, Args) -> Result<Variant> { return self(o).caption; } },
         { u"Caption", idCaption, MemberKind::PropertyLet, { { u"NewValue", ParamType::String } },
-          [](Object& o, Args a) -> Result<Variant> {
-              self(o).caption = a[0];
-              return Variant();
-          } },
+          [](Object& o, Args a) -> Result<Variant> { return keep(self(o).caption, a[0]); } },
         { u"Move", idMove, MemberKind::Method,
           { { u"Left", ParamType::Int16 },
             { u"Top", ParamType::Int16, true, DefaultValue::num(10) },
             { u"Width", ParamType::Int32, true, DefaultValue::num(200) },
             { u"Visible", ParamType::Boolean, true, DefaultValue::boolean(true) } },
-          [](Object& o, Args a) -> Result<Variant> {
-              self(o).calls.push_back(record("Move", a));
-              return Variant();
-          } },
+          [](Object& o, Args a) -> Result<Variant> { return note(o, "Move", a); } },
         { u"Fail", idFail, MemberKind::Method, {},
           [](Object&, Args) -> Result<Variant> {
               return fail(makeError(ObjectErrorBase + 7, Str(u"Widget is broken"), Str(u"Widget")));
@@ -61,28 +58,15 @@ const ClassInfo& widgetClass()
               return Variant::fromArray(Array::createVector({ I(10), I(20), I(30) }));
           } },
         { u"Font", idFont, MemberKind::PropertySet, { { u"NewValue", ParamType::Object } },
-          [](Object& o, Args a) -> Result<Variant> {
-              self(o).font = a[0];
-              return Variant();
-          } },
+          [](Object& o, Args a) -> Result<Variant> { return keep(self(o).font, a[0]); } },
         { u"Ratio", idRatio, MemberKind::PropertyLet, { { u"NewValue", ParamType::Single } },
-          [](Object& o, Args a) -> Result<Variant> {
-              self(o).calls.push_back(record("Ratio", a));
-              return Variant();
-          } },
+          [](Object& o, Args a) -> Result<Variant> { return note(o, "Ratio", a); } },
         { u"Write", idWrite, MemberKind::Method,
           { { u"Text", ParamType::String, true, DefaultValue::str(u"none") }, { u"Any", ParamType::Variant, true } },
-          [](Object& o, Args a) -> Result<Variant> {
-              self(o).calls.push_back(record("Write", a));
-              return Variant();
-          } },
+          [](Object& o, Args a) -> Result<Variant> { return note(o, "Write", a); } },
         // Variant parameters only: the arguments are handed over unconverted.
         { u"Tag", idTag, MemberKind::PropertyLet, { { u"Index" }, { u"NewValue" } },
-          [](Object& o, Args a) -> Result<Variant> {
-              self(o).calls.push_back(record("Tag", a));
-              self(o).tag = a[1];
-              return Variant();
-          } },
+          [](Object& o, Args a) -> Result<Variant> { return note(o, "Tag", a), keep(self(o).tag, a[1]); } },
     });
     return info;
 }

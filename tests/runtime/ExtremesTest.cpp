@@ -35,10 +35,7 @@ std::vector<Variant> awkwardValues(Variant& refTarget)
 const std::set<int32_t> languageErrors { 5, 6, 7, 9, 11, 13, 91, 94, 424, 438 };
 
 template <class T>
-bool acceptable(const Result<T>& r)
-{
-    return r.ok() || languageErrors.count(r.error().number) == 1;
-}
+bool acceptable(const Result<T>& r) { return r.ok() || languageErrors.count(r.error().number) == 1; }
 
 TEST(Extremes, BinaryOperatorsAnswerEveryPair)
 {

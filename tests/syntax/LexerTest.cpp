@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace vbs;
@@ -74,29 +76,24 @@ TEST(Lexer, CommentsAndContinuation)
     auto joined = lexAll(u"a _\r\n  + _   \n b");
     ASSERT_EQ(joined.size(), 3u);
     EXPECT_EQ(joined[1].kind, Tok::Plus);
-    EXPECT_EQ(joined[1].line, 2);
-    EXPECT_EQ(joined[2].line, 3);
-    EXPECT_EQ(joined[2].column, 1);
+    EXPECT_EQ((std::array { joined[1].line, joined[2].line, joined[2].column }), (std::array { 2, 3, 1 }));
     EXPECT_TRUE(joined[2].spaceBefore);
 
     // A trailing underscore belongs to the name; one in mid-line is invalid;
     // one at the very end of the text continues into nothing.
     EXPECT_EQ(lexOne(u"a_").text, u"a_");
     EXPECT_EQ(kinds(u"a \r_"), (std::vector<Tok> { Tok::Name, Tok::Newline }));
-    auto bad = lexAll(u"a _ b");
-    EXPECT_EQ(bad.back().error, ErrorCode::InvalidCharacter);
-    EXPECT_EQ(bad.back().column, 2);
+    auto bad = lexAll(u"a _ b").back();
+    EXPECT_EQ(std::pair(bad.error, bad.column), std::pair(ErrorCode::InvalidCharacter, 2));
 }
 
 TEST(Lexer, NamesKeywordsAndBrackets)
 {
     Token kw = lexOne(u"eLsEiF");
-    EXPECT_EQ(kw.kind, Tok::Keyword);
-    EXPECT_EQ(kw.kw, Kw::ElseIf);
+    EXPECT_EQ(std::pair(kw.kind, kw.kw), std::pair(Tok::Keyword, Kw::ElseIf));
     // Contextual words stay names, tagged for the parser.
     Token step = lexOne(u"Step");
-    EXPECT_EQ(step.kind, Tok::Name);
-    EXPECT_EQ(step.kw, Kw::Step);
+    EXPECT_EQ(std::pair(step.kind, step.kw), std::pair(Tok::Name, Kw::Step));
 
     Token bracket = lexOne(u"[two words + ']");
     EXPECT_EQ(bracket.kind, Tok::Name);
@@ -113,8 +110,8 @@ TEST(Lexer, InvalidCharacters)
     using namespace std::literals;
     for (std::u16string_view bad : { u"$"sv, u"?"sv, u"!"sv, u"@"sv, u"%"sv, u"{"sv, u"\u2028"sv, u"\0"sv }) {
         Token t = lexOne(bad);
-        EXPECT_EQ(t.kind, Tok::Error) << utf16ToUtf8(bad);
-        EXPECT_EQ(t.error, ErrorCode::InvalidCharacter);
+        EXPECT_EQ(std::pair(t.kind, t.error), std::pair(Tok::Error, ErrorCode::InvalidCharacter))
+            << utf16ToUtf8(bad);
     }
 }
 
@@ -122,10 +119,8 @@ TEST(Lexer, LineEndsAndPositions)
 {
     auto tokens = lexAll(u"a\rb\nc\r\n\td");
     ASSERT_EQ(tokens.size(), 7u);
-    EXPECT_EQ(tokens[2].line, 2);
-    EXPECT_EQ(tokens[4].line, 3);
-    EXPECT_EQ(tokens[6].line, 4);
-    EXPECT_EQ(tokens[6].column, 1);
+    EXPECT_EQ((std::array { tokens[2].line, tokens[4].line, tokens[6].line, tokens[6].column }),
+              (std::array { 2, 3, 4, 1 })); // b, c, then d after a tab
     // After an error the lexer only reports the end.
     Lexer lexer(u"$ a");
     EXPECT_EQ(lexer.next().kind, Tok::Error);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using vbs::test::parsed;
 
 TEST(ParserStatements, ParenthesesAroundSeveralArguments)
@@ -36,12 +38,10 @@ TEST(ParserDeclarations, LinesAndPositions)
     auto result = vbs::parseProgram(u"a = 1\r\n\r\n  If x Then\rb\n  End If");
     ASSERT_TRUE(result.ok());
     const auto& program = *result.value();
-    ASSERT_EQ(program.lines.size(), 5u);
-    EXPECT_EQ(program.lines[2], u"  If x Then");
-    EXPECT_EQ(program.lines[4], u"  End If");
+    EXPECT_EQ(program.lines, (std::vector<std::u16string> { u"a = 1", u"", u"  If x Then", u"b", u"  End If" }));
     ASSERT_EQ(program.statements.size(), 2u);
-    EXPECT_EQ(program.statements[1]->pos.line, 3);
-    EXPECT_EQ(program.statements[1]->pos.column, 2);
     const auto& ifStmt = static_cast<const vbs::ast::IfStmt&>(*program.statements[1]);
-    EXPECT_EQ(ifStmt.branches[0].body[0]->pos.line, 4);
+    // The If at line 3, column 2; the statement inside it at line 4.
+    EXPECT_EQ((std::array { ifStmt.pos.line, ifStmt.pos.column, ifStmt.branches[0].body[0]->pos.line }),
+              (std::array { 3, 2, 4 }));
 }

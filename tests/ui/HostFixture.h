@@ -56,6 +56,15 @@ protected:
     }
     std::u16string caption() { return std::u16string(form().window().caption().view()); }
     std::u16string lastMessage() { return desktop.messages.empty() ? u"" : std::u16string(desktop.messages.back().prompt.view()); }
+    // Every box shown so far as "style title: prompt", one per line.
+    std::string boxes()
+    {
+        std::string all;
+        for (const auto& m : desktop.messages)
+            all += std::to_string(m.style) + " " + m.title.toUtf8() + ": " + m.prompt.toUtf8() + "\n";
+        return all;
+    }
+    QWidget* windowWidget() { return dynamic_cast<platform::QtWindow&>(form().window()).widget(); }
     QPushButton* buttonWidget(int16_t index)
     {
         return dynamic_cast<platform::QtButton&>(*element(platform::ControlKind::Button, index)).widget();

@@ -47,10 +47,7 @@ TEST_F(HostTest, UsageMessageForAnEmptyCommandLine)
     for (auto arguments : { std::vector<Str> {}, std::vector<Str> { Str(u"") } }) {
         desktop.messages.clear();
         startWith(arguments);
-        ASSERT_EQ(desktop.messages.size(), 1u);
-        EXPECT_EQ(lastMessage(), u"Usage: vorna.exe script");
-        EXPECT_EQ(desktop.messages[0].style, 64);
-        EXPECT_EQ(desktop.messages[0].title, u"Vorna");
+        EXPECT_EQ(boxes(), "64 Vorna: Usage: vorna.exe script\n");
         EXPECT_EQ(desktop.ended, ExitStatus::Usage);
         EXPECT_EQ(entry->loadedDialog(), nullptr);
     }
@@ -59,8 +56,7 @@ TEST_F(HostTest, UsageMessageForAnEmptyCommandLine)
 TEST_F(HostTest, MissingFileMessageShowsTheCleanedPath)
 {
     startWith({ Str(u"a.vbs"), Str(u"b.vbs") });
-    EXPECT_EQ(lastMessage(), u"No such file or directory:\r\n\r\na.vbs b.vbs");
-    EXPECT_EQ(desktop.messages[0].style, 48);
+    EXPECT_EQ(boxes(), "48 Vorna: No such file or directory:\r\n\r\na.vbs b.vbs\n");
     EXPECT_EQ(desktop.ended, ExitStatus::MissingFile);
 }
 
@@ -111,11 +107,10 @@ TEST_F(HostTest, EmptyScriptShowsTheEmptyWindowCentred)
 TEST_F(HostTest, SyntaxErrorOnLineThreeIsTheOnlyThingShown)
 {
     start("x = 1\nAddLabel \"a\"\nIf Then\n");
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    std::u16string prompt = lastMessage();
-    EXPECT_EQ(prompt.rfind(u"VBScript compilation error ", 0), 0u);
-    EXPECT_NE(prompt.find(u" at line 3\r\n\r\n"), std::u16string::npos);
-    EXPECT_EQ(desktop.messages[0].style, 48);
+    std::string shown = boxes();
+    EXPECT_EQ(shown.rfind("48 Vorna: VBScript compilation error ", 0), 0u) << shown;
+    EXPECT_NE(shown.find(" at line 3\r\n\r\n"), std::string::npos);
+    EXPECT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.ended, ExitStatus::ScriptError);
     EXPECT_FALSE(form().window().isVisible());
     EXPECT_EQ(form().controls(ControlKind::Label).upperBound(), 0); // nothing ran
@@ -154,7 +149,7 @@ TEST_F(HostTest, ErrorInAClickProcedureReportsItsLine)
 TEST_F(HostTest, QuitInAClickEndsNormallyOnceTheCallReturns)
 {
     start("AddButton \"Q\"\nSub Q_Click\n  Quit\n  AddLabel \"late\"\n  Caption = \"after\"\nEnd Sub\n");
-    QWidget* shown = dynamic_cast<platform::QtWindow&>(form().window()).widget();
+    QWidget* shown = windowWidget();
     buttonWidget(1)->click();
     EXPECT_EQ(desktop.quitStatus, ExitStatus::Normal);
     EXPECT_TRUE(entry->finished());
@@ -177,11 +172,10 @@ TEST_F(HostTest, QuitAtTopLevelShowsNothing)
 TEST_F(HostTest, TheWindowIsAFixedDialogWithACloseBoxOnly)
 {
     start("AddLabel \"a\"\nAddReport \"r\"\n");
-    QWidget* window = dynamic_cast<platform::QtWindow&>(form().window()).widget();
-    Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    QWidget* window = windowWidget();
+    const Qt::WindowFlags hints
+        = Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    EXPECT_EQ(window->windowFlags() & hints, Qt::WindowCloseButtonHint); // a close box only
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->size(), QSize(255, 90)); // 5 + 100 + 5 + 140 + 5 wide, 5 + 80 + 5 high
     EXPECT_EQ(window->font().pointSizeF(), 8.25);
@@ -194,7 +188,7 @@ TEST_F(HostTest, TheWindowIsAFixedDialogWithACloseBoxOnly)
 TEST_F(HostTest, TheCloseBoxEndsLikeQuit)
 {
     start("AddButton \"B\"\n");
-    QWidget* window = dynamic_cast<platform::QtWindow&>(form().window()).widget();
+    QWidget* window = windowWidget();
     EXPECT_FALSE(entry->finished());
     window->close();
     EXPECT_FALSE(window->isVisible());
@@ -217,7 +211,7 @@ TEST_F(HostTest, KeyboardFollowsCreationOrderAndEnterClicksOnlyButtons)
     start("AddButton \"A\"\nAddText \"T\"\nAddButton \"B\"\n"
           "Sub A_Click\n  Caption = Caption & \"A\"\nEnd Sub\n"
           "Sub B_Click\n  Caption = Caption & \"B\"\nEnd Sub\n");
-    QWidget* window = dynamic_cast<platform::QtWindow&>(form().window()).widget();
+    QWidget* window = windowWidget();
     auto* text = dynamic_cast<platform::QtTextBox&>(*element(ControlKind::TextBox, 1)).widget();
     buttonWidget(1)->setFocus();
     key(buttonWidget(1), Qt::Key_Return);
@@ -237,14 +231,11 @@ TEST_F(HostTest, ScriptBoxesAndTheTimeoutQuestion)
 {
     desktop.answer = 6;
     start("r = MsgBox(\"Hi\" & vbCrLf & \"there\", vbYesNo + vbQuestion)\nCaption = r\n");
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, u"VBScript");
-    EXPECT_EQ(desktop.messages[0].style, 36);
     EXPECT_EQ(caption(), u"6");
     desktop.answer = 7;
     EXPECT_FALSE(entry->frmRuntime()->stopOnTimeout());
-    EXPECT_EQ(desktop.messages.back().title, u"Vorna");
-    EXPECT_EQ(desktop.messages.back().style, 36);
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(boxes().rfind("36 VBScript: Hi\r\nthere\n36 Vorna: ", 0), 0u) << boxes();
 }
 
 // vorna serves the file objects and the shell object to CreateObject, and
@@ -258,10 +249,7 @@ TEST_F(HostTest, CreateObjectServesTheFileAndShellObjects)
           "Caption = fso.OpenTextFile(\"" + file + "\").ReadLine & \" \" & TypeName(sh)\n"
           "r = sh.Popup(\"Hello\", 1, \"Title\", vbOKCancel)\n");
     EXPECT_EQ(caption(), u"saved WshShell");
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(lastMessage(), u"Hello");
-    EXPECT_EQ(desktop.messages[0].title, u"Title");
-    EXPECT_EQ(desktop.messages[0].style, 1);
+    EXPECT_EQ(boxes(), "1 Title: Hello\n");
     EXPECT_FALSE(desktop.ended);
 }
 

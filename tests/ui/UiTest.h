@@ -14,22 +14,10 @@ namespace vorna::test {
 using vbs::Str;
 using vbs::Variant;
 
-inline Variant v(int value)
-{
-    return Variant::fromLong(value);
-}
-inline Variant v(double value)
-{
-    return Variant::fromDouble(value);
-}
-inline Variant v(const char16_t* text)
-{
-    return Variant::fromString(std::u16string_view(text));
-}
-inline Variant v(bool value)
-{
-    return Variant::fromBool(value);
-}
+inline Variant v(int value) { return Variant::fromLong(value); }
+inline Variant v(double value) { return Variant::fromDouble(value); }
+inline Variant v(const char16_t* text) { return Variant::fromString(std::u16string_view(text)); }
+inline Variant v(bool value) { return Variant::fromBool(value); }
 
 // Calls a member by name as a script would (method or property read).
 inline vbs::Result<Variant> call(vbs::Object& object, std::u16string_view member, std::vector<Variant> args = {},
@@ -51,10 +39,7 @@ inline std::u16string text(const vbs::Result<Variant>& result)
     return result ? std::u16string(result.value().deref().stringView()) : u"<error>";
 }
 
-inline int errorOf(const vbs::Result<Variant>& result)
-{
-    return result ? 0 : result.error().number;
-}
+inline int errorOf(const vbs::Result<Variant>& result) { return result ? 0 : result.error().number; }
 
 class DesktopTest : public ::testing::Test {
 protected:

@@ -22,64 +22,37 @@ src(0) = 1
 copy = src
 copy(0) = 2
 WriteLine src(0) & " " & copy(0)
-Sub Fill(arr)
-    arr(0) = "filled"
-End Sub
+Sub Fill(arr) : arr(0) = "filled" : End Sub
 Fill src
 WriteLine src(0)
 ' --- For Each iterates a copy
 Dim e, seen
-For Each e In src
-    src(1) = "changed"
-    seen = seen & "[" & e & "]"
-Next
+For Each e In src : src(1) = "changed" : seen = seen & "[" & e & "]" : Next
 WriteLine seen & " " & src(1)
 ' --- Erase
 Erase fixed
 WriteLine UBound(fixed) & IsEmpty(fixed(0))
 Erase dyn
 On Error Resume Next
-WriteLine UBound(dyn)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine UBound(dyn) : WriteLine Caught
 ' --- errors
-WriteLine fixed(3)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-ReDim fixed(5)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-ReDim Preserve m(2, 3)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-WriteLine grid(1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-Dim scalar
-scalar = 1
-WriteLine scalar(0)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-ReDim huge(2000000000)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine fixed(3) : WriteLine Caught
+ReDim fixed(5) : WriteLine Caught
+ReDim Preserve m(2, 3) : WriteLine Caught
+WriteLine grid(1) : WriteLine Caught
+Dim scalar : scalar = 1
+WriteLine scalar(0) : WriteLine Caught
+ReDim huge(2000000000) : WriteLine Caught
 ReDim small(2)
 WriteLine UBound(small)
 ' --- ReDim Preserve one element at a time: the bounds stay exact
 Dim g(), gi, h
 ReDim g(-1)
 WriteLine UBound(g)
-For gi = 0 To 999
-    ReDim Preserve g(gi)
-    g(gi) = gi
-Next
+For gi = 0 To 999 : ReDim Preserve g(gi) : g(gi) = gi : Next
 WriteLine UBound(g) & " " & g(0) & " " & g(999)
-WriteLine g(1000)
-WriteLine Err.Number
-Err.Clear
-g(1000) = 1
-WriteLine Err.Number & " " & UBound(g)
-Err.Clear
+WriteLine g(1000) : WriteLine ErrNo
+g(1000) = 1 : WriteLine ErrNo & " " & UBound(g)
 ReDim Preserve g(9)
 ReDim Preserve g(11)
 WriteLine UBound(g) & " " & g(9) & " " & IsEmpty(g(10)) & IsEmpty(g(11))
@@ -91,9 +64,7 @@ ReDim Preserve g(-1)
 WriteLine UBound(g)
 ReDim Preserve g(0)
 WriteLine IsEmpty(g(0)) & " " & UBound(g)
-ReDim Preserve g(2000000000)
-WriteLine Err.Number & " " & UBound(g)
-Err.Clear
+ReDim Preserve g(2000000000) : WriteLine ErrNo & " " & UBound(g)
 On Error GoTo 0
 ' One index into a variable: arrays inline, everything else as before.
 Dim ea(3), eb, ei, eo
@@ -105,20 +76,12 @@ WriteLine "cow " & IsEmpty(ea(1)) & " " & eb(1)
 ea(1.6) = "r"
 WriteLine "round " & ea(2)
 On Error Resume Next
-ea(4) = 1
-WriteLine "range " & Err.Number
-Err.Clear
+ea(4) = 1 : WriteLine "range " & ErrNo
 ei = "x"
-ea(ei) = 1
-WriteLine "type " & Err.Number
-Err.Clear
-Dim es
-es = 5
-es(0) = 1
-WriteLine "scalar " & Err.Number
-Err.Clear
-WriteLine "read scalar [" & es(0) & "] " & Err.Number
-Err.Clear
+ea(ei) = 1 : WriteLine "type " & ErrNo
+Dim es : es = 5
+es(0) = 1 : WriteLine "scalar " & ErrNo
+WriteLine "read scalar [" & es(0) & "] " & ErrNo
 On Error GoTo 0
 Set eo = CreateObject("Scripting.Dictionary")
 eo("k") = 3
@@ -135,7 +98,7 @@ Sub ElementsInLocals()
 End Sub
 ElementsInLocals
 Dim eg(2)
-For ei = 0 To 2
-    eg(ei) = ei * ei
-Next
+For ei = 0 To 2 : eg(ei) = ei * ei : Next
 WriteLine eg(0) & eg(1) & eg(2)
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -3,26 +3,15 @@
 ' what cannot be assigned.
 Class Celsius
     Private m_degrees
-    Public Default Property Get Degrees()
-        Degrees = m_degrees
-    End Property
-    Public Property Let Degrees(v)
-        m_degrees = v
-    End Property
+    Public Default Property Get Degrees() : Degrees = m_degrees : End Property
+    Public Property Let Degrees(v) : m_degrees = v : End Property
 End Class
 Class Noisy
     Public Name
-    Private Sub Class_Terminate()
-        WriteLine "terminate " & Name
-    End Sub
+    Private Sub Class_Terminate() : WriteLine "terminate " & Name : End Sub
 End Class
-Class Plain
-    Public Tag
-End Class
-Function MakeNoisy(name)
-    Set MakeNoisy = New Noisy
-    MakeNoisy.Name = name
-End Function
+Class Plain : Public Tag : End Class
+Function MakeNoisy(name) : Set MakeNoisy = New Noisy : MakeNoisy.Name = name : End Function
 ' --- Let reads the value's default member, and replaces an object held
 Dim t, n
 Set t = New Celsius
@@ -49,12 +38,9 @@ WriteLine u Is Nothing
 ' --- a Property Let receives an object as the object
 Class Holder
     Public Kind
-    Public Property Let Item(v)
-        Kind = TypeName(v)
-    End Property
+    Public Property Let Item(v) : Kind = TypeName(v) : End Property
 End Class
-Dim h
-Set h = New Holder
+Dim h : Set h = New Holder
 h.Item = c
 WriteLine h.Kind
 ' --- arrays inside arrays are written in place
@@ -103,8 +89,7 @@ e : Try "Empty"
 i = True
 i : Try "Boolean"
 Flush
-Dim p
-Set p = New Plain
+Dim p : Set p = New Plain
 p.Tag = 4
 x = p.Tag(0) : Try "p.Tag(0)"
 p.Tag(0) = 5 : Try "p.Tag(0) ="
@@ -112,21 +97,13 @@ x = p.Tag() : Try "p.Tag()"
 p.Tag() = 7 : Try "p.Tag() = " & p.Tag
 Flush
 ' --- what cannot be stored
-x = p
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-Set n = 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-n = Nothing
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-Set p.Tag = "text"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = p : WriteLine Caught
+Set n = 1 : WriteLine Caught
+n = Nothing : WriteLine Caught
+Set p.Tag = "text" : WriteLine Caught
 Sub SetLocal()
-    Dim loc
-    Set loc = 5
+    Dim loc : Set loc = 5
 End Sub
 SetLocal
 WriteLine Err.Number & " " & Err.Description
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

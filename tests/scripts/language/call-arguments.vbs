@@ -1,9 +1,6 @@
 ' How arguments reach script procedures: ByRef shares the caller's variable,
 ' ByVal and expressions are copies, and temporaries die with the call.
-Sub Bump(ByRef a, ByVal b)
-    a = a + 1
-    b = b + 1
-End Sub
+Sub Bump(ByRef a, ByVal b) : a = a + 1 : b = b + 1 : End Sub
 Dim x, y
 x = 1
 y = 1
@@ -13,31 +10,18 @@ Bump (x), y
 Bump x + 0, y
 WriteLine x & " " & y
 ' --- one variable passed twice ByRef
-Sub Twice(a, b)
-    a = a & "a"
-    b = b & "b"
-End Sub
-Dim t
-t = ""
+Sub Twice(a, b) : a = a & "a" : b = b & "b" : End Sub
+Dim t : t = ""
 Twice t, t
 WriteLine t
 ' --- a ByRef parameter passed on ByVal, and a copied string grown in place
-Function Outer(ByRef r)
-    Outer = Inner(r) & " " & r
-End Function
-Function Inner(ByVal v)
-    v = v * 10
-    Inner = v
-End Function
-Function Grow(ByVal s)
-    s = s & "!"
-    Grow = s
-End Function
+Function Outer(ByRef r) : Outer = Inner(r) & " " & r : End Function
+Function Inner(ByVal v) : v = v * 10 : Inner = v : End Function
+Function Grow(ByVal s) : s = s & "!" : Grow = s : End Function
 Dim k, w
 k = 4
 w = "hi"
-WriteLine Outer(k) & " " & k
-WriteLine Grow(w) & " " & w & " " & Grow(w & "?") & " " & w
+WriteLine (Outer(k) & " " & k) & " | " & (Grow(w) & " " & w & " " & Grow(w & "?") & " " & w)
 ' --- an array element passed ByRef locks the array for the call only
 Dim dyn()
 ReDim dyn(2)
@@ -50,13 +34,9 @@ Sub Resize(ByRef el)
 End Sub
 Resize dyn(1)
 WriteLine dyn(1) & " " & UBound(dyn)
-Sub Fails(ByRef el)
-    el = 1 / 0
-End Sub
+Sub Fails(ByRef el) : el = 1 / 0 : End Sub
 On Error Resume Next
-Fails dyn(1)
-WriteLine "failed call: " & Err.Number
-Err.Clear
+Fails dyn(1) : WriteLine "failed call: " & ErrNo
 Bump x
 WriteLine "argument count: " & Err.Number
 On Error GoTo 0
@@ -65,16 +45,10 @@ WriteLine UBound(dyn)
 ' --- an object made for an argument goes when the call is over
 Class Tracer
     Public Name
-    Private Sub Class_Terminate()
-        WriteLine "gone " & Name
-    End Sub
+    Private Sub Class_Terminate() : WriteLine "gone " & Name : End Sub
 End Class
-Function Make(n)
-    Set Make = New Tracer
-    Make.Name = n
-End Function
-Sub Take(ByVal o, ByRef p)
-    WriteLine "inside " & o.Name & " " & p
-End Sub
+Function Make(n) : Set Make = New Tracer : Make.Name = n : End Function
+Sub Take(ByVal o, ByRef p) : WriteLine "inside " & o.Name & " " & p : End Sub
 Take Make("first"), "second"
 WriteLine "after call"
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -2,13 +2,9 @@ Option Explicit
 ' Error numbers and texts scripts see in Err, under Option Explicit. Each
 ' line lists label=number for a group of statements.
 Dim v, q, o, line
-Class Bare
-    Public Field
-End Class
+Class Bare : Public Field : End Class
 Class Text
-    Public Default Property Get Value()
-        Value = "line = line & ""(ran) """
-    End Property
+    Public Default Property Get Value() : Value = "line = line & ""(ran) """ : End Property
 End Class
 Sub Note(label) : line = line & label & "=" & Err.Number & " " : Err.Clear : End Sub
 Sub Flush() : WriteLine line : line = "" : End Sub
@@ -26,17 +22,12 @@ Set q = New v : Note "New variable"
 Erase noSuchArray : Note "Erase undeclared"
 q = .Prop : Note "dot outside With"
 Flush
-With 42
-    Note "42"
-End With
+With 42 : Note "42" : End With
 With "text" : End With : Note "string"
 With Empty : End With : Note "Empty"
 With Null : End With : Note "Null"
 With True : End With : Note "True"
-With Nothing
-    Note "Nothing"
-    q = .Prop : Note "member"
-End With
+With Nothing : Note "Nothing" : q = .Prop : Note "member" : End With
 Flush
 Set v = Nothing
 q = v.Prop : Note "v.Prop"

@@ -21,18 +21,12 @@ WriteLine g.Twice(3) & " " & g.Item(7)
 r = g.Nothing1()
 WriteLine "sub in expr [" & r & "] " & g.V
 On Error Resume Next
-r = g.Hidden
-WriteLine "private " & Err.Number : Err.Clear
-r = g.Hidden2()
-WriteLine "private method " & Err.Number : Err.Clear
-r = g.Twice(1, 2)
-WriteLine "argc " & Err.Number : Err.Clear
-r = g.Fail()
-WriteLine "fail " & Err.Number & " " & Err.Description : Err.Clear
-r = g.Missing
-WriteLine "missing " & Err.Number : Err.Clear
-r = g.V()
-WriteLine "field () " & Err.Number : Err.Clear
+r = g.Hidden : WriteLine "private " & ErrNo
+r = g.Hidden2() : WriteLine "private method " & ErrNo
+r = g.Twice(1, 2) : WriteLine "argc " & ErrNo
+r = g.Fail() : WriteLine "fail " & Caught
+r = g.Missing : WriteLine "missing " & ErrNo
+r = g.V() : WriteLine "field () " & ErrNo
 On Error GoTo 0
 WriteLine "me " & g.CallsMe()
 g.Touch
@@ -42,8 +36,7 @@ WriteLine "field obj " & TypeName(g.V)
 Set g.V = Nothing
 WriteLine "set field " & TypeName(g.V)
 g.V = 9
-WriteLine "drop " & g.SelfDrop()
-WriteLine "after drop " & TypeName(g)
+WriteLine ("drop " & g.SelfDrop()) & " | " & ("after drop " & TypeName(g))
 
 ' Property Let and Set run in the caller's loop too.
 On Error GoTo 0
@@ -70,19 +63,13 @@ WriteLine p.X
 p.SetSecret 5
 WriteLine p.X
 On Error Resume Next
-p.Secret = 1
-WriteLine "private " & Err.Number : Err.Clear
-p.O = 5
-WriteLine "no let " & Err.Number : Err.Clear
-Set p.X = p
-WriteLine "no set " & Err.Number : Err.Clear
-p.Bad = 1
-WriteLine "bad " & Err.Number : Err.Clear
-p.Cell = 1
-WriteLine "argc " & Err.Number : Err.Clear
+p.Secret = 1 : WriteLine "private " & ErrNo
+p.O = 5 : WriteLine "no let " & ErrNo
+Set p.X = p : WriteLine "no set " & ErrNo
+p.Bad = 1 : WriteLine "bad " & ErrNo
+p.Cell = 1 : WriteLine "argc " & ErrNo
 Set q = New Prop
-p.X = q
-WriteLine "obj let " & Err.Number : Err.Clear
+p.X = q : WriteLine "obj let " & ErrNo
 
 ' A class's own variables are operands and results in place.
 Class Counter
@@ -91,7 +78,8 @@ Class Counter
     Public Sub Add(k) : N = N + k : Label = Label & k : End Sub
     Public Function Report() : Report = Label & "=" & N * 2 : End Function
 End Class
-Dim cn
-Set cn = New Counter
+Dim cn : Set cn = New Counter
 cn.Add 1 : cn.Add 2
 WriteLine cn.Report() & " " & TypeName(cn.N)
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -15,12 +15,8 @@ WriteLine TypeName(b) & " " & b
 b = 2.5 > 3
 WriteLine TypeName(b) & " " & b
 i = 0
-Do While i < 3
-    i = i + 1
-Loop
-Do Until i <= 0
-    i = i - 1
-Loop
+Do While i < 3 : i = i + 1 : Loop
+Do Until i <= 0 : i = i - 1 : Loop
 WriteLine i
 ' --- \ and Mod: the sign follows the dividend, the type the operands
 WriteLine TypeName(7 Mod 3) & " " & (7 Mod 3) & " " & (-7 Mod 3) & " " & (7 Mod -3)
@@ -28,17 +24,13 @@ WriteLine TypeName(100000 Mod 7) & " " & (100000 Mod 7) & " " & TypeName(-7 \ 2)
 WriteLine TypeName(CInt(-32768) \ -1) & " " & (CInt(-32768) \ -1)
 WriteLine TypeName(7.5 Mod 2) & " " & (7.5 Mod 2) & " " & ("17" Mod 5)
 On Error Resume Next
-i = CLng(-2147483647 - 1) \ -1
-WriteLine "overflow: " & Err.Number
-Err.Clear
+i = CLng(-2147483647 - 1) \ -1 : WriteLine "overflow: " & ErrNo
 i = 5 Mod 0
 WriteLine "by zero: " & Err.Number
 On Error GoTo 0
 ' --- a store replaces the value; a Let of an object reads its default member
 Class Box
-    Public Default Property Get Value()
-        Value = 42
-    End Property
+    Public Default Property Get Value() : Value = 42 : End Property
 End Class
 Dim g, bx
 g = "text"
@@ -47,10 +39,6 @@ WriteLine TypeName(g)
 Set bx = New Box
 g = bx
 WriteLine TypeName(g) & " " & g
-Sub LocalStores()
-    Dim v
-    v = "text"
-    v = bx
-    WriteLine TypeName(v) & " " & v
-End Sub
+Sub LocalStores() : Dim v : v = "text" : v = bx : WriteLine TypeName(v) & " " & v : End Sub
 LocalStores
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

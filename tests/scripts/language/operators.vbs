@@ -2,11 +2,9 @@
 ' result subtypes, overflow promotion, Null and strings.
 ' --- Integer, Long and Double results
 WriteLine TypeName(1 + 2) & " " & TypeName(32767 + 1) & " " & TypeName(2147483647 + 1)
-WriteLine 32767 + 1 & " " & 2147483647 + 1
-WriteLine TypeName(200 * 200) & " " & 200 * 200
+WriteLine (32767 + 1 & " " & 2147483647 + 1) & " | " & (TypeName(200 * 200) & " " & 200 * 200)
 WriteLine TypeName(-32768 - 1) & " " & TypeName(1.5 + 1) & " " & 1.5 * 2
-WriteLine -(-32768) & " " & TypeName(-(-32768))
-WriteLine 7 \ 2 & " " & 7 Mod 3 & " " & 7 / 2 & " " & 2 ^ 10
+WriteLine (-(-32768) & " " & TypeName(-(-32768))) & " | " & (7 \ 2 & " " & 7 Mod 3 & " " & 7 / 2 & " " & 2 ^ 10)
 ' unary minus binds tighter than ^
 WriteLine -3 ^ 2 & " " & -2^2 & " " & 2 ^ -1 & " " & -2 ^ -2
 WriteLine 2 + 3 * 4 ^ 2 / 8 & " " & (10 - 2 - 3) & " " & 2 ^ 3 ^ 2 & " " & 1 + 2 & 3
@@ -20,15 +18,11 @@ WriteLine IsNull(Null + 1) & " " & IsNull(Null = 1) & " " & (Empty + 1) & " [" &
 WriteLine "a" & Null & "b"
 ' --- string building in place
 Dim s, i
-For i = 1 To 5
-    s = s & i
-Next
+For i = 1 To 5 : s = s & i : Next
 s = s & Null
 WriteLine s & " " & Len(s)
-Dim t
-t = "x"
-Dim alias
-alias = t
+Dim t : t = "x"
+Dim alias : alias = t
 t = t & "y"
 WriteLine alias & " " & t
 ' --- logical
@@ -40,11 +34,8 @@ WriteLine TypeName(Empty And Null) & " " & (Empty And Null) & " " & TypeName(Emp
 WriteLine (CByte(0) Imp Null) & " " & (CByte(170) Imp Null) & " " & (CByte(255) Imp Null) & " " & TypeName(CByte(255) Imp Null) & " " & TypeName(CByte(1) Imp Null)
 ' --- errors
 On Error Resume Next
-WriteLine 1 \ 0
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-WriteLine "a" + 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine 1 \ 0 : WriteLine Caught
+WriteLine "a" + 1 : WriteLine Caught
 WriteLine CInt(40000)
 WriteLine Err.Number & " " & Err.Description
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

@@ -7,8 +7,7 @@ Call AddOne(a) : AddOne (a) : AddOne(a) : AddOne a + 0
 WriteLine a
 ' --- ByRef array elements and sorting through a swap
 Sub Swap(x, y)
-    Dim t
-    t = x : x = y : y = t
+    Dim t : t = x : x = y : y = t
 End Sub
 Dim v(4)
 v(0) = 5 : v(1) = 3 : v(2) = 9 : v(3) = 1 : v(4) = 7
@@ -20,14 +19,10 @@ For i = 0 To 3
 Next
 WriteLine Join(v, ",")
 ' --- functions and their results
-Function Twice(x)
-    Twice = x * 2
-End Function
+Function Twice(x) : Twice = x * 2 : End Function
 Function NoResult()
 End Function
-WriteLine Twice(21)
-WriteLine TypeName(NoResult())
-WriteLine Twice(Twice(3))
+WriteLine Twice(21) & " | " & TypeName(NoResult()) & " | " & Twice(Twice(3))
 ' --- Exit Sub and Exit Function
 Function FirstNegative(arr)
     Dim k
@@ -43,23 +38,15 @@ Sub Early(flag)
     If flag Then Exit Sub
     WriteLine "ran to the end"
 End Sub
-WriteLine FirstNegative(Array(3, 4, -2, -8))
-WriteLine FirstNegative(Array(1))
+WriteLine FirstNegative(Array(3, 4, -2, -8)) & " | " & FirstNegative(Array(1))
 Early True
 Early False
 ' --- procedures are defined before the top-level code runs
 WriteLine Later(2)
-Function Later(x)
-    Later = x + 100
-End Function
+Function Later(x) : Later = x + 100 : End Function
 ' --- errors
 On Error Resume Next
-Twice 1, 2
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-x = Twice()
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-Undefined 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+Twice 1, 2 : WriteLine Caught
+x = Twice() : WriteLine Caught
+Undefined 1 : WriteLine Caught
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

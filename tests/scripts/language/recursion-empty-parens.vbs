@@ -1,14 +1,9 @@
 ' Inside a function, its name with an empty argument list is a recursive call;
 ' the bare name is the result variable.
-Dim depth
-depth = 0
+Dim depth : depth = 0
 Function F()
     depth = depth + 1
-    If depth < 3 Then
-        F = F() + 1
-    Else
-        F = 10
-    End If
+    If depth < 3 Then F = F() + 1 Else F = 10
 End Function
 WriteLine F()
 depth = 0
@@ -26,8 +21,7 @@ Class Counter
         If N > 0 Then Down = Down & Down()
     End Function
 End Class
-Dim c
-Set c = New Counter
+Dim c : Set c = New Counter
 c.N = 4
 WriteLine c.Down()
 depth = 0

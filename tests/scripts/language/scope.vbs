@@ -1,28 +1,20 @@
 ' Scope: script-level names, locals, implicit variables, Const, Execute,
 ' ExecuteGlobal, Eval and GetRef.
 ' --- globals are seen by procedures; Dim in a procedure is local
-Dim shared
-shared = "global"
+Dim shared : shared = "global"
 Sub Shadow()
-    Dim shared
-    shared = "local"
+    Dim shared : shared = "local"
     WriteLine shared
 End Sub
-Sub Touch()
-    shared = shared & "+touched"
-End Sub
+Sub Touch() : shared = shared & "+touched" : End Sub
 Shadow
 Touch
 WriteLine shared
 ' --- implicit variables: in a procedure they are local
-Sub MakeImplicit()
-    implicitLocal = 5
-    implicitGlobal = implicitGlobal + 1
-End Sub
+Sub MakeImplicit() : implicitLocal = 5 : implicitGlobal = implicitGlobal + 1 : End Sub
 implicitGlobal = 10
 MakeImplicit
-WriteLine "[" & implicitLocal & "] " & implicitGlobal
-WriteLine IsEmpty(neverAssigned)
+WriteLine ("[" & implicitLocal & "] " & implicitGlobal) & " | " & IsEmpty(neverAssigned)
 ' --- constants
 Const Greeting = "hi", Answer = 42
 Const Negative = -5
@@ -32,55 +24,38 @@ Function UsesConst()
 End Function
 WriteLine Greeting & " " & UsesConst() & " " & Negative
 ' --- Eval, Execute, ExecuteGlobal
-WriteLine Eval("Answer * 2")
-WriteLine Eval("shared = ""global+touched""")
+WriteLine Eval("Answer * 2") & " | " & Eval("shared = ""global+touched""")
 Execute "made = 7 : WriteLine made"
 ExecuteGlobal "Function Added(a, b) : Added = a + b : End Function"
 WriteLine Added(2, 3)
 Sub ScopeOfExecute()
-    Dim mine
-    mine = 1
+    Dim mine : mine = 1
     Execute "mine = mine + 1"
     WriteLine "mine " & mine & " " & Eval("mine * 10")
 End Sub
 ScopeOfExecute
 ' --- GetRef
-Function Square(n)
-    Square = n * n
-End Function
-Dim fn
-Set fn = GetRef("Square")
-WriteLine fn(7)
-WriteLine TypeName(fn) = "Object"
+Function Square(n) : Square = n * n : End Function
+Dim fn : Set fn = GetRef("Square")
+WriteLine fn(7) & " | " & (TypeName(fn) = "Object")
 ' --- errors
 On Error Resume Next
-Greeting = "changed"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-vbCrLf = 1
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-Set fn = GetRef("NoSuchProcedure")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+Greeting = "changed" : WriteLine Caught
+vbCrLf = 1 : WriteLine Caught
+Set fn = GetRef("NoSuchProcedure") : WriteLine Caught
 ' --- Execute and Eval nest inside a procedure's scope
 Sub Nested()
-    Dim level
-    level = 1
+    Dim level : level = 1
     Execute "level = level + 1 : WriteLine Eval(""level * 100"")"
     WriteLine level
 End Sub
 Nested
 ' --- a Sub defined by later code is called by earlier code
-Sub CallsLater()
-    DefinedLater 1
-    Call DefinedLater(2)
-End Sub
+Sub CallsLater() : DefinedLater 1 : Call DefinedLater(2) : End Sub
 ExecuteGlobal "Sub DefinedLater(x) : WriteLine ""later "" & x : End Sub"
 CallsLater
 ' --- Execute in a procedure declares and assigns in the procedure's scope
-Dim x
-x = "global"
+Dim x : x = "global"
 Sub ExecuteScope()
     Dim x
     Execute "Dim v : v = 20"
@@ -97,19 +72,13 @@ Const Limit = 10
 ExecuteGlobal "Dim Limit"
 WriteLine Limit
 ExecuteGlobal "WriteLine IsEmpty(Limit)"
-ExecuteGlobal "Const Limit = 3"
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-ExecuteGlobal "Const x = 3"
-WriteLine Err.Number
-Err.Clear
+ExecuteGlobal "Const Limit = 3" : WriteLine Caught
+ExecuteGlobal "Const x = 3" : WriteLine ErrNo
 ' --- a second Dim of an array from an earlier text
 Dim arr(2), scalar
-ExecuteGlobal "Dim arr(3)"
-WriteLine Err.Number & " " & UBound(arr)
-Err.Clear
-ExecuteGlobal "Dim arr()"
-WriteLine Err.Number & " " & UBound(arr)
-Err.Clear
+ExecuteGlobal "Dim arr(3)" : WriteLine ErrNo & " " & UBound(arr)
+ExecuteGlobal "Dim arr()" : WriteLine ErrNo & " " & UBound(arr)
 ExecuteGlobal "Dim scalar(4)"
 WriteLine Err.Number & " " & UBound(scalar)
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

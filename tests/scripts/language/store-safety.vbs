@@ -10,20 +10,12 @@ ReDim IsNull(5) : Try "IsNull"
 ReDim Fixed(5) : Try "Const"
 ReDim Err(5) : Try "Err"
 ReDim Eval(5) : Try "Eval"
-Sub RedimInProc()
-    ReDim Len(2)
-End Sub
+Sub RedimInProc() : ReDim Len(2) : End Sub
 RedimInProc : Try "Len in a Sub"
 Flush
 ' --- an indexed store into a class field that holds no array
-Class Bag
-    Public f
-    Sub Inside()
-        Me.f(1) = 5
-    End Sub
-End Class
-Dim o
-Set o = New Bag
+Class Bag : Public f : Sub Inside() : Me.f(1) = 5 : End Sub : End Class
+Dim o : Set o = New Bag
 o.f(1) = 5 : Try "Empty"
 o.f = 1234567
 o.f(1) = 5 : Try "number"
@@ -37,15 +29,10 @@ Flush
 ' --- script code run by a store redims the array being stored into
 Dim a
 Class Resizer
-    Public Default Property Get Value()
-        ReDim a(2)
-        Value = 42
-    End Property
+    Public Default Property Get Value() : ReDim a(2) : Value = 42 : End Property
 End Class
 Class Shrinker
-    Private Sub Class_Terminate()
-        ReDim a(2)
-    End Sub
+    Private Sub Class_Terminate() : ReDim a(2) : End Sub
 End Class
 ReDim a(1000)
 a(1) = New Resizer
@@ -63,17 +50,11 @@ ReDim a(1)
 a(0) = Array(1, 2, 3)
 a(0)(1) = New Resizer : Try "inner element"
 ' --- a field's array
-Class Box
-    Public items(10)
-End Class
+Class Box : Public items(10) : End Class
 Class FieldResizer
-    Public Default Property Get Value()
-        bx.items = 0
-        Value = 1
-    End Property
+    Public Default Property Get Value() : bx.items = 0 : Value = 1 : End Property
 End Class
-Dim bx
-Set bx = New Box
+Dim bx : Set bx = New Box
 bx.items(3) = New FieldResizer
 Try "field array " & bx.items
 Flush
@@ -90,9 +71,7 @@ Flush
 WriteLine "byref: " & UBound(a) & " " & a(3)
 ' --- elements released by Erase and ReDim Preserve run script safely
 Class Replacer
-    Private Sub Class_Terminate()
-        a = "replaced"
-    End Sub
+    Private Sub Class_Terminate() : a = "replaced" : End Sub
 End Class
 a = "x"
 Sub EraseFixed()
@@ -112,8 +91,7 @@ WriteLine "preserve: " & TypeName(a)
 ' --- while an element is passed ByRef, copies of its array are values
 ReDim c(1)
 Sub CopyWhileLocked(ByRef x)
-    Dim d
-    d = c
+    Dim d : d = c
     c(0) = c
     c(1) = "new"
     x = "arg"
@@ -125,9 +103,6 @@ WriteLine "after: " & c(1) & " " & IsArray(c(0))
 ' --- a(i)(j) = v where computing v replaces a: the store goes to the old
 ' array, which stays alive until the statement ends
 nest = Array(Array(1, 2, 3))
-Function Reassign(ByRef unused)
-    nest = 0
-    Reassign = 5
-End Function
+Function Reassign(ByRef unused) : nest = 0 : Reassign = 5 : End Function
 nest(0)(1) = Reassign(unusedVar)
 WriteLine "reassigned: " & TypeName(nest)

@@ -1,17 +1,11 @@
 ' The exact moments Class_Terminate runs.
 Class Node
     Public Name, Other
-    Private Sub Class_Terminate()
-        WriteLine "terminate " & Name
-    End Sub
+    Private Sub Class_Terminate() : WriteLine "terminate " & Name : End Sub
 End Class
-Function Make(name)
-    Set Make = New Node
-    Make.Name = name
-End Function
+Function Make(name) : Set Make = New Node : Make.Name = name : End Function
 ' --- reassignment and Nothing
-Dim a
-Set a = Make("first")
+Dim a : Set a = Make("first")
 Set a = Make("second")
 WriteLine "reassigned"
 Set a = Nothing
@@ -21,8 +15,7 @@ Make "temp"
 WriteLine "after temp"
 ' --- a function's local goes when the function returns
 Sub Scoped()
-    Dim inner
-    Set inner = Make("local")
+    Dim inner : Set inner = Make("local")
     WriteLine "leaving"
 End Sub
 Scoped

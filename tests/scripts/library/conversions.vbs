@@ -29,16 +29,10 @@ WriteLine CDate("1") & " " & (CDate(" 45306 ") = #1/15/2024#) & " " & TypeName(C
 WriteLine TypeName(Round(True)) & " " & Round(True) & " " & Round(False, 2)
 ' --- errors
 On Error Resume Next
-x = CBool("abc")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-x = CInt(32767.5)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = CBool("abc") : WriteLine Caught
+x = CInt(32767.5) : WriteLine Caught
 Errs Array("CByte(-1)", "CByte(256)", "CLng(2147483648)", "CInt(""x"")")
-x = CStr(Null)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = CStr(Null) : WriteLine Caught
 Errs Array("CDbl(Null)", "CDate(""not a date"")", "CLng(Array(1))")
 On Error GoTo 0
 ' === TypeName, VarType, the Is* tests, Array, UBound and LBound.
@@ -51,8 +45,7 @@ WriteLine TypeName(Nothing) & " " & TypeName(Array())
 WriteLine VarType(Empty) & " " & VarType(Null) & " " & VarType(1) & " " & VarType(100000) & " " & VarType(1.5)
 WriteLine VarType(CSng(1)) & " " & VarType(CCur(1)) & " " & VarType(Now) & " " & VarType("a") & " " & VarType(Nothing)
 WriteLine VarType(True) & " " & VarType(CByte(1)) & " " & VarType(fixed) & " " & VarType(Array(1))
-WriteLine TypeName(VarType(1))
-WriteLine VarType(fixed) = vbArray + vbVariant
+WriteLine TypeName(VarType(1)) & " | " & (VarType(fixed) = vbArray + vbVariant)
 ' --- IsEmpty, IsNull, IsArray, IsObject
 Dim fresh
 WriteLine IsEmpty(fresh) & " " & IsEmpty("") & " " & IsEmpty(0) & " " & IsEmpty(Null)
@@ -75,11 +68,8 @@ WriteLine LBound(grid, 2)
 b = Array(Array(1, 2), Array(3, 4, 5))
 WriteLine UBound(b(1)) & " " & b(1)(2)
 On Error Resume Next
-x = UBound(grid, 3)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = UBound(grid, 3) : WriteLine Caught
 Errs Array("UBound(grid, 0)")
-x = UBound("abc")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = UBound("abc") : WriteLine Caught
 Errs Array("LBound(Null)", "UBound(dynamic)")
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

@@ -22,17 +22,14 @@ WriteLine TypeName(DateValue("1/1/2026")) & " " & TypeName(TimeValue("1:00"))
 WriteLine IsNull(DateValue(Null)) & IsNull(TimeValue(Null))
 ' --- errors
 On Error Resume Next
-x = DateSerial(10000, 1, 1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = DateSerial(10000, 1, 1) : WriteLine Caught
 Errs Array("DateSerial(Null, 1, 1)", "DateSerial(""a"", 1, 1)", "DateValue(""nonsense"")", _
     "TimeValue(""25:00"")")
 On Error GoTo 0
 ' === Year, Month, Day, Hour, Minute, Second and Weekday of dates, numbers and text.
 ' --- a date literal
 d = #12/16/2026 6:51:03 PM#
-WriteLine Year(d) & " " & Month(d) & " " & Day(d)
-WriteLine Hour(d) & " " & Minute(d) & " " & Second(d)
+WriteLine (Year(d) & " " & Month(d) & " " & Day(d)) & " | " & (Hour(d) & " " & Minute(d) & " " & Second(d))
 WriteLine Weekday(d) & " " & Weekday(d, vbMonday) & " " & Weekday(d, vbSaturday) & " " & Weekday(d, vbUseSystemDayOfWeek)
 WriteLine TypeName(Year(d)) & " " & TypeName(Second(d)) & " " & TypeName(Weekday(d))
 ' --- text and numbers are read as CDate reads them
@@ -41,14 +38,11 @@ WriteLine (Hour("6:51 PM")) & " | " & (Minute("18:51:03")) & " | " & (Second(0.5
 WriteLine (Year(46362)) & " | " & (Day(-1.25) & " " & Hour(-1.25))
 WriteLine Hour(#11:59:59 PM#) & ":" & Minute(#11:59:59 PM#) & ":" & Second(#11:59:59 PM#)
 ' --- Empty and Null
-WriteLine Year(Empty) & "/" & Month(Empty) & "/" & Day(Empty) & " " & Hour(Empty)
-WriteLine Weekday(Empty)
+WriteLine (Year(Empty) & "/" & Month(Empty) & "/" & Day(Empty) & " " & Hour(Empty)) & " | " & Weekday(Empty)
 WriteLine IsNull(Year(Null)) & IsNull(Hour(Null)) & IsNull(Weekday(Null))
 ' --- an object is read through its default property
 Class Holder
-    Public Default Property Get Value
-        Value = #12/16/2026 6:51:03 PM#
-    End Property
+    Public Default Property Get Value : Value = #12/16/2026 6:51:03 PM# : End Property
 End Class
 Set h = New Holder
 WriteLine Year(h) & " " & Weekday(h) & " " & Second(h)
@@ -56,9 +50,7 @@ WriteLine DateAdd("d", 1, h) & " | " & FormatDateTime(h, vbLongDate) & " | " & F
 ' --- errors
 On Error Resume Next
 Errs Array("Year(""not a date"")", "Hour(""25:00"")")
-x = Weekday(d, 8)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = Weekday(d, 8) : WriteLine Caught
 Errs Array("Weekday(d, Null)", "Day(3000000)")
 On Error GoTo 0
 ' === DatePart: every interval, first day of the week and the three week-one rules.
@@ -69,12 +61,10 @@ WriteLine DatePart("y", d) & " " & DatePart("w", d) & " " & DatePart("ww", d)
 WriteLine DatePart("h", d) & " " & DatePart("n", d) & " " & DatePart("s", d)
 WriteLine DatePart("y", #12/31/2024#) & " " & DatePart("y", #12/31/2026#)
 WriteLine DatePart("q", #3/31/2026#) & DatePart("q", #4/1/2026#)
-WriteLine DatePart("w", d, vbMonday) & " " & DatePart("w", d, vbThursday)
-WriteLine TypeName(DatePart("d", d))
+WriteLine (DatePart("w", d, vbMonday) & " " & DatePart("w", d, vbThursday)) & " | " & TypeName(DatePart("d", d))
 ' --- week of the year: the week of January 1 (the default)
 WriteLine DatePart("ww", #1/1/2026#) & " " & DatePart("ww", #1/3/2026#) & " " & DatePart("ww", #1/4/2026#)
-WriteLine DatePart("ww", #12/31/2026#)
-WriteLine DatePart("ww", #12/31/2000#)
+WriteLine DatePart("ww", #12/31/2026#) & " | " & DatePart("ww", #12/31/2000#)
 ' --- the first week with four days (weeks from Monday: ISO weeks)
 WriteLine (DatePart("ww", #1/1/2021#, vbMonday, vbFirstFourDays)) & " | " & (DatePart("ww", #1/4/2021#, vbMonday, vbFirstFourDays)) & " | " & (DatePart("ww", #12/31/2024#, vbMonday, vbFirstFourDays))
 WriteLine DatePart("ww", #12/28/2026#, vbMonday, vbFirstFourDays)
@@ -85,9 +75,7 @@ WriteLine DatePart("ww", #1/4/2026#, vbUseSystemDayOfWeek, vbUseSystem)
 ' --- Null and errors
 WriteLine IsNull(DatePart("d", Null))
 On Error Resume Next
-x = DatePart("x", d)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = DatePart("x", d) : WriteLine Caught
 Errs Array("DatePart(""ww"", d, 1, 4)", "DatePart(""ww"", d, -1)", "DatePart(Null, d)", _
     "DatePart(""d"", ""nonsense"")")
 On Error GoTo 0
@@ -107,9 +95,7 @@ WriteLine (DateAdd("d", 1, "12/6/2026")) & " | " & (DateAdd("d", "2", 46362)) & 
 WriteLine IsNull(DateAdd("d", 1, Null))
 ' --- errors
 On Error Resume Next
-x = DateAdd("x", 1, #12/6/2026#)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = DateAdd("x", 1, #12/6/2026#) : WriteLine Caught
 Errs Array("DateAdd(""yyyy"", 1, #12/31/9999#)", "DateAdd(""d"", -1, #1/1/100#)", _
     "DateAdd(""d"", ""abc"", #12/6/2026#)", "DateAdd(Null, 1, #12/6/2026#)", _
     "DateAdd(""d"", Null, #12/6/2026#)")
@@ -132,8 +118,7 @@ WriteLine (DateDiff("ww", #12/6/2026#, #12/19/2026#)) & " | " & (DateDiff("ww", 
 WriteLine DateDiff("ww", #12/6/2026#, #12/7/2026#, vbMonday)
 WriteLine DateDiff("ww", #12/6/2026#, #12/7/2026#, vbMonday, vbFirstFourDays)
 ' --- other argument types
-WriteLine DateDiff("d", "1/1/2026", "December 6, 2026")
-WriteLine TypeName(DateDiff("d", #1/1/2026#, #1/2/2026#))
+WriteLine DateDiff("d", "1/1/2026", "December 6, 2026") & " | " & TypeName(DateDiff("d", #1/1/2026#, #1/2/2026#))
 WriteLine IsNull(DateDiff("d", Null, #1/1/2026#)) & IsNull(DateDiff("d", #1/1/2026#, Null))
 ' --- errors
 On Error Resume Next
@@ -151,9 +136,7 @@ WriteLine WeekdayName(1, False, vbMonday) & " " & WeekdayName(7, True, vbMonday)
 WriteLine (WeekdayName(3, , vbSaturday)) & " | " & (WeekdayName(Weekday(#12/16/2026#))) & " | " & (WeekdayName(1, , vbUseSystemDayOfWeek))
 ' --- errors
 On Error Resume Next
-x = MonthName(0)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = MonthName(0) : WriteLine Caught
 Errs Array("MonthName(13)", "MonthName(Null)", "WeekdayName(8)", "WeekdayName(1, False, 8)", _
     "WeekdayName(""x"")")
 On Error GoTo 0
@@ -200,9 +183,7 @@ WriteLine (FormatDateTime(0, vbLongTime)) & " | " & (FormatDateTime(0, vbLongDat
 WriteLine (FormatDateTime(46362)) & " | " & (FormatDateTime(#1/1/100#, vbLongDate)) & " | " & (TypeName(FormatDateTime(d)))
 ' --- errors
 On Error Resume Next
-x = FormatDateTime(d, 5)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = FormatDateTime(d, 5) : WriteLine Caught
 Errs Array("FormatDateTime(""x"")", "FormatDateTime(Null)", "FormatDateTime(d, Null)")
 On Error GoTo 0
 ' === Now, Date, Time and Timer: their subtypes and how they agree with each other.
@@ -210,3 +191,4 @@ WriteLine VarType(Now) & " " & VarType(Date) & " " & VarType(Time) & " " & VarTy
 WriteLine (IsDate(Now) & IsDate(Date) & IsDate(Time)) & " | " & (Int(CDbl(Date)) = CDbl(Date)) & " | " & (CDbl(Time) >= 0 And CDbl(Time) < 1)
 WriteLine (Timer >= 0 And Timer < 86400) & " | " & (Year(Now) >= 2026) & " | " & (Abs(DateDiff("s", Date + Time, Now)) <= 1)
 WriteLine Abs(Timer - (Hour(Time) * 3600 + Minute(Time) * 60 + Second(Time))) < 2
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

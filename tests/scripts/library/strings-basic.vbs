@@ -18,13 +18,9 @@ WriteLine (Mid("VBScript is fun!", 13)) & " | " & (Mid("abc", 2, 100)) & " | " &
 WriteLine ("[" & Mid("abc", 2, 0) & "]") & " | " & (Left(12345, 2.5)) & " | " & (Mid(12345, 2, 3))
 WriteLine IsNull(Left(Null, 2)) & IsNull(Right(Null, 2)) & IsNull(Mid(Null, 2))
 On Error Resume Next
-x = Left("abc", -1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = Left("abc", -1) : WriteLine Caught
 Errs Array("Right(""abc"", -1)")
-x = Mid("abc", 0)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = Mid("abc", 0) : WriteLine Caught
 Errs Array("Mid(""abc"", 1, -1)", "Left(""abc"", Null)", "Mid(""abc"", ""x"")")
 On Error GoTo 0
 ' --- Space, String, StrReverse
@@ -62,3 +58,4 @@ WriteLine c & d & e & Mid("abc", 2, 1) & Chr(98) & ChrW(98) & Left("bz", 1) & Ri
 f = Chr(98) : f = f & "x" : g = Mid("abc", 2, 1) : g = g & g
 WriteLine f & " " & g & " " & Chr(98) & " " & Mid("abc", 2, 1) & " " & Len(Chr(0)) & AscW(ChrW(255)) & " " & AscW(ChrW(256)) & " " & AscW(Mid(ChrW(300) & "x", 1, 1)) & " " & Asc(Chr(200)) & " " & AscW(ChrB(200))
 s = "" : For i = 1 To 5 : s = s & Mid("hello", i, 1) & LCase(Mid("HELLO", i, 1)) : Next : WriteLine s & " " & Mid("hello", 1, 1)
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

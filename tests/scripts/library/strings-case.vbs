@@ -25,9 +25,7 @@ WriteLine (AscW(ChrW(&HFFFF))) & " | " & (TypeName(Asc("a")) & " " & TypeName(As
 WriteLine AscW(Chr(128)) & " " & AscW(Chr(150)) & " " & AscW(Chr(233))
 WriteLine (ChrW(-1) = ChrW(65535)) & " | " & (Len(Chr(0))) & " | " & (Chr(65.6))
 On Error Resume Next
-x = Asc("")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = Asc("") : WriteLine Caught
 Errs Array("Asc(Null)", "Chr(256)", "Chr(-1)", "ChrW(65536)", "ChrW(-32769)", "Chr(""a"")", _
     "Chr(Null)")
 On Error GoTo 0
@@ -55,3 +53,4 @@ WriteLine UCase(K) & "|" & Replace(K, "t", "T") & "|" & K & "|" & UCase(o.F) & "
 WriteLine UCase(d("k")) & "|" & Replace(d("k"), "t", "T") & "|" & d("k") & "|" & UCase(arr(0)) & "|" & Left(arr(0), 4) & "|" & arr(0)
 For Each e In arr : WriteLine LCase(UCase(e)) & "|" & Right(e, 4) & "|" & e & "|" & UCase(Id(e)) & "|" & e : Next
 For i = 1 To 2 : WriteLine UCase("loop lit") & "|" & Mid("loop lit", 1, 4) & "|" & Replace("loop lit", "l", "L") : Next
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

@@ -38,9 +38,7 @@ WriteLine ("[" & Replace("abc", "b", "x", 4) & "]") & " | " & ("[" & Replace("",
 WriteLine Len(Replace(String(100, "a"), "a", "xy")) & " " & (Replace(String(50, "a"), "a", "b", 1, 40) = String(40, "b") & String(10, "a"))
 WriteLine (Replace(String(50, "a"), "aa", "b", 3) = String(24, "b")) & " " & Replace("aAaA", "a", "x", 1, -1, 1) & " " & Replace("aAaA", "a", "x")
 On Error Resume Next
-x = Replace(Null, "a", "b")
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+x = Replace(Null, "a", "b") : WriteLine Caught
 Errs Array("Replace(""abc"", ""a"", ""b"", 0)", "Replace(""abc"", ""a"", ""b"", 1, -2)")
 ' --- Replace on the call's own string works in place; variables keep theirs
 a = "a.b.c.d.e.f.g.h.i" : b = a
@@ -50,3 +48,4 @@ WriteLine Replace(a & "", "i", "<>") & " " & Replace(a & "", ".", "-", 1, 0) & "
 w = ChrW(&H8000) & "x" & ChrW(-1) & ChrW(&H8000) & "yz" & ChrW(&H8000)
 WriteLine (Replace(w & "", ChrW(&H8000), "-") = "-x" & ChrW(-1) & "-yz-") & " " & (Replace(w & "", "x", ChrW(-1)) = ChrW(&H8000) & ChrW(-1) & ChrW(-1) & ChrW(&H8000) & "yz" & ChrW(&H8000)) & " " & Len(Replace(w, ChrW(-1), "")) & " " & AscW(w) & " " & (Replace(ChrW(0) & "a" & ChrW(&H8000) & "bcd", ChrW(0), "0") = "0a" & ChrW(&H8000) & "bcd")
 WriteLine InStr(4, "abc", "") & " " & InStr(3, "abcabc", "bc") & " " & InStr(CLng(3), "abcabc", "bc") & " " & InStr(3.0, "abcabc", "bc")
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function

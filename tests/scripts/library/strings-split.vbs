@@ -4,9 +4,7 @@ Sub Errs(exprs) ' the error number of each expression, on one line
     For Each e In exprs : Err.Clear : e = Eval(e) : s = s & " " & Err.Number : Next
     WriteLine Mid(s, 2)
 End Sub
-Sub Show(a)
-    WriteLine UBound(a) & ": [" & Join(a, "|") & "]"
-End Sub
+Sub Show(a) : WriteLine UBound(a) & ": [" & Join(a, "|") & "]" : End Sub
 ' --- Split
 Show Split("Is it fun?")
 Show Split("a,b,,c", ",")
@@ -20,8 +18,7 @@ Show Split("aXbxc", "x", -1, vbTextCompare)
 Show Split("a<>b<>c", "<>")
 Show Split(",a,", ",")
 Show Split(12.5, ".")
-WriteLine TypeName(Split("a b")) & " " & TypeName(Split("a b")(1))
-WriteLine UBound(Split(""))
+WriteLine (TypeName(Split("a b")) & " " & TypeName(Split("a b")(1))) & " | " & UBound(Split(""))
 On Error Resume Next
 Errs Array("Split(Null)", "Split(""a"", Null)", "Split(""a"", "","", -2)")
 On Error GoTo 0
@@ -38,8 +35,7 @@ Dim grid(1, 1)
 Errs Array("Join(grid)")
 On Error GoTo 0
 ' --- Filter
-Dim days
-days = Array("Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday")
+Dim days : days = Array("Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday")
 Show Filter(days, "Mon")
 Show Filter(days, "day", False)
 Show Filter(days, "S")

@@ -8,12 +8,7 @@ Class Token
     End Sub
 End Class
 
-Function Make(name)
-    Dim t
-    Set t = New Token
-    t.Name = name
-    Set Make = t
-End Function
+Function Make(name) : Dim t : Set t = New Token : t.Name = name : Set Make = t : End Function
 
 Dim d, key
 Set d = CreateObject("Scripting.Dictionary")
@@ -35,8 +30,7 @@ WriteLine d.Count
 Set key = Make("key")
 d.Add key, "value"
 Set key = Nothing
-WriteLine "key released by the script"
-WriteLine d.Count
+WriteLine "key released by the script" & " | " & d.Count
 
 ' --- RemoveAll releases in insertion order
 WriteLine "remove all"
@@ -47,8 +41,7 @@ WriteLine d.Count
 d.Add "e", Make("e")
 d.Add "f", Make("f")
 ' --- a value's Class_Terminate may change the dictionary that releases it
-Dim r
-Set r = CreateObject("Scripting.Dictionary")
+Dim r : Set r = CreateObject("Scripting.Dictionary")
 r.Add "x", Make("x")
 Set r("x").Owner = r
 r.Remove "x"
@@ -61,9 +54,7 @@ r.RemoveAll
 WriteLine Join(r.Keys, ",")
 
 ' --- For Each walks the keys as they were when it started
-For Each key In r
-    r.Remove key
-Next
+For Each key In r : r.Remove key : Next
 r.Add "p", 1
 r.Add "q", 2
 For Each key In r

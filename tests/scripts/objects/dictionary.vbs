@@ -4,27 +4,21 @@ Dim d, k, i, keys, items
 
 ' --- Add, Count, Item, Exists
 Set d = CreateObject("Scripting.Dictionary")
-WriteLine TypeName(d)
-WriteLine d.Count
+WriteLine TypeName(d) & " | " & d.Count
 d.Add "a", "Athens"
 d.Add "b", "Belgrade"
 d.Add "c", "Cairo"
-WriteLine d.Count
-WriteLine d.Item("b")
-WriteLine d("c")
-WriteLine d.Exists("a") & " " & d.Exists("z")
+WriteLine d.Count & " | " & d.Item("b") & " | " & d("c") & " | " & (d.Exists("a") & " " & d.Exists("z"))
 WriteLine d.Count
 
 ' --- reading a missing key adds it with Empty
-WriteLine IsEmpty(d("z"))
-WriteLine d.Count & " " & d.Exists("z")
+WriteLine IsEmpty(d("z")) & " | " & (d.Count & " " & d.Exists("z"))
 
 ' --- Item let and set
 d("a") = "Amsterdam"
 d.Item("n") = 5
 WriteLine d("a") & " " & d("n") & " " & TypeName(d("n"))
-Dim inner
-Set inner = CreateObject("Scripting.Dictionary")
+Dim inner : Set inner = CreateObject("Scripting.Dictionary")
 inner.Add "x", 42
 Set d("obj") = inner
 WriteLine TypeName(d("obj")) & " " & d.Item("obj").Item("x")
@@ -33,18 +27,14 @@ WriteLine TypeName(d("obj")) & " " & d.Item("obj").Item("x")
 keys = d.Keys
 items = d.Items
 WriteLine TypeName(keys) & " " & LBound(keys) & " " & UBound(keys)
-For i = 0 To UBound(keys) - 1
-    Write keys(i) & "=" & items(i) & " "
-Next
+For i = 0 To UBound(keys) - 1 : Write keys(i) & "=" & items(i) & " " : Next
 WriteLine
 
 ' --- Key renames in place; Remove; For Each walks the keys
 d.Key("b") = "B"
 d.Remove "z"
 d.Remove "obj"
-For Each k In d
-    Write k & " "
-Next
+For Each k In d : Write k & " " : Next
 WriteLine
 WriteLine d.Exists("b") & " " & d("B")
 
@@ -55,13 +45,10 @@ d.Add "a", 1
 WriteLine d.Count & " " & d("a")
 
 ' --- keys are Variants: 1 and "1" differ, numbers match across subtypes
-Dim n
-Set n = CreateObject("Scripting.Dictionary")
+Dim n : Set n = CreateObject("Scripting.Dictionary")
 n.Add 1, "integer one"
 n.Add "1", "string one"
-WriteLine n.Count
-WriteLine n(1) & " / " & n("1")
-WriteLine n(1.0) & " / " & n.Exists(2) & " " & n.Count
+WriteLine n.Count & " | " & (n(1) & " / " & n("1")) & " | " & (n(1.0) & " / " & n.Exists(2) & " " & n.Count)
 
 ' --- objects are keys by identity
 Dim o1, o2
@@ -72,12 +59,10 @@ WriteLine n.Exists(o1) & " " & n.Exists(o2) & " " & n(o1)
 
 ' --- CompareMode
 WriteLine d.CompareMode
-Dim t
-Set t = CreateObject("Scripting.Dictionary")
+Dim t : Set t = CreateObject("Scripting.Dictionary")
 t.CompareMode = vbTextCompare
 t.Add "Key", "value"
-WriteLine t.CompareMode & " " & t.Exists("KEY") & " " & t("key")
-WriteLine d.Exists("A")
+WriteLine (t.CompareMode & " " & t.Exists("KEY") & " " & t("key")) & " | " & d.Exists("A")
 t.Key("KEY") = "kEy"
 keys = t.Keys
 WriteLine keys(0)
@@ -103,9 +88,7 @@ WriteLine m("k") & " " & m.Exists("other")
 
 ' --- order survives many removals, a rename and re-adding a removed key
 m.RemoveAll
-For i = 0 To 99
-    m.Add i, i * 2
-Next
+For i = 0 To 99 : m.Add i, i * 2 : Next
 For i = 0 To 99
     If i Mod 10 <> 0 Then m.Remove i
 Next

@@ -2,9 +2,7 @@
 ' rewritten through a RegExp.
 Option Explicit
 
-Class Person
-    Public Name, Phone
-End Class
+Class Person : Public Name, Phone : End Class
 
 Class Directory
     Private m_people
@@ -15,16 +13,13 @@ Class Directory
     End Sub
 
     Public Sub Add(name, phone)
-        Dim p
-        Set p = New Person
+        Dim p : Set p = New Person
         p.Name = name
         p.Phone = phone
         Set m_people(name) = p
     End Sub
 
-    Public Property Get Count
-        Count = m_people.Count
-    End Property
+    Public Property Get Count : Count = m_people.Count : End Property
 
     Public Function Find(name)
         If m_people.Exists(name) Then Set Find = m_people(name) Else Set Find = Nothing
@@ -44,14 +39,11 @@ Class Directory
 
     Public Sub Report
         Dim key
-        For Each key In m_people.Keys
-            WriteLine key & ": " & m_people(key).Phone
-        Next
+        For Each key In m_people.Keys : WriteLine key & ": " & m_people(key).Phone : Next
     End Sub
 End Class
 
-Dim book
-Set book = New Directory
+Dim book : Set book = New Directory
 book.Add "Ann", "(555) 123-4567"
 book.Add "Bob", "555.987.6543"
 book.Add "Cy", "5551112222"
@@ -60,8 +52,7 @@ book.Add "ann", "555 000 1111"
 WriteLine book.Count
 book.Normalise
 book.Report
-WriteLine TypeName(book.Find("BOB")) & " " & book.Find("bob").Name
-WriteLine book.Find("Zed") Is Nothing
+WriteLine (TypeName(book.Find("BOB")) & " " & book.Find("bob").Name) & " | " & (book.Find("Zed") Is Nothing)
 
 ' --- word counts: reading a missing key gives Empty, and Empty + 1 is 1
 Dim counts, re, m, w
@@ -72,9 +63,7 @@ re.Global = True
 For Each m In re.Execute("The cat and the hat and THE bat")
     counts(LCase(m.Value)) = counts(LCase(m.Value)) + 1
 Next
-For Each w In counts
-    Write w & "=" & counts(w) & " "
-Next
+For Each w In counts : Write w & "=" & counts(w) & " " : Next
 WriteLine
 ' --- removing while walking a copy of the keys
 For Each w In counts.Keys

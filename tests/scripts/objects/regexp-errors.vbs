@@ -1,7 +1,6 @@
 ' RegExp: a bad pattern is reported when it is used, with the documented error.
 Sub Try(pattern)
-    Dim r
-    Set r = New RegExp
+    Dim r : Set r = New RegExp
     r.Pattern = pattern
     On Error Resume Next
     r.Test "x"
@@ -34,12 +33,8 @@ On Error Resume Next
 ' --- setting a bad pattern is no error; Execute and Replace report it too
 re.Pattern = "[x"
 WriteLine "set " & Err.Number
-Set ms = re.Execute("x")
-WriteLine "Execute " & Err.Number
-Err.Clear
-WriteLine re.Replace("x", "y")
-WriteLine "Replace " & Err.Number
-Err.Clear
+Set ms = re.Execute("x") : WriteLine "Execute " & ErrNo
+WriteLine re.Replace("x", "y") : WriteLine "Replace " & ErrNo
 
 ' --- a corrected pattern works again
 re.Pattern = "x"
@@ -48,19 +43,14 @@ WriteLine re.Test("x") & " " & Err.Number
 ' --- collection and submatch indexes out of range
 re.Pattern = "(x)"
 Set ms = re.Execute("x")
-WriteLine TypeName(ms(1))
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
-WriteLine ms(0).SubMatches(1)
-WriteLine Err.Number & " " & Err.Description
-Err.Clear
+WriteLine TypeName(ms(1)) : WriteLine Caught
+WriteLine ms(0).SubMatches(1) : WriteLine Caught
 WriteLine ms("0")
-WriteLine re.Test(Null)
-WriteLine Err.Number
-Err.Clear
+WriteLine re.Test(Null) : WriteLine ErrNo
 
 ' --- an unhandled pattern error ends the script
 On Error GoTo 0
 re.Pattern = "a)("
-WriteLine re.Test("a")
-WriteLine "not reached"
+WriteLine re.Test("a") & " | " & "not reached"
+Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -7,9 +7,7 @@ re.Pattern = "(\w+)@(\w+)\.com"
 re.Global = True
 Set ms = re.Execute("write to ann@example.com or bob@test.com today")
 WriteLine TypeName(ms) & " " & ms.Count
-For Each m In ms
-    WriteLine TypeName(m) & " " & m.Value & " " & m.FirstIndex & " " & m.Length
-Next
+For Each m In ms : WriteLine TypeName(m) & " " & m.Value & " " & m.FirstIndex & " " & m.Length : Next
 
 ' --- Item and Value are the default members
 Set m = ms(1)
@@ -18,9 +16,7 @@ WriteLine m & " " & ms.Item(0).Value
 ' --- SubMatches: Count, Item (default), For Each
 Set s = m.SubMatches
 WriteLine TypeName(s) & " " & s.Count & " " & s(0) & " " & s.Item(1)
-For Each v In ms(0).SubMatches
-    Write v & ";"
-Next
+For Each v In ms(0).SubMatches : Write v & ";" : Next
 WriteLine
 
 ' --- without Global at most one match
@@ -31,9 +27,7 @@ WriteLine ms.Count & " " & ms(0).Value
 ' --- no match: an empty collection
 Set ms = re.Execute("nobody here")
 WriteLine ms.Count
-For Each m In ms
-    WriteLine "not reached"
-Next
+For Each m In ms : WriteLine "not reached" : Next
 
 ' --- a group that did not take part is Empty; no groups, no submatches
 re.Pattern = "(a)|(b)"
@@ -49,9 +43,7 @@ re.Pattern = "x*"
 re.Global = True
 Set ms = re.Execute("axxb")
 WriteLine ms.Count
-For Each m In ms
-    Write m.FirstIndex & ":" & m.Length & " "
-Next
+For Each m In ms : Write m.FirstIndex & ":" & m.Length & " " : Next
 WriteLine
 
 ' --- IgnoreCase and Multiline with Execute

@@ -1,6 +1,5 @@
 ' RegExp.Replace and the replacement forms.
-Dim re
-Set re = New RegExp
+Dim re : Set re = New RegExp
 
 ' --- without Global only the first match is replaced
 re.Pattern = "o"
@@ -12,14 +11,11 @@ WriteLine re.Replace("foo boo", "0")
 re.Pattern = "(\w+)\s(\w+)"
 WriteLine re.Replace("John Smith", "$2 $1")
 re.Pattern = "b"
-WriteLine re.Replace("abc", "[$&]")
-WriteLine re.Replace("abc", "[$`]")
-WriteLine re.Replace("abc", "[$']")
+WriteLine re.Replace("abc", "[$&]") & " | " & re.Replace("abc", "[$`]") & " | " & re.Replace("abc", "[$']")
 WriteLine re.Replace("abc", "$$")
 
 ' --- a $ that is no replacement form stays as it is
-WriteLine re.Replace("abc", "$")
-WriteLine re.Replace("abc", "$1$0$x")
+WriteLine re.Replace("abc", "$") & " | " & re.Replace("abc", "$1$0$x")
 
 ' --- an unmatched group gives nothing; two digits when that group exists
 re.Pattern = "(a)(b)?"

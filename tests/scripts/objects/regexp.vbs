@@ -3,13 +3,11 @@ Dim re, re2
 
 ' --- New RegExp and its defaults
 Set re = New RegExp
-WriteLine TypeName(re)
-WriteLine "[" & re.Pattern & "] " & re.IgnoreCase & " " & re.Global & " " & re.Multiline
+WriteLine TypeName(re) & " | " & ("[" & re.Pattern & "] " & re.IgnoreCase & " " & re.Global & " " & re.Multiline)
 
 ' --- Pattern and Test
 re.Pattern = "b+"
-WriteLine re.Pattern
-WriteLine re.Test("abbc") & " " & re.Test("ac")
+WriteLine re.Pattern & " | " & (re.Test("abbc") & " " & re.Test("ac"))
 
 ' --- IgnoreCase
 re.Pattern = "^abc$"

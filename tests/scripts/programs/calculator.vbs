@@ -2,10 +2,7 @@
 ' with errors raised for bad input.
 Class Lexer
     Private m_text, m_pos
-    Public Sub Init(text)
-        m_text = text
-        m_pos = 1
-    End Sub
+    Public Sub Init(text) : m_text = text : m_pos = 1 : End Sub
     ' Returns the next token: a number (as Double), an operator character, or "" at the end.
     Public Function NextToken()
         Dim ch, start
@@ -43,9 +40,7 @@ Class Parser
         Evaluate = ParseSum()
         If Not IsEnd() Then Err.Raise vbObjectError + 2, "Parser", "Trailing input"
     End Function
-    Private Sub Advance()
-        m_tok = m_lex.NextToken()
-    End Sub
+    Private Sub Advance() : m_tok = m_lex.NextToken() : End Sub
     Private Function IsEnd()
         IsEnd = (VarType(m_tok) = vbString)
         If IsEnd Then IsEnd = (m_tok = "")
@@ -56,8 +51,7 @@ Class Parser
     End Function
     ' sum: product { (+|-) product }
     Private Function ParseSum()
-        Dim v
-        v = ParseProduct()
+        Dim v : v = ParseProduct()
         Do
             If IsOp("+") Then
                 Advance: v = v + ParseProduct()
@@ -71,8 +65,7 @@ Class Parser
     End Function
     ' product: power { (*|/) power }
     Private Function ParseProduct()
-        Dim v
-        v = ParsePower()
+        Dim v : v = ParsePower()
         Do While IsOp("*") Or IsOp("/")
             If IsOp("*") Then
                 Advance: v = v * ParsePower()
@@ -85,8 +78,7 @@ Class Parser
     ' power: unary [ ^ power ]   (right-associative here, unlike the language's own ^)
     ' unary: - power | ( sum ) | number
     Private Function ParsePower()
-        Dim base
-        base = ParseUnary()
+        Dim base : base = ParseUnary()
         If IsOp("^") Then
             Advance
             base = base ^ ParsePower()

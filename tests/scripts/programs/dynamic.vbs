@@ -3,14 +3,11 @@
 ' Dictionary (the scoping rules are in language/scope.vbs).
 Execute "Dim y" & vbCrLf & "y = ""from execute""" & vbCrLf & "WriteLine y"
 ' --- ExecuteGlobal from a procedure declares at script level, also classes
-Sub MakeGlobal()
-    ExecuteGlobal "Dim madeGlobal : madeGlobal = ""global"""
-End Sub
+Sub MakeGlobal() : ExecuteGlobal "Dim madeGlobal : madeGlobal = ""global""" : End Sub
 MakeGlobal
 WriteLine madeGlobal
 ExecuteGlobal "Class Dyn : Public Name : End Class"
-Dim o
-Set o = New Dyn
+Dim o : Set o = New Dyn
 o.Name = "dynamic class"
 WriteLine o.Name & " " & TypeName(o)
 ' --- an event bus: handler lists grow with ReDim Preserve inside a text-compare Dictionary
@@ -31,23 +28,15 @@ Class EventBus
         Dim h, n
         n = 0
         If m_handlers.Exists(eventName) Then
-            For Each h In m_handlers(eventName)
-                h eventName, payload
-                n = n + 1
-            Next
+            For Each h In m_handlers(eventName) : h eventName, payload : n = n + 1 : Next
         End If
         Publish = n
     End Function
 End Class
 Dim log
-Sub LogHandler(name, payload)
-    log = log & name & "(" & payload & ") "
-End Sub
-Sub EchoHandler(name, payload)
-    WriteLine "echo " & LCase(name) & ": " & payload
-End Sub
-Dim bus
-Set bus = New EventBus
+Sub LogHandler(name, payload) : log = log & name & "(" & payload & ") " : End Sub
+Sub EchoHandler(name, payload) : WriteLine "echo " & LCase(name) & ": " & payload : End Sub
+Dim bus : Set bus = New EventBus
 bus.Subscribe "Saved", "LogHandler"
 bus.Subscribe "saved", "EchoHandler"
 bus.Subscribe "Closed", "LogHandler"
@@ -56,8 +45,6 @@ WriteLine Trim(log)
 
 ' --- errors inside the dynamic code reach the caller
 On Error Resume Next
-Execute "y = 1 / 0"
-WriteLine "runtime in Execute: " & Err.Number
-Err.Clear
-WriteLine Eval("undefinedName") = Empty
-WriteLine "undeclared in Eval: " & Err.Number
+Execute "y = 1 / 0" : WriteLine "runtime in Execute: " & ErrNo
+WriteLine (Eval("undefinedName") = Empty) & " | " & ("undeclared in Eval: " & Err.Number)
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

@@ -5,10 +5,7 @@ Sub Level3()
     Err.Raise vbObjectError + 42, "Level3", "deep failure"
     WriteLine "not reached 3"
 End Sub
-Sub Level2()
-    Level3
-    WriteLine "not reached 2"
-End Sub
+Sub Level2() : Level3 : WriteLine "not reached 2" : End Sub
 Sub Level1()
     On Error Resume Next
     Level2
@@ -21,8 +18,7 @@ On Error Resume Next
 ' --- On Error GoTo 0 inside a procedure does not affect the caller
 Sub Strict()
     On Error GoTo 0
-    Dim z
-    z = CLng("not a number")
+    Dim z : z = CLng("not a number")
     WriteLine "not reached strict"
 End Sub
 Strict
@@ -59,8 +55,7 @@ Class Account
         Balance = Balance - amount
     End Sub
 End Class
-Dim acct
-Set acct = New Account
+Dim acct : Set acct = New Account
 acct.Balance = 100
 acct.Withdraw 30
 acct.Withdraw 100

@@ -18,10 +18,7 @@ Function ToJson(v)
                 parts = Array()
                 ReDim parts(v.Count - 1)
                 i = 0
-                For Each k In v.Keys
-                    parts(i) = Quote(k) & ":" & ToJson(v(k))
-                    i = i + 1
-                Next
+                For Each k In v.Keys : parts(i) = Quote(k) & ":" & ToJson(v(k)) : i = i + 1 : Next
                 ToJson = "{" & Join(parts, ",") & "}"
             ElseIf v Is Nothing Then
                 ToJson = "null"
@@ -32,9 +29,7 @@ Function ToJson(v)
             If IsArray(v) Then
                 parts = Array()
                 If UBound(v) >= 0 Then ReDim parts(UBound(v))
-                For i = 0 To UBound(v)
-                    parts(i) = ToJson(v(i))
-                Next
+                For i = 0 To UBound(v) : parts(i) = ToJson(v(i)) : Next
                 ToJson = "[" & Join(parts, ",") & "]"
             Else
                 Err.Raise 13, "ToJson", "Unsupported type " & TypeName(v)

@@ -20,16 +20,11 @@ WriteLine "interest " & FormatCurrency(totalInterest) & " " & TypeName(totalInte
 ' --- Currency keeps four decimals exactly where Double does not
 Dim c, dbl, i
 c = CCur(0): dbl = 0
-For i = 1 To 10
-    c = c + CCur(0.1)
-    dbl = dbl + 0.1
-Next
+For i = 1 To 10 : c = c + CCur(0.1) : dbl = dbl + 0.1 : Next
 WriteLine c & " " & (c = 1) & " " & (dbl = 1) & " " & CStr(dbl)
 WriteLine CCur(-2.5) * 2 & " " & TypeName(CCur(5) / 2) & " " & CCur(5) \ 2 & " " & TypeName(CCur(5) \ 2)
 On Error Resume Next
-c = CCur("922337203685477.5807") + 1
-WriteLine "currency overflow " & Err.Number
-Err.Clear
+c = CCur("922337203685477.5807") + 1 : WriteLine "currency overflow " & ErrNo
 On Error GoTo 0
 ' --- a ledger of dated entries, sorted by date with a simple insertion sort
 Dim entries(4)
@@ -49,8 +44,7 @@ For x = 1 To UBound(entries)
     Loop
     entries(y + 1) = tmp
 Next
-Dim run
-run = CCur(0)
+Dim run : run = CCur(0)
 For Each tmp In entries
     run = run + tmp(2)
     WriteLine FormatDateTime(tmp(0), vbShortDate) & " " & Left(tmp(1) & Space(10), 10) & _
@@ -58,3 +52,4 @@ For Each tmp In entries
 Next
 WriteLine "days covered " & DateDiff("d", entries(0)(0), entries(UBound(entries))(0)) & _
           ", weekday of the first " & WeekdayName(Weekday(entries(0)(0)))
+Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function

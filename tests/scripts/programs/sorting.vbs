@@ -31,8 +31,7 @@ Function MergeSort(a)
     MergeSort = out
 End Function
 
-Dim nums
-nums = Array(38, 27, 43, 3, 9, 82, 10, 3, -5, 0, 100, 27)
+Dim nums : nums = Array(38, 27, 43, 3, 9, 82, 10, 3, -5, 0, 100, 27)
 WriteLine Join(MergeSort(nums), " ")
 WriteLine Join(MergeSort(Array("pear", "Fig", "apple", "fig", "Banana", "cherry")), " ")
 WriteLine Join(MergeSort(Array(3.5, -1, 2, 2, 1E+3)), " ") & " [" & Join(MergeSort(Array()), " ") & "]"
@@ -51,20 +50,14 @@ Erase row
 WriteLine IsArray(row)
 
 ' --- objects sorted by a key with a comparer function
-Class Person
-    Public Name, Age
-End Class
+Class Person : Public Name, Age : End Class
 Function NewPerson(n, a)
     Set NewPerson = New Person
     NewPerson.Name = n
     NewPerson.Age = a
 End Function
-Function ByAge(x, y)
-    ByAge = x.Age - y.Age
-End Function
-Function ByName(x, y)
-    ByName = StrComp(x.Name, y.Name, vbTextCompare)
-End Function
+Function ByAge(x, y) : ByAge = x.Age - y.Age : End Function
+Function ByName(x, y) : ByName = StrComp(x.Name, y.Name, vbTextCompare) : End Function
 Sub SortObjects(items, compare)
     Dim i, j, t
     For i = 1 To UBound(items)
@@ -81,9 +74,7 @@ End Sub
 Function Names(items)
     Dim i, r()
     ReDim r(UBound(items))
-    For i = 0 To UBound(items)
-        r(i) = items(i).Name & "(" & items(i).Age & ")"
-    Next
+    For i = 0 To UBound(items) : r(i) = items(i).Name & "(" & items(i).Age & ")" : Next
     Names = Join(r, " ")
 End Function
 Dim people

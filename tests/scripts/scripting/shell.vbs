@@ -79,10 +79,8 @@ Function RunScript(code) ' exit status and both outputs of a script
     RunScript = Finish(x) & " [" & Replace(s, vbLf, "|") & "] [" & Replace(x.StdErr.ReadAll, vbLf, "|") & "]"
 End Function
 WriteLine RunScript("WScript.Echo WScript.Arguments(0), WScript.Arguments.Named(""k"")")
-WriteLine RunScript("WScript.Quit")
-WriteLine RunScript("WScript.StdErr.WriteLine ""bad"" : WScript.Quit 42")
-WriteLine RunScript("On Error Resume Next : WScript.Quit 255 : WScript.Echo ""after""")
-WriteLine RunScript("x = 1 / 0")
+WriteLine RunScript("WScript.Quit") & " | " & RunScript("WScript.StdErr.WriteLine ""bad"" : WScript.Quit 42")
+WriteLine RunScript("On Error Resume Next : WScript.Quit 255 : WScript.Echo ""after""") & " | " & RunScript("x = 1 / 0")
 
 fso.DeleteFolder root, True
 WriteLine fso.FolderExists(root)

@@ -42,6 +42,15 @@ WriteLine "argument count: " & Err.Number
 On Error GoTo 0
 ReDim dyn(7)
 WriteLine UBound(dyn)
+' the lock goes also when the call is a function whose result is used
+Function DoubleOf(ByRef el) : DoubleOf = el * 2 : End Function
+Class Adder : Function Plus(ByRef el) : Plus = el + 1 : End Function : End Class
+Dim adds : Set adds = New Adder
+dyn(0) = 5 : w = DoubleOf(dyn(0))
+ReDim Preserve dyn(8)
+w = w + adds.Plus(dyn(0))
+ReDim dyn(9)
+WriteLine "after function results: " & w & " " & UBound(dyn)
 ' --- an object made for an argument goes when the call is over
 Class Tracer
     Public Name

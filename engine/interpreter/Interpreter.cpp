@@ -416,9 +416,9 @@ enterFrame:
     sp = slots + (in).depth;                                      \
     if ((in).x & (ReleaseB | ReleaseC)) {                         \
         if ((in).x & ReleaseB)                                    \
-            slots[(in).b].clear();                                \
+            slots[(in).b].clearString();                          \
         if ((in).x & ReleaseC)                                    \
-            slots[(in).c].clear();                                \
+            slots[(in).c].clearString();                          \
     }                                                             \
     if (scratchUsed) [[unlikely]] {                               \
         scratchB.clear();                                         \
@@ -1034,6 +1034,8 @@ enterFrame:
                 truth = intOf(*l) CMP intOf(*r);                                  \
             } else if (lt == VarType::Double && rt == VarType::Double) {          \
                 truth = l->asDouble() CMP r->asDouble();                          \
+            } else if (lt == VarType::String && rt == VarType::String) {          \
+                truth = compareUnits(l->stringView(), r->stringView()) CMP 0;     \
             } else {                                                              \
                 auto res = slowBinary(Op::NAME, *l, *r, in.x & 3);                \
                 CHECK(res);                                                       \
@@ -1144,9 +1146,10 @@ enterFrame:
                 if (arr->dims() == 1 && isSmallInt(it)) {
                     const int64_t i = intOf(*index);
                     if (i >= 0 && i <= arr->upperBound(0)) {
-                        Variant value = (*arr)[static_cast<size_t>(i)];
                         FINISH_OPERANDS(in);
-                        slots[in.a] = std::move(value);
+                        // The target is a temporary: Empty, or this
+                        // instruction's small-integer index.
+                        Variant::copyTo(&slots[in.a], (*arr)[static_cast<size_t>(i)]);
                         break;
                     }
                 }
@@ -1179,7 +1182,8 @@ enterFrame:
             if (holder && holder->isArray() && !value->isObject() && isSmallInt(index->type())) {
                 // The value is copied before the array is made unshared:
                 // a(0) = a stores the old array into a new one.
-                Variant copy = *value;
+                Variant copy;
+                Variant::copyTo(&copy, *value);
                 Array* arr = holder->asArray();
                 if (arr->refCount() > 1 && !arr->locked())
                     arr = holder->mutableArray();
@@ -1187,7 +1191,7 @@ enterFrame:
                 if (arr && arr->dims() == 1 && i >= 0 && i <= arr->upperBound(0)) {
                     FINISH_OPERANDS(in);
                     // The old element is released last.
-                    (*arr)[static_cast<size_t>(i)] = std::move(copy);
+                    (*arr)[static_cast<size_t>(i)].takeFrom(copy);
                     break;
                 }
             }

@@ -674,7 +674,7 @@ int threeWay(T x, T y)
 int compareText(std::u16string_view x, std::u16string_view y, CompareMode mode)
 {
     if (mode == CompareMode::Binary)
-        return threeWay(x.compare(y), 0);
+        return compareUnits(x, y);
     const size_t n = std::min(x.size(), y.size());
     for (size_t i = 0; i < n; ++i) {
         const char16_t cx = foldCase(x[i]);

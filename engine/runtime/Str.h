@@ -42,6 +42,17 @@ inline void copyUnits(char16_t* out, const char16_t* in, size_t n) noexcept
     }
 }
 
+// Binary comparison of UTF-16 units: negative, zero or positive.
+inline int compareUnits(std::u16string_view a, std::u16string_view b) noexcept
+{
+    const size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return a[i] < b[i] ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
 class Str {
 public:
     // Longest string the engine makes; beyond it an operation fails with

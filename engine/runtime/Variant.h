@@ -150,6 +150,20 @@ public:
 
     // Replaces the value with one that owns nothing (a number, Empty,
     // Null, Boolean, Error), releasing the old one: no temporary is made.
+    // *this = std::move(o) for the interpreter's element stores: o is taken
+    // first (it may live inside what this Variant owns), the old value is
+    // released last, a string's count inline.
+    void takeFrom(Variant& o) noexcept
+    {
+        Variant old;
+        old.m_type = m_type;
+        old.m_i64 = m_i64;
+        m_type = o.m_type;
+        m_i64 = o.m_i64;
+        o.m_type = VarType::Empty;
+        o.m_i64 = 0;
+        old.clearString();
+    }
     // Owns no string, array or object: copies are plain bytes.
     bool isPlain() const noexcept { return !ownsHeap(); }
     // A copy of a plain Variant, made without the check.

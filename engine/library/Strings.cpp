@@ -787,21 +787,24 @@ Result<Variant> split(BuiltinContext&, Args args)
     std::vector<Variant> pieces;
     if (v.empty() || count == 0)
         return arrayResult(std::move(pieces));
-    // Count the pieces first: the array is made at its final size.
+    // Count the pieces first: the array is made at its final size. The
+    // first delimiters found are remembered, later ones are found again.
     const size_t most = count < 0 ? SIZE_MAX : size_t(count);
+    constexpr size_t Remembered = 32;
+    size_t found[Remembered];
     size_t expected = 1;
     for (size_t p = 0; !d.empty() && expected < most; p += d.size()) {
         p = findText(v, d, p, mode);
         if (p == std::u16string_view::npos)
             break;
+        if (expected <= Remembered)
+            found[expected - 1] = p;
         ++expected;
     }
     pieces.reserve(expected);
     size_t from = 0;
-    while (!d.empty() && (count < 0 || pieces.size() + 1 < size_t(count))) {
-        size_t p = findText(v, d, from, mode);
-        if (p == std::u16string_view::npos)
-            break;
+    for (size_t k = 0; k + 1 < expected; ++k) {
+        const size_t p = k < Remembered ? found[k] : findText(v, d, from, mode);
         TRY_ASSIGN(piece, makeString(v.substr(from, p - from)));
         pieces.push_back(std::move(piece));
         from = p + d.size();
@@ -851,6 +854,26 @@ Result<Variant> join(BuiltinContext&, Args args)
         delimiter = std::move(d);
     }
     std::u16string_view d = present(args, 1) ? delimiter.view() : std::u16string_view(u" ");
+    // A list of Strings, the usual case, is joined from the elements' text.
+    size_t total = 0;
+    bool allStrings = true;
+    for (size_t i = 0; i < list->size() && allStrings; ++i) {
+        allStrings = (*list)[i].type() == VarType::String;
+        total += allStrings ? (*list)[i].stringView().size() + (i ? d.size() : 0) : 0;
+    }
+    if (allStrings) {
+        return makeString(total, [&](char16_t* out) {
+            for (size_t i = 0; i < list->size(); ++i) {
+                if (i) {
+                    copyUnits(out, d.data(), d.size());
+                    out += d.size();
+                }
+                const std::u16string_view t = (*list)[i].stringView();
+                copyUnits(out, t.data(), t.size());
+                out += t.size();
+            }
+        });
+    }
     std::vector<Text> parts;
     parts.reserve(list->size());
     size_t length = 0;

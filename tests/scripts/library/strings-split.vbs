@@ -18,6 +18,8 @@ Show Split("aXbxc", "x", -1, vbTextCompare)
 Show Split("a<>b<>c", "<>")
 Show Split(",a,", ",")
 Show Split(12.5, ".")
+Dim many, n : For n = 1 To 40 : many = many & n & "AB" : Next ' more delimiters than one pass remembers
+WriteLine UBound(Split(many, "ab", -1, vbTextCompare)) & " " & Split(many, "AB")(33) & " " & Split(many, "AB", 35)(34)
 WriteLine (TypeName(Split("a b")) & " " & TypeName(Split("a b")(1))) & " | " & UBound(Split(""))
 On Error Resume Next
 Errs Array("Split(Null)", "Split(""a"", Null)", "Split(""a"", "","", -2)")

@@ -623,8 +623,22 @@ enterFrame:
         }
         case Op::LoadIndexed: {
             Variant* args = sp - in.b;
+            Variant* v = VAR_SLOT(in);
+            if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(names[in.a]) : nullptr;
+                held && held->isArray()) {
+                // An element at whole-number indexes, of any dimension count.
+                if (const Variant* e = held->asArray()->elementAtIndexes(args, in.b)) {
+                    Variant value;
+                    Variant::copyTo(&value, *e);
+                    while (sp != args)
+                        (--sp)->clear();
+                    DROP_LOCKS();
+                    new (sp++) Variant(std::move(value));
+                    break;
+                }
+            }
             Result<Variant> r = Variant();
-            if (Variant* v = VAR_SLOT(in)) {
+            if (v) {
                 if (v->isArray()) {
                     auto el = element(*v, Args(args, in.b), false);
                     CHECK(el);
@@ -644,8 +658,23 @@ enterFrame:
         }
         case Op::StoreIndexed: {
             Variant* args = sp - in.b - 1;
+            Variant* v = VAR_SLOT(in);
+            if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(names[in.a]) : nullptr;
+                held && held->isArray() && !sp[-1].isObject() && storeModeOf(in.x) != StoreMode::Set) {
+                // A plain value into an element at whole-number indexes of an
+                // array this variable alone holds (or one locked in place).
+                Array* arr = held->asArray();
+                if (arr->refCount() <= 1 || arr->locked()) {
+                    if (Variant* e = arr->elementAtIndexes(args, in.b)) {
+                        e->takeFrom(sp[-1]); // the old element is released last
+                        while (sp != args)
+                            (--sp)->clear();
+                        break;
+                    }
+                }
+            }
             Status st;
-            if (Variant* v = VAR_SLOT(in)) {
+            if (v) {
                 if (v->isArray())
                     st = storeElement(*v, Args(args, in.b), std::move(sp[-1]), storeModeOf(in.x));
                 else if (v->isObject() && v->asObject())

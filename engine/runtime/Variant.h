@@ -426,6 +426,26 @@ public:
             return nullptr;
         return &m_data[static_cast<size_t>(index)];
     }
+    // The element at Integer or Long indexes; nullptr when an index is of
+    // another kind, their count is not the array's or a bound is exceeded
+    // (the general path then converts or fails).
+    Variant* elementAtIndexes(const Variant* indexes, size_t n) noexcept
+    {
+        if (n != m_upper.size() || n == 0)
+            return nullptr;
+        size_t flat = 0, stride = 1;
+        for (size_t d = 0; d < n; ++d) {
+            const VarType t = indexes[d].type();
+            if (t != VarType::Integer && t != VarType::Long)
+                return nullptr;
+            const int64_t i = indexes[d].asIntegerOrLong();
+            if (i < 0 || i > m_upper[d])
+                return nullptr;
+            flat += static_cast<size_t>(i) * stride;
+            stride *= static_cast<size_t>(m_upper[d]) + 1;
+        }
+        return &m_data[flat];
+    }
     Variant& operator[](size_t flat) noexcept { return m_data[flat]; }
     const Variant& operator[](size_t flat) const noexcept { return m_data[flat]; }
     std::vector<Variant>& elements() noexcept { return m_data; }

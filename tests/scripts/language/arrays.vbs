@@ -22,6 +22,7 @@ src(0) = 1
 copy = src
 copy(0) = 2
 WriteLine src(0) & " " & copy(0)
+Dim g2 : g2 = grid : g2(1, 2) = 99 : g2(1, 0) = "s" : WriteLine grid(1, 2) & " " & g2(1, 2) & " " & g2(0, 1) & IsEmpty(grid(1, 0))
 Sub Fill(arr) : arr(0) = "filled" : End Sub
 Fill src
 WriteLine src(0)

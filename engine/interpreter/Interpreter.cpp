@@ -1472,7 +1472,7 @@ enterFrame:
             // A member call's object, below the arguments, goes too.
             sp = slots;
             while (sp != call.resultAt)
-                (--sp)->clear();
+                (--sp)->clearObject();
             if (resultSlot >= 0 && slots + resultSlot != sp)
                 Variant::moveTo(sp, slots[resultSlot]);
             m_stack.restoreTop(call.savedTop);

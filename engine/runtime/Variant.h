@@ -214,9 +214,9 @@ public:
             m_f64 = static_cast<double>(r);
         }
     }
-    // As copy-constructing at `at` and as clear(), with a string's count
-    // changed inline: for the interpreter's hottest places only (inline
-    // everywhere, the code grows more than it gains).
+    // As copy-constructing at `at` and as clear(), with a string's or an
+    // object's count changed inline: for the interpreter's hottest places
+    // only (inline everywhere, the code grows more than it gains).
     static void copyTo(Variant* at, const Variant& o) noexcept
     {
         at->m_type = o.m_type;
@@ -224,6 +224,9 @@ public:
         if (o.m_type == VarType::String) {
             if (o.m_str)
                 o.m_str->addRef();
+        } else if (o.m_type == VarType::Object) {
+            if (o.m_obj)
+                o.m_obj->addRef();
         } else if (o.ownsHeap()) {
             at->retainHeap();
         }
@@ -246,6 +249,20 @@ public:
         }
         m_type = VarType::Empty;
         m_i64 = 0;
+    }
+    // clear() with an object's count, too, dropped inline: detached first,
+    // as its termination may run script code that looks at this Variant.
+    void clearObject() noexcept
+    {
+        if (m_type == VarType::Object) {
+            Object* o = m_obj;
+            m_type = VarType::Empty;
+            m_i64 = 0;
+            if (o)
+                o->release();
+            return;
+        }
+        clearString();
     }
     [[gnu::always_inline]] void clear() noexcept
     {

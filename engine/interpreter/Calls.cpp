@@ -306,6 +306,24 @@ Result<Variant> ScriptEngine::Impl::loadGlobal(NameSite& site, Args args, bool i
     return Variant();
 }
 
+// obj's member `id` given args and then the value: a property put. A few
+// arguments are passed from the stack, without an allocation.
+static Status putMember(Ref<Object> obj, DispId id, InvokeKind kind, Args args, Variant&& value)
+{
+    constexpr size_t Few = 8;
+    if (args.size() < Few) {
+        Variant all[Few];
+        std::copy(args.begin(), args.end(), all);
+        all[args.size()] = std::move(value);
+        TRY_STATUS(obj->invoke(id, kind, Args(all, args.size() + 1)));
+        return {};
+    }
+    std::vector<Variant> all(args.begin(), args.end());
+    all.push_back(std::move(value));
+    TRY_STATUS(obj->invoke(id, kind, all));
+    return {};
+}
+
 Status ScriptEngine::Impl::storeGlobal(NameSite& site, Args args, Variant&& value, StoreMode mode, const Code& code)
 {
     GlobalEntry* e = resolveSite(site);
@@ -335,19 +353,10 @@ Status ScriptEngine::Impl::storeGlobal(NameSite& site, Args args, Variant&& valu
         Object* obj = e->value.asObject();
         if (!obj)
             return fail(ErrorCode::ObjectVariableNotSet);
-        std::vector<Variant> all(args.begin(), args.end());
-        all.push_back(std::move(value));
-        Ref<Object> keep(obj);
-        TRY_STATUS(obj->invoke(DispIdValue, kindFor(mode), all));
-        return {};
+        return putMember(Ref<Object>(obj), DispIdValue, kindFor(mode), args, std::move(value));
     }
-    case K::HostMember: {
-        std::vector<Variant> all(args.begin(), args.end());
-        all.push_back(std::move(value));
-        Ref<Object> keep = e->object;
-        TRY_STATUS(keep->invoke(e->member, kindFor(mode), all));
-        return {};
-    }
+    case K::HostMember:
+        return putMember(e->object, e->member, kindFor(mode), args, std::move(value));
     default:
         return fail(ErrorCode::IllegalAssignment, site.name);
     }

@@ -256,6 +256,7 @@ struct ScriptEngine::Impl {
     // Ends an inline call: releases the callee's slots and restores the state
     // runProc saves. The caller's top is the callee's first slot.
     void leaveInline(InlineCall& call, Variant* slots, int32_t slotCount);
+    Status callThroughDispatch(const Instr& in, Frame& f, Variant* args, Variant* sp, size_t lockBase); // Interpreter.cpp
     inline bool inlineFrame(const Proc& proc, Variant* args, int32_t argc, Variant*& savedTop); // Interpreter.cpp
     Status poll();
     void annotate(ScriptError& e, const Code& code, size_t pc) const;

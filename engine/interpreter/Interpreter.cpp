@@ -327,6 +327,32 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
     m_stack.restoreTop(call.savedTop);
 }
 
+// The general call of CallMember, CallValue and CallMe: the arguments, and
+// the object below them, are consumed; the result, if wanted, takes the
+// place of the first of them.
+Status ScriptEngine::Impl::callThroughDispatch(const Instr& in, Frame& f, Variant* args, Variant* sp, size_t lockBase)
+{
+    Result<Variant> r = Variant();
+    if (in.op == Op::CallMe)
+        r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
+    else if (in.op == Op::CallMember)
+        r = callMember(args[-1], const_cast<MemberSite&>(f.code->members[in.a]), InvokeKind::MethodOrGet,
+                       Args(args, in.b), f, in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
+    else
+        r = callValue(args[-1], Args(args, in.b), {});
+    if (in.op != Op::CallMe)
+        --args;
+    while (sp != args)
+        (--sp)->clearObject();
+    if (m_locks.size() > lockBase)
+        dropLocks(lockBase, sp);
+    if (!r.ok())
+        return r.takeError();
+    if (in.x & 1)
+        new (sp) Variant(std::move(r.value()));
+    return {};
+}
+
 // The frame of an inline call of proc, at its argc arguments: false when it
 // does not fit in the current chunk (runProc then makes one). ByVal
 // parameters given a variable get its value.
@@ -912,22 +938,11 @@ enterFrame:
                     }
                 }
             }
-            Result<Variant> r = Variant();
-            if (in.op == Op::CallMe)
-                r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
-            else if (in.op == Op::CallMember)
-                r = callMember(args[-1], MEMBER(in.a), InvokeKind::MethodOrGet, Args(args, in.b), f,
-                               in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
-            else
-                r = callValue(args[-1], Args(args, in.b), {});
-            if (in.op != Op::CallMe)
-                --args;
-            while (sp != args)
-                (--sp)->clear();
-            DROP_LOCKS();
-            CHECK(r);
-            if (in.x & 1)
-                new (sp++) Variant(std::move(r.value()));
+            // Out of line: the loop's own registers stay with its fast paths.
+            Status st = callThroughDispatch(in, f, args, sp, lockBase);
+            sp = args - (in.op != Op::CallMe);
+            CHECK(st);
+            sp += in.x & 1;
             break;
         }
         case Op::PutMember:

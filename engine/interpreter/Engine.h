@@ -256,7 +256,12 @@ struct ScriptEngine::Impl {
     // Ends an inline call: releases the callee's slots and restores the state
     // runProc saves. The caller's top is the callee's first slot.
     void leaveInline(InlineCall& call, Variant* slots, int32_t slotCount);
-    Status callThroughDispatch(const Instr& in, Frame& f, Variant* args, Variant* sp, size_t lockBase); // Interpreter.cpp
+    // The general paths of instructions, out of the dispatch loop (Interpreter.cpp).
+    Status callThroughDispatch(const Instr& in, Frame& f, Variant* args, Variant* sp, size_t lockBase);
+    Status getElemGeneral(const Instr& in, Frame& f, Variant* holder, const Variant& index, Variant& out);
+    Status setElemGeneral(const Instr& in, Frame& f, Variant* holder, Variant* pair);
+    Status loadIndexedGeneral(const Instr& in, Frame& f, Variant* v, Variant* args, Variant* sp, size_t lockBase);
+    Status storeIndexedGeneral(const Instr& in, Frame& f, Variant* v, Variant* args, Variant* sp);
     inline bool inlineFrame(const Proc& proc, Variant* args, int32_t argc, Variant*& savedTop); // Interpreter.cpp
     Status poll();
     void annotate(ScriptError& e, const Code& code, size_t pc) const;

@@ -327,6 +327,99 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
     m_stack.restoreTop(call.savedTop);
 }
 
+// The general paths of the element instructions, out of the dispatch loop
+// so that its registers stay with the fast paths.
+
+// GetElem: any index, a non-array, an unresolved name. The holder is a
+// local or a script-level variable (null for a name not bound to one).
+Status ScriptEngine::Impl::getElemGeneral(const Instr& in, Frame& f, Variant* holder, const Variant& index,
+                                          Variant& out)
+{
+    const Code& code = *f.code;
+    Variant indexValue = index;
+    Result<Variant> r = Variant();
+    if (holder && holder->isArray()) {
+        auto el = element(*holder, Args(&indexValue, 1), false);
+        r = el.ok() ? Result<Variant>(*el.value()) : Result<Variant>(el.takeError());
+    } else if (holder) {
+        std::u16string_view name = in.b < 0 ? code.names[operandSite(in.b)].name.view()
+            : code.slotNames.size() > size_t(in.b) ? code.slotNames[in.b].view()
+                                                   : std::u16string_view();
+        r = callValue(*holder, Args(&indexValue, 1), name);
+    } else {
+        r = loadGlobal(const_cast<NameSite&>(code.names[operandSite(in.b)]), Args(&indexValue, 1), true, code, true);
+    }
+    if (!r.ok())
+        return r.takeError();
+    out = std::move(r.value());
+    return {};
+}
+
+// SetElem: pair holds the index and the value, the operands already freed.
+Status ScriptEngine::Impl::setElemGeneral(const Instr& in, Frame& f, Variant* holder, Variant* pair)
+{
+    const Code& code = *f.code;
+    if (holder && in.a >= 0) {
+        if (holder->isArray())
+            return storeElement(*holder, Args(pair, 1), std::move(pair[1]), StoreMode::Let);
+        if (holder->isObject() && holder->asObject())
+            return putDefault(*holder, Args(pair, 2), StoreMode::Let);
+        return fail(ErrorCode::TypeMismatch,
+                    code.slotNames.size() > size_t(in.a) ? code.slotNames[in.a].view() : std::u16string_view());
+    }
+    return storeGlobal(const_cast<NameSite&>(code.names[operandSite(in.a)]), Args(pair, 1), std::move(pair[1]),
+                       StoreMode::Let, code);
+}
+
+// LoadIndexed: the indexes at args are consumed; the value takes the first
+// one's place.
+Status ScriptEngine::Impl::loadIndexedGeneral(const Instr& in, Frame& f, Variant* v, Variant* args, Variant* sp,
+                                              size_t lockBase)
+{
+    const Code& code = *f.code;
+    Result<Variant> r = Variant();
+    if (v) {
+        if (v->isArray()) {
+            auto el = element(*v, Args(args, in.b), false);
+            r = el.ok() ? Result<Variant>(*el.value()) : Result<Variant>(el.takeError());
+        } else {
+            r = callValue(*v, Args(args, in.b), varName(code, in));
+        }
+    } else {
+        r = loadGlobal(const_cast<NameSite&>(code.names[in.a]), Args(args, in.b), true, code,
+                       !(in.x & StatementCall));
+    }
+    while (sp != args)
+        (--sp)->clear();
+    if (m_locks.size() > lockBase)
+        dropLocks(lockBase, sp);
+    if (!r.ok())
+        return r.takeError();
+    new (sp) Variant(std::move(r.value()));
+    return {};
+}
+
+// StoreIndexed: the indexes at args and the value after them are consumed.
+Status ScriptEngine::Impl::storeIndexedGeneral(const Instr& in, Frame& f, Variant* v, Variant* args, Variant* sp)
+{
+    const Code& code = *f.code;
+    Status st;
+    if (v) {
+        if (v->isArray())
+            st = storeElement(*v, Args(args, in.b), std::move(sp[-1]), storeModeOf(in.x));
+        else if (v->isObject() && v->asObject())
+            st = putDefault(*v, Args(args, in.b + 1u), storeModeOf(in.x));
+        else
+            st = fail(ErrorCode::TypeMismatch, varName(code, in));
+    } else {
+        st = storeGlobal(const_cast<NameSite&>(code.names[in.a]), Args(args, in.b), std::move(sp[-1]),
+                         storeModeOf(in.x), code);
+    }
+    while (sp != args)
+        (--sp)->clear();
+    return st;
+}
+
 // The general call of CallMember, CallValue and CallMe: the arguments, and
 // the object below them, are consumed; the result, if wanted, takes the
 // place of the first of them.
@@ -663,23 +756,10 @@ enterFrame:
                     break;
                 }
             }
-            Result<Variant> r = Variant();
-            if (v) {
-                if (v->isArray()) {
-                    auto el = element(*v, Args(args, in.b), false);
-                    CHECK(el);
-                    r = *el.value();
-                } else {
-                    r = callValue(*v, Args(args, in.b), varName(code, in));
-                }
-            } else {
-                r = loadGlobal(names[in.a], Args(args, in.b), true, code, !(in.x & StatementCall));
-            }
-            while (sp != args)
-                (--sp)->clear();
-            DROP_LOCKS();
-            CHECK(r);
-            new (sp++) Variant(std::move(r.value()));
+            Status st = loadIndexedGeneral(in, f, v, args, sp, lockBase);
+            sp = args;
+            CHECK(st);
+            ++sp;
             break;
         }
         case Op::StoreIndexed: {
@@ -699,19 +779,8 @@ enterFrame:
                     }
                 }
             }
-            Status st;
-            if (v) {
-                if (v->isArray())
-                    st = storeElement(*v, Args(args, in.b), std::move(sp[-1]), storeModeOf(in.x));
-                else if (v->isObject() && v->asObject())
-                    st = putDefault(*v, Args(args, in.b + 1u), storeModeOf(in.x));
-                else
-                    st = fail(ErrorCode::TypeMismatch, varName(code, in));
-            } else {
-                st = storeGlobal(names[in.a], Args(args, in.b), std::move(sp[-1]), storeModeOf(in.x), code);
-            }
-            while (sp != args)
-                (--sp)->clear();
+            Status st = storeIndexedGeneral(in, f, v, args, sp);
+            sp = args;
             CHECK(st);
             break;
         }
@@ -1201,22 +1270,8 @@ enterFrame:
             // The general path: any index, a non-array, an unresolved name.
             // The holder is a local or a script-level variable (an unbound
             // name goes through the general look-up).
-            Variant indexValue = *index;
-            Result<Variant> r = Variant();
-            if (holder && holder->isArray()) {
-                auto el = element(*holder, Args(&indexValue, 1), false);
-                r = el.ok() ? Result<Variant>(*el.value()) : Result<Variant>(el.takeError());
-            } else if (holder) {
-                std::u16string_view name = in.b < 0 ? names[operandSite(in.b)].name.view()
-                    : code.slotNames.size() > size_t(in.b) ? code.slotNames[in.b].view()
-                                                           : std::u16string_view();
-                r = callValue(*holder, Args(&indexValue, 1), name);
-            } else {
-                r = loadGlobal(names[operandSite(in.b)], Args(&indexValue, 1), true, code, true);
-            }
-            CHECK(r);
+            CHECK(getElemGeneral(in, f, holder, *index, slots[in.a]));
             FINISH_OPERANDS(in);
-            slots[in.a] = std::move(r.value());
             break;
         }
         case Op::SetElem: {
@@ -1241,20 +1296,7 @@ enterFrame:
             }
             Variant pair[2] = { *index, *value };
             FINISH_OPERANDS(in);
-            Status st;
-            if (holder && in.a >= 0) {
-                if (holder->isArray())
-                    st = storeElement(*holder, Args(pair, 1), std::move(pair[1]), StoreMode::Let);
-                else if (holder->isObject() && holder->asObject())
-                    st = putDefault(*holder, Args(pair, 2), StoreMode::Let);
-                else
-                    st = fail(ErrorCode::TypeMismatch, code.slotNames.size() > size_t(in.a)
-                                                           ? code.slotNames[in.a].view()
-                                                           : std::u16string_view());
-            } else {
-                st = storeGlobal(names[operandSite(in.a)], Args(pair, 1), std::move(pair[1]), StoreMode::Let, code);
-            }
-            CHECK(st);
+            CHECK(setElemGeneral(in, f, holder, pair));
             break;
         }
         case Op::Move: {

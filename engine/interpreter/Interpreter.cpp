@@ -988,8 +988,9 @@ enterFrame:
                 const ClassMember* m = memberOf(*inst, MEMBER(in.a));
                 const bool inside = inst == f.me;
                 if (m && (inside || m->isPublic) && m->field >= 0 && in.b == 0 && !(in.x & EmptyListCall)) {
-                    Variant value = inst->fields()[m->field];
-                    (--sp)->clear();
+                    Variant value;
+                    Variant::copyTo(&value, inst->fields()[m->field]);
+                    (--sp)->clearObject();
                     DROP_LOCKS();
                     if (in.x & 1)
                         new (sp++) Variant(std::move(value));
@@ -1040,14 +1041,14 @@ enterFrame:
                         if (storesInPlace(mode, sp[-1])) {
                             // The old value is released after the field holds the new one.
                             field.swap(sp[-1]);
-                            (--sp)->clear();
-                            (--sp)->clear();
+                            (--sp)->clearObject();
+                            (--sp)->clearObject();
                             DROP_LOCKS();
                             break;
                         }
                         Status st = assign(field, std::move(sp[-1]), mode);
-                        (--sp)->clear();
-                        (--sp)->clear();
+                        (--sp)->clearObject();
+                        (--sp)->clearObject();
                         DROP_LOCKS();
                         CHECK(st);
                         break;
@@ -1244,6 +1245,23 @@ enterFrame:
         case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
+            // Is of two objects, And and Or of two Booleans: no general path.
+            int truth = -1;
+            if (in.op == Op::Is && l->isObject() && r->isObject())
+                truth = l->asObject() == r->asObject();
+            else if (l->type() == VarType::Boolean && r->type() == VarType::Boolean
+                     && (in.op == Op::And || in.op == Op::Or))
+                truth = in.op == Op::And ? l->asBool() && r->asBool() : l->asBool() || r->asBool();
+            if (truth >= 0) {
+                FINISH_OPERANDS(in);
+                if (Variant* d = TARGET(in.a)) {
+                    d->setPlain(truth ? TrueValue : FalseValue);
+                    break;
+                }
+                CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(truth ? TrueValue : FalseValue),
+                                  StoreMode::Let, code));
+                break;
+            }
             auto res = slowBinary(in.op, *l, *r);
             CHECK(res);
             FINISH_OPERANDS(in);

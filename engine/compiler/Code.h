@@ -48,8 +48,8 @@ inline bool isFieldOperand(int32_t o) { return o <= FieldOperands; }
 inline int32_t operandSite(int32_t o) { return GlobalOperands - o; }
 inline int32_t operandField(int32_t o) { return FieldOperands - o; }
 // x bits of the register operators: bits 0-1 are a comparison's Literals.
-// Branch: a comparison jumps to a when its truth is BranchIfTrue's, and
-// stores nothing. ReleaseB/C: that operand is a temporary consumed here.
+// Branch: a comparison (or Is) jumps to a when its truth is BranchIfTrue's,
+// and stores nothing. ReleaseB/C: that operand is a temporary consumed here.
 constexpr uint8_t Branch = 0x04;
 constexpr uint8_t BranchIfTrue = 0x08;
 constexpr uint8_t ReleaseB = 0x10;
@@ -57,6 +57,11 @@ constexpr uint8_t ReleaseC = 0x20;
 // x bit of Jump, JumpIfFalse, JumpIfTrue and a Branch comparison: the target
 // is not after the instruction (a loop's back-edge, where the run is polled).
 constexpr uint8_t BackEdge = 0x40;
+// A comparison or Is that jumps instead of storing a Boolean.
+inline bool isBranchComparison(const Instr& in)
+{
+    return in.op >= Op::Eq && in.op <= Op::Is && (in.x & Branch);
+}
 
 enum class VarKind : uint8_t { Local = 0, Global = 1, Field = 2, Outer = 3 };
 enum class StoreMode : uint8_t { Let = 0, Set = 1, Raw = 2 };

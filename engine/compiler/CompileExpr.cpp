@@ -179,12 +179,15 @@ Status Compiler::binary(const ast::BinaryExpr& b, int32_t dst)
 Result<size_t> Compiler::jumpOn(const ast::Expr& e, bool when)
 {
     const ast::Expr& u = unparen(e);
-    if (u.kind == ast::ExprKind::Binary && isComparison(static_cast<const ast::BinaryExpr&>(u).op)) {
+    if (u.kind == ast::ExprKind::Binary
+        && (isComparison(static_cast<const ast::BinaryExpr&>(u).op)
+            || static_cast<const ast::BinaryExpr&>(u).op == ast::BinaryOp::Is)) {
         const auto& b = static_cast<const ast::BinaryExpr&>(u);
         const int32_t d0 = m_ctx->depth;
         TRY_ASSIGN(l, operand(*b.left, runsNoCode(*b.right)));
         TRY_ASSIGN(r, operand(*b.right, true));
-        uint8_t x = static_cast<uint8_t>(literals(*b.left, *b.right) | Branch | (when ? BranchIfTrue : 0));
+        const uint8_t lits = isComparison(b.op) ? literals(*b.left, *b.right) : 0;
+        uint8_t x = static_cast<uint8_t>(lits | Branch | (when ? BranchIfTrue : 0));
         if (l >= TempOperands)
             x |= ReleaseB;
         if (r >= TempOperands)

@@ -135,7 +135,7 @@ std::string disassemble(const Code& code)
         std::snprintf(buf, sizeof buf, "%4zu %-13s", pc, opName(in.op));
         out += buf;
         if (isRegisterOp(in.op)) {
-            const bool branch = in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch);
+            const bool branch = isBranchComparison(in);
             if (branch || in.op == Op::ForLoop)
                 std::snprintf(buf, sizeof buf, " ->%d", in.a);
             else
@@ -209,7 +209,7 @@ Status Compiler::finishCode(Code& code)
     for (size_t pc = 0; pc < code.instrs.size(); ++pc) {
         Instr& in = code.instrs[pc];
         const bool branch = in.op == Op::Jump || in.op == Op::JumpIfFalse || in.op == Op::JumpIfTrue
-            || (in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch));
+            || isBranchComparison(in);
         if (branch && size_t(in.a) <= pc)
             in.x |= BackEdge;
         if (!isRegisterOp(in.op))
@@ -218,7 +218,7 @@ Status Compiler::finishCode(Code& code)
         if (code.slotCount + in.depth > 0xFFFF)
             return fail(errorAt(ErrorCode::ExpressionTooComplex, m_ctx->pos));
         in.depth = static_cast<uint16_t>(code.slotCount + in.depth);
-        if (!(in.op >= Op::Eq && in.op <= Op::Ge && (in.x & Branch)) && in.op != Op::ForLoop)
+        if (!isBranchComparison(in) && in.op != Op::ForLoop)
             fix(in.a);
         if (in.op != Op::ForLoop)
             fix(in.b);

@@ -1241,16 +1241,41 @@ enterFrame:
             PUT(in.a, std::move(res.value()));
             break;
         }
-        case Op::Div: case Op::Pow: case Op::Is:
+        case Op::Is: {
+            OPERAND(l, in.b, scratchB);
+            OPERAND(r, in.c, scratchC);
+            bool truth;
+            if (l->isObject() && r->isObject()) {
+                truth = l->asObject() == r->asObject();
+            } else {
+                auto same = opIs(*l, *r);
+                CHECK(same);
+                truth = same.value();
+            }
+            FINISH_OPERANDS(in);
+            if (in.x & Branch) {
+                if (truth == ((in.x & BranchIfTrue) != 0)) {
+                    POLL_BACK(in);
+                    JUMP(in.a);
+                }
+                break;
+            }
+            if (Variant* d = TARGET(in.a)) {
+                d->setPlain(truth ? TrueValue : FalseValue);
+                break;
+            }
+            CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(truth ? TrueValue : FalseValue), StoreMode::Let,
+                              code));
+            break;
+        }
+        case Op::Div: case Op::Pow:
         case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
-            // Is of two objects, And and Or of two Booleans: no general path.
+            // And and Or of two Booleans: no general path.
             int truth = -1;
-            if (in.op == Op::Is && l->isObject() && r->isObject())
-                truth = l->asObject() == r->asObject();
-            else if (l->type() == VarType::Boolean && r->type() == VarType::Boolean
-                     && (in.op == Op::And || in.op == Op::Or))
+            if (l->type() == VarType::Boolean && r->type() == VarType::Boolean
+                && (in.op == Op::And || in.op == Op::Or))
                 truth = in.op == Op::And ? l->asBool() && r->asBool() : l->asBool() || r->asBool();
             if (truth >= 0) {
                 FINISH_OPERANDS(in);

@@ -111,6 +111,21 @@ TEST(Compiler, JumpsToAReturnReturn)
 )");
 }
 
+TEST(Compiler, IsJumpsAsAComparisonDoes)
+{
+    // Until n Is Nothing leaves the loop when true; the loop's jump is a back-edge.
+    EXPECT_EQ(compileProc(u"Function Walk(n)\n  Do Until n Is Nothing\n    Walk = Walk + 1\n"
+                          u"    Set n = n.Tail\n  Loop\nEnd Function"),
+              R"(   0 Is            ->6 r0 k0 x=12
+   1 Add           r1 r1 k1 x=0
+   2 LoadLocal     a=0 b=0 x=0
+   3 CallMember    a=0 b=0 x=1
+   4 StoreLocal    a=0 b=0 x=1
+   5 Jump          a=0 b=0 x=64
+   6 Return        a=0 b=0 x=0
+)");
+}
+
 TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 {
     std::u16string body = u"Sub P()\n  total = total + 1\n  WriteLine other\nEnd Sub";

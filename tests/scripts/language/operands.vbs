@@ -110,3 +110,15 @@ w = True & 1.5
 WriteLine "concat " & w
 w = "d" & CDate(0)
 WriteLine "concat " & (Len(w) > 1)
+' Is in a condition jumps as a comparison does
+Class Cell : Public Tail : End Class
+Dim ca, cb, cc, ck
+Set ca = New Cell : Set cb = New Cell : Set ca.Tail = cb : Set cb.Tail = Nothing
+Set cc = ca : ck = 0
+Do Until cc Is Nothing : ck = ck + 1 : Set cc = cc.Tail : Loop
+WriteLine "is " & ck & " " & (ca Is cb) & " " & (ca.Tail Is cb)
+If ca Is cb Then WriteLine "is same" Else WriteLine "is different"
+If Not (cb.Tail Is Nothing) Then WriteLine "is more" Else WriteLine "is end"
+On Error Resume Next
+If 1 Is Nothing Then WriteLine "is then ran " & Err.Number Else WriteLine "is else ran"
+On Error GoTo 0

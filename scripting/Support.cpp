@@ -3,6 +3,7 @@
 #include "runtime/DateTime.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <cerrno>
@@ -161,6 +162,35 @@ Variant dateFromTime(const timespec& t)
     double day = 0;
     vbs::serialFromDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, day);
     return Variant::fromDate(vbs::joinSerial(day, vbs::serialFromTime(tm.tm_hour, tm.tm_min, tm.tm_sec)));
+}
+
+std::optional<std::string> readStdinLine()
+{
+    char* buffer = nullptr;
+    size_t size = 0;
+    const ssize_t n = ::getline(&buffer, &size, stdin);
+    std::optional<std::string> line;
+    if (n >= 0)
+        line.emplace(buffer, static_cast<size_t>(n));
+    std::free(buffer);
+    return line;
+}
+
+std::optional<std::string> readWholeFile(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    char chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, n);
+    const bool failed = std::ferror(file);
+    std::fclose(file);
+    if (failed)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace vorna::scripting

@@ -71,4 +71,10 @@ bool exists(const std::string& path);
 // Seconds since the epoch (local time) as a Date serial.
 Variant dateFromTime(const timespec& t);
 
+// The next line of standard input, its line break (if any) kept; nothing at
+// the end of input. Read through stdio: no stream library is set up for it.
+std::optional<std::string> readStdinLine();
+// A whole file's bytes; nothing when it cannot be opened or read.
+std::optional<std::string> readWholeFile(const std::string& path);
+
 } // namespace vorna::scripting

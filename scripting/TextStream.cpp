@@ -1,7 +1,6 @@
 #include "TextStream.h"
 
 #include <cerrno>
-#include <iostream>
 #include <unistd.h>
 
 namespace vorna::scripting {
@@ -48,12 +47,10 @@ public:
     Result<bool> more(std::u16string& out) override
     {
         std::fflush(stdout);
-        std::string line;
-        if (!std::getline(std::cin, line))
+        auto line = readStdinLine();
+        if (!line)
             return false;
-        if (!std::cin.eof())
-            line += '\n';
-        out += vbs::decodeScriptText(line);
+        out += vbs::decodeScriptText(*line);
         return true;
     }
 };

@@ -1,8 +1,8 @@
 #include "Console.h"
 
 #include "runtime/Convert.h"
+#include "Support.h"
 
-#include <iostream>
 #include <string>
 
 namespace vbsrun {
@@ -39,11 +39,13 @@ void writeUtf8(const Str& text)
 
 std::optional<std::string> readInputLine()
 {
-    std::string line;
-    if (!std::getline(std::cin, line))
+    auto line = vorna::scripting::readStdinLine();
+    if (!line)
         return std::nullopt;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+    if (!line->empty() && line->back() == '\n')
+        line->pop_back();
+    if (!line->empty() && line->back() == '\r')
+        line->pop_back();
     return line;
 }
 

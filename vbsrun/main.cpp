@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <optional>
 #include <iterator>
 #include <string>
 
@@ -70,12 +70,12 @@ int main(int argc, char** argv)
     }
     const char* path = argv[i];
     std::vector<std::string> arguments(argv + i + 1, argv + argc);
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::optional<std::string> read = vorna::scripting::readWholeFile(path);
+    if (!read) {
         std::fprintf(stderr, "vbsrun: cannot open %s\n", path);
         return ExitNoFile;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string bytes = std::move(*read);
 
     // Declared before the engine: its teardown may still run script code.
     vbsrun::TerminalSite site;

@@ -232,6 +232,19 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
     return Lookup { hashed, position };
 }
 
+void VariantKeyMap::Index::reset(size_t size)
+{
+    if (size != m_size) {
+        void* grown = std::realloc(static_cast<void*>(m_slots), size * sizeof(Slot));
+        if (!grown)
+            throw std::bad_alloc();
+        m_slots = static_cast<Slot*>(grown);
+        m_size = size;
+    }
+    static_assert(EmptySlot == 0xFFFFFFFFu); // every byte of an empty slot is 0xFF
+    std::memset(static_cast<void*>(m_slots), 0xFF, size * sizeof(Slot));
+}
+
 VariantKeyMap::Entries::~Entries()
 {
     for (size_t i = m_size; i > 0; --i)
@@ -273,7 +286,7 @@ void VariantKeyMap::placeInIndex(uint32_t entry, uint64_t hash)
 
 void VariantKeyMap::rebuildIndex(size_t capacity)
 {
-    m_index.assign(capacity, Slot { EmptySlot, 0 });
+    m_index.reset(capacity);
     m_usedSlots = 0;
     for (size_t i = 0; i < m_entries.size(); ++i) {
         if (m_entries[i].live)

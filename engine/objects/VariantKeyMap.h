@@ -14,6 +14,7 @@
 #include "runtime/Variant.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -143,7 +144,32 @@ private:
     void forgetRecent() const noexcept { m_recentKey.clear(); }
 
     Entries m_entries;
-    std::vector<Slot> m_index; // size is a power of two, or 0
+    // The index, remade at each growth: realloc keeps the old pages (a
+    // large block is remapped), so only the added half is new memory.
+    class Index {
+    public:
+        Index() = default;
+        Index(const Index&) = delete;
+        Index& operator=(const Index&) = delete;
+        ~Index() { std::free(m_slots); }
+        bool empty() const noexcept { return m_size == 0; }
+        size_t size() const noexcept { return m_size; }
+        Slot& operator[](size_t i) noexcept { return m_slots[i]; }
+        const Slot& operator[](size_t i) const noexcept { return m_slots[i]; }
+        // `size` empty slots; throws std::bad_alloc, leaving the index as it was.
+        void reset(size_t size);
+        void clear() noexcept
+        {
+            std::free(m_slots);
+            m_slots = nullptr;
+            m_size = 0;
+        }
+
+    private:
+        Slot* m_slots = nullptr;
+        size_t m_size = 0;
+    };
+    Index m_index; // size is a power of two, or 0
     size_t m_live = 0;
     size_t m_usedSlots = 0; // live plus deleted slots
     CompareMode m_mode;

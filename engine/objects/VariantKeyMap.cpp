@@ -144,20 +144,23 @@ uint64_t hashKey(const Variant& v, CompareMode mode)
     return mix(h);
 }
 
+// The 32 bits a table keeps of a key's hash: both halves count.
+uint32_t folded(uint64_t hash) { return static_cast<uint32_t>(hash ^ (hash >> 32)); }
+
 } // namespace
 
 Result<VariantKeyMap::HashedKey> VariantKeyMap::prepare(const Variant& key) const
 {
     const Variant& k = key.deref();
     switch (k.type()) {
-    case VarType::String: return HashedKey { &k, hashStringKey(k.stringView(), m_mode) };
-    case VarType::Long: return HashedKey { &k, hashNumber(k.asLong()) };
-    case VarType::Integer: return HashedKey { &k, hashNumber(k.asInteger()) };
+    case VarType::String: return HashedKey { &k, folded(hashStringKey(k.stringView(), m_mode)) };
+    case VarType::Long: return HashedKey { &k, folded(hashNumber(k.asLong())) };
+    case VarType::Integer: return HashedKey { &k, folded(hashNumber(k.asInteger())) };
     default: break;
     }
     if (k.isArray())
         return fail(ErrorCode::TypeMismatch);
-    return HashedKey { &k, hashKey(k, m_mode) };
+    return HashedKey { &k, folded(hashKey(k, m_mode)) };
 }
 
 bool VariantKeyMap::sameKey(const Variant& a, const Variant& b) const
@@ -193,7 +196,7 @@ size_t VariantKeyMap::findSlot(const HashedKey& key) const
     if (m_index.empty())
         return npos;
     const size_t mask = m_index.size() - 1;
-    const uint32_t tag = static_cast<uint32_t>(key.hash >> 32);
+    const uint32_t tag = key.hash;
     for (size_t i = key.hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = m_index[i];
         if (slot.entry == EmptySlot)
@@ -223,7 +226,7 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
         return Lookup { hashed, find(hashed) };
     }
     // A string key, the usual kind: hashed here, without a Result to unwrap.
-    const HashedKey hashed { &k, hashStringKey(k.stringView(), m_mode) };
+    const HashedKey hashed { &k, folded(hashStringKey(k.stringView(), m_mode)) };
     const size_t position = find(hashed);
     if (position != npos && !k.stringView().empty()) {
         m_recentKey = k;
@@ -273,7 +276,7 @@ void VariantKeyMap::Entries::shrink(size_t n) noexcept
         m_data[--m_size].~Entry();
 }
 
-void VariantKeyMap::placeInIndex(uint32_t entry, uint64_t hash)
+void VariantKeyMap::placeInIndex(uint32_t entry, uint32_t hash)
 {
     const size_t mask = m_index.size() - 1;
     size_t i = hash & mask;
@@ -281,7 +284,7 @@ void VariantKeyMap::placeInIndex(uint32_t entry, uint64_t hash)
         i = (i + 1) & mask;
     if (m_index[i].entry == EmptySlot)
         ++m_usedSlots;
-    m_index[i] = Slot { entry, static_cast<uint32_t>(hash >> 32) };
+    m_index[i] = Slot { entry, hash };
 }
 
 void VariantKeyMap::rebuildIndex(size_t capacity)
@@ -312,7 +315,8 @@ void VariantKeyMap::growIfNeeded()
 
 Result<size_t> VariantKeyMap::insert(const HashedKey& key, Variant value)
 {
-    if (m_entries.size() >= DeletedSlot)
+    // Past 2^31 entries the index would outgrow the 32 bits of a hash.
+    if (m_entries.size() >= (size_t(1) << 31))
         return fail(ErrorCode::OutOfMemory);
     try {
         growIfNeeded();

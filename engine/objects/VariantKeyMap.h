@@ -28,7 +28,7 @@ public:
     // points at the caller's Variant, which must outlive it.
     struct HashedKey {
         const Variant* key = nullptr;
-        uint64_t hash = 0;
+        uint32_t hash = 0; // its low bits place it in the index, all are its tag
     };
 
     explicit VariantKeyMap(CompareMode mode = CompareMode::Binary)
@@ -75,7 +75,7 @@ public:
     struct Entry {
         Variant key;
         Variant value;
-        uint64_t hash = 0;
+        uint32_t hash = 0;
         bool live = false;
     };
     // The entries in insertion order. They grow with realloc: a Variant holds
@@ -129,7 +129,7 @@ public:
 private:
     struct Slot {
         uint32_t entry; // EmptySlot, DeletedSlot or a position in m_entries
-        uint32_t tag; // low hash bits, checked before comparing keys
+        uint32_t tag; // the key's hash, checked before comparing keys
     };
     static constexpr uint32_t EmptySlot = 0xFFFFFFFFu;
     static constexpr uint32_t DeletedSlot = 0xFFFFFFFEu;
@@ -137,7 +137,7 @@ private:
     bool sameKey(const Variant& a, const Variant& b) const;
     size_t findSlot(const HashedKey& key) const;
     size_t slotOfEntry(size_t position) const;
-    void placeInIndex(uint32_t entry, uint64_t hash);
+    void placeInIndex(uint32_t entry, uint32_t hash);
     void growIfNeeded();
     void rebuildIndex(size_t capacity);
     void compact();

@@ -352,11 +352,25 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
         const auto& c = s.cases[i];
         beginStatement(c.pos);
         std::vector<size_t> matches;
-        for (const auto& v : c.values) {
-            TRY_STATUS(expr(*v));
-            matches.push_back(emit(Op::CaseMatch, 0, static_cast<uint16_t>(subject), literals(*s.subject, *v)));
+        size_t next = 0;
+        for (size_t k = 0; k < c.values.size(); ++k) {
+            // Each value is an = against the subject: a match jumps to the
+            // body, except the last value's mismatch, which jumps past it.
+            const ast::Expr& v = *c.values[k];
+            const bool last = k + 1 == c.values.size();
+            const int32_t d0 = m_ctx->depth;
+            TRY_ASSIGN(value, operand(v, true));
+            uint8_t x = static_cast<uint8_t>(literals(*s.subject, v) | Branch | (last ? 0 : BranchIfTrue));
+            if (value >= TempOperands)
+                x |= ReleaseC;
+            const size_t at = emitReg(Op::Eq, 0, subject, value, x, d0);
+            if (last)
+                next = at;
+            else
+                matches.push_back(at);
         }
-        size_t next = emit(Op::Jump);
+        if (c.values.empty())
+            next = emit(Op::Jump);
         endStatement(here());
         for (size_t m : matches)
             patch(m, here());

@@ -70,7 +70,7 @@ int stackEffect(const Instr& in)
     case Op::LoadVar: case Op::RefVar:
         return 1;
     case Op::Pop: case Op::StoreLocal: case Op::StoreVar: case Op::AppendVar: case Op::JumpIfFalse:
-    case Op::JumpIfTrue: case Op::CaseMatch: case Op::ForTest: case Op::ForEachInit:
+    case Op::JumpIfTrue: case Op::ForTest: case Op::ForEachInit:
         return -1;
     case Op::LoadIndexed: case Op::RefIndexed:
         return 1 - b;

@@ -1408,18 +1408,6 @@ enterFrame:
             }
             break;
         }
-        case Op::CaseMatch: {
-            Variant v = std::move(*--sp);
-            Variant res;
-            if (!fastCompare(Op::Eq, slots[in.b], v, res)) {
-                auto r = opCompare(slots[in.b], v, CompareOp::Eq, CompareMode::Binary, Literals(in.x));
-                CHECK(r);
-                res = std::move(r.value());
-            }
-            if (res.type() == VarType::Boolean && res.asBool())
-                JUMP(in.a);
-            break;
-        }
         case Op::ForPrepare: {
             Variant step = std::move(*--sp);
             Variant end = std::move(*--sp);

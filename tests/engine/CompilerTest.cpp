@@ -126,6 +126,27 @@ TEST(Compiler, IsJumpsAsAComparisonDoes)
 )");
 }
 
+TEST(Compiler, CaseValuesCompareAndJump)
+{
+    // A match of an earlier value jumps to the body; the last value's
+    // mismatch jumps to the next Case.
+    EXPECT_EQ(compileProc(u"Function Pick(n)\n  Select Case n\n    Case 0: Pick = \"zero\"\n"
+                          u"    Case 1, 2: Pick = \"small\"\n    Case Else: Pick = \"big\"\n  End Select\nEnd Function"),
+              R"(   0 LoadLocal     a=0 b=0 x=0
+   1 StoreLocal    a=2 b=0 x=2
+   2 Eq            ->5 r2 k0 x=6
+   3 Move          r1 k1 x=0
+   4 Jump          a=10 b=0 x=0
+   5 Eq            ->7 r2 k2 x=14
+   6 Eq            ->9 r2 k3 x=6
+   7 Move          r1 k4 x=0
+   8 Jump          a=10 b=0 x=0
+   9 Move          r1 k5 x=0
+  10 ClearLocal    a=2 b=0 x=0
+  11 Return        a=0 b=0 x=0
+)");
+}
+
 TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 {
     std::u16string body = u"Sub P()\n  total = total + 1\n  WriteLine other\nEnd Sub";

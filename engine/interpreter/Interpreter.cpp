@@ -154,41 +154,6 @@ inline bool storesInPlace(StoreMode mode, const Variant& value)
     return mode == StoreMode::Raw || (mode == StoreMode::Let) != value.isObject();
 }
 
-template <class T>
-inline int compareWith(Op op, T a, T b)
-{
-    switch (op) {
-    case Op::Eq: return a == b;
-    case Op::Ne: return a != b;
-    case Op::Lt: return a < b;
-    case Op::Gt: return a > b;
-    case Op::Le: return a <= b;
-    case Op::Ge: return a >= b;
-    default: return -1;
-    }
-}
-
-// A comparison of Integer/Long/Double pairs: 1 true, 0 false, -1 when the
-// slow path is needed.
-inline int fastTruth(Op op, const Variant& l, const Variant& r)
-{
-    VarType lt = l.type(), rt = r.type();
-    if (isSmallInt(lt) && isSmallInt(rt))
-        return compareWith<int64_t>(op, intOf(l), intOf(r));
-    if (lt == VarType::Double && rt == VarType::Double)
-        return compareWith<double>(op, l.asDouble(), r.asDouble());
-    return -1;
-}
-
-inline bool fastCompare(Op op, const Variant& l, const Variant& r, Variant& out)
-{
-    int truth = fastTruth(op, l, r);
-    if (truth < 0)
-        return false;
-    new (&out) Variant(Variant::fromBool(truth != 0));
-    return true;
-}
-
 // x: the comparisons' Literals.
 Result<Variant> slowBinary(Op op, const Variant& l, const Variant& r, uint8_t x = 0)
 {

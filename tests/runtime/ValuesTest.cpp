@@ -137,7 +137,8 @@ TEST(VariantOwnership, ObjectsAreReleasedDeterministically)
     }
     EXPECT_EQ(live, 0);
     Variant v = Variant::fromObject(new Probe(live));
-    v = v; // self-assignment keeps the object
+    Variant& same = v;
+    v = same; // self-assignment keeps the object
     EXPECT_EQ(live, 1);
     v.clear();
     EXPECT_EQ(live, 0);

@@ -521,6 +521,25 @@ enterFrame:
     } else {                                                                                  \
         CHECK(storeGlobal(names[operandSite(o)], {}, val, StoreMode::Let, code));             \
     }
+// A comparison's or Is's truth: with x & Branch it jumps to a when the truth
+// is BranchIfTrue's; otherwise the Boolean goes into the R operand a.
+#define BRANCH_OR_PUT_TRUTH(in, truth)                                                     \
+    if ((in).x & Branch) {                                                                 \
+        if ((truth) == (((in).x & BranchIfTrue) != 0)) {                                   \
+            POLL_BACK(in);                                                                 \
+            JUMP((in).a);                                                                  \
+        }                                                                                  \
+        break;                                                                             \
+    }                                                                                      \
+    PUT_TRUTH(in, truth)
+#define PUT_TRUTH(in, truth)                                                               \
+    if (Variant* _d = TARGET((in).a)) {                                                    \
+        _d->setPlain((truth) ? TrueValue : FalseValue);                                    \
+        break;                                                                             \
+    }                                                                                      \
+    CHECK(storeGlobal(names[operandSite((in).a)], {}, Variant((truth) ? TrueValue : FalseValue), \
+                      StoreMode::Let, code));                                              \
+    break
 // Makes callee's frame, which starts at argsAt, the current one: the caller
 // resumes at ip with its top at resultPos, where the result goes.
 #define ENTER_INLINE(callee, meValue, argsAt, resultPos, topValue, want) \
@@ -1128,20 +1147,7 @@ enterFrame:
                 truth = b.value();                                                \
             }                                                                     \
             FINISH_OPERANDS(in);                                                  \
-            if (in.x & Branch) {                                                  \
-                if (truth == ((in.x & BranchIfTrue) != 0)) {                      \
-                    POLL_BACK(in);                                                \
-                    JUMP(in.a);                                                   \
-                }                                                                 \
-                break;                                                            \
-            }                                                                     \
-            if (Variant* d = TARGET(in.a)) {                                      \
-                d->setPlain(truth ? TrueValue : FalseValue);                      \
-                break;                                                            \
-            }                                                                     \
-            CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(truth ? TrueValue : FalseValue), \
-                              StoreMode::Let, code));                             \
-            break;                                                                \
+            BRANCH_OR_PUT_TRUTH(in, truth);                                       \
         }
         COMPARE_CASE(Eq, ==)
         COMPARE_CASE(Ne, !=)
@@ -1218,20 +1224,7 @@ enterFrame:
                 truth = same.value();
             }
             FINISH_OPERANDS(in);
-            if (in.x & Branch) {
-                if (truth == ((in.x & BranchIfTrue) != 0)) {
-                    POLL_BACK(in);
-                    JUMP(in.a);
-                }
-                break;
-            }
-            if (Variant* d = TARGET(in.a)) {
-                d->setPlain(truth ? TrueValue : FalseValue);
-                break;
-            }
-            CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(truth ? TrueValue : FalseValue), StoreMode::Let,
-                              code));
-            break;
+            BRANCH_OR_PUT_TRUTH(in, truth);
         }
         case Op::Div: case Op::Pow:
         case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
@@ -1244,13 +1237,7 @@ enterFrame:
                 truth = in.op == Op::And ? l->asBool() && r->asBool() : l->asBool() || r->asBool();
             if (truth >= 0) {
                 FINISH_OPERANDS(in);
-                if (Variant* d = TARGET(in.a)) {
-                    d->setPlain(truth ? TrueValue : FalseValue);
-                    break;
-                }
-                CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(truth ? TrueValue : FalseValue),
-                                  StoreMode::Let, code));
-                break;
+                PUT_TRUTH(in, truth);
             }
             auto res = slowBinary(in.op, *l, *r);
             CHECK(res);
@@ -1590,6 +1577,8 @@ enterFrame:
 #undef PUT
 #undef TARGET
 #undef ENTER_INLINE
+#undef BRANCH_OR_PUT_TRUTH
+#undef PUT_TRUTH
 }
 
 } // namespace vbs

@@ -257,6 +257,7 @@ struct ScriptEngine::Impl {
     // runProc saves. The caller's top is the callee's first slot.
     void leaveInline(InlineCall& call, Variant* slots, int32_t slotCount);
     // The general paths of instructions, out of the dispatch loop (Interpreter.cpp).
+    Status consumeInto(Result<Variant>& r, Variant* from, Variant* sp, size_t lockBase, bool want);
     Status callThroughDispatch(const Instr& in, Frame& f, Variant* args, Variant* sp, size_t lockBase);
     Status getElemGeneral(const Instr& in, Frame& f, Variant* holder, const Variant& index, Variant& out);
     Status setElemGeneral(const Instr& in, Frame& f, Variant* holder, Variant* pair);

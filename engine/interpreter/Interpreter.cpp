@@ -292,6 +292,21 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
     m_stack.restoreTop(call.savedTop);
 }
 
+// The end of a general path: the values it consumed, from `from` up to sp,
+// go with their ByRef element locks; the result, if wanted, takes their place.
+Status ScriptEngine::Impl::consumeInto(Result<Variant>& r, Variant* from, Variant* sp, size_t lockBase, bool want)
+{
+    while (sp != from)
+        (--sp)->clearObject();
+    if (m_locks.size() > lockBase)
+        dropLocks(lockBase, sp);
+    if (!r.ok())
+        return r.takeError();
+    if (want)
+        new (sp) Variant(std::move(r.value()));
+    return {};
+}
+
 // The general paths of the element instructions, out of the dispatch loop
 // so that its registers stay with the fast paths.
 
@@ -354,14 +369,7 @@ Status ScriptEngine::Impl::loadIndexedGeneral(const Instr& in, Frame& f, Variant
         r = loadGlobal(const_cast<NameSite&>(code.names[in.a]), Args(args, in.b), true, code,
                        !(in.x & StatementCall));
     }
-    while (sp != args)
-        (--sp)->clear();
-    if (m_locks.size() > lockBase)
-        dropLocks(lockBase, sp);
-    if (!r.ok())
-        return r.takeError();
-    new (sp) Variant(std::move(r.value()));
-    return {};
+    return consumeInto(r, args, sp, lockBase, true);
 }
 
 // StoreIndexed: the indexes at args and the value after them are consumed.
@@ -398,17 +406,7 @@ Status ScriptEngine::Impl::callThroughDispatch(const Instr& in, Frame& f, Varian
                        Args(args, in.b), f, in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
     else
         r = callValue(args[-1], Args(args, in.b), {});
-    if (in.op != Op::CallMe)
-        --args;
-    while (sp != args)
-        (--sp)->clearObject();
-    if (m_locks.size() > lockBase)
-        dropLocks(lockBase, sp);
-    if (!r.ok())
-        return r.takeError();
-    if (in.x & 1)
-        new (sp) Variant(std::move(r.value()));
-    return {};
+    return consumeInto(r, in.op == Op::CallMe ? args : args - 1, sp, lockBase, in.x & 1);
 }
 
 // The frame of an inline call of proc, at its argc arguments: false when it

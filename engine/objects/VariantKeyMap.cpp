@@ -250,8 +250,8 @@ void VariantKeyMap::Index::reset(size_t size)
 
 VariantKeyMap::Entries::~Entries()
 {
-    for (size_t i = m_size; i > 0; --i)
-        m_data[i - 1].~Entry();
+    for (size_t i = 0; i < m_size; ++i) // insertion order, as the elements go everywhere else
+        m_data[i].~Entry();
     std::free(m_data);
 }
 

@@ -63,6 +63,21 @@ inline bool isBranchComparison(const Instr& in)
     return in.op >= Op::Eq && in.op <= Op::Is && (in.x & Branch);
 }
 
+// AddI, SubI and EqI..GeI: b is a slot and c an Integer value, not an operand.
+inline bool hasImmediate(Op op)
+{
+    return op == Op::AddI || op == Op::SubI || (op >= Op::EqI && op <= Op::GeI);
+}
+// The operator an immediate form specialises.
+inline Op genericOf(Op op)
+{
+    if (op == Op::AddI)
+        return Op::Add;
+    if (op == Op::SubI)
+        return Op::Sub;
+    return static_cast<Op>(static_cast<int>(op) - (static_cast<int>(Op::EqI) - static_cast<int>(Op::Eq)));
+}
+
 enum class VarKind : uint8_t { Local = 0, Global = 1, Field = 2, Outer = 3 };
 enum class StoreMode : uint8_t { Let = 0, Set = 1, Raw = 2 };
 enum class Intrinsic : uint8_t { Eval, Execute, ExecuteGlobal, GetRef };

@@ -145,7 +145,10 @@ std::string disassemble(const Code& code)
                 std::snprintf(buf, sizeof buf, " %s", operandText(in.b).c_str());
                 out += buf;
             }
-            if (in.op != Op::Move) {
+            if (hasImmediate(in.op)) {
+                std::snprintf(buf, sizeof buf, " #%d", in.c);
+                out += buf;
+            } else if (in.op != Op::Move) {
                 std::snprintf(buf, sizeof buf, " %s", operandText(in.c).c_str());
                 out += buf;
             }
@@ -223,6 +226,14 @@ Status Compiler::finishCode(Code& code)
         if (in.op != Op::ForLoop)
             fix(in.b);
         fix(in.c);
+        // A slot beside an Integer constant: the immediate form.
+        const bool immediateOp = in.op == Op::Add || in.op == Op::Sub || (in.op >= Op::Eq && in.op <= Op::Ge);
+        if (immediateOp && in.b >= 0 && isConstOperand(in.c) && code.consts[~in.c].type() == VarType::Integer) {
+            in.c = code.consts[~in.c].asIntegerOrLong();
+            in.op = in.op == Op::Add ? Op::AddI
+                : in.op == Op::Sub   ? Op::SubI
+                                     : static_cast<Op>(static_cast<int>(in.op) + (static_cast<int>(Op::EqI) - static_cast<int>(Op::Eq)));
+        }
     }
     return {};
 }

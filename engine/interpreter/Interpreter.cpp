@@ -185,6 +185,16 @@ Result<Variant> slowBinary(Op op, const Variant& l, const Variant& r, uint8_t x 
     }
 }
 
+// An immediate form's operator on other than Integer/Long operands.
+[[gnu::noinline]] Result<Variant> immediateGeneral(Op op, const Variant& l, int32_t imm, uint8_t x)
+{
+    const Variant r = Variant::fromInteger(static_cast<int16_t>(imm));
+    Variant out;
+    if ((op == Op::Add || op == Op::Sub) && fastArith(op, l, r, out))
+        return out;
+    return slowBinary(op, l, r, x);
+}
+
 inline Result<bool> condition(const Variant& v)
 {
     if (v.type() == VarType::Boolean)
@@ -506,6 +516,16 @@ enterFrame:
         scratchB.clear();                                         \
         scratchC.clear();                                         \
         scratchUsed = false;                                      \
+    }
+// FINISH_OPERANDS where both operands were numbers: a consumed temporary
+// owns nothing, and scratch values, if any, are numbers that may wait.
+#define FINISH_PLAIN_OPERANDS(in)                                 \
+    sp = slots + (in).depth;                                      \
+    if ((in).x & (ReleaseB | ReleaseC)) {                         \
+        if ((in).x & ReleaseB)                                    \
+            slots[(in).b].forgetPlain();                          \
+        if ((in).x & ReleaseC)                                    \
+            slots[(in).c].forgetPlain();                          \
     }
 // The R operand a as a variable to write, or null for the general store.
 #define TARGET(o)                                         \
@@ -1094,7 +1114,7 @@ enterFrame:
             const VarType lt = l->type(), rt = r->type();                         \
             if (bothSmallInts(lt, rt)) {                                          \
                 const int64_t v = intOf(*l) OPER intOf(*r);                       \
-                FINISH_OPERANDS(in);                                              \
+                FINISH_PLAIN_OPERANDS(in);                                        \
                 if (Variant* d = TARGET(in.a)) {                                  \
                     setWide(*d, v, lt, rt);                                       \
                     break;                                                        \
@@ -1118,6 +1138,37 @@ enterFrame:
         ARITH_CASE(Sub, -)
         ARITH_CASE(Mul, *)
 #undef ARITH_CASE
+// Immediate forms: b is a slot, c an Integer value.
+#define ARITH_IMMEDIATE_CASE(NAME, GENERIC, OPER)                                 \
+        case Op::NAME: {                                                          \
+            Variant& _b = slots[in.b];                                            \
+            const Variant& l = _b.deref();                                        \
+            const VarType lt = l.type();                                          \
+            if (isSmallInt(lt)) [[likely]] {                                      \
+                const int64_t v = intOf(l) OPER in.c;                             \
+                sp = slots + in.depth;                                            \
+                if (in.x & ReleaseB)                                              \
+                    _b.forgetPlain();                                             \
+                if (Variant* d = TARGET(in.a)) {                                  \
+                    setWide(*d, v, lt, VarType::Integer);                         \
+                    break;                                                        \
+                }                                                                 \
+                Variant t;                                                        \
+                setWide(t, v, lt, VarType::Integer);                              \
+                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code)); \
+                break;                                                            \
+            }                                                                     \
+            auto res = immediateGeneral(Op::GENERIC, l, in.c, 0);                 \
+            CHECK(res);                                                           \
+            sp = slots + in.depth;                                                \
+            if (in.x & ReleaseB)                                                  \
+                _b.clearString();                                                 \
+            PUT(in.a, std::move(res.value()));                                    \
+            break;                                                                \
+        }
+        ARITH_IMMEDIATE_CASE(AddI, Add, +)
+        ARITH_IMMEDIATE_CASE(SubI, Sub, -)
+#undef ARITH_IMMEDIATE_CASE
 // A comparison: each operator has its own handler, so that the fast kinds
 // compare with the operator itself.
 #define COMPARE_CASE(NAME, CMP)                                                   \
@@ -1128,6 +1179,8 @@ enterFrame:
             bool truth;                                                           \
             if (bothSmallInts(lt, rt)) [[likely]] {                               \
                 truth = intOf(*l) CMP intOf(*r);                                  \
+                FINISH_PLAIN_OPERANDS(in);                                        \
+                BRANCH_OR_PUT_TRUTH(in, truth);                                   \
             } else if (lt == VarType::Double && rt == VarType::Double) {          \
                 truth = l->asDouble() CMP r->asDouble();                          \
             } else if (lt == VarType::String && rt == VarType::String) {          \
@@ -1153,6 +1206,42 @@ enterFrame:
         COMPARE_CASE(Gt, >)
         COMPARE_CASE(Le, <=)
         COMPARE_CASE(Ge, >=)
+#define COMPARE_IMMEDIATE_CASE(NAME, GENERIC, CMP)                                \
+        case Op::NAME: {                                                          \
+            Variant& _b = slots[in.b];                                            \
+            const Variant& l = _b.deref();                                        \
+            bool truth;                                                           \
+            if (isSmallInt(l.type())) [[likely]] {                                \
+                truth = intOf(l) CMP in.c;                                        \
+            } else if (l.type() == VarType::Double) {                             \
+                truth = l.asDouble() CMP static_cast<double>(in.c);               \
+            } else {                                                              \
+                auto res = immediateGeneral(Op::GENERIC, l, in.c, in.x & 3);      \
+                CHECK(res);                                                       \
+                sp = slots + in.depth;                                            \
+                if (in.x & ReleaseB)                                              \
+                    _b.clearString();                                             \
+                if (!(in.x & Branch)) {                                           \
+                    PUT(in.a, std::move(res.value()));                            \
+                    break;                                                        \
+                }                                                                 \
+                auto b = condition(res.value());                                  \
+                CHECK(b);                                                         \
+                truth = b.value();                                                \
+                BRANCH_OR_PUT_TRUTH(in, truth);                                   \
+            }                                                                     \
+            sp = slots + in.depth;                                                \
+            if (in.x & ReleaseB)                                                  \
+                _b.forgetPlain();                                                 \
+            BRANCH_OR_PUT_TRUTH(in, truth);                                       \
+        }
+        COMPARE_IMMEDIATE_CASE(EqI, Eq, ==)
+        COMPARE_IMMEDIATE_CASE(NeI, Ne, !=)
+        COMPARE_IMMEDIATE_CASE(LtI, Lt, <)
+        COMPARE_IMMEDIATE_CASE(GtI, Gt, >)
+        COMPARE_IMMEDIATE_CASE(LeI, Le, <=)
+        COMPARE_IMMEDIATE_CASE(GeI, Ge, >=)
+#undef COMPARE_IMMEDIATE_CASE
 #undef COMPARE_CASE
         case Op::Concat: {
             OPERAND(l, in.b, scratchB);
@@ -1572,6 +1661,7 @@ enterFrame:
 #undef MEMBER
 #undef OPERAND
 #undef FINISH_OPERANDS
+#undef FINISH_PLAIN_OPERANDS
 #undef PUT
 #undef TARGET
 #undef ENTER_INLINE

@@ -164,6 +164,12 @@ public:
         o.m_i64 = 0;
         old.clearString();
     }
+    // Empty again, for a Variant known to own nothing.
+    void forgetPlain() noexcept
+    {
+        m_type = VarType::Empty;
+        m_i64 = 0;
+    }
     // Owns no string, array or object: copies are plain bytes.
     bool isPlain() const noexcept { return !ownsHeap(); }
     // A copy of a plain Variant, made without the check.

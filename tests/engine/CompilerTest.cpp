@@ -63,17 +63,17 @@ TEST(Compiler, OperatorsNameTheirRegisters)
                                    u"End Function");
     // slots: 0 a, 1 v, 2 Scan, 3 j, then temporaries from 4. Comparisons in
     // conditions jump (x 4: Branch) without making a Boolean; j = j - 1 is
-    // one instruction, a(j) another; a consumed temporary is released (x 16,
+    // one instruction with its Integer as an immediate, a(j) another; a consumed temporary is released (x 16,
     // 32). A jump back is marked (x 64); an If without Else needs no jump
     // over the rest.
     EXPECT_EQ(code, R"(   0 LoadLocal     a=0 b=0 x=0
    1 CallBuiltin   a=66 b=1 x=0
    2 StoreLocal    a=3 b=0 x=0
-   3 Ge            ->9 r3 k0 x=6
+   3 GeI           ->9 r3 #0 x=6
    4 GetElem       r4 r0 r3 x=0
    5 Le            ->7 r4 r1 x=20
    6 Jump          a=9 b=0 x=0
-   7 Sub           r3 r3 k1 x=0
+   7 SubI          r3 r3 #1 x=0
    8 Jump          a=3 b=0 x=64
    9 Mul           r4 r3 k2 x=0
   10 LoadLocal     a=1 b=0 x=0
@@ -99,12 +99,12 @@ TEST(Compiler, JumpsToAReturnReturn)
     // The Then branch's jump over the Else would land on the Return.
     EXPECT_EQ(compileProc(u"Function Fib(n)\n  If n < 2 Then\n    Fib = n\n  Else\n"
                           u"    Fib = Fib(n - 1) + Fib(n - 2)\n  End If\nEnd Function"),
-              R"(   0 Lt            ->3 r0 k0 x=6
+              R"(   0 LtI           ->3 r0 #2 x=6
    1 Move          r1 r0 x=0
    2 Return        a=0 b=0 x=0
-   3 Sub           r2 r0 k1 x=0
+   3 SubI          r2 r0 #1 x=0
    4 CallProc      a=0 b=1 x=1
-   5 Sub           r3 r0 k2 x=0
+   5 SubI          r3 r0 #2 x=0
    6 CallProc      a=0 b=1 x=1
    7 Add           r1 r2 r3 x=48
    8 Return        a=0 b=0 x=0
@@ -117,7 +117,7 @@ TEST(Compiler, IsJumpsAsAComparisonDoes)
     EXPECT_EQ(compileProc(u"Function Walk(n)\n  Do Until n Is Nothing\n    Walk = Walk + 1\n"
                           u"    Set n = n.Tail\n  Loop\nEnd Function"),
               R"(   0 Is            ->6 r0 k0 x=12
-   1 Add           r1 r1 k1 x=0
+   1 AddI          r1 r1 #1 x=0
    2 LoadLocal     a=0 b=0 x=0
    3 CallMember    a=0 b=0 x=1
    4 StoreLocal    a=0 b=0 x=1
@@ -134,11 +134,11 @@ TEST(Compiler, CaseValuesCompareAndJump)
                           u"    Case 1, 2: Pick = \"small\"\n    Case Else: Pick = \"big\"\n  End Select\nEnd Function"),
               R"(   0 LoadLocal     a=0 b=0 x=0
    1 StoreLocal    a=2 b=0 x=2
-   2 Eq            ->5 r2 k0 x=6
+   2 EqI           ->5 r2 #0 x=6
    3 Move          r1 k1 x=0
    4 Jump          a=10 b=0 x=0
-   5 Eq            ->7 r2 k2 x=14
-   6 Eq            ->9 r2 k3 x=6
+   5 EqI           ->7 r2 #1 x=14
+   6 EqI           ->9 r2 #2 x=6
    7 Move          r1 k4 x=0
    8 Jump          a=10 b=0 x=0
    9 Move          r1 k5 x=0
@@ -151,7 +151,7 @@ TEST(Compiler, ImplicitNamesInProceduresAreLocalUnlessExplicit)
 {
     std::u16string body = u"Sub P()\n  total = total + 1\n  WriteLine other\nEnd Sub";
     std::string implicitCode = compileProc(body);
-    EXPECT_NE(implicitCode.find("Add           r0 r0 k0"), std::string::npos) << implicitCode;
+    EXPECT_NE(implicitCode.find("AddI          r0 r0 #1"), std::string::npos) << implicitCode;
     EXPECT_NE(implicitCode.find("LoadIndexed"), std::string::npos) << implicitCode; // WriteLine by name
 
     // Undeclared under Option Explicit: looked up by name when it runs.

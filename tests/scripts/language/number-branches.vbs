@@ -42,3 +42,37 @@ WriteLine TypeName(g) & " " & g
 Sub LocalStores() : Dim v : v = "text" : v = bx : WriteLine TypeName(v) & " " & v : End Sub
 LocalStores
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function
+' --- a local beside an Integer literal: every kind of value it may hold
+Function Probe(v, w)
+    Dim s
+    s = TypeName(v + 1) & " " & (v + 1) & " " & TypeName(v - 1) & " " & (v - 1)
+    If v < 1 Then s = s & " <1" Else s = s & " >=1"
+    If v = 10 Then s = s & " =10"
+    Select Case v
+        Case 1 : s = s & " case1"
+        Case 10, 32767 : s = s & " case10"
+        Case Else : s = s & " else"
+    End Select
+    w = v >= 10
+    Probe = s & " " & TypeName(w) & " " & w
+End Function
+Dim k, r
+For Each k In Array(0, 1, 10, 32767, -32768, 2147483647, 1.5, "10", Empty, True)
+    WriteLine Probe(k, r)
+Next
+k = 10 : WriteLine Probe(k, r) ' a ByRef parameter holds a reference
+Function NullProbe(v)
+    If v < 1 Then NullProbe = "less" Else NullProbe = "not less"
+    NullProbe = NullProbe & " " & IsNull(v + 1) & " " & IsNull(v = 1)
+End Function
+WriteLine NullProbe(Null)
+Function Mismatch(v)
+    On Error Resume Next
+    Mismatch = v - 1
+    Mismatch = Err.Number & " " & Mismatch
+End Function
+WriteLine Mismatch("abc")
+Function Temps(a)
+    Temps = ((a * 2) + 1 > 5) & " " & ((a * 2) - 1)
+End Function
+WriteLine Temps(3)

@@ -211,6 +211,12 @@ Status Compiler::finishCode(Code& code)
     }
     for (size_t pc = 0; pc < code.instrs.size(); ++pc) {
         Instr& in = code.instrs[pc];
+        // A field read of an object in a local: no jump lands between the two.
+        if (in.op == Op::LoadLocal && pc + 1 < code.instrs.size()) {
+            const Instr& next = code.instrs[pc + 1];
+            if (next.op == Op::CallMember && next.b == 0 && next.x == 1)
+                in.op = Op::LoadLocalMember;
+        }
         const bool branch = in.op == Op::Jump || in.op == Op::JumpIfFalse || in.op == Op::JumpIfTrue
             || isBranchComparison(in);
         if (branch && size_t(in.a) <= pc)

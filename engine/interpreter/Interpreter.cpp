@@ -637,6 +637,22 @@ enterFrame:
         case Op::LoadLocal:
             PUSH_COPY(slots[in.a].deref());
             break;
+        case Op::LoadLocalMember: {
+            const Variant& o = slots[in.a].deref();
+            if (o.isObject()) {
+                ClassInstance* inst = asInstance(o.asObject());
+                if (inst && inst->engine() == this) {
+                    const ClassMember* m = memberOf(*inst, MEMBER(ip[1].a));
+                    if (m && m->field >= 0 && (m->isPublic || inst == f.me)) {
+                        PUSH_COPY(inst->fields()[m->field]);
+                        ++ip;
+                        break;
+                    }
+                }
+            }
+            PUSH_COPY(o);
+            break;
+        }
         case Op::StoreLocal: {
             Variant& target = slots[in.a].deref();
             Variant& value = *--sp;

@@ -114,11 +114,13 @@ TEST(Compiler, JumpsToAReturnReturn)
 TEST(Compiler, IsJumpsAsAComparisonDoes)
 {
     // Until n Is Nothing leaves the loop when true; the loop's jump is a back-edge.
+    // n.Tail: a field of the instance in n is read by LoadLocalMember, which
+    // then skips the CallMember that serves any other object.
     EXPECT_EQ(compileProc(u"Function Walk(n)\n  Do Until n Is Nothing\n    Walk = Walk + 1\n"
                           u"    Set n = n.Tail\n  Loop\nEnd Function"),
               R"(   0 Is            ->6 r0 k0 x=12
    1 AddI          r1 r1 #1 x=0
-   2 LoadLocal     a=0 b=0 x=0
+   2 LoadLocalMember a=0 b=0 x=0
    3 CallMember    a=0 b=0 x=1
    4 StoreLocal    a=0 b=0 x=1
    5 Jump          a=0 b=0 x=64

@@ -83,3 +83,23 @@ cn.Add 1 : cn.Add 2
 WriteLine cn.Report() & " " & TypeName(cn.N)
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function
+
+' o.Name of an object in a local: a field is read at once; anything else
+' (a Property Get, a method, a host object, Nothing, a private field) as a call.
+On Error GoTo 0
+Class Rec
+    Public Item, Nxt
+    Private Hidden
+    Public Property Get Twice() : Twice = Item * 2 : End Property
+    Public Function Peek(o) : On Error Resume Next : Peek = "-" : Peek = o.Hidden : Peek = Peek & " e" & ErrNo : End Function
+End Class
+Function ReadAll(o)
+    On Error Resume Next
+    Dim s : s = o.Item : s = s & " " & o.Twice & " " & TypeName(o.Nxt)
+    s = s & " " & o.Hidden : ReadAll = s & " e" & ErrNo
+End Function
+Dim r1 : Set r1 = New Rec : r1.Item = 4 : Set r1.Nxt = New Rec
+WriteLine ReadAll(r1) & " | " & r1.Peek(r1) & " | " & r1.Peek(r1.Nxt)
+Function CountOf(o) : On Error Resume Next : CountOf = "-" : CountOf = o.Count : CountOf = CountOf & " e" & ErrNo : End Function
+Dim dc : Set dc = CreateObject("Scripting.Dictionary") : dc.Add 1, 1
+WriteLine CountOf(dc) & " | " & CountOf(Nothing) & " | " & CountOf(r1)

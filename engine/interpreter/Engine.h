@@ -59,6 +59,28 @@ private:
     const Variant* m_slot;
 };
 
+// The array locks of every running frame, innermost last. Every call and
+// return compares the count with its frame's base: it is kept, not computed.
+class ArrayLockStack {
+public:
+    size_t size() const noexcept { return m_size; }
+    ArrayLock& back() noexcept { return m_locks.back(); }
+    void emplace_back(Array* a, const Variant* slot)
+    {
+        m_locks.emplace_back(a, slot);
+        m_size = m_locks.size();
+    }
+    void pop_back() noexcept
+    {
+        m_locks.pop_back();
+        m_size = m_locks.size();
+    }
+
+private:
+    std::vector<ArrayLock> m_locks;
+    size_t m_size = 0;
+};
+
 // How a member was named: `o.p` or `o.p()`. Reading a scalar field with
 // an empty list is an error.
 enum class CallForm : uint8_t { Plain, EmptyList };
@@ -340,7 +362,7 @@ struct ScriptEngine::Impl {
 
     ValueStack m_stack;
     InlineCallStack m_inlineCalls;
-    std::vector<ArrayLock> m_locks; // of every running frame, innermost last
+    ArrayLockStack m_locks;
     FrameScope* m_frameScope = nullptr; // of the running procedure, when it ran Execute
     int m_hostDepth = 0;
     // Recursion deeper than this many script calls is "Out of stack space",

@@ -469,10 +469,12 @@ Status Compiler::doStatement(const ast::DoStmt& s)
     using LC = ast::LoopCondition;
     size_t top = here();
     size_t exitJump = SIZE_MAX;
-    if (s.conditionKind != LC::None && !s.testAtEnd) {
+    const bool testFirst = s.conditionKind != LC::None && !s.testAtEnd;
+    if (testFirst) {
         TRY_ASSIGN(j, jumpOn(*s.condition, s.conditionKind != LC::While));
         exitJump = j;
         endStatement(here());
+        top = here();
     }
     m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
     TRY_STATUS(block(s.body));
@@ -482,6 +484,8 @@ Status Compiler::doStatement(const ast::DoStmt& s)
             m_ctx->pos = s.condition->pos;
         TRY_ASSIGN(j, jumpOn(*s.condition, s.conditionKind == LC::While));
         patch(j, top);
+    } else if (testFirst) {
+        TRY_STATUS(repeatTest(*s.condition, s.conditionKind == LC::While, top));
     } else {
         emit(Op::Jump, static_cast<int32_t>(top));
     }
@@ -493,15 +497,26 @@ Status Compiler::doStatement(const ast::DoStmt& s)
     return {};
 }
 
+// A loop tested before its body tests again after it, jumping back to the
+// body while it goes on: one jump a turn, not two. An error in the test
+// skipped by On Error Resume Next goes on into the body, as at the top.
+Status Compiler::repeatTest(const ast::Expr& condition, bool whenTrue, size_t body)
+{
+    TRY_ASSIGN(j, jumpOn(condition, whenTrue));
+    patch(j, body);
+    endStatement(body);
+    return {};
+}
+
 Status Compiler::whileStatement(const ast::WhileStmt& s)
 {
-    size_t top = here();
     TRY_ASSIGN(exitJump, jumpOn(*s.condition, false));
     endStatement(here());
+    const size_t top = here();
     m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
     TRY_STATUS(block(s.body));
     beginStatement(s.pos);
-    emit(Op::Jump, static_cast<int32_t>(top));
+    TRY_STATUS(repeatTest(*s.condition, true, top));
     patch(exitJump, here());
     m_ctx->loops.pop_back();
     return {};

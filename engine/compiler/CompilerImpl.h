@@ -97,6 +97,7 @@ private:
     Status forStatement(const ast::ForStmt& s);
     Status forEachStatement(const ast::ForEachStmt& s);
     Status doStatement(const ast::DoStmt& s);
+    Status repeatTest(const ast::Expr& condition, bool whenTrue, size_t body);
     Status whileStatement(const ast::WhileStmt& s);
     Status exitStatement(const ast::ExitStmt& s);
     Status withStatement(const ast::WithStmt& s);

@@ -63,9 +63,10 @@ TEST(Compiler, OperatorsNameTheirRegisters)
                                    u"End Function");
     // slots: 0 a, 1 v, 2 Scan, 3 j, then temporaries from 4. Comparisons in
     // conditions jump (x 4: Branch) without making a Boolean; j = j - 1 is
-    // one instruction with its Integer as an immediate, a(j) another; a consumed temporary is released (x 16,
-    // 32). A jump back is marked (x 64); an If without Else needs no jump
-    // over the rest.
+    // one instruction with its Integer as an immediate, a(j) another; a
+    // consumed temporary is released (x 16, 32). The loop's test is repeated
+    // at its end, where it jumps back (marked x 64); an If without Else needs
+    // no jump over the rest.
     EXPECT_EQ(code, R"(   0 LoadLocal     a=0 b=0 x=0
    1 CallBuiltin   a=66 b=1 x=0
    2 StoreLocal    a=3 b=0 x=0
@@ -74,8 +75,8 @@ TEST(Compiler, OperatorsNameTheirRegisters)
    5 Le            ->7 r4 r1 x=20
    6 Jump          a=9 b=0 x=0
    7 SubI          r3 r3 #1 x=0
-   8 Jump          a=3 b=0 x=64
-   9 Mul           r4 r3 k2 x=0
+   8 GeI           ->4 r3 #0 x=78
+   9 Mul           r4 r3 k3 x=0
   10 LoadLocal     a=1 b=0 x=0
   11 CallBuiltin   a=15 b=1 x=0
   12 Add           r2 r4 r5 x=48
@@ -113,7 +114,8 @@ TEST(Compiler, JumpsToAReturnReturn)
 
 TEST(Compiler, IsJumpsAsAComparisonDoes)
 {
-    // Until n Is Nothing leaves the loop when true; the loop's jump is a back-edge.
+    // Until n Is Nothing leaves the loop when true; the test is repeated at the
+    // end, where it jumps back (a back-edge, x 64) while false.
     // n.Tail: a field of the instance in n is read by LoadLocalMember, which
     // then skips the CallMember that serves any other object.
     EXPECT_EQ(compileProc(u"Function Walk(n)\n  Do Until n Is Nothing\n    Walk = Walk + 1\n"
@@ -123,7 +125,7 @@ TEST(Compiler, IsJumpsAsAComparisonDoes)
    2 LoadLocalMember a=0 b=0 x=0
    3 CallMember    a=0 b=0 x=1
    4 StoreLocal    a=0 b=0 x=1
-   5 Jump          a=0 b=0 x=64
+   5 Is            ->1 r0 k2 x=68
    6 Return        a=0 b=0 x=0
 )");
 }

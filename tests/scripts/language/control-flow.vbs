@@ -116,3 +116,25 @@ For outer = 1 To 2
     For i = 1 To 10 \ (2 - outer) : hits = hits + 1 : Next
 Next
 WriteLine hits & " " & Err.Number
+' --- a loop tested first runs its test once a turn and once more at the end
+Dim tests, c
+Function T(v) : tests = tests + 1 : T = v : End Function
+tests = 0 : c = 0 : Do While T(c < 3) : c = c + 1 : Loop : WriteLine "do while " & c & " " & tests
+tests = 0 : c = 0 : Do Until T(c >= 3) : c = c + 1 : Loop : WriteLine "do until " & c & " " & tests
+tests = 0 : c = 0 : While T(c < 3) : c = c + 1 : Wend : WriteLine "while " & c & " " & tests
+tests = 0 : c = 5 : Do While T(c < 3) : c = c + 1 : Loop : WriteLine "no turn " & c & " " & tests
+tests = 0 : c = 0
+Do While T(True) : c = c + 1 : If c = 2 Then Exit Do
+Loop
+WriteLine "exit do " & c & " " & tests
+' an error in the test, skipped, goes on into the body, at the top as at the end
+Function Bad(n) : If n >= 2 Then Bad = 1 / 0 Else Bad = True
+End Function
+Sub Skipping()
+    On Error Resume Next
+    Dim c : c = 0
+    Do While Bad(c) : c = c + 1 : If c >= 4 Then Exit Do
+    Loop
+    WriteLine "skipped test " & c
+End Sub
+Skipping

@@ -1358,16 +1358,13 @@ enterFrame:
             Variant* holder = TARGET(in.b);
             if (holder && holder->isArray()) {
                 const Array* arr = holder->asArray();
-                const VarType it = index->type();
-                if (arr->dims() == 1 && isSmallInt(it)) {
-                    const int64_t i = intOf(*index);
-                    if (i >= 0 && i <= arr->upperBound(0)) {
-                        FINISH_OPERANDS(in);
-                        // The target is a temporary: Empty, or this
-                        // instruction's small-integer index.
-                        Variant::copyTo(&slots[in.a], (*arr)[static_cast<size_t>(i)]);
-                        break;
-                    }
+                const uint64_t i = static_cast<uint64_t>(intOf(*index));
+                if (isSmallInt(index->type()) && i < arr->vectorCount()) {
+                    FINISH_OPERANDS(in);
+                    // The target is a temporary: Empty, or this
+                    // instruction's small-integer index.
+                    Variant::copyTo(&slots[in.a], arr->data()[i]);
+                    break;
                 }
             }
             // The general path: any index, a non-array, an unresolved name.
@@ -1389,11 +1386,11 @@ enterFrame:
                 Array* arr = holder->asArray();
                 if (arr->refCount() > 1 && !arr->locked())
                     arr = holder->mutableArray();
-                const int64_t i = intOf(*index);
-                if (arr && arr->dims() == 1 && i >= 0 && i <= arr->upperBound(0)) {
+                const uint64_t i = static_cast<uint64_t>(intOf(*index));
+                if (arr && i < arr->vectorCount()) {
                     FINISH_OPERANDS(in);
                     // The old element is released last.
-                    (*arr)[static_cast<size_t>(i)].takeFrom(copy);
+                    arr->data()[i].takeFrom(copy);
                     break;
                 }
             }

@@ -81,6 +81,7 @@ Result<Array*> Array::create(std::span<const int32_t> upperBounds, bool fixed)
         delete a;
         return fail(ErrorCode::OutOfMemory);
     }
+    a->shapeChanged();
     a->m_fixed = fixed;
     return a;
 }
@@ -90,6 +91,7 @@ Array* Array::createVector(std::vector<Variant> elements)
     Array* a = new Array();
     a->m_upper.push_back(static_cast<int32_t>(elements.size()) - 1);
     a->m_data = std::move(elements);
+    a->shapeChanged();
     return a;
 }
 
@@ -105,6 +107,7 @@ Array* Array::clone() const
         delete a;
         return nullptr;
     }
+    a->shapeChanged();
     a->m_fixed = m_fixed;
     return a;
 }
@@ -155,6 +158,7 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
         TRY_STATUS(reserveFor(static_cast<size_t>(count)));
         m_data.resize(static_cast<size_t>(count)); // within capacity: cannot throw
         m_upper[0] = upperBounds[0];
+        shapeChanged();
         return {};
     }
     if (upperBounds.empty() || upperBounds.size() > static_cast<size_t>(MaxDims))
@@ -185,6 +189,7 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
     TRY_STATUS(reserveFor(count));
     m_data.resize(count);
     m_upper.assign(upperBounds.begin(), upperBounds.end());
+    shapeChanged();
     return {};
 }
 

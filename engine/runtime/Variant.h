@@ -422,6 +422,11 @@ public:
     Array* clone() const; // new array, refs 0
 
     int dims() const noexcept { return static_cast<int>(m_upper.size()); }
+    // The element count of a one-dimension array, 0 for any other shape: one
+    // unsigned compare checks the shape and an index together.
+    uint64_t vectorCount() const noexcept { return m_vectorCount; }
+    Variant* data() noexcept { return m_data.data(); }
+    const Variant* data() const noexcept { return m_data.data(); }
     int32_t upperBound(int dim) const noexcept { return m_upper[dim]; } // dim 0-based
     int32_t lowerBound(int) const noexcept { return 0; }
     size_t size() const noexcept { return m_data.size(); }
@@ -445,7 +450,7 @@ public:
     // array has another shape or the index is out of bounds.
     Variant* elementAt(int32_t index) noexcept
     {
-        if (m_upper.size() != 1 || index < 0 || index > m_upper[0])
+        if (static_cast<uint64_t>(static_cast<int64_t>(index)) >= m_vectorCount)
             return nullptr;
         return &m_data[static_cast<size_t>(index)];
     }
@@ -486,6 +491,11 @@ private:
     // Frees an array and the arrays only it holds without recursion, so that
     // arrays nested a million deep do not exhaust the stack.
     static void destroy(Array* root) noexcept;
+    void shapeChanged() noexcept
+    {
+        m_vectorCount = m_upper.size() == 1 ? static_cast<uint64_t>(static_cast<int64_t>(m_upper[0]) + 1) : 0;
+    }
+    uint64_t m_vectorCount = 0;
     uint32_t m_refs = 0;
     uint16_t m_locks = 0;
     bool m_fixed = false;

@@ -103,3 +103,21 @@ For ei = 0 To 2 : eg(ei) = ei * ei : Next
 WriteLine eg(0) & eg(1) & eg(2)
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function
+' Element reads in a procedure at and past each end, after each reshape.
+Sub Edges()
+    Dim a(), e
+    ReDim a(2) : a(2) = 5
+    e = a(2) & " " & ReadErr(a, 3) & " " & ReadErr(a, -1)
+    ReDim Preserve a(4) : a(4) = 7
+    e = e & " " & a(4) & " " & ReadErr(a, 5)
+    ReDim a(1, 1)
+    e = e & " " & ReadErr(a, 1)
+    ReDim a(-1)
+    WriteLine e & " " & UBound(a) & " " & ReadErr(a, 0) & " " & ReadErr(Array(), 0)
+End Sub
+Function ReadErr(a, i)
+    On Error Resume Next
+    Dim v : v = a(i)
+    ReadErr = Err.Number
+End Function
+Edges

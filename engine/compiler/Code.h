@@ -63,19 +63,12 @@ inline bool isBranchComparison(const Instr& in)
     return in.op >= Op::Eq && in.op <= Op::Is && (in.x & Branch);
 }
 
-// AddI, SubI and EqI..GeI: b is a slot and c an Integer value, not an operand.
+// The immediate forms (AddI..ModI, EqI..GeI): c is an Integer value, or a
+// Long one with x & ImmediateLong, not an operand.
+constexpr uint8_t ImmediateLong = 0x80;
 inline bool hasImmediate(Op op)
 {
-    return op == Op::AddI || op == Op::SubI || (op >= Op::EqI && op <= Op::GeI);
-}
-// The operator an immediate form specialises.
-inline Op genericOf(Op op)
-{
-    if (op == Op::AddI)
-        return Op::Add;
-    if (op == Op::SubI)
-        return Op::Sub;
-    return static_cast<Op>(static_cast<int>(op) - (static_cast<int>(Op::EqI) - static_cast<int>(Op::Eq)));
+    return (op >= Op::AddI && op <= Op::ModI) || (op >= Op::EqI && op <= Op::GeI);
 }
 
 enum class VarKind : uint8_t { Local = 0, Global = 1, Field = 2, Outer = 3 };

@@ -146,7 +146,7 @@ std::string disassemble(const Code& code)
                 out += buf;
             }
             if (hasImmediate(in.op)) {
-                std::snprintf(buf, sizeof buf, " #%d", in.c);
+                std::snprintf(buf, sizeof buf, " #%d%s", in.c, in.x & ImmediateLong ? "&" : "");
                 out += buf;
             } else if (in.op != Op::Move) {
                 std::snprintf(buf, sizeof buf, " %s", operandText(in.c).c_str());
@@ -191,6 +191,33 @@ size_t Compiler::emitReg(Op op, int32_t a, int32_t b, int32_t c, uint8_t x, int3
     return code.instrs.size() - 1;
 }
 
+namespace {
+
+bool isWholeConstant(const Variant& k)
+{
+    return k.type() == VarType::Integer || k.type() == VarType::Long;
+}
+
+// The immediate form of op with the constant k as c, or op itself.
+Op immediateFormOf(Op op, int64_t k)
+{
+    switch (op) {
+    case Op::Add: return Op::AddI;
+    case Op::Sub: return Op::SubI;
+    case Op::IntDiv: return k > 0 ? Op::IntDivI : op;
+    case Op::Mod: return k > 0 ? Op::ModI : op;
+    case Op::Eq: return Op::EqI;
+    case Op::Ne: return Op::NeI;
+    case Op::Lt: return Op::LtI;
+    case Op::Gt: return Op::GtI;
+    case Op::Le: return Op::LeI;
+    case Op::Ge: return Op::GeI;
+    default: return op;
+    }
+}
+
+} // namespace
+
 // Temporaries follow the hidden slots, whose count is known only now; jumps
 // are threaded and those back marked now that every target is patched.
 Status Compiler::finishCode(Code& code)
@@ -232,13 +259,16 @@ Status Compiler::finishCode(Code& code)
         if (in.op != Op::ForLoop)
             fix(in.b);
         fix(in.c);
-        // A slot beside an Integer constant: the immediate form.
-        const bool immediateOp = in.op == Op::Add || in.op == Op::Sub || (in.op >= Op::Eq && in.op <= Op::Ge);
-        if (immediateOp && in.b >= 0 && isConstOperand(in.c) && code.consts[~in.c].type() == VarType::Integer) {
-            in.c = code.consts[~in.c].asIntegerOrLong();
-            in.op = in.op == Op::Add ? Op::AddI
-                : in.op == Op::Sub   ? Op::SubI
-                                     : static_cast<Op>(static_cast<int>(in.op) + (static_cast<int>(Op::EqI) - static_cast<int>(Op::Eq)));
+        // An Integer or Long constant as c: the immediate form.
+        if (isConstOperand(in.c) && isWholeConstant(code.consts[~in.c])) {
+            const int64_t k = code.consts[~in.c].asIntegerOrLong();
+            const Op op = immediateFormOf(in.op, k);
+            if (op != in.op) {
+                if (code.consts[~in.c].type() == VarType::Long)
+                    in.x |= ImmediateLong;
+                in.op = op;
+                in.c = static_cast<int32_t>(k);
+            }
         }
     }
     return {};

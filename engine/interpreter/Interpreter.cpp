@@ -185,14 +185,15 @@ Result<Variant> slowBinary(Op op, const Variant& l, const Variant& r, uint8_t x 
     }
 }
 
-// An immediate form's operator on other than Integer/Long operands.
+// An immediate form's operator on other than Integer/Long operands. x: the
+// instruction's (a comparison's Literals, ImmediateLong).
 [[gnu::noinline]] Result<Variant> immediateGeneral(Op op, const Variant& l, int32_t imm, uint8_t x)
 {
-    const Variant r = Variant::fromInteger(static_cast<int16_t>(imm));
+    const Variant r = x & ImmediateLong ? Variant::fromLong(imm) : Variant::fromInteger(static_cast<int16_t>(imm));
     Variant out;
     if ((op == Op::Add || op == Op::Sub) && fastArith(op, l, r, out))
         return out;
-    return slowBinary(op, l, r, x);
+    return slowBinary(op, l, r, x & 3);
 }
 
 inline Result<bool> condition(const Variant& v)
@@ -1159,36 +1160,48 @@ enterFrame:
         ARITH_CASE(Sub, -)
         ARITH_CASE(Mul, *)
 #undef ARITH_CASE
-// Immediate forms: b is a slot, c an Integer value.
+// Immediate forms: c is an Integer value (a Long with x & ImmediateLong).
+#define IMMEDIATE_TYPE(in) ((in).x & ImmediateLong ? VarType::Long : VarType::Integer)
+// Stores an immediate form's whole-number result v of operands typed lt and
+// IMMEDIATE_TYPE, its consumed temporary b released.
+#define PUT_IMMEDIATE_RESULT(in, v, lt)                                             \
+    sp = slots + (in).depth;                                                      \
+    if ((in).x & ReleaseB)                                                        \
+        slots[(in).b].forgetPlain();                                              \
+    if (Variant* d = TARGET((in).a)) {                                            \
+        setWide(*d, v, lt, IMMEDIATE_TYPE(in));                                   \
+        break;                                                                    \
+    }                                                                             \
+    {                                                                             \
+        Variant t;                                                                \
+        setWide(t, v, lt, IMMEDIATE_TYPE(in));                                    \
+        CHECK(storeGlobal(names[operandSite((in).a)], {}, std::move(t), StoreMode::Let, code)); \
+    }                                                                             \
+    break
+// The general path of an immediate arithmetic form.
+#define IMMEDIATE_GENERAL(in, GENERIC, l)                                         \
+    {                                                                             \
+        auto res = immediateGeneral(Op::GENERIC, *(l), (in).c, (in).x);           \
+        CHECK(res);                                                               \
+        FINISH_OPERANDS(in);                                                      \
+        PUT((in).a, std::move(res.value()));                                      \
+        break;                                                                    \
+    }
 #define ARITH_IMMEDIATE_CASE(NAME, GENERIC, OPER)                                 \
         case Op::NAME: {                                                          \
-            Variant& _b = slots[in.b];                                            \
-            const Variant& l = _b.deref();                                        \
-            const VarType lt = l.type();                                          \
+            OPERAND(l, in.b, scratchB);                                           \
+            const VarType lt = l->type();                                         \
             if (isSmallInt(lt)) [[likely]] {                                      \
-                const int64_t v = intOf(l) OPER in.c;                             \
-                sp = slots + in.depth;                                            \
-                if (in.x & ReleaseB)                                              \
-                    _b.forgetPlain();                                             \
-                if (Variant* d = TARGET(in.a)) {                                  \
-                    setWide(*d, v, lt, VarType::Integer);                         \
-                    break;                                                        \
-                }                                                                 \
-                Variant t;                                                        \
-                setWide(t, v, lt, VarType::Integer);                              \
-                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code)); \
-                break;                                                            \
+                const int64_t v = intOf(*l) OPER in.c;                            \
+                PUT_IMMEDIATE_RESULT(in, v, lt);                                  \
             }                                                                     \
-            auto res = immediateGeneral(Op::GENERIC, l, in.c, 0);                 \
-            CHECK(res);                                                           \
-            sp = slots + in.depth;                                                \
-            if (in.x & ReleaseB)                                                  \
-                _b.clearString();                                                 \
-            PUT(in.a, std::move(res.value()));                                    \
-            break;                                                                \
+            IMMEDIATE_GENERAL(in, GENERIC, l);                                    \
         }
         ARITH_IMMEDIATE_CASE(AddI, Add, +)
         ARITH_IMMEDIATE_CASE(SubI, Sub, -)
+        // c > 0: no division by zero, no overflow.
+        ARITH_IMMEDIATE_CASE(IntDivI, IntDiv, / )
+        ARITH_IMMEDIATE_CASE(ModI, Mod, % )
 #undef ARITH_IMMEDIATE_CASE
 // A comparison: each operator has its own handler, so that the fast kinds
 // compare with the operator itself.
@@ -1229,19 +1242,16 @@ enterFrame:
         COMPARE_CASE(Ge, >=)
 #define COMPARE_IMMEDIATE_CASE(NAME, GENERIC, CMP)                                \
         case Op::NAME: {                                                          \
-            Variant& _b = slots[in.b];                                            \
-            const Variant& l = _b.deref();                                        \
+            OPERAND(l, in.b, scratchB);                                           \
             bool truth;                                                           \
-            if (isSmallInt(l.type())) [[likely]] {                                \
-                truth = intOf(l) CMP in.c;                                        \
-            } else if (l.type() == VarType::Double) {                             \
-                truth = l.asDouble() CMP static_cast<double>(in.c);               \
+            if (isSmallInt(l->type())) [[likely]] {                               \
+                truth = intOf(*l) CMP in.c;                                       \
+            } else if (l->type() == VarType::Double) {                            \
+                truth = l->asDouble() CMP static_cast<double>(in.c);              \
             } else {                                                              \
-                auto res = immediateGeneral(Op::GENERIC, l, in.c, in.x & 3);      \
+                auto res = immediateGeneral(Op::GENERIC, *l, in.c, in.x);         \
                 CHECK(res);                                                       \
-                sp = slots + in.depth;                                            \
-                if (in.x & ReleaseB)                                              \
-                    _b.clearString();                                             \
+                FINISH_OPERANDS(in);                                              \
                 if (!(in.x & Branch)) {                                           \
                     PUT(in.a, std::move(res.value()));                            \
                     break;                                                        \
@@ -1253,7 +1263,7 @@ enterFrame:
             }                                                                     \
             sp = slots + in.depth;                                                \
             if (in.x & ReleaseB)                                                  \
-                _b.forgetPlain();                                                 \
+                slots[in.b].forgetPlain();                                        \
             BRANCH_OR_PUT_TRUTH(in, truth);                                       \
         }
         COMPARE_IMMEDIATE_CASE(EqI, Eq, ==)
@@ -1681,6 +1691,9 @@ enterFrame:
 #undef OPERAND
 #undef FINISH_OPERANDS
 #undef FINISH_PLAIN_OPERANDS
+#undef IMMEDIATE_TYPE
+#undef PUT_IMMEDIATE_RESULT
+#undef IMMEDIATE_GENERAL
 #undef PUT
 #undef TARGET
 #undef ENTER_INLINE

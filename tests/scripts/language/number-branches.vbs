@@ -54,7 +54,9 @@ Function Probe(v, w)
         Case Else : s = s & " else"
     End Select
     w = v >= 10
-    Probe = s & " " & TypeName(w) & " " & w
+    s = s & " " & TypeName(w) & " " & w & " |"
+    s = s & " " & TypeName(v \ 3) & " " & (v \ 3) & " " & (v Mod 3)
+    Probe = s & " " & TypeName(v + 40000) & " " & (v + 40000) & " " & TypeName(v Mod 40000) & " " & (v Mod 40000)
 End Function
 Dim k, r
 For Each k In Array(0, 1, 10, 32767, -32768, 2147483647, 1.5, "10", Empty, True)
@@ -76,3 +78,9 @@ Function Temps(a)
     Temps = ((a * 2) + 1 > 5) & " " & ((a * 2) - 1)
 End Function
 WriteLine Temps(3)
+' script-level variables beside a literal
+Dim gi, gs : gs = ""
+For gi = 1 To 7
+    If gi Mod 3 = 0 Then gs = gs & (gi \ 3) & TypeName(gi \ 3) & (gi Mod 40000)
+Next
+WriteLine gs

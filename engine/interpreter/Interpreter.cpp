@@ -305,7 +305,7 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
 
 // The end of a general path: the values it consumed, from `from` up to sp,
 // go with their ByRef element locks; the result, if wanted, takes their place.
-Status ScriptEngine::Impl::consumeInto(Result<Variant>& r, Variant* from, Variant* sp, size_t lockBase, bool want)
+inline Status ScriptEngine::Impl::consumeInto(Result<Variant>& r, Variant* from, Variant* sp, size_t lockBase, bool want)
 {
     while (sp != from)
         (--sp)->clearObject();
@@ -409,15 +409,20 @@ Status ScriptEngine::Impl::storeIndexedGeneral(const Instr& in, Frame& f, Varian
 // place of the first of them.
 Status ScriptEngine::Impl::callThroughDispatch(const Instr& in, Frame& f, Variant* args, Variant* sp, size_t lockBase)
 {
-    Result<Variant> r = Variant();
-    if (in.op == Op::CallMe)
-        r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
-    else if (in.op == Op::CallMember)
-        r = callMember(args[-1], const_cast<MemberSite&>(f.code->members[in.a]), InvokeKind::MethodOrGet,
-                       Args(args, in.b), f, in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
-    else
-        r = callValue(args[-1], Args(args, in.b), {});
-    return consumeInto(r, in.op == Op::CallMe ? args : args - 1, sp, lockBase, in.x & 1);
+    // Each kind builds its result in place: no Result is moved or assigned.
+    const bool want = in.x & 1;
+    if (in.op == Op::CallMember) {
+        Result<Variant> r = callMember(args[-1], const_cast<MemberSite&>(f.code->members[in.a]),
+                                       InvokeKind::MethodOrGet, Args(args, in.b), f,
+                                       in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
+        return consumeInto(r, args - 1, sp, lockBase, want);
+    }
+    if (in.op == Op::CallMe) {
+        Result<Variant> r = classInvoke(*f.me, in.a, InvokeKind::MethodOrGet, Args(args, in.b), true);
+        return consumeInto(r, args, sp, lockBase, want);
+    }
+    Result<Variant> r = callValue(args[-1], Args(args, in.b), {});
+    return consumeInto(r, args - 1, sp, lockBase, want);
 }
 
 // The frame of an inline call of proc, at its argc arguments: false when it

@@ -1607,7 +1607,8 @@ enterFrame:
             f.usedResumeNext = false;
             [[fallthrough]];
         case Op::Return: {
-            while (sp != slots + code.slotCount)
+            Variant* const localsEnd = slots + code.slotCount;
+            while (sp != localsEnd)
                 (--sp)->clear();
             DROP_LOCKS();
             if (!f.call)
@@ -1618,23 +1619,25 @@ enterFrame:
             // The locals die in slot order; the result moves to where the
             // caller expects it before the stack's top goes back below it
             // (script code run by a release meanwhile stacks above it).
-            const int32_t resultSlot = call.wantResult ? f.proc->resultSlot : -1;
-            for (int32_t i = 0; i < code.slotCount; ++i) {
-                if (i != resultSlot)
-                    slots[i].clear();
+            // (A Sub used as a value has no result slot: its value is Empty.)
+            Variant* const result = call.wantResult && f.proc->resultSlot >= 0 ? slots + f.proc->resultSlot : nullptr;
+            for (Variant* p = slots; p != localsEnd; ++p) {
+                if (p != result)
+                    p->clear();
             }
             --m_callDepth;
             m_frameScope = call.outerScope;
             ip = call.returnIp;
             lockBase = call.lockBase;
             fp = call.caller;
-            f.scope.reset();
+            if (f.scope) [[unlikely]]
+                f.scope.reset();
             // A member call's object, below the arguments, goes too.
             sp = slots;
             while (sp != call.resultAt)
                 (--sp)->clearObject();
-            if (resultSlot >= 0 && slots + resultSlot != sp)
-                Variant::moveTo(sp, slots[resultSlot]);
+            if (result && result != sp)
+                Variant::moveTo(sp, *result);
             m_stack.restoreTop(call.savedTop);
             m_inlineCalls.drop();
             DROP_LOCKS(); // the call's ByRef elements, at and above sp

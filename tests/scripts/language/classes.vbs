@@ -58,3 +58,11 @@ Set s = 5 : WriteLine Caught
 Set s = New Undeclared : WriteLine Caught
 WriteLine "end"
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+' A Sub of the class used as a value by its bare name is Empty; the caller's
+' variables beside the call keep their values.
+Class SubValue
+    Public Sub S() : End Sub
+    Public Function T() : Dim x, y : y = 5 : x = S : T = TypeName(x) & " " & y : End Function
+End Class
+Dim sv : Set sv = New SubValue
+WriteLine sv.T()

@@ -34,6 +34,7 @@ class Gen:
         self.lines = []
         self.indent = 0
         self.procs = []
+        self.loops = 0
 
     def pick(self, seq):
         return self.r.choice(seq)
@@ -178,10 +179,14 @@ class Gen:
                 e("gNest = Array(Array(1, 2, 3), gArr, Array(gObj))")
                 e("gNest(%d)(%d) = %s" % (self.r.randrange(3), self.r.randrange(3), self.expr()))
             elif k == 16:
-                e("x = 0")
-                e("Do While x < %d" % self.r.randrange(5))
+                # A counter of its own: the statements inside never touch it,
+                # so the loop ends even when they fail under Resume Next.
+                self.loops += 1
+                n = "loop%d" % self.loops
+                e("%s = 0" % n)
+                e("Do While %s < %d" % (n, self.r.randrange(5)))
                 self.block(1)
-                e("x = x + 1")
+                e("%s = %s + 1" % (n, n))
                 e("Loop")
             elif k == 17:
                 e("WriteLine %s" % self.expr())

@@ -215,11 +215,11 @@ size_t VariantKeyMap::find(const HashedKey& key) const
 Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
 {
     const Variant& k = key.deref();
-    if (k.isString() && m_recentKey.isString()) {
-        const std::u16string_view s = k.stringView();
-        const std::u16string_view recent = m_recentKey.stringView();
-        if (s.data() == recent.data() && s.size() == recent.size() && !s.empty())
-            return Lookup { HashedKey { &k, m_entries[m_recentPosition].hash }, m_recentPosition };
+    if (k.isString() && m_recentPosition != npos) {
+        // The same units are the same key in either compare mode.
+        const Entry& recent = m_entries[m_recentPosition];
+        if (recent.key.isString() && recent.key.stringView() == k.stringView())
+            return Lookup { HashedKey { &k, recent.hash }, m_recentPosition };
     }
     if (!k.isString()) {
         TRY_ASSIGN(hashed, prepare(k));
@@ -228,10 +228,8 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
     // A string key, the usual kind: hashed here, without a Result to unwrap.
     const HashedKey hashed { &k, folded(hashStringKey(k.stringView(), m_mode)) };
     const size_t position = find(hashed);
-    if (position != npos && !k.stringView().empty()) {
-        m_recentKey = k;
+    if (position != npos)
         m_recentPosition = position;
-    }
     return Lookup { hashed, position };
 }
 

@@ -141,7 +141,7 @@ private:
     void growIfNeeded();
     void rebuildIndex(size_t capacity);
     void compact();
-    void forgetRecent() const noexcept { m_recentKey.clear(); }
+    void forgetRecent() const noexcept { m_recentPosition = npos; }
 
     Entries m_entries;
     // The index, remade at each growth: realloc keeps the old pages (a
@@ -173,11 +173,10 @@ private:
     size_t m_live = 0;
     size_t m_usedSlots = 0; // live plus deleted slots
     CompareMode m_mode;
-    // The string of the last successful string look-up and its entry. The
-    // reference held here keeps the string alive and unshared-append-free
-    // (strings change in place only with one owner), so the same data
-    // pointer means the same text. Forgotten when entries move or die.
-    mutable Variant m_recentKey;
+    // The entry the last successful string look-up found: the same text is
+    // found again by comparing it with that entry's key, without hashing.
+    // No reference to the looked-up string is kept, so a variable holding
+    // it can still be rewritten in place. Forgotten when entries move or die.
     mutable size_t m_recentPosition = npos;
 };
 

@@ -131,3 +131,21 @@ t.Add ChrW(233) & "t" & ChrW(233), 1
 WriteLine t.Exists(ChrW(201) & "T" & ChrW(201)) & " " & t.Exists("ete") & " " & t.Exists(ChrW(233) & "t")
 t.Add "", "empty string"
 WriteLine t("") & " " & t.Exists(Empty) & " " & t.Count
+' Look-ups of one text in a row, with the variable holding it rewritten in
+' place between them, a key renamed and a key removed after a look-up.
+Dim rd, rk, rn, rs
+Set rd = CreateObject("Scripting.Dictionary")
+For rn = 1 To 12 : rd.Add "k" & rn, rn * 10 : Next
+rs = ""
+For rn = 1 To 12 Step 5
+    rk = "k" & rn
+    If rd.Exists(rk) Then rs = rs & rd(rk) & " "
+Next
+rk = "k2" : rs = rs & rd(rk) & " "
+rd.Key("k2") = "two"
+rs = rs & rd.Exists("k2") & " " & rd("two") & " "
+rs = rs & rd("k3") & " " : rd.Remove "k3"
+rs = rs & rd.Exists("k3") & " " & rd.Count
+WriteLine rs
+rd.RemoveAll : rd.CompareMode = vbTextCompare : rd.Add "Abc", 1
+WriteLine rd("abc") & " " & rd("ABC") & " " & rd.Exists("aBC") & " " & rd.Count

@@ -508,16 +508,19 @@ enterFrame:
         scratchUsed = true;                                                                      \
         var = &scratch;                                                                          \
     }
-// Frees the temporaries an instruction consumed and the scratch values;
-// the temporaries' top moves to where the compiler counted it.
-#define FINISH_OPERANDS(in)                                       \
+// The temporaries' top moves to where the compiler counted it, and the
+// temporaries the instruction consumed are freed by `release`.
+#define RELEASE_OPERANDS(in, release)                             \
     sp = slots + (in).depth;                                      \
     if ((in).x & (ReleaseB | ReleaseC)) {                         \
         if ((in).x & ReleaseB)                                    \
-            slots[(in).b].clearString();                          \
+            slots[(in).b].release();                              \
         if ((in).x & ReleaseC)                                    \
-            slots[(in).c].clearString();                          \
-    }                                                             \
+            slots[(in).c].release();                              \
+    }
+// Frees the temporaries an instruction consumed and the scratch values.
+#define FINISH_OPERANDS(in)                                       \
+    RELEASE_OPERANDS(in, clearString)                             \
     if (scratchUsed) [[unlikely]] {                               \
         scratchB.clear();                                         \
         scratchC.clear();                                         \
@@ -525,14 +528,7 @@ enterFrame:
     }
 // FINISH_OPERANDS where both operands were numbers: a consumed temporary
 // owns nothing, and scratch values, if any, are numbers that may wait.
-#define FINISH_PLAIN_OPERANDS(in)                                 \
-    sp = slots + (in).depth;                                      \
-    if ((in).x & (ReleaseB | ReleaseC)) {                         \
-        if ((in).x & ReleaseB)                                    \
-            slots[(in).b].forgetPlain();                          \
-        if ((in).x & ReleaseC)                                    \
-            slots[(in).c].forgetPlain();                          \
-    }
+#define FINISH_PLAIN_OPERANDS(in) RELEASE_OPERANDS(in, forgetPlain)
 // The R operand a as a variable to write, or null for the general store.
 #define TARGET(o)                                         \
     ((o) >= 0                  ? &slots[o].deref()        \
@@ -1699,6 +1695,7 @@ enterFrame:
 #undef OPERAND
 #undef FINISH_OPERANDS
 #undef FINISH_PLAIN_OPERANDS
+#undef RELEASE_OPERANDS
 #undef IMMEDIATE_TYPE
 #undef PUT_IMMEDIATE_RESULT
 #undef IMMEDIATE_GENERAL

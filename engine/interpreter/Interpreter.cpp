@@ -1666,7 +1666,12 @@ enterFrame:
         if (!pending.error->uncatchable && f.resumeNext) {
             setErr(*pending.error);
             pending.error.reset();
-            ip = instrs + code.info[pc].resumePc;
+            const size_t resumePc = static_cast<size_t>(code.info[pc].resumePc);
+            ip = instrs + resumePc;
+            // Going on backwards is a loop's turn (a failing test at a loop's
+            // end goes on into its body): poll, as a back-edge does.
+            if (resumePc <= pc)
+                POLL();
             continue;
         }
         if (!f.call)

@@ -156,6 +156,18 @@ TEST_F(Fixture, TimeoutStopsCodeThatOnErrorCannotCatch)
     EXPECT_EQ(run(u"WriteLine \"usable\""), "usable");
 }
 
+// A loop whose test fails under Resume Next goes on into its body, at the end
+// as at the top: no jump back runs, yet the time-out still stops it.
+TEST_F(Fixture, TimeoutStopsLoopsWhoseTestFails)
+{
+    StopSite site;
+    engine.setSite(&site);
+    engine.setTimeout(20);
+    for (const char16_t* loop : { u"Do While 1 / 0\nLoop", u"Do Until CInt(\"x\")\nLoop", u"While Undefined(1)\nWend" })
+        expectUncatchable(std::u16string(u"On Error Resume Next\n") + loop);
+    engine.setTimeout(0);
+}
+
 TEST_F(Fixture, InterruptFromAHostCallStopsTheScript)
 {
     addHost()->onCall = [this](Args) -> Result<Variant> {

@@ -328,6 +328,17 @@ Status ScriptEngine::Impl::getElemGeneral(const Instr& in, Frame& f, Variant* ho
 {
     const Code& code = *f.code;
     Variant indexValue = index;
+    if (Object* obj = holder && holder->isObject() ? holder->asObject() : nullptr;
+        obj && obj->objectKind() == ObjectKind::Host) {
+        // A host object's default member (a Dictionary's Item), called as
+        // callValue would, without its layers.
+        Ref<Object> keepAlive(obj);
+        Result<Variant> r = obj->invoke(DispIdValue, InvokeKind::MethodOrGet, Args(&indexValue, 1));
+        if (!r.ok())
+            return r.takeError();
+        out = std::move(r.value());
+        return {};
+    }
     Result<Variant> r = Variant();
     if (holder && holder->isArray()) {
         auto el = element(*holder, Args(&indexValue, 1), false);
@@ -350,6 +361,10 @@ Status ScriptEngine::Impl::getElemGeneral(const Instr& in, Frame& f, Variant* ho
 Status ScriptEngine::Impl::setElemGeneral(const Instr& in, Frame& f, Variant* holder, Variant* pair)
 {
     const Code& code = *f.code;
+    // An object in a variable: its default member takes the index and the
+    // value (storeGlobal's path for a script-level one ends there too).
+    if (holder && holder->isObject() && holder->asObject())
+        return putDefault(*holder, Args(pair, 2), StoreMode::Let);
     if (holder && in.a >= 0) {
         if (holder->isArray())
             return storeElement(*holder, Args(pair, 1), std::move(pair[1]), StoreMode::Let);

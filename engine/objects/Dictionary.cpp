@@ -125,6 +125,40 @@ Status Dictionary::add(const Variant& key, const Variant& item)
     return {};
 }
 
+Result<Variant> Dictionary::invoke(DispId id, InvokeKind kind, Args args)
+{
+    const bool put = kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef;
+    switch (id) {
+    case IdItem:
+        if (!put && args.size() == 1 && !args[0].deref().isMissing())
+            return item(args[0]);
+        // A ByRef value takes the table's path, which copies it first.
+        if (put && args.size() == 2 && !args[0].deref().isMissing() && !args[1].isRef()) {
+            TRY_STATUS(setItem(args[0], args[1]));
+            return Variant();
+        }
+        break;
+    case IdExists:
+        if (!put && args.size() == 1 && !args[0].deref().isMissing()) {
+            TRY_ASSIGN(found, exists(args[0]));
+            return Variant::fromBool(found);
+        }
+        break;
+    case IdAdd:
+        if (!put && args.size() == 2 && !args[0].deref().isMissing() && !args[1].deref().isMissing()) {
+            TRY_STATUS(add(args[0], args[1]));
+            return Variant();
+        }
+        break;
+    case IdCount:
+        if (!put && args.empty())
+            return Variant::fromLong(static_cast<int32_t>(count()));
+        break;
+    default: break;
+    }
+    return HostObject::invoke(id, kind, args);
+}
+
 Result<bool> Dictionary::exists(const Variant& key) const
 {
     TRY_ASSIGN(found, m_map.lookup(key));

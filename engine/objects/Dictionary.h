@@ -39,6 +39,11 @@ public:
     Variant keysArray() const;
     Variant itemsArray() const;
 
+    // Item, Exists, Add and Count, called as scripts usually call them, go
+    // straight to the functions above; every other call goes through the
+    // member table, which would call the same functions.
+    Result<Variant> invoke(DispId id, InvokeKind kind, Args args) override;
+
     // For Each walks the keys.
     Result<Ref<Enumerator>> enumerate() override;
 

@@ -149,3 +149,27 @@ rs = rs & rd.Exists("k3") & " " & rd.Count
 WriteLine rs
 rd.RemoveAll : rd.CompareMode = vbTextCompare : rd.Add "Abc", 1
 WriteLine rd("abc") & " " & rd("ABC") & " " & rd.Exists("aBC") & " " & rd.Count
+' The usual calls from a procedure: a local holder, ByRef arguments (stored
+' as copies), a read that adds the key, and the errors they raise.
+Sub LocalDictionary()
+    Dim ld, k, v, probe
+    Set ld = CreateObject("Scripting.Dictionary")
+    k = "a" : v = 1
+    ld.Add k, v
+    v = 2 : k = "b"
+    WriteLine ld("a") & " " & ld.Exists(k) & " " & ld.Count
+    ld(k) = v
+    ld(k) = ld(k) + 1
+    WriteLine ld.Count & " " & ld("b") & " " & ld.Item("b")
+    WriteLine IsEmpty(ld("new")) & " " & ld.Count
+    On Error Resume Next
+    ld.Add "a", 5
+    WriteLine Err.Number & " " & ld("a")
+    Err.Clear
+    ld(Array(1)) = 1
+    WriteLine Err.Number
+    Err.Clear
+    probe = ld.Exists(Array(1))
+    WriteLine Err.Number & " " & ld.Count
+End Sub
+LocalDictionary

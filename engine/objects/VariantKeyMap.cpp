@@ -218,7 +218,7 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
     if (k.isString() && m_recentPosition != npos) {
         // The same units are the same key in either compare mode.
         const Entry& recent = m_entries[m_recentPosition];
-        if (recent.key.isString() && recent.key.stringView() == k.stringView())
+        if (recent.key.isString() && sameString(recent.key.stringView(), k.stringView(), CompareMode::Binary))
             return Lookup { HashedKey { &k, recent.hash }, m_recentPosition };
     }
     if (!k.isString()) {

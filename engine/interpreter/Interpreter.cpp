@@ -534,8 +534,9 @@ enterFrame:
             slots[(in).c].release();                              \
     }
 // Frees the temporaries an instruction consumed and the scratch values.
-#define FINISH_OPERANDS(in)                                       \
-    RELEASE_OPERANDS(in, clearString)                             \
+#define FINISH_OPERANDS(in) FINISH_OPERANDS_WITH(in, clearString)
+#define FINISH_OPERANDS_WITH(in, release)                         \
+    RELEASE_OPERANDS(in, release)                                 \
     if (scratchUsed) [[unlikely]] {                               \
         scratchB.clear();                                         \
         scratchC.clear();                                         \
@@ -1352,6 +1353,9 @@ enterFrame:
             bool truth;
             if (l->isObject() && r->isObject()) {
                 truth = l->asObject() == r->asObject();
+                // Consumed temporaries hold objects here: counts drop inline.
+                FINISH_OPERANDS_WITH(in, clearObject);
+                BRANCH_OR_PUT_TRUTH(in, truth);
             } else {
                 auto same = opIs(*l, *r);
                 CHECK(same);
@@ -1714,6 +1718,7 @@ enterFrame:
 #undef MEMBER
 #undef OPERAND
 #undef FINISH_OPERANDS
+#undef FINISH_OPERANDS_WITH
 #undef FINISH_PLAIN_OPERANDS
 #undef RELEASE_OPERANDS
 #undef IMMEDIATE_TYPE

@@ -223,7 +223,7 @@ public:
     // As copy-constructing at `at` and as clear(), with a string's or an
     // object's count changed inline: for the interpreter's hottest places
     // only (inline everywhere, the code grows more than it gains).
-    static void copyTo(Variant* at, const Variant& o) noexcept
+    [[gnu::always_inline]] static void copyTo(Variant* at, const Variant& o) noexcept
     {
         at->m_type = o.m_type;
         at->m_i64 = o.m_i64;

@@ -1222,6 +1222,18 @@ enterFrame:
 #undef ARITH_IMMEDIATE_CASE
 // A comparison: each operator has its own handler, so that the fast kinds
 // compare with the operator itself.
+// A comparison's general result: stored, operands freed, when it is not a
+// branch; otherwise its truth decides (the operands are freed after).
+#define GENERAL_TRUTH(in, res)                                                    \
+    CHECK(res);                                                                   \
+    if (!((in).x & Branch)) {                                                     \
+        FINISH_OPERANDS(in);                                                      \
+        PUT((in).a, std::move((res).value()));                                    \
+        break;                                                                    \
+    }                                                                             \
+    auto b = condition((res).value());                                            \
+    CHECK(b);                                                                     \
+    truth = b.value()
 #define COMPARE_CASE(NAME, CMP)                                                   \
         case Op::NAME: {                                                          \
             OPERAND(l, in.b, scratchB);                                           \
@@ -1238,15 +1250,7 @@ enterFrame:
                 truth = compareUnits(l->stringView(), r->stringView()) CMP 0;     \
             } else {                                                              \
                 auto res = slowBinary(Op::NAME, *l, *r, in.x & 3);                \
-                CHECK(res);                                                       \
-                if (!(in.x & Branch)) {                                           \
-                    FINISH_OPERANDS(in);                                          \
-                    PUT(in.a, std::move(res.value()));                            \
-                    break;                                                        \
-                }                                                                 \
-                auto b = condition(res.value());                                  \
-                CHECK(b);                                                         \
-                truth = b.value();                                                \
+                GENERAL_TRUTH(in, res);                                           \
             }                                                                     \
             FINISH_OPERANDS(in);                                                  \
             BRANCH_OR_PUT_TRUTH(in, truth);                                       \
@@ -1267,15 +1271,8 @@ enterFrame:
                 truth = l->asDouble() CMP static_cast<double>(in.c);              \
             } else {                                                              \
                 auto res = immediateGeneral(Op::GENERIC, *l, in.c, in.x);         \
-                CHECK(res);                                                       \
+                GENERAL_TRUTH(in, res);                                           \
                 FINISH_OPERANDS(in);                                              \
-                if (!(in.x & Branch)) {                                           \
-                    PUT(in.a, std::move(res.value()));                            \
-                    break;                                                        \
-                }                                                                 \
-                auto b = condition(res.value());                                  \
-                CHECK(b);                                                         \
-                truth = b.value();                                                \
                 BRANCH_OR_PUT_TRUTH(in, truth);                                   \
             }                                                                     \
             sp = slots + in.depth;                                                \
@@ -1719,6 +1716,7 @@ enterFrame:
 #undef OPERAND
 #undef FINISH_OPERANDS
 #undef FINISH_OPERANDS_WITH
+#undef GENERAL_TRUTH
 #undef FINISH_PLAIN_OPERANDS
 #undef RELEASE_OPERANDS
 #undef IMMEDIATE_TYPE

@@ -244,7 +244,11 @@ Status Compiler::argument(const ast::Expr* e)
         const auto& c = static_cast<const ast::CallExpr&>(*e);
         if (c.callee->kind == ast::ExprKind::Name) {
             Resolved r = resolve(static_cast<const ast::NameExpr&>(*c.callee).name);
-            if (r.isVariable()) {
+            // A function's own name with a list recurses (call() says how),
+            // as everywhere else: `F(n, F(m, k))`.
+            const bool recursion = r.kind == Resolved::Kind::Local && m_ctx->proc
+                && r.index == m_ctx->proc->resultSlot;
+            if (r.isVariable() && !recursion) {
                 TRY_STATUS(arguments(c.args, false));
                 emitVar(Op::RefIndexed, r, StoreMode::Let, static_cast<uint16_t>(c.args.size()));
                 return {};

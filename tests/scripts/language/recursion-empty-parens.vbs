@@ -31,3 +31,28 @@ Function H()
     H = depth
 End Function
 WriteLine H()
+' With a list, also as another call's argument: F(m - 1, F(m, n - 1)).
+Function Ack(m, n)
+    If m = 0 Then
+        Ack = n + 1
+    ElseIf n = 0 Then
+        Ack = Ack(m - 1, 1)
+    Else
+        Ack = Ack(m - 1, Ack(m, n - 1))
+    End If
+End Function
+WriteLine Ack(2, 3)
+Class Nest
+    Public Property Get Depth(n)
+        If n = 0 Then Depth = 0 Else Depth = 1 + Depth(Depth(n - 1) * 0 + n - 1)
+    End Property
+End Class
+Dim nested : Set nested = New Nest
+WriteLine nested.Depth(4)
+' The bare name as an argument is still the result variable, passed ByRef.
+Sub Bump(v) : v = v + 5 : End Sub
+Function R()
+    R = 1
+    Bump R
+End Function
+WriteLine R()

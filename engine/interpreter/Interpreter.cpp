@@ -476,8 +476,9 @@ enterFrame:
     const Code& code = *f.code;
     const Instr* const instrs = code.instrs.data();
     Variant* const slots = f.slots;
-    auto names = const_cast<std::vector<NameSite>&>(code.names).data();
-    const Variant* const consts = code.consts.data();
+    // Read through code where used: a frame's entry sets fewer locals.
+#define NAMES (const_cast<NameSite*>(code.names.data()))
+#define CONSTS (code.consts.data())
     if (rethrow) {
         rethrow = false;
         goto onError;
@@ -510,14 +511,14 @@ enterFrame:
     if ((o) >= 0) {                                                                              \
         var = &slots[o].deref();                                                                 \
     } else if ((o) > GlobalOperands) {                                                           \
-        var = &consts[~(o)];                                                                     \
+        var = &CONSTS[~(o)];                                                                     \
     } else if ((o) <= FieldOperands) {                                                           \
         var = &f.me->fields()[operandField(o)];                                                  \
-    } else if (GlobalEntry* _e = names[operandSite(o)].entry;                                    \
+    } else if (GlobalEntry* _e = NAMES[operandSite(o)].entry;                                    \
                _e && _e->kind == GlobalEntry::Kind::Variable) {                                  \
         var = &_e->value;                                                                        \
     } else {                                                                                     \
-        auto _g = loadGlobal(names[operandSite(o)], {}, false, code);                            \
+        auto _g = loadGlobal(NAMES[operandSite(o)], {}, false, code);                            \
         CHECK(_g);                                                                               \
         scratch = std::move(_g.value());                                                         \
         scratchUsed = true;                                                                      \
@@ -549,13 +550,13 @@ enterFrame:
 #define TARGET(o)                                         \
     ((o) >= 0                  ? &slots[o].deref()        \
          : (o) <= FieldOperands ? &f.me->fields()[operandField(o)] \
-                                : globalVariable(names[operandSite(o)]))
+                                : globalVariable(NAMES[operandSite(o)]))
 // Stores an instruction's result into its R operand a.
 #define PUT(o, val)                                                                           \
     if (Variant* _d = TARGET(o)) {                                                            \
         *_d = val;                                                                            \
     } else {                                                                                  \
-        CHECK(storeGlobal(names[operandSite(o)], {}, val, StoreMode::Let, code));             \
+        CHECK(storeGlobal(NAMES[operandSite(o)], {}, val, StoreMode::Let, code));             \
     }
 // A comparison's or Is's truth: with x & Branch it jumps to a when the truth
 // is BranchIfTrue's; otherwise the Boolean goes into the R operand a.
@@ -573,7 +574,7 @@ enterFrame:
         _d->setPlain((truth) ? TrueValue : FalseValue);                                    \
         break;                                                                             \
     }                                                                                      \
-    CHECK(storeGlobal(names[operandSite((in).a)], {}, Variant((truth) ? TrueValue : FalseValue), \
+    CHECK(storeGlobal(NAMES[operandSite((in).a)], {}, Variant((truth) ? TrueValue : FalseValue), \
                       StoreMode::Let, code));                                              \
     break
 // Makes callee's frame, which starts at argsAt, the current one: the caller
@@ -643,7 +644,7 @@ enterFrame:
             break;
         case Op::New: {
             // A script class: its entry is cached by the name site.
-            if (GlobalEntry* e = resolveSite(names[in.b]); e && e->kind == GlobalEntry::Kind::Class) {
+            if (GlobalEntry* e = resolveSite(NAMES[in.b]); e && e->kind == GlobalEntry::Kind::Class) {
                 auto inst = instantiate(*e->cls);
                 CHECK(inst);
                 new (sp++) Variant(std::move(inst.value()));
@@ -695,7 +696,7 @@ enterFrame:
                 PUSH_COPY(*v);
                 break;
             }
-            NameSite& site = names[in.a];
+            NameSite& site = NAMES[in.a];
             if (site.entry && site.entry->kind == GlobalEntry::Kind::Variable) {
                 PUSH_COPY(site.entry->value);
                 break;
@@ -707,8 +708,8 @@ enterFrame:
         }
         case Op::StoreVar: {
             Variant* target = VAR_SLOT(in);
-            if (!target && names[in.a].entry && names[in.a].entry->kind == GlobalEntry::Kind::Variable)
-                target = &names[in.a].entry->value;
+            if (!target && NAMES[in.a].entry && NAMES[in.a].entry->kind == GlobalEntry::Kind::Variable)
+                target = &NAMES[in.a].entry->value;
             if (target && storesInPlace(storeModeOf(in.x), sp[-1])) {
                 // The old value is released after the variable holds the new one.
                 target->swap(*--sp);
@@ -720,7 +721,7 @@ enterFrame:
                 CHECK(assign(*v, std::move(value), storeModeOf(in.x)));
                 break;
             }
-            CHECK(storeGlobal(names[in.a], {}, std::move(value), storeModeOf(in.x), code));
+            CHECK(storeGlobal(NAMES[in.a], {}, std::move(value), storeModeOf(in.x), code));
             break;
         }
         case Op::RefVar: {
@@ -728,7 +729,7 @@ enterFrame:
                 new (sp++) Variant(Variant::fromRef(v));
                 break;
             }
-            NameSite& site = names[in.a];
+            NameSite& site = NAMES[in.a];
             if (site.entry && site.entry->kind == GlobalEntry::Kind::Variable) {
                 new (sp++) Variant(Variant::fromRef(&site.entry->value));
                 break;
@@ -742,7 +743,7 @@ enterFrame:
             Variant tail = std::move(*--sp);
             Variant* target = VAR_SLOT(in);
             if (!target) {
-                GlobalEntry* e = resolveSite(names[in.a]);
+                GlobalEntry* e = resolveSite(NAMES[in.a]);
                 if (e && e->kind == GlobalEntry::Kind::Variable)
                     target = &e->value;
             }
@@ -768,7 +769,7 @@ enterFrame:
             if (target) {
                 current = *target;
             } else {
-                auto r = loadGlobal(names[in.a], {}, false, code);
+                auto r = loadGlobal(NAMES[in.a], {}, false, code);
                 CHECK(r);
                 current = std::move(r.value());
             }
@@ -778,13 +779,13 @@ enterFrame:
             if (target)
                 CHECK(assign(*target, std::move(joined.value()), StoreMode::Let));
             else
-                CHECK(storeGlobal(names[in.a], {}, std::move(joined.value()), StoreMode::Let, code));
+                CHECK(storeGlobal(NAMES[in.a], {}, std::move(joined.value()), StoreMode::Let, code));
             break;
         }
         case Op::LoadIndexed: {
             Variant* args = sp - in.b;
             Variant* v = VAR_SLOT(in);
-            if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(names[in.a]) : nullptr;
+            if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(NAMES[in.a]) : nullptr;
                 held && held->isArray()) {
                 // An element at whole-number indexes, of any dimension count.
                 if (const Variant* e = held->asArray()->elementAtIndexes(args, in.b)) {
@@ -806,7 +807,7 @@ enterFrame:
         case Op::StoreIndexed: {
             Variant* args = sp - in.b - 1;
             Variant* v = VAR_SLOT(in);
-            if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(names[in.a]) : nullptr;
+            if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(NAMES[in.a]) : nullptr;
                 held && held->isArray() && !sp[-1].isObject() && storeModeOf(in.x) != StoreMode::Set) {
                 // A plain value into an element at whole-number indexes of an
                 // array this variable alone holds (or one locked in place).
@@ -829,7 +830,7 @@ enterFrame:
             Variant* args = sp - in.b;
             Variant* v = VAR_SLOT(in);
             if (!v) {
-                GlobalEntry* e = resolveSite(names[in.a]);
+                GlobalEntry* e = resolveSite(NAMES[in.a]);
                 v = e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
             }
             Result<Variant> r = Variant();
@@ -844,7 +845,7 @@ enterFrame:
             } else if (v) {
                 r = callValue(*v, Args(args, in.b), varName(code, in));
             } else {
-                r = loadGlobal(names[in.a], Args(args, in.b), true, code);
+                r = loadGlobal(NAMES[in.a], Args(args, in.b), true, code);
             }
             while (sp != args)
                 (--sp)->clear();
@@ -886,20 +887,20 @@ enterFrame:
             CHECK(st);
             Variant* v = VAR_SLOT(in);
             if (!v) {
-                GlobalEntry* e = resolveSite(names[in.a]);
+                GlobalEntry* e = resolveSite(NAMES[in.a]);
                 if (!e && !code.optionExplicit) {
-                    e = &m_globals.add(names[in.a].name, GlobalEntry::Kind::Variable);
-                    cacheSite(names[in.a], e);
+                    e = &m_globals.add(NAMES[in.a].name, GlobalEntry::Kind::Variable);
+                    cacheSite(NAMES[in.a], e);
                 }
                 if (!e)
-                    FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, names[in.a].name));
+                    FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, NAMES[in.a].name));
                 if (e->kind != GlobalEntry::Kind::Variable)
-                    FAIL_WITH(makeError(ErrorCode::NameRedefined, names[in.a].name));
+                    FAIL_WITH(makeError(ErrorCode::NameRedefined, NAMES[in.a].name));
                 v = &e->value;
             }
             // Dim of a script-level name that an earlier text made an array.
             if (v->isArray() && (in.x & Redeclared))
-                FAIL_WITH(makeError(ErrorCode::TypeMismatch, names[in.a].name));
+                FAIL_WITH(makeError(ErrorCode::TypeMismatch, NAMES[in.a].name));
             if (v->isArray() && (v->asArray()->fixed() || v->asArray()->locked()) && in.op == Op::ReDim)
                 FAIL_WITH(makeError(ErrorCode::ArrayFixedOrLocked));
             if (preserve && v->isArray()) {
@@ -918,11 +919,11 @@ enterFrame:
         case Op::Erase: {
             Variant* v = VAR_SLOT(in);
             if (!v) {
-                GlobalEntry* e = resolveSite(names[in.a]);
+                GlobalEntry* e = resolveSite(NAMES[in.a]);
                 v = e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
             }
-            if (!v && code.optionExplicit && !resolveSite(names[in.a]))
-                FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, names[in.a].name));
+            if (!v && code.optionExplicit && !resolveSite(NAMES[in.a]))
+                FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, NAMES[in.a].name));
             if (!v || !v->isArray())
                 FAIL_WITH(makeError(ErrorCode::TypeMismatch, u"Erase"));
             if (v->asArray()->locked())
@@ -948,7 +949,7 @@ enterFrame:
         case Op::CallProc: {
             POLL();
             Variant* args = sp - in.b;
-            NameSite& site = names[in.a];
+            NameSite& site = NAMES[in.a];
             GlobalEntry* e = resolveSite(site);
             if (e && e->kind == GlobalEntry::Kind::Procedure && in.b == e->proc->paramCount
                 && !((in.x & 1) && e->proc->kind == ast::ProcKind::Sub)) {
@@ -1160,7 +1161,7 @@ enterFrame:
                 }                                                                 \
                 Variant t;                                                        \
                 setWide(t, v, lt, rt);                                            \
-                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code)); \
+                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code)); \
                 break;                                                            \
             }                                                                     \
             Variant out;                                                          \
@@ -1192,7 +1193,7 @@ enterFrame:
     {                                                                             \
         Variant t;                                                                \
         setWide(t, v, lt, IMMEDIATE_TYPE(in));                                    \
-        CHECK(storeGlobal(names[operandSite((in).a)], {}, std::move(t), StoreMode::Let, code)); \
+        CHECK(storeGlobal(NAMES[operandSite((in).a)], {}, std::move(t), StoreMode::Let, code)); \
     }                                                                             \
     break
 // The general path of an immediate arithmetic form.
@@ -1335,7 +1336,7 @@ enterFrame:
                 }
                 Variant t;
                 setWide(t, q, lt, rt);
-                CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code));
+                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code));
                 break;
             }
             auto res = slowBinary(in.op, *l, *r);
@@ -1436,7 +1437,7 @@ enterFrame:
                     d->setPlain(plain);
                     break;
                 }
-                CHECK(storeGlobal(names[operandSite(in.a)], {}, Variant(plain), StoreMode(in.x), code));
+                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, Variant(plain), StoreMode(in.x), code));
                 break;
             }
             Variant value = *v;
@@ -1446,7 +1447,7 @@ enterFrame:
                 if (Variant* d = TARGET(in.a))
                     CHECK(assign(*d, std::move(value), StoreMode(in.x)));
                 else
-                    CHECK(storeGlobal(names[operandSite(in.a)], {}, std::move(value), StoreMode(in.x), code));
+                    CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(value), StoreMode(in.x), code));
                 break;
             }
             PUT(in.a, std::move(value));
@@ -1525,7 +1526,7 @@ enterFrame:
             break;
         }
         case Op::ForLoop: {
-            Variant* c = in.c >= 0 ? &slots[in.c].deref() : globalVariable(names[operandSite(in.c)]);
+            Variant* c = in.c >= 0 ? &slots[in.c].deref() : globalVariable(NAMES[operandSite(in.c)]);
             const Variant& end = slots[in.b];
             const Variant& step = slots[in.b + 1];
             if (c && bothSmallInts(c->type(), step.type()) && isSmallInt(end.type())) {
@@ -1542,7 +1543,7 @@ enterFrame:
             if (c) {
                 counter = *c;
             } else {
-                auto g = loadGlobal(names[operandSite(in.c)], {}, false, code);
+                auto g = loadGlobal(NAMES[operandSite(in.c)], {}, false, code);
                 CHECK(g);
                 counter = std::move(g.value());
             }
@@ -1554,7 +1555,7 @@ enterFrame:
             if (c)
                 *c = next;
             else
-                CHECK(storeGlobal(names[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
+                CHECK(storeGlobal(NAMES[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
             if (!done.value()) {
                 POLL();
                 JUMP(in.a);
@@ -1716,6 +1717,8 @@ enterFrame:
 #undef OPERAND
 #undef FINISH_OPERANDS
 #undef FINISH_OPERANDS_WITH
+#undef NAMES
+#undef CONSTS
 #undef GENERAL_TRUTH
 #undef FINISH_PLAIN_OPERANDS
 #undef RELEASE_OPERANDS

@@ -466,8 +466,9 @@ Status ScriptEngine::Impl::execute(Frame& root)
     Variant* sp = root.slots + root.code->slotCount;
     // ByRef array elements passed to the call being set up; dropped after it.
     size_t lockBase = m_locks.size();
+    // The error being handled. Still set when a frame is entered, it is a
+    // callee's that failed the caller's call instruction.
     ErrorTag pending;
-    bool rethrow = false; // a callee failed: the error is the caller's call's
     Variant scratchB, scratchC;
     bool scratchUsed = false;
 
@@ -479,10 +480,8 @@ enterFrame:
     // Read through code where used: a frame's entry sets fewer locals.
 #define NAMES (const_cast<NameSite*>(code.names.data()))
 #define CONSTS (code.consts.data())
-    if (rethrow) {
-        rethrow = false;
+    if (pending.error) [[unlikely]]
         goto onError;
-    }
 
 #define FAIL_WITH(expr)            \
     do {                           \
@@ -1703,7 +1702,6 @@ enterFrame:
         lockBase = call.lockBase;
         fp = call.caller;
         m_inlineCalls.pop();
-        rethrow = true;
         goto enterFrame;
     }
 #undef FAIL_WITH

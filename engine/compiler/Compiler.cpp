@@ -431,9 +431,16 @@ std::optional<Resolved> Compiler::resolveInUnit(const std::u16string& folded, st
     return std::nullopt;
 }
 
+// A name the body declares by using it: any assigned name without Option
+// Explicit; a ReDim'd name always, as ReDim declares.
+bool Compiler::implicitlyDeclared(const Context& ctx, const std::u16string& folded) const
+{
+    return ctx.assigned.count(folded) && (!m_explicit || ctx.redimmed.count(folded));
+}
+
 // Locals, the class, this text's script-level names, the engine's globals,
-// the library, then (for a name assigned in a procedure without Option
-// Explicit) a new local, else a global looked up when the code runs.
+// the library, then (for a name the procedure declares implicitly) a new
+// local, else a global looked up when the code runs.
 Resolved Compiler::resolve(std::u16string_view name, bool forCall)
 {
     (void)forCall;
@@ -467,14 +474,14 @@ Resolved Compiler::resolve(std::u16string_view name, bool forCall)
             return r;
         }
     }
-    if (!ctx.topLevel && !ctx.proc && !m_explicit && ctx.assigned.count(folded)) {
+    if (!ctx.topLevel && !ctx.proc && implicitlyDeclared(ctx, folded)) {
         // Execute text run by a procedure: a new variable of that procedure.
         m_unit.frameVariables.push_back(Str(name));
         r.kind = Resolved::Kind::Global;
         r.index = nameSite(name);
         return r;
     }
-    if (!ctx.topLevel && !m_explicit && ctx.assigned.count(folded)) {
+    if (!ctx.topLevel && implicitlyDeclared(ctx, folded)) {
         int32_t slot = ctx.code->slotCount++;
         ctx.locals.emplace(folded, slot);
         r.kind = Resolved::Kind::Local;
@@ -511,8 +518,10 @@ void Compiler::collectNames(const ast::Block& body, Context& ctx, std::vector<st
                 ctx.constNames.insert(foldName(c.name));
             break;
         case K::ReDim:
-            for (const auto& v : static_cast<const ast::ReDimStmt&>(*s).vars)
+            for (const auto& v : static_cast<const ast::ReDimStmt&>(*s).vars) {
                 noteAssigned(ctx, v.name);
+                ctx.redimmed.insert(foldName(v.name));
+            }
             break;
         case K::Assign: {
             const auto& a = static_cast<const ast::AssignStmt&>(*s);
@@ -716,18 +725,17 @@ Status Compiler::compileProc(Proc& proc, const ast::Procedure& decl, ClassDef* c
     }
     Context* saved = m_ctx;
     m_ctx = &ctx;
-    if (!m_explicit) {
-        // Implicit locals get their slots up front, named, so that Execute
-        // and Eval text run by the procedure sees them too.
-        for (const auto& name : ctx.assignedNames) {
-            if (ctx.constNames.count(foldName(name)))
-                continue; // a local Const: assigning it stays an error
-            const int32_t before = proc.code.slotCount;
-            Resolved r = resolve(name);
-            if (r.kind == Resolved::Kind::Local && r.index == before) {
-                proc.localNames.push_back(foldName(name));
-                proc.code.slotNames.emplace_back(name);
-            }
+    // Implicit locals get their slots up front, named, so that Execute and
+    // Eval text run by the procedure sees them too.
+    for (const auto& name : ctx.assignedNames) {
+        std::u16string folded = foldName(name);
+        if (!implicitlyDeclared(ctx, folded) || ctx.constNames.count(folded))
+            continue; // assigning a local Const stays an error
+        const int32_t before = proc.code.slotCount;
+        Resolved r = resolve(name);
+        if (r.kind == Resolved::Kind::Local && r.index == before) {
+            proc.localNames.push_back(folded);
+            proc.code.slotNames.emplace_back(name);
         }
     }
     Status st = block(decl.body);
@@ -769,12 +777,15 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
     if (ctx.topLevel) {
         for (const auto& d : dims)
             m_variables.insert(foldName(d)), m_unit.variables.push_back(Str(d));
-        if (!m_explicit) {
-            // An assignment to a library name must stay an illegal assignment.
-            for (const auto& a : ctx.assigned) {
-                if (!m_variables.count(a) && !resolveInUnit(a, a, ctx) && !isLibraryName(a))
-                    m_variables.insert(a);
-            }
+        // An assignment to a library name must stay an illegal assignment.
+        // A ReDim'd name is declared as Dim declares it.
+        for (const auto& name : ctx.assignedNames) {
+            std::u16string a = foldName(name);
+            if (!implicitlyDeclared(ctx, a) || m_variables.count(a) || resolveInUnit(a, a, ctx) || isLibraryName(a))
+                continue;
+            m_variables.insert(a);
+            if (ctx.redimmed.count(a))
+                m_unit.variables.push_back(Str(name));
         }
     } else {
         // Execute in a procedure: its Dims become variables of the procedure.

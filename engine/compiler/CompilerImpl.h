@@ -42,6 +42,7 @@ struct Context {
     std::unordered_set<std::u16string> assigned; // names assigned anywhere in the body
     std::vector<const ast::ConstStmt*> constStmts; // every Const in the body, nested ones too
     std::vector<std::u16string> assignedNames; // the same, as first spelled, in order
+    std::unordered_set<std::u16string> redimmed; // names of ReDim statements: declared, Option Explicit or not
     std::unordered_set<std::u16string> constNames; // Const statements anywhere in the body
     std::unordered_map<std::u16string, int32_t> sites; // folded name -> name site
     std::vector<int32_t> withSlots;
@@ -71,6 +72,7 @@ private:
     static void noteAssigned(Context& ctx, const std::u16string& name);
     void collectNames(const ast::Block& block, Context& ctx, std::vector<std::u16string>* dims);
     Result<Variant> constantValue(const ast::Expr& e);
+    bool implicitlyDeclared(const Context& ctx, const std::u16string& folded) const;
     std::optional<Resolved> resolveInUnit(const std::u16string& folded, std::u16string_view name, Context& ctx);
     Resolved resolve(std::u16string_view name, bool forCall = false);
     int32_t nameSite(std::u16string_view name);

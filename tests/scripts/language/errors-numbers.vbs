@@ -59,3 +59,8 @@ q = GetRef(Null) : Note "Null"
 q = GetRef(Empty) : Note "Empty"
 q = GetRef("") : Note """"""
 Flush
+' --- ReDim declares the name, at script level and in a procedure
+ReDim grown(2) : Note "ReDim" : ReDim Preserve grown(4) : Note "Preserve"
+Sub Local() : ReDim inner(1) : inner(1) = UBound(grown) : line = line & inner(1) & " " : End Sub
+Local : Note "local"
+Flush

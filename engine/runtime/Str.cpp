@@ -116,16 +116,24 @@ char16_t foldPair(char16_t c, bool oddIsLower)
 
 StringRep* StringRep::allocate(size_t length, size_t capacity)
 {
-    capacity = std::max(capacity, length);
-    if (capacity > Str::MaxLength)
+    if (length > Str::MaxLength)
         return nullptr;
-    void* memory = std::malloc(headerBytes + (capacity + 1) * sizeof(char16_t));
+    void* memory;
+    StringRep* rep;
+    if (length < LongLength) {
+        memory = std::malloc(headerBytes + ((length | 7) + 1) * sizeof(char16_t));
+        rep = static_cast<StringRep*>(memory);
+    } else {
+        capacity = std::min(std::max(capacity, length), Str::MaxLength);
+        memory = std::malloc(sizeof(uint64_t) + headerBytes + (capacity + 1) * sizeof(char16_t));
+        if (memory)
+            *static_cast<uint64_t*>(memory) = capacity;
+        rep = reinterpret_cast<StringRep*>(static_cast<uint64_t*>(memory) + 1);
+    }
     if (!memory)
         return nullptr;
-    auto* rep = static_cast<StringRep*>(memory);
     rep->refs = 1;
     rep->length = static_cast<uint32_t>(length);
-    rep->capacity = static_cast<uint32_t>(capacity);
     rep->data[length] = 0;
     return rep;
 }
@@ -171,7 +179,7 @@ bool Str::allocate(size_t length)
 
 bool Str::append(std::u16string_view tail)
 {
-    if (m_rep && m_rep->refs == 1 && m_rep->capacity - m_rep->length >= tail.size()) {
+    if (m_rep && m_rep->refs == 1 && m_rep->fits(m_rep->length + tail.size())) {
         // The tail may be a view of this very string; its units lie before
         // the old length, so the copy never overlaps what it reads.
         const uint32_t oldLength = m_rep->length;
@@ -216,31 +224,58 @@ void Str::keepUnits(size_t from, size_t count) noexcept
         m_rep = nullptr;
         return;
     }
-    if (from != 0)
+    if (m_rep->isLong() && count < StringRep::LongLength) {
+        // Becomes a short string at the start of its block: header and units
+        // move down over the stored capacity.
+        auto* shortRep = static_cast<StringRep*>(m_rep->block());
+        std::memmove(shortRep->data, m_rep->data + from, count * sizeof(char16_t));
+        shortRep->refs = 1;
+        m_rep = shortRep;
+    } else if (from != 0) {
         std::memmove(m_rep->data, m_rep->data + from, count * sizeof(char16_t));
+    }
     m_rep->length = static_cast<uint32_t>(count);
     m_rep->data[count] = 0;
 }
 
 // A uniquely owned string grows by realloc: a large block is remapped rather
-// than copied, so the old and the new never take memory side by side.
+// than copied, so the old and the new never take memory side by side. A
+// short string that becomes long is copied into a new block.
 bool Str::growInPlace(std::u16string_view tail, size_t capacity)
 {
+    const size_t oldLength = m_rep->length;
+    const size_t newLength = oldLength + tail.size();
+    if (!m_rep->isLong() && newLength >= StringRep::LongLength) {
+        StringRep* rep = StringRep::allocate(newLength, capacity);
+        if (!rep)
+            return false;
+        copyUnits(rep->data, m_rep->data, oldLength);
+        copyUnits(rep->data + oldLength, tail.data(), tail.size()); // tail may lie in the old block
+        m_rep->release();
+        m_rep = rep;
+        return true;
+    }
     const std::less<const char16_t*> before;
     const char16_t* oldData = m_rep->data;
-    const size_t oldLength = m_rep->length;
     // The tail may be a view of this very string, which realloc may move.
     const bool ownTail = !before(tail.data(), oldData) && before(tail.data(), oldData + oldLength + 1);
     const size_t offset = ownTail ? size_t(tail.data() - oldData) : 0;
-    void* grown = std::realloc(m_rep, headerBytes + (capacity + 1) * sizeof(char16_t));
-    if (!grown)
-        return false; // the old block is untouched
-    m_rep = static_cast<StringRep*>(grown);
-    m_rep->capacity = static_cast<uint32_t>(capacity);
+    if (m_rep->isLong()) {
+        void* grown = std::realloc(m_rep->block(), sizeof(uint64_t) + headerBytes + (capacity + 1) * sizeof(char16_t));
+        if (!grown)
+            return false; // the old block is untouched
+        *static_cast<uint64_t*>(grown) = capacity;
+        m_rep = reinterpret_cast<StringRep*>(static_cast<uint64_t*>(grown) + 1);
+    } else {
+        void* grown = std::realloc(m_rep, headerBytes + ((newLength | 7) + 1) * sizeof(char16_t));
+        if (!grown)
+            return false;
+        m_rep = static_cast<StringRep*>(grown);
+    }
     const char16_t* from = ownTail ? m_rep->data + offset : tail.data();
     copyUnits(m_rep->data + oldLength, from, tail.size());
-    m_rep->length = static_cast<uint32_t>(oldLength + tail.size());
-    m_rep->data[m_rep->length] = 0;
+    m_rep->length = static_cast<uint32_t>(newLength);
+    m_rep->data[newLength] = 0;
     return true;
 }
 

@@ -13,18 +13,36 @@
 
 namespace vbs {
 
+// A counted block of units. A short string (below LongLength units) has the
+// room its length rounds up to (length | 7 units, plus the NUL): exactly the
+// block the allocator hands out for that length, so no capacity is stored and
+// a string of up to 7 units takes a 32-byte block. A long one grows
+// geometrically and keeps its capacity in the 8 bytes before the header. The
+// form follows the length, so an operation that changes the length in place
+// keeps it within its form (fits).
 struct StringRep {
+    static constexpr uint32_t LongLength = 64;
     uint32_t refs;
     uint32_t length;
-    uint32_t capacity;
     char16_t data[1]; // length + 1 units, NUL-terminated for convenience
 
     static StringRep* allocate(size_t length, size_t capacity); // nullptr when too large / no memory
+    bool isLong() const noexcept { return length >= LongLength; }
+    size_t capacity() const noexcept
+    {
+        return isLong() ? *(reinterpret_cast<const uint64_t*>(this) - 1) : (length | 7);
+    }
+    // Whether the block holds `n` units without leaving its form.
+    bool fits(size_t n) const noexcept
+    {
+        return isLong() ? n >= LongLength && n <= capacity() : n <= (length | 7);
+    }
+    void* block() noexcept { return isLong() ? static_cast<void*>(reinterpret_cast<uint64_t*>(this) - 1) : this; }
     void addRef() noexcept { ++refs; }
     void release() noexcept
     {
         if (--refs == 0)
-            std::free(this);
+            std::free(block());
     }
 };
 
@@ -127,7 +145,7 @@ public:
     [[nodiscard]] bool append(std::u16string_view tail);
 
     // Keeps units [from, from + count) of a uniquely owned string in place,
-    // moving them to the front; the capacity stays. count 0 leaves "".
+    // moving them to the front. count 0 leaves "".
     void keepUnits(size_t from, size_t count) noexcept;
 
     bool operator==(const Str& other) const noexcept { return view() == other.view(); }

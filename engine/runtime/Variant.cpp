@@ -58,7 +58,7 @@ bool Variant::replaceString(std::u16string_view a, std::u16string_view b) noexce
 {
     StringRep* rep = m_type == VarType::String ? m_str : nullptr;
     const size_t n = a.size() + b.size();
-    if (!rep || rep->refs != 1 || rep->capacity < n)
+    if (!rep || rep->refs != 1 || !rep->fits(n))
         return false;
     copyUnits(rep->data, a.data(), a.size());
     copyUnits(rep->data + a.size(), b.data(), b.size());

@@ -60,6 +60,35 @@ TEST(Str, AppendOfItselfAndEmptyParts)
     EXPECT_EQ(empty.data()[0], u'\0');
 }
 
+// Short strings keep no capacity; long ones do, in front of the header. Each
+// step crosses between the two with a part of the string itself.
+TEST(Str, ShortAndLongBlocksTurnIntoEachOther)
+{
+    std::u16string expect(60, u'a');
+    Str s(expect);
+    ASSERT_TRUE(s.append(s.view().substr(0, 10))); // short to long
+    expect += expect.substr(0, 10);
+    EXPECT_EQ(s, expect);
+    s.keepUnits(3, 20); // long to short, at the block's start
+    expect = expect.substr(3, 20);
+    EXPECT_EQ(s, expect);
+    ASSERT_TRUE(s.append(s.view()));
+    ASSERT_TRUE(s.append(s.view()));
+    expect += expect;
+    expect += expect;
+    EXPECT_EQ(s, expect);
+    EXPECT_EQ(s.data()[s.size()], u'\0');
+
+    Variant v = Variant::fromString(Str(std::u16string(100, u'x')));
+    EXPECT_FALSE(v.replaceString(u"ab", u"c")); // a long block takes no short text
+    EXPECT_TRUE(v.replaceString(std::u16string(50, u'y'), std::u16string(30, u'z')));
+    EXPECT_EQ(v.stringView().size(), 80u);
+    Variant w = Variant::fromString(Str(u"abcdefghij")); // room for 15
+    EXPECT_TRUE(w.replaceString(u"0123456", u"789ABCDE"));
+    EXPECT_FALSE(w.replaceString(u"0123456", u"789ABCDEF"));
+    EXPECT_EQ(w.stringView(), u"0123456789ABCDE");
+}
+
 TEST(Str, LengthLimitFailsInsteadOfAllocating)
 {
     Str s;

@@ -12,6 +12,8 @@ Err.Raise 6
 WriteLine Err.Number & " " & Err.Description
 Err.Raise 1000
 WriteLine Err.Number & " " & Err.Description
+Err.Raise 32812
+WriteLine Err.Number & " " & Err.Description
 Err.Raise vbObjectError + 513, "MyApp", "Custom failure"
 WriteLine (Err.Number - vbObjectError) & " " & Err.Source & " " & Err.Description
 Err.Raise 11, , "Own text"

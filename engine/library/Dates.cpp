@@ -146,6 +146,14 @@ int weekOfYear(double serial, int firstDay, int firstWeek) noexcept
     return static_cast<int>((day - start) / 7 + 1);
 }
 
+// A part of DateSerial or TimeSerial: an Integer, read as CInt reads it, so
+// one beyond -32768..32767 is 6.
+Result<int32_t> serialPart(Args args, size_t i)
+{
+    TRY_ASSIGN(part, toInteger(args[i].deref()));
+    return int32_t(part);
+}
+
 Result<Variant> dateResult(bool ok, double serial)
 {
     if (!ok)
@@ -275,12 +283,13 @@ Result<Variant> fnWeekdayName(BuiltinContext&, Args args)
 
 // DateSerial(year, month, day): months and days outside their range roll
 // over into the neighbouring years and months, negative ones backwards;
-// years 0..99 are 1900..1999. Null is 94; a result outside 100..9999 is 5.
+// years 0..99 are 1900..1999. Null is 94; a part beyond an Integer is 6; a
+// result outside 100..9999 is 5.
 Result<Variant> fnDateSerial(BuiltinContext&, Args args)
 {
-    TRY_ASSIGN(year, longArg(args, 0, 0));
-    TRY_ASSIGN(month, longArg(args, 1, 0));
-    TRY_ASSIGN(day, longArg(args, 2, 0));
+    TRY_ASSIGN(year, serialPart(args, 0));
+    TRY_ASSIGN(month, serialPart(args, 1));
+    TRY_ASSIGN(day, serialPart(args, 2));
     if (year >= 0 && year <= 99)
         year += 1900;
     double serial = 0.0;
@@ -290,12 +299,12 @@ Result<Variant> fnDateSerial(BuiltinContext&, Args args)
 
 // TimeSerial(hour, minute, second): parts roll over, also across days
 // (TimeSerial(25, 0, 0) is 12/31/1899 1:00:00 AM, TimeSerial(0, -1, 0)
-// 12/29/1899 11:59:00 PM). Null is 94.
+// 12/29/1899 11:59:00 PM). Null is 94; a part beyond an Integer is 6.
 Result<Variant> fnTimeSerial(BuiltinContext&, Args args)
 {
-    TRY_ASSIGN(hour, longArg(args, 0, 0));
-    TRY_ASSIGN(minute, longArg(args, 1, 0));
-    TRY_ASSIGN(second, longArg(args, 2, 0));
+    TRY_ASSIGN(hour, serialPart(args, 0));
+    TRY_ASSIGN(minute, serialPart(args, 1));
+    TRY_ASSIGN(second, serialPart(args, 2));
     const int64_t total = static_cast<int64_t>(hour) * 3600 + static_cast<int64_t>(minute) * 60 + second;
     double serial = 0.0;
     const bool ok = serialFromLinear(total, serial);

@@ -25,6 +25,8 @@ On Error Resume Next
 x = DateSerial(10000, 1, 1) : WriteLine Caught
 Errs Array("DateSerial(Null, 1, 1)", "DateSerial(""a"", 1, 1)", "DateValue(""nonsense"")", _
     "TimeValue(""25:00"")")
+' each part is an Integer: beyond -32768..32767 is an error even where the date would exist
+Errs Array("DateSerial(2000, 1, 32768)", "DateSerial(2000, 40000, 1)", "TimeSerial(0, 0, 32768)", "TimeSerial(0, -32769, 0)", "Year(DateSerial(2000, 1, -32768))")
 On Error GoTo 0
 ' === Year, Month, Day, Hour, Minute, Second and Weekday of dates, numbers and text.
 ' --- a date literal

@@ -187,9 +187,10 @@ private:
     Result<Variant> raise(Args args);
 };
 
-// Err.Raise number, [source], [description], [helpfile], [helpcontext]: a
-// number in the table without a description gets the table's text, any
-// other "Unknown runtime error".
+// Err.Raise number, [source], [description], [helpfile], [helpcontext]: an
+// omitted argument keeps what Err holds, when it holds anything; else a
+// number in the table gets the table's text, any other "Unknown runtime
+// error".
 Result<Variant> ErrObject::raise(Args args)
 {
     if (args.empty() || args[0].deref().isMissing())
@@ -201,23 +202,23 @@ Result<Variant> ErrObject::raise(Args args)
         return fail(ErrorCode::InvalidProcedureCall, u"Raise");
     ScriptError e;
     e.number = number;
-    auto text = [&](size_t i) -> Result<Str> {
-        if (i >= args.size() || args[i].deref().isMissing())
-            return Str();
-        return toString(args[i].deref());
-    };
+    auto given = [&](size_t i) { return i < args.size() && !args[i].deref().isMissing(); };
+    auto text = [&](size_t i) -> Result<Str> { return given(i) ? toString(args[i].deref()) : Result<Str>(Str()); };
+    const ScriptError& held = m_engine->m_err;
     TRY_ASSIGN(source, text(1));
     TRY_ASSIGN(description, text(2));
     TRY_ASSIGN(helpFile, text(3));
-    e.source = source;
-    e.helpFile = helpFile;
-    if (args.size() > 4 && !args[4].deref().isMissing()) {
+    e.source = given(1) ? source : held.source;
+    e.helpFile = given(3) ? helpFile : held.helpFile;
+    e.helpContext = held.helpContext;
+    if (given(4)) {
         TRY_ASSIGN(ctx, toLong(args[4].deref()));
         e.helpContext = ctx;
     }
-    bool hasDescription = args.size() > 2 && !args[2].deref().isMissing();
-    if (hasDescription) {
+    if (given(2)) {
         e.description = description;
+    } else if (!held.description.empty()) {
+        e.description = held.description;
     } else {
         const char* table = errorDescription(number);
         e.description = Str::fromAscii(table && !isCompilationError(number) ? table : "Unknown runtime error");

@@ -10,10 +10,13 @@ WriteLine Err.Number
 ' --- Err.Raise
 Err.Raise 6
 WriteLine Err.Number & " " & Err.Description
-Err.Raise 1000
+Err.Clear : Err.Raise 1000
 WriteLine Err.Number & " " & Err.Description
-Err.Raise 32812
+Err.Clear : Err.Raise 32812
 WriteLine Err.Number & " " & Err.Description
+' what Err holds, until cleared, fills the arguments Raise omits
+Err.Clear : Err.Source = "Held" : Err.Description = "held text" : Err.HelpContext = 7 : Err.Raise 1001
+WriteLine Err.Number & " " & Err.Description & " / " & Err.Source & " " & Err.HelpContext
 Err.Raise vbObjectError + 513, "MyApp", "Custom failure"
 WriteLine (Err.Number - vbObjectError) & " " & Err.Source & " " & Err.Description
 Err.Raise 11, , "Own text"

@@ -24,10 +24,10 @@ End Sub
 Strict
 WriteLine "caller continues: " & Err.Number
 
-' --- Err.Raise keeps the number's own text and the engine's source unless given
-Err.Raise 9
+' --- on a cleared Err, Err.Raise takes the number's own text and the engine's source unless given
+Err.Clear : Err.Raise 9
 WriteLine Err.Number & " " & Err.Description & " | " & Err.Source
-Err.Raise 13, "Mine"
+Err.Clear : Err.Raise 13, "Mine"
 WriteLine Err.Number & " " & Err.Description & " | " & Err.Source
 Err.Clear
 

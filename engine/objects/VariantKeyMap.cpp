@@ -219,7 +219,7 @@ Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
         // The same units are the same key in either compare mode.
         const Entry& recent = m_entries[m_recentPosition];
         if (recent.key.isString() && sameString(recent.key.stringView(), k.stringView(), CompareMode::Binary))
-            return Lookup { HashedKey { &k, recent.hash }, m_recentPosition };
+            return Lookup { HashedKey { &k, recent.hash() }, m_recentPosition };
     }
     if (!k.isString()) {
         TRY_ASSIGN(hashed, prepare(k));
@@ -290,8 +290,8 @@ void VariantKeyMap::rebuildIndex(size_t capacity)
     m_index.reset(capacity);
     m_usedSlots = 0;
     for (size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].live)
-            placeInIndex(static_cast<uint32_t>(i), m_entries[i].hash);
+        if (m_entries[i].live())
+            placeInIndex(static_cast<uint32_t>(i), m_entries[i].hash());
     }
 }
 
@@ -321,9 +321,10 @@ Result<size_t> VariantKeyMap::insert(const HashedKey& key, Variant value)
     } catch (const std::bad_alloc&) {
         return fail(ErrorCode::OutOfMemory);
     }
-    if (!m_entries.push(Entry { *key.key, std::move(value), key.hash, true }))
+    if (!m_entries.push(Entry { *key.key, std::move(value) }))
         return fail(ErrorCode::OutOfMemory);
     const size_t position = m_entries.size() - 1;
+    m_entries[position].key.setSpareWord(key.hash);
     placeInIndex(static_cast<uint32_t>(position), key.hash);
     ++m_live;
     return position;
@@ -333,7 +334,7 @@ Result<size_t> VariantKeyMap::insert(const HashedKey& key, Variant value)
 size_t VariantKeyMap::slotOfEntry(size_t position) const
 {
     const size_t mask = m_index.size() - 1;
-    size_t i = m_entries[position].hash & mask;
+    size_t i = m_entries[position].hash() & mask;
     while (m_index[i].entry != position)
         i = (i + 1) & mask;
     return i;
@@ -346,7 +347,7 @@ void VariantKeyMap::rekey(size_t position, const HashedKey& key)
     Entry& e = m_entries[position];
     Variant oldKey = std::move(e.key);
     e.key = *key.key;
-    e.hash = key.hash;
+    e.key.setSpareWord(key.hash);
     placeInIndex(static_cast<uint32_t>(position), key.hash);
 }
 
@@ -357,7 +358,7 @@ void VariantKeyMap::erase(size_t position, Variant& oldKey, Variant& oldValue)
     Entry& e = m_entries[position];
     oldKey = std::move(e.key);
     oldValue = std::move(e.value);
-    e.live = false;
+    e.key = Variant::fromRef(nullptr);
     --m_live;
     const size_t dead = m_entries.size() - m_live;
     if (dead > 16 && dead > m_live)
@@ -368,9 +369,12 @@ void VariantKeyMap::compact()
 {
     size_t out = 0;
     for (size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].live) {
-            if (out != i)
+        if (m_entries[i].live()) {
+            if (out != i) {
+                const uint32_t hash = m_entries[i].hash();
                 m_entries[out] = std::move(m_entries[i]);
+                m_entries[out].key.setSpareWord(hash);
+            }
             ++out;
         }
     }
@@ -393,7 +397,7 @@ std::vector<Variant> VariantKeyMap::keys() const
     std::vector<Variant> out;
     out.reserve(m_live);
     for (const Entry& e : m_entries) {
-        if (e.live)
+        if (e.live())
             out.push_back(e.key);
     }
     return out;
@@ -404,7 +408,7 @@ std::vector<Variant> VariantKeyMap::values() const
     std::vector<Variant> out;
     out.reserve(m_live);
     for (const Entry& e : m_entries) {
-        if (e.live)
+        if (e.live())
             out.push_back(e.value);
     }
     return out;

@@ -72,12 +72,15 @@ public:
     // back to this map, so they must die only after the table is consistent.
     void erase(size_t position, Variant& oldKey, Variant& oldValue);
 
+    // 32 bytes: the key's hash is kept in the key's spare word, and a removed
+    // entry's key is a Ref without a target (no key is a Ref).
     struct Entry {
         Variant key;
         Variant value;
-        uint32_t hash = 0;
-        bool live = false;
+        bool live() const noexcept { return !key.isRef(); }
+        uint32_t hash() const noexcept { return key.spareWord(); }
     };
+    static_assert(sizeof(Entry) == 32);
     // The entries in insertion order. They grow with realloc: a Variant holds
     // no pointer into itself, so entries move as bytes, and a large table
     // grows by remapping its pages rather than copying them into new ones.

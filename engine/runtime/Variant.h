@@ -281,6 +281,11 @@ public:
         std::swap(m_type, o.m_type);
         std::swap(m_i64, o.m_i64);
     }
+    // A word in the padding, for a container to keep beside the value (a
+    // table's key hash). Zero in a new Variant; copies, moves and swaps leave
+    // it where it is.
+    uint32_t spareWord() const noexcept { return m_spare; }
+    void setSpareWord(uint32_t w) noexcept { m_spare = w; }
 
 private:
     static Variant make(VarType t) noexcept
@@ -311,7 +316,8 @@ private:
     void releaseHeap() noexcept;
 
     VarType m_type = VarType::Empty;
-    [[maybe_unused]] uint16_t m_reserved[3] = {}; // padding, kept zero
+    [[maybe_unused]] uint16_t m_reserved = 0; // padding, kept zero
+    uint32_t m_spare = 0;
     union {
         int64_t m_i64;
         int32_t m_i32;

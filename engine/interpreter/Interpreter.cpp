@@ -448,10 +448,12 @@ Status ScriptEngine::Impl::callThroughDispatch(const Instr& in, Frame& f, Varian
 {
     if (!m_stack.extendAt(args, static_cast<size_t>(proc.code.slotCount + proc.code.maxStack), savedTop))
         return false;
-    for (int32_t i = 0; proc.anyByVal && i < argc; ++i) {
-        if (args[i].isRef() && proc.byVal[i]) {
-            Variant copy = args[i].deref();
-            args[i] = std::move(copy);
+    if (proc.anyByVal) [[unlikely]] {
+        for (int32_t i = 0; i < argc; ++i) {
+            if (args[i].isRef() && proc.byVal[i]) {
+                Variant copy = args[i].deref();
+                args[i] = std::move(copy);
+            }
         }
     }
     return true;

@@ -114,6 +114,8 @@ char16_t foldPair(char16_t c, bool oddIsLower)
 
 } // namespace
 
+void StringRep::destroy() noexcept { std::free(block()); }
+
 StringRep* StringRep::allocate(size_t length, size_t capacity)
 {
     if (length > Str::MaxLength)
@@ -179,7 +181,7 @@ bool Str::allocate(size_t length)
 
 bool Str::append(std::u16string_view tail)
 {
-    if (m_rep && m_rep->refs == 1 && m_rep->fits(m_rep->length + tail.size())) {
+    if (m_rep && m_rep->refs == 1 && m_rep->length + tail.size() <= m_rep->capacity()) {
         // The tail may be a view of this very string; its units lie before
         // the old length, so the copy never overlaps what it reads.
         const uint32_t oldLength = m_rep->length;

@@ -32,18 +32,17 @@ struct StringRep {
     {
         return isLong() ? *(reinterpret_cast<const uint64_t*>(this) - 1) : (length | 7);
     }
-    // Whether the block holds `n` units without leaving its form.
-    bool fits(size_t n) const noexcept
-    {
-        return isLong() ? n >= LongLength && n <= capacity() : n <= (length | 7);
-    }
+    // Whether the block holds `n` units without leaving its form (a string
+    // that grows within its capacity keeps it).
+    bool fits(size_t n) const noexcept { return n <= capacity() && (n >= LongLength) == isLong(); }
     void* block() noexcept { return isLong() ? static_cast<void*>(reinterpret_cast<uint64_t*>(this) - 1) : this; }
     void addRef() noexcept { ++refs; }
     void release() noexcept
     {
         if (--refs == 0)
-            std::free(block());
+            destroy();
     }
+    [[gnu::noinline]] void destroy() noexcept;
 };
 
 // Copies n units. Most strings scripts build are a few units long, where a

@@ -376,7 +376,9 @@ std::optional<Resolved> Compiler::resolveInUnit(const std::u16string& folded, st
         r.constant = it->second;
         return r;
     }
-    if (m_outer && m_outer->localNames) {
+    // Only the text's own statements run in the calling procedure's frame; a
+    // procedure the text declares is global and sees no caller's locals.
+    if (m_outer && m_outer->localNames && !ctx.proc) {
         const auto& names = *m_outer->localNames;
         auto it = std::find(names.begin(), names.end(), folded);
         if (it != names.end()) {

@@ -64,6 +64,9 @@ Sub ExecuteScope()
     total = 5
     Execute "total = total + 1"
     WriteLine v & " " & x & " " & w & " " & Eval("v + w") & " " & total
+    ' a procedure the text declares is global: it sees the global x, not this one
+    Execute "Sub SeesGlobal() : WriteLine ""declared in a procedure: "" & x : End Sub"
+    SeesGlobal
 End Sub
 ExecuteScope
 WriteLine IsEmpty(v) & " " & IsEmpty(w) & " " & IsEmpty(total) & " " & x

@@ -276,6 +276,7 @@ Result<Variant> ScriptEngine::Impl::intrinsic(Intrinsic which, Args args, Frame&
     OuterScope scope;
     scope.localNames = f.proc ? &f.proc->localNames : f.outerNames;
     scope.cls = f.me ? &f.me->classDef() : nullptr;
+    scope.proc = f.proc;
     Variant* outer = f.proc ? f.slots : f.outer;
     switch (which) {
     case Intrinsic::Eval: {

@@ -246,9 +246,7 @@ Status Compiler::argument(const ast::Expr* e)
             Resolved r = resolve(static_cast<const ast::NameExpr&>(*c.callee).name);
             // A function's own name with a list recurses (call() says how),
             // as everywhere else: `F(n, F(m, k))`.
-            const bool recursion = r.kind == Resolved::Kind::Local && m_ctx->proc
-                && r.index == m_ctx->proc->resultSlot;
-            if (r.isVariable() && !recursion) {
+            if (r.isVariable() && !resultOwner(r)) {
                 TRY_STATUS(arguments(c.args, false));
                 emitVar(Op::RefIndexed, r, StoreMode::Let, static_cast<uint16_t>(c.args.size()));
                 return {};
@@ -285,6 +283,19 @@ Status Compiler::arguments(const std::vector<ast::ExprPtr>& args, bool byRef)
     return {};
 }
 
+// The function or Property Get whose result r names: a local of the one
+// being compiled, or (in Execute or Eval text) of the one running the text.
+const Proc* Compiler::resultOwner(const Resolved& r) const
+{
+    const Proc* self = m_ctx->proc;
+    if (r.kind == Resolved::Kind::Local && self && r.index == self->resultSlot)
+        return self;
+    const Proc* outer = m_outer && !self ? m_outer->proc : nullptr;
+    if (r.kind == Resolved::Kind::Outer && outer && r.index == outer->resultSlot)
+        return outer;
+    return nullptr;
+}
+
 // A call, an index or a read, by what the callee is: `f(a)`, `a(1)`,
 // `obj.m a`, `x` alone. wantResult is false for call statements.
 Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& args, bool wantResult, bool listed)
@@ -308,8 +319,8 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
     Resolved r = resolve(name, true);
     using R = Resolved::Kind;
     // Inside a function its bare name is the result; with a list it recurses.
-    const Proc* self = m_ctx->proc;
-    if (r.kind == R::Local && self && r.index == self->resultSlot && (listed || !args.empty())) {
+    const Proc* self = resultOwner(r);
+    if (self && (listed || !args.empty())) {
         if (self->cls) {
             r.kind = R::MeMember;
             r.index = self->cls->find(self->name);

@@ -11,6 +11,7 @@ namespace vbs {
 struct OuterScope {
     const std::vector<std::u16string>* localNames = nullptr; // folded, by slot
     ClassDef* cls = nullptr;
+    const Proc* proc = nullptr; // the procedure running the text, when one does
 };
 
 // A whole text (AddCode, ExecuteGlobal, Execute). Compilation errors carry

@@ -73,6 +73,7 @@ private:
     void collectNames(const ast::Block& block, Context& ctx, std::vector<std::u16string>* dims);
     Result<Variant> constantValue(const ast::Expr& e);
     bool implicitlyDeclared(const Context& ctx, const std::u16string& folded) const;
+    const Proc* resultOwner(const Resolved& r) const;
     std::optional<Resolved> resolveInUnit(const std::u16string& folded, std::u16string_view name, Context& ctx);
     Resolved resolve(std::u16string_view name, bool forCall = false);
     int32_t nameSite(std::u16string_view name);

@@ -56,3 +56,16 @@ Function R()
     Bump R
 End Function
 WriteLine R()
+' Eval and Execute text run by the function sees the same: the bare name is
+' the result, with a list a recursive call (of a method inside a class too).
+Function Sum(n)
+    If n = 0 Then Sum = 0 Else Execute "Sum = n + Sum(n - 1)"
+    If n = 3 Then Sum = Eval("Sum * 10 + Sum(1)")
+End Function
+Class Factorial
+    Public Property Get Of(n)
+        If n <= 1 Then Of = 1 Else Of = n * Eval("Of(n - 1)")
+    End Property
+End Class
+Dim fact : Set fact = New Factorial
+WriteLine Sum(3) & " " & fact.Of(5)

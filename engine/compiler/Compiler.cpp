@@ -298,6 +298,31 @@ int32_t Compiler::constant(Variant v)
     return static_cast<int32_t>(consts.size() - 1);
 }
 
+// The text's own script-level variables become slots of its top-level code
+// that refer to them: read and written there as locals are, without a look-up
+// by name. Procedures and other texts still reach them by name. A name that
+// means something else (a constant, procedure or class of the text, a library
+// name, or what an earlier text made a procedure, class or object) stays that.
+void Compiler::bindVariables(Context& ctx)
+{
+    for (const Str& name : m_unit.variables) {
+        std::u16string folded = foldName(name.view());
+        Intrinsic intrinsic;
+        if (ctx.code->slotCount >= MaxBoundVariables || ctx.cls || ctx.locals.count(folded) || m_consts.count(folded)
+            || m_procs.count(folded) || m_classes.count(folded) || isLibraryName(folded) || folded == u"ERR"
+            || isIntrinsic(folded, intrinsic))
+            continue;
+        if (const GlobalEntry* e = m_globals.find(name.view());
+            e && e->kind != GlobalEntry::Kind::Variable && e->kind != GlobalEntry::Kind::Constant)
+            continue;
+        const int32_t slot = ctx.code->slotCount++;
+        ctx.locals.emplace(std::move(folded), slot);
+        ctx.code->slotNames.resize(static_cast<size_t>(slot));
+        ctx.code->slotNames.push_back(name);
+        emit(Op::BindGlobal, slot, nameSite(name.view()));
+    }
+}
+
 int32_t Compiler::hiddenSlot()
 {
     return m_ctx->code->slotCount++;
@@ -817,6 +842,8 @@ Result<CompiledUnit> Compiler::program(const ast::Program& program)
             TRY_STATUS(compileProc(*m_unit.procs[procIndex++], *p, m_unit.classes[c].get()));
     }
     m_ctx = &ctx;
+    if (ctx.topLevel)
+        bindVariables(ctx);
     TRY_STATUS(block(program.statements));
     for (size_t j : ctx.exitProcJumps)
         patch(j, here());

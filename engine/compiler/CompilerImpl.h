@@ -80,6 +80,8 @@ private:
     int32_t memberSite(std::u16string_view name, const ast::Expr* object = nullptr);
     int32_t constant(Variant v);
     int32_t hiddenSlot();
+    void bindVariables(Context& ctx);
+    static constexpr int32_t MaxBoundVariables = 0x4000;
     static constexpr size_t MaxOperandCount = 0x3FFF;
     static constexpr int32_t MaxSlots = 0xFFF0;
     Status checkLimits(size_t count);

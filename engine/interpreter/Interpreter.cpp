@@ -947,6 +947,10 @@ enterFrame:
         case Op::ClearLocal:
             slots[in.a].clear();
             break;
+        case Op::BindGlobal:
+            if (GlobalEntry* e = resolveSite(NAMES[in.b]); e && e->kind == GlobalEntry::Kind::Variable)
+                slots[in.a] = Variant::fromRef(&e->value);
+            break;
         case Op::CallProc: {
             POLL();
             Variant* args = sp - in.b;

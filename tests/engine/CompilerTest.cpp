@@ -1,5 +1,6 @@
 // Golden code for the compiler: locals and temporaries are registers, string
-// building appends in place, globals go through name sites.
+// building appends in place, the text's own script-level variables are bound
+// slots of its top-level code, other globals go through name sites.
 #include "compiler/Compiler.h"
 #include "syntax/Parser.h"
 
@@ -9,7 +10,8 @@ namespace vbs::test {
 
 namespace {
 
-std::string compileProc(std::u16string_view text, size_t procIndex = 0)
+// procIndex -1: the top-level code.
+std::string compileProc(std::u16string_view text, int procIndex = 0)
 {
     auto program = parseProgram(text);
     if (!program.ok())
@@ -18,7 +20,7 @@ std::string compileProc(std::u16string_view text, size_t procIndex = 0)
     auto unit = compileProgram(*program.value(), globals);
     if (!unit.ok())
         return "compile error " + std::to_string(unit.error().number);
-    return disassemble(unit.value().procs[procIndex]->code);
+    return disassemble(procIndex < 0 ? *unit.value().topLevel : unit.value().procs[procIndex]->code);
 }
 
 } // namespace
@@ -47,6 +49,34 @@ TEST(Compiler, LocalsAreSlotsAndAppendIsInPlace)
    9 ForLoop       ->8 r3 b=4 x=0
   10 Move          r1 r2 x=0
   11 Return        a=0 b=0 x=0
+)");
+}
+
+TEST(Compiler, TopLevelCodeBindsItsVariablesAndProceduresUseSites)
+{
+    const std::u16string text = u"Dim total, i\n"
+                                u"Const Base = 2\n"
+                                u"For i = 1 To 10 : total = total + i * Base : Next\n"
+                                u"Sub Show() : total = total + i : End Sub\n";
+    // total and i are slots 0 and 1, each bound to its variable first; the
+    // procedure reaches them through name sites.
+    EXPECT_EQ(compileProc(text, -1), R"(   0 BindGlobal    a=0 b=0 x=0
+   1 BindGlobal    a=1 b=1 x=0
+   2 ClearLocal    a=3 b=0 x=0
+   3 PushConst     a=0 b=0 x=0
+   4 PushConst     a=1 b=0 x=0
+   5 PushConst     a=2 b=0 x=0
+   6 ForPrepare    a=0 b=2 x=0
+   7 StoreLocal    a=1 b=0 x=2
+   8 LoadLocal     a=1 b=0 x=0
+   9 ForTest       a=13 b=2 x=0
+  10 Mul           r4 r1 k3 x=0
+  11 Add           r0 r0 r4 x=32
+  12 ForLoop       ->10 r1 b=2 x=0
+  13 Return        a=0 b=0 x=0
+)");
+    EXPECT_EQ(compileProc(text, 0), R"(   0 Add           g0 g0 g1 x=0
+   1 Return        a=0 b=0 x=0
 )");
 }
 

@@ -85,3 +85,15 @@ ExecuteGlobal "Dim scalar(4)"
 WriteLine Err.Number & " " & UBound(scalar)
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function
+' --- script-level variables used by the top-level code, by procedures, by
+' reference and by Execute text are one and the same
+Dim common, lst()
+common = 1
+Sub Bump(ByRef v) : v = v + 10 : End Sub
+Sub BumpShared() : common = common + 100 : End Sub
+Bump common : BumpShared : Execute "common = common + 1000"
+ReDim lst(1) : lst(1) = "b" : ReDim Preserve lst(2) : Bump lst(2)
+WriteLine common & " " & Eval("common + 1") & " " & Join(lst, ",")
+Class Noisy : Private Sub Class_Terminate() : WriteLine "gone, common = " & common : End Sub : End Class
+Dim holder : Set holder = New Noisy
+common = 7 : Set holder = Nothing : WriteLine "after"

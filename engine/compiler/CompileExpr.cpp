@@ -354,7 +354,9 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
             emitVar(Op::LoadVar, r);
             return {};
         }
-        TRY_STATUS(arguments(args, false));
+        // A call statement calls what the variable holds (an index means
+        // nothing there): variables go by reference, as to any call.
+        TRY_STATUS(arguments(args, !wantResult));
         emitVar(Op::LoadIndexed, r, StoreMode::Let, argc);
         break;
     case R::Global:
@@ -367,7 +369,7 @@ Status Compiler::call(const ast::Expr& callee, const std::vector<ast::ExprPtr>& 
             emitVar(Op::LoadVar, r);
             return {};
         }
-        TRY_STATUS(arguments(args, !r.knownVariable));
+        TRY_STATUS(arguments(args, !r.knownVariable || !wantResult));
         emit(Op::LoadIndexed, r.index, argc, static_cast<uint8_t>(varOperand(VarKind::Global) | (wantResult ? 0 : StatementCall)));
         break;
     case R::Constant:

@@ -38,6 +38,11 @@ ScopeOfExecute
 Function Square(n) : Square = n * n : End Function
 Dim fn : Set fn = GetRef("Square")
 WriteLine fn(7) & " | " & (TypeName(fn) = "Object")
+' a call statement through the reference passes variables by reference
+Sub Twice(n) : n = n * 2 : End Sub
+Sub CallTwice(ref) : Dim k : k = 3 : ref k : Call ref(k) : WriteLine k : End Sub
+Dim passed : passed = 5 : Set fn = GetRef("Twice") : fn passed : CallTwice fn
+WriteLine passed
 ' --- errors
 On Error Resume Next
 Greeting = "changed" : WriteLine Caught

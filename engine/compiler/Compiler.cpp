@@ -307,10 +307,8 @@ void Compiler::bindVariables(Context& ctx)
 {
     for (const Str& name : m_unit.variables) {
         std::u16string folded = foldName(name.view());
-        Intrinsic intrinsic;
         if (ctx.code->slotCount >= MaxBoundVariables || ctx.cls || ctx.locals.count(folded) || m_consts.count(folded)
-            || m_procs.count(folded) || m_classes.count(folded) || isLibraryName(folded) || folded == u"ERR"
-            || isIntrinsic(folded, intrinsic))
+            || m_procs.count(folded) || m_classes.count(folded) || isLibraryName(folded))
             continue;
         if (const GlobalEntry* e = m_globals.find(name.view());
             e && e->kind != GlobalEntry::Kind::Variable && e->kind != GlobalEntry::Kind::Constant)

@@ -619,6 +619,13 @@ enterFrame:
     if ((in).x & BackEdge)            \
     POLL()
 
+    // The handlers by opcode; the instruction running is *ip.
+    static const void* const handlers[] = {
+#define OP(name, operands, effect) &&op_##name,
+#include "compiler/Opcodes.def"
+#undef OP
+    };
+#define in (*ip)
     for (;;) {
     for (;;) {
         // Every instruction starts here: the dispatch stays within one cache
@@ -627,23 +634,24 @@ enterFrame:
         // padding.
         asm volatile("jmp 1f\n\t.p2align 6\n1:");
     dispatch:
-        const Instr& in = *ip;
+        // Threaded: every handler's end jumps through the table on its own.
+        goto* handlers[static_cast<uint8_t>(in.op)];
         switch (in.op) {
-        case Op::PushConst:
+        case Op::PushConst: op_PushConst:
             PUSH_COPY(code.consts[in.a]);
             break;
-        case Op::Pop:
+        case Op::Pop: op_Pop:
             (--sp)->clear();
             break;
-        case Op::PushMe:
+        case Op::PushMe: op_PushMe:
             if (!f.me)
                 FAIL_WITH(makeError(ErrorCode::ObjectRequired, u"Me"));
             new (sp++) Variant(Variant::fromObject(f.me));
             break;
-        case Op::PushErr:
+        case Op::PushErr: op_PushErr:
             new (sp++) Variant(Variant::fromObject(m_errObject));
             break;
-        case Op::New: {
+        case Op::New: op_New: {
             // A script class: its entry is cached by the name site.
             if (GlobalEntry* e = resolveSite(NAMES[in.b]); e && e->kind == GlobalEntry::Kind::Class) {
                 auto inst = instantiate(*e->cls);
@@ -659,10 +667,10 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::LoadLocal:
+        case Op::LoadLocal: op_LoadLocal:
             PUSH_COPY(slots[in.a].deref());
             break;
-        case Op::LoadLocalMember: {
+        case Op::LoadLocalMember: op_LoadLocalMember: {
             const Variant& o = slots[in.a].deref();
             if (o.isObject()) {
                 ClassInstance* inst = asInstance(o.asObject());
@@ -678,7 +686,7 @@ enterFrame:
             PUSH_COPY(o);
             break;
         }
-        case Op::StoreLocal: {
+        case Op::StoreLocal: op_StoreLocal: {
             Variant& target = slots[in.a].deref();
             Variant& value = *--sp;
             if (storesInPlace(StoreMode(in.x), value)) {
@@ -692,7 +700,7 @@ enterFrame:
             }
             break;
         }
-        case Op::LoadVar: {
+        case Op::LoadVar: op_LoadVar: {
             if (Variant* v = VAR_SLOT(in)) {
                 PUSH_COPY(*v);
                 break;
@@ -707,7 +715,7 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::StoreVar: {
+        case Op::StoreVar: op_StoreVar: {
             Variant* target = VAR_SLOT(in);
             if (!target && NAMES[in.a].entry && NAMES[in.a].entry->kind == GlobalEntry::Kind::Variable)
                 target = &NAMES[in.a].entry->value;
@@ -725,7 +733,7 @@ enterFrame:
             CHECK(storeGlobal(NAMES[in.a], {}, std::move(value), storeModeOf(in.x), code));
             break;
         }
-        case Op::RefVar: {
+        case Op::RefVar: op_RefVar: {
             if (Variant* v = VAR_SLOT(in)) {
                 new (sp++) Variant(Variant::fromRef(v));
                 break;
@@ -740,7 +748,7 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::AppendVar: {
+        case Op::AppendVar: op_AppendVar: {
             Variant tail = std::move(*--sp);
             Variant* target = VAR_SLOT(in);
             if (!target) {
@@ -783,7 +791,7 @@ enterFrame:
                 CHECK(storeGlobal(NAMES[in.a], {}, std::move(joined.value()), StoreMode::Let, code));
             break;
         }
-        case Op::LoadIndexed: {
+        case Op::LoadIndexed: op_LoadIndexed: {
             Variant* args = sp - in.b;
             Variant* v = VAR_SLOT(in);
             if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(NAMES[in.a]) : nullptr;
@@ -805,7 +813,7 @@ enterFrame:
             ++sp;
             break;
         }
-        case Op::StoreIndexed: {
+        case Op::StoreIndexed: op_StoreIndexed: {
             Variant* args = sp - in.b - 1;
             Variant* v = VAR_SLOT(in);
             if (Variant* held = v ? v : varKindOf(in.x) == VarKind::Global ? globalVariable(NAMES[in.a]) : nullptr;
@@ -827,7 +835,7 @@ enterFrame:
             CHECK(st);
             break;
         }
-        case Op::RefIndexed: {
+        case Op::RefIndexed: op_RefIndexed: {
             Variant* args = sp - in.b;
             Variant* v = VAR_SLOT(in);
             if (!v) {
@@ -854,7 +862,7 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::RefElement: {
+        case Op::RefElement: op_RefElement: {
             Variant* args = sp - in.b;
             Variant& holder = args[-1].deref();
             Result<Variant> r = Variant();
@@ -875,8 +883,8 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::DimArray:
-        case Op::ReDim: {
+        case Op::DimArray: op_DimArray:
+        case Op::ReDim: op_ReDim: {
             bool preserve = in.op == Op::ReDim && (in.b & 0x8000);
             bool empty = in.op == Op::ReDim && (in.b & 0x4000);
             int n = in.b & 0x3FFF;
@@ -917,7 +925,7 @@ enterFrame:
             *v = Variant::fromArray(arr.value());
             break;
         }
-        case Op::Erase: {
+        case Op::Erase: op_Erase: {
             Variant* v = VAR_SLOT(in);
             if (!v) {
                 GlobalEntry* e = resolveSite(NAMES[in.a]);
@@ -944,14 +952,14 @@ enterFrame:
             }
             break;
         }
-        case Op::ClearLocal:
+        case Op::ClearLocal: op_ClearLocal:
             slots[in.a].clear();
             break;
-        case Op::BindGlobal:
+        case Op::BindGlobal: op_BindGlobal:
             if (GlobalEntry* e = resolveSite(NAMES[in.b]); e && e->kind == GlobalEntry::Kind::Variable)
                 slots[in.a] = Variant::fromRef(&e->value);
             break;
-        case Op::CallProc: {
+        case Op::CallProc: op_CallProc: {
             POLL();
             Variant* args = sp - in.b;
             NameSite& site = NAMES[in.a];
@@ -990,7 +998,7 @@ enterFrame:
                 new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::CallBuiltin: {
+        case Op::CallBuiltin: op_CallBuiltin: {
             const BuiltinFunction& fn = m_builtins[in.a];
             Variant* args = sp - in.b;
             if (in.b < fn.minArgs || (fn.maxArgs != UnlimitedArgs && in.b > fn.maxArgs)) {
@@ -1005,9 +1013,9 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
-        case Op::CallMember:
-        case Op::CallValue:
-        case Op::CallMe: {
+        case Op::CallMember: op_CallMember:
+        case Op::CallValue: op_CallValue:
+        case Op::CallMe: op_CallMe: {
             POLL();
             Variant* args = sp - in.b;
             if (in.op == Op::CallMe && f.me && f.me->engine() == this) {
@@ -1062,9 +1070,9 @@ enterFrame:
             sp += in.x & 1;
             break;
         }
-        case Op::PutMember:
-        case Op::PutValue:
-        case Op::PutMe: {
+        case Op::PutMember: op_PutMember:
+        case Op::PutValue: op_PutValue:
+        case Op::PutMe: op_PutMe: {
             Variant* args = sp - in.b - 1;
             if (in.op == Op::PutMember && args[-1].deref().isObject()) {
                 // obj.field = v on a script class instance is stored directly;
@@ -1142,7 +1150,7 @@ enterFrame:
             CHECK(r);
             break;
         }
-        case Op::Intrinsic: {
+        case Op::Intrinsic: op_Intrinsic: {
             Variant* args = sp - in.b;
             auto r = intrinsic(Intrinsic(in.a), Args(args, in.b), f);
             while (sp != args)
@@ -1153,7 +1161,7 @@ enterFrame:
         }
 // +, - and *: Integer and Long results are written into the target in place.
 #define ARITH_CASE(NAME, OPER)                                                    \
-        case Op::NAME: {                                                          \
+        case Op::NAME: op_##NAME: {                                                          \
             OPERAND(l, in.b, scratchB);                                           \
             OPERAND(r, in.c, scratchC);                                           \
             const VarType lt = l->type(), rt = r->type();                         \
@@ -1211,7 +1219,7 @@ enterFrame:
         break;                                                                    \
     }
 #define ARITH_IMMEDIATE_CASE(NAME, GENERIC, OPER)                                 \
-        case Op::NAME: {                                                          \
+        case Op::NAME: op_##NAME: {                                                          \
             OPERAND(l, in.b, scratchB);                                           \
             const VarType lt = l->type();                                         \
             if (isSmallInt(lt)) [[likely]] {                                      \
@@ -1241,7 +1249,7 @@ enterFrame:
     CHECK(b);                                                                     \
     truth = b.value()
 #define COMPARE_CASE(NAME, CMP)                                                   \
-        case Op::NAME: {                                                          \
+        case Op::NAME: op_##NAME: {                                                          \
             OPERAND(l, in.b, scratchB);                                           \
             OPERAND(r, in.c, scratchC);                                           \
             const VarType lt = l->type(), rt = r->type();                         \
@@ -1268,7 +1276,7 @@ enterFrame:
         COMPARE_CASE(Le, <=)
         COMPARE_CASE(Ge, >=)
 #define COMPARE_IMMEDIATE_CASE(NAME, GENERIC, CMP)                                \
-        case Op::NAME: {                                                          \
+        case Op::NAME: op_##NAME: {                                                          \
             OPERAND(l, in.b, scratchB);                                           \
             bool truth;                                                           \
             if (isSmallInt(l->type())) [[likely]] {                               \
@@ -1294,7 +1302,7 @@ enterFrame:
         COMPARE_IMMEDIATE_CASE(GeI, Ge, >=)
 #undef COMPARE_IMMEDIATE_CASE
 #undef COMPARE_CASE
-        case Op::Concat: {
+        case Op::Concat: op_Concat: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
             // x = x & y, x a variable or temporary holding a string (or
@@ -1327,8 +1335,8 @@ enterFrame:
             PUT(in.a, std::move(res.value()));
             break;
         }
-        case Op::IntDiv:
-        case Op::Mod: {
+        case Op::IntDiv: op_IntDiv:
+        case Op::Mod: op_Mod: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
             const VarType lt = l->type(), rt = r->type();
@@ -1350,7 +1358,7 @@ enterFrame:
             PUT(in.a, std::move(res.value()));
             break;
         }
-        case Op::Is: {
+        case Op::Is: op_Is: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
             bool truth;
@@ -1367,8 +1375,8 @@ enterFrame:
             FINISH_OPERANDS(in);
             BRANCH_OR_PUT_TRUTH(in, truth);
         }
-        case Op::Div: case Op::Pow:
-        case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
+        case Op::Div: op_Div: case Op::Pow: op_Pow:
+        case Op::And: op_And: case Op::Or: op_Or: case Op::Xor: op_Xor: case Op::Eqv: op_Eqv: case Op::Imp: op_Imp: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
             // And and Or of two Booleans: no general path.
@@ -1386,7 +1394,7 @@ enterFrame:
             PUT(in.a, std::move(res.value()));
             break;
         }
-        case Op::GetElem: {
+        case Op::GetElem: op_GetElem: {
             OPERAND(index, in.c, scratchC);
             Variant* holder = TARGET(in.b);
             if (holder && holder->isArray()) {
@@ -1407,7 +1415,7 @@ enterFrame:
             FINISH_OPERANDS(in);
             break;
         }
-        case Op::SetElem: {
+        case Op::SetElem: op_SetElem: {
             OPERAND(index, in.b, scratchB);
             OPERAND(value, in.c, scratchC);
             Variant* holder = TARGET(in.a);
@@ -1432,7 +1440,7 @@ enterFrame:
             CHECK(setElemGeneral(in, f, holder, pair));
             break;
         }
-        case Op::Move: {
+        case Op::Move: op_Move: {
             OPERAND(v, in.b, scratchB);
             if (v->isPlain()) {
                 // A number, Boolean, Empty or Null: copied as it is.
@@ -1458,7 +1466,7 @@ enterFrame:
             PUT(in.a, std::move(value));
             break;
         }
-        case Op::Neg: {
+        case Op::Neg: op_Neg: {
             Variant& v = sp[-1];
             if (v.type() == VarType::Integer && v.asInteger() != INT16_MIN) {
                 v = Variant::fromInteger(static_cast<int16_t>(-v.asInteger()));
@@ -1471,18 +1479,18 @@ enterFrame:
             }
             break;
         }
-        case Op::Not: {
+        case Op::Not: op_Not: {
             auto res = opNot(sp[-1]);
             CHECK(res);
             sp[-1] = std::move(res.value());
             break;
         }
-        case Op::Jump:
+        case Op::Jump: op_Jump:
             POLL_BACK(in);
             JUMP(in.a);
             break;
-        case Op::JumpIfFalse:
-        case Op::JumpIfTrue: {
+        case Op::JumpIfFalse: op_JumpIfFalse:
+        case Op::JumpIfTrue: op_JumpIfTrue: {
             Variant c = std::move(*--sp);
             bool truth;
             if (c.type() == VarType::Boolean) {
@@ -1498,7 +1506,7 @@ enterFrame:
             }
             break;
         }
-        case Op::ForPrepare: {
+        case Op::ForPrepare: op_ForPrepare: {
             Variant step = std::move(*--sp);
             Variant end = std::move(*--sp);
             auto s = toNumeric(step);
@@ -1514,7 +1522,7 @@ enterFrame:
             sp[-1] = std::move(start.value());
             break;
         }
-        case Op::ForTest: {
+        case Op::ForTest: op_ForTest: {
             Variant counter = std::move(*--sp);
             const Variant& end = slots[in.b];
             const Variant& step = slots[in.b + 1];
@@ -1524,13 +1532,13 @@ enterFrame:
                 JUMP(in.a);
             break;
         }
-        case Op::ForStep: {
+        case Op::ForStep: op_ForStep: {
             auto next = stepped(sp[-1], slots[in.b + 1]);
             CHECK(next);
             sp[-1] = std::move(next.value());
             break;
         }
-        case Op::ForLoop: {
+        case Op::ForLoop: op_ForLoop: {
             Variant* c = in.c >= 0 ? &slots[in.c].deref() : globalVariable(NAMES[operandSite(in.c)]);
             const Variant& end = slots[in.b];
             const Variant& step = slots[in.b + 1];
@@ -1567,7 +1575,7 @@ enterFrame:
             }
             break;
         }
-        case Op::ForEachInit: {
+        case Op::ForEachInit: op_ForEachInit: {
             Variant coll = std::move(*--sp);
             if (coll.isArray()) {
                 slots[in.b] = std::move(coll);
@@ -1586,7 +1594,7 @@ enterFrame:
             slots[in.b + 1].clear();
             break;
         }
-        case Op::ForEachNext: {
+        case Op::ForEachNext: op_ForEachNext: {
             POLL();
             Variant& src = slots[in.b];
             if (src.isArray()) {
@@ -1611,20 +1619,20 @@ enterFrame:
             new (sp++) Variant(std::move(out));
             break;
         }
-        case Op::OnError:
+        case Op::OnError: op_OnError:
             f.resumeNext = in.x != 0;
             if (f.resumeNext)
                 f.usedResumeNext = true;
             clearErr();
             break;
-        case Op::Raise:
+        case Op::Raise: op_Raise:
             FAIL_WITH(makeError(ErrorCode(in.a),
                                 in.b == 0xFFFF ? std::u16string_view() : code.consts[in.b].stringView()));
-        case Op::ExitProc:
+        case Op::ExitProc: op_ExitProc:
             clearErr();
             f.usedResumeNext = false;
             [[fallthrough]];
-        case Op::Return: {
+        case Op::Return: op_Return: {
             Variant* const localsEnd = slots + code.slotCount;
             while (sp != localsEnd)
                 (--sp)->clear();
@@ -1667,7 +1675,7 @@ enterFrame:
             __builtin_unreachable();
         }
         ++ip;
-        goto dispatch; // past the padding
+        goto* handlers[static_cast<uint8_t>(in.op)];
     }
 
     onError:
@@ -1710,6 +1718,7 @@ enterFrame:
         m_inlineCalls.pop();
         goto enterFrame;
     }
+#undef in
 #undef FAIL_WITH
 #undef CHECK
 #undef POLL_BACK

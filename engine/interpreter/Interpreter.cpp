@@ -615,8 +615,17 @@ enterFrame:
         ip = instrs + (target);       \
         goto* handlers[static_cast<uint8_t>(in.op)]; \
     } while (0)
+// A jump where a local with a destructor is alive: an indirect jump may not
+// leave its scope, so this one leaves the switch and takes the shared
+// dispatch (its targets, past the loop's start, are never 0).
+#define JUMP_OUT(target)              \
+    {                                 \
+        ip = instrs + (target) - 1;   \
+        break;                        \
+    }
 // The fast paths' end: the next instruction's dispatch, here rather than
-// shared, so that each handler's jump is predicted on its own.
+// shared, so that each handler's jump is predicted on its own. JUMP and NEXT
+// are indirect jumps: only where no local with a destructor is alive.
 #define NEXT()                        \
     do {                              \
         ++ip;                         \
@@ -1290,8 +1299,10 @@ enterFrame:
             } else if (l->type() == VarType::Double) {                            \
                 truth = l->asDouble() CMP static_cast<double>(in.c);              \
             } else {                                                              \
-                auto res = immediateGeneral(Op::GENERIC, *l, in.c, in.x);         \
-                GENERAL_TRUTH(in, res);                                           \
+                {                                                                 \
+                    auto res = immediateGeneral(Op::GENERIC, *l, in.c, in.x);     \
+                    GENERAL_TRUTH(in, res);                                       \
+                }                                                                 \
                 FINISH_OPERANDS(in);                                              \
                 BRANCH_OR_PUT_TRUTH(in, truth);                                   \
             }                                                                     \
@@ -1450,14 +1461,17 @@ enterFrame:
             OPERAND(v, in.b, scratchB);
             if (v->isPlain()) {
                 // A number, Boolean, Empty or Null: copied as it is.
-                const Variant plain = Variant::plainCopy(*v);
-                FINISH_OPERANDS(in);
-                if (Variant* d = TARGET(in.a)) {
-                    d->setPlain(plain);
-                    NEXT();
+                Variant* d;
+                {
+                    const Variant plain = Variant::plainCopy(*v);
+                    FINISH_OPERANDS(in);
+                    d = TARGET(in.a);
+                    if (d)
+                        d->setPlain(plain);
+                    else
+                        CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, Variant(plain), StoreMode(in.x), code));
                 }
-                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, Variant(plain), StoreMode(in.x), code));
-                break;
+                NEXT();
             }
             Variant value = *v;
             FINISH_OPERANDS(in);
@@ -1497,14 +1511,16 @@ enterFrame:
             break;
         case Op::JumpIfFalse: op_JumpIfFalse:
         case Op::JumpIfTrue: op_JumpIfTrue: {
-            Variant c = std::move(*--sp);
             bool truth;
-            if (c.type() == VarType::Boolean) {
-                truth = c.asBool();
-            } else {
-                auto b = condition(c);
-                CHECK(b);
-                truth = b.value();
+            {
+                Variant c = std::move(*--sp);
+                if (c.type() == VarType::Boolean) {
+                    truth = c.asBool();
+                } else {
+                    auto b = condition(c);
+                    CHECK(b);
+                    truth = b.value();
+                }
             }
             if (truth == (in.op == Op::JumpIfTrue)) {
                 POLL_BACK(in);
@@ -1535,7 +1551,7 @@ enterFrame:
             auto done = pastEnd(counter, end, step);
             CHECK(done);
             if (done.value())
-                JUMP(in.a);
+                JUMP_OUT(in.a);
             break;
         }
         case Op::ForStep: op_ForStep: {
@@ -1577,7 +1593,7 @@ enterFrame:
                 CHECK(storeGlobal(NAMES[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
             if (!done.value()) {
                 POLL();
-                JUMP(in.a);
+                JUMP_OUT(in.a);
             }
             break;
         }
@@ -1587,7 +1603,7 @@ enterFrame:
                 slots[in.b] = std::move(coll);
                 slots[in.b + 1] = Variant::fromLong(0);
                 if (slots[in.b].asArray()->size() == 0)
-                    JUMP(in.a);
+                    JUMP_OUT(in.a);
                 break;
             }
             if (!coll.isObject())
@@ -1618,10 +1634,8 @@ enterFrame:
             Variant out;
             auto more = en ? en->next(out) : Result<bool>(false);
             CHECK(more);
-            if (!more.value()) {
-                JUMP(in.a);
-                break;
-            }
+            if (!more.value())
+                JUMP_OUT(in.a);
             new (sp++) Variant(std::move(out));
             break;
         }
@@ -1729,6 +1743,7 @@ enterFrame:
 #undef CHECK
 #undef POLL_BACK
 #undef JUMP
+#undef JUMP_OUT
 #undef NEXT
 #undef POLL
 #undef DROP_LOCKS

@@ -195,13 +195,13 @@ size_t VariantKeyMap::findSlot(const HashedKey& key) const
 {
     if (m_index.empty())
         return npos;
-    const size_t mask = m_index.size() - 1;
-    const uint32_t tag = key.hash;
-    for (size_t i = key.hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = m_index[i];
-        if (slot.entry == EmptySlot)
+    const uint32_t mask = indexMask();
+    const uint32_t tag = key.hash & ~mask;
+    for (uint32_t i = key.hash & mask;; i = (i + 1) & mask) {
+        const Slot slot = m_index[i];
+        if (slot == EmptySlot)
             return npos;
-        if (slot.entry != DeletedSlot && slot.tag == tag && sameKey(m_entries[slot.entry].key, *key.key))
+        if ((slot & ~mask) == tag && slot != DeletedSlot && sameKey(m_entries[slot & mask].key, *key.key))
             return i;
     }
 }
@@ -209,7 +209,7 @@ size_t VariantKeyMap::findSlot(const HashedKey& key) const
 size_t VariantKeyMap::find(const HashedKey& key) const
 {
     size_t slot = findSlot(key);
-    return slot == npos ? npos : m_index[slot].entry;
+    return slot == npos ? npos : m_index[slot] & indexMask();
 }
 
 Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
@@ -276,13 +276,13 @@ void VariantKeyMap::Entries::shrink(size_t n) noexcept
 
 void VariantKeyMap::placeInIndex(uint32_t entry, uint32_t hash)
 {
-    const size_t mask = m_index.size() - 1;
-    size_t i = hash & mask;
-    while (m_index[i].entry != EmptySlot && m_index[i].entry != DeletedSlot)
+    const uint32_t mask = indexMask();
+    uint32_t i = hash & mask;
+    while (m_index[i] < DeletedSlot)
         i = (i + 1) & mask;
-    if (m_index[i].entry == EmptySlot)
+    if (m_index[i] == EmptySlot)
         ++m_usedSlots;
-    m_index[i] = Slot { entry, hash };
+    m_index[i] = (hash & ~mask) | entry;
 }
 
 void VariantKeyMap::rebuildIndex(size_t capacity)
@@ -303,11 +303,12 @@ void VariantKeyMap::growIfNeeded()
         rebuildIndex(16);
         return;
     }
-    if ((m_usedSlots + 1) * 2 <= m_index.size())
+    if ((m_usedSlots + 1) * 2 <= m_index.size() && roomFor(m_entries.size() + 1, m_index.size()))
         return;
     size_t capacity = m_index.size();
-    if ((m_live + 1) * 4 > capacity)
-        capacity *= 2; // otherwise deleted slots are the crowd: rebuild in place
+    // Otherwise deleted slots are the crowd: rebuild in place.
+    if ((m_live + 1) * 4 > capacity || !roomFor(m_entries.size() + 1, capacity))
+        capacity *= 2;
     rebuildIndex(capacity);
 }
 
@@ -333,9 +334,9 @@ Result<size_t> VariantKeyMap::insert(const HashedKey& key, Variant value)
 // Index slot that refers to the entry at `position` (it always has one).
 size_t VariantKeyMap::slotOfEntry(size_t position) const
 {
-    const size_t mask = m_index.size() - 1;
-    size_t i = m_entries[position].hash() & mask;
-    while (m_index[i].entry != position)
+    const uint32_t mask = indexMask();
+    uint32_t i = m_entries[position].hash() & mask;
+    while (m_index[i] >= DeletedSlot || (m_index[i] & mask) != position)
         i = (i + 1) & mask;
     return i;
 }
@@ -343,7 +344,7 @@ size_t VariantKeyMap::slotOfEntry(size_t position) const
 void VariantKeyMap::rekey(size_t position, const HashedKey& key)
 {
     forgetRecent();
-    m_index[slotOfEntry(position)].entry = DeletedSlot;
+    m_index[slotOfEntry(position)] = DeletedSlot;
     Entry& e = m_entries[position];
     Variant oldKey = std::move(e.key);
     e.key = *key.key;
@@ -354,7 +355,7 @@ void VariantKeyMap::rekey(size_t position, const HashedKey& key)
 void VariantKeyMap::erase(size_t position, Variant& oldKey, Variant& oldValue)
 {
     forgetRecent();
-    m_index[slotOfEntry(position)].entry = DeletedSlot;
+    m_index[slotOfEntry(position)] = DeletedSlot;
     Entry& e = m_entries[position];
     oldKey = std::move(e.key);
     oldValue = std::move(e.value);

@@ -130,17 +130,21 @@ public:
     std::vector<Variant> values() const;
 
 private:
-    struct Slot {
-        uint32_t entry; // EmptySlot, DeletedSlot or a position in m_entries
-        uint32_t tag; // the key's hash, checked before comparing keys
-    };
-    static constexpr uint32_t EmptySlot = 0xFFFFFFFFu;
-    static constexpr uint32_t DeletedSlot = 0xFFFFFFFEu;
+    // An index slot is 32 bits: the entry's position in the bits under the
+    // index mask, and above them the key's hash bits the position does not
+    // already imply, checked before the entry is touched. Both markers have
+    // every mask bit set or all but the lowest, positions no entry takes (the
+    // index stays larger than the entries by more than two).
+    using Slot = uint32_t;
+    static constexpr Slot EmptySlot = 0xFFFFFFFFu;
+    static constexpr Slot DeletedSlot = 0xFFFFFFFEu;
+    uint32_t indexMask() const noexcept { return static_cast<uint32_t>(m_index.size() - 1); }
 
     bool sameKey(const Variant& a, const Variant& b) const;
     size_t findSlot(const HashedKey& key) const;
     size_t slotOfEntry(size_t position) const;
     void placeInIndex(uint32_t entry, uint32_t hash);
+    bool roomFor(size_t entries, size_t capacity) const noexcept { return entries + 2 < capacity; }
     void growIfNeeded();
     void rebuildIndex(size_t capacity);
     void compact();

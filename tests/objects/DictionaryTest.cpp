@@ -49,4 +49,18 @@ TEST(Dictionary, ManyInsertsRemovalsAndLookUpsStayConsistent)
     for (int i = 0; i < n; i += 7)
         ASSERT_EQ(d.item(keyOf(i)).value().asLong(), -i);
     EXPECT_EQ(d.keysArray().asArray()->elements().front().stringView(), u"k0");
+
+    // A small table whose removed entries outnumber the live ones.
+    Dictionary small;
+    ASSERT_TRUE(small.add(keyOf(-1), Variant::fromLong(-1)).ok());
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(small.add(keyOf(i), Variant::fromLong(i)).ok());
+        ASSERT_TRUE(small.exists(keyOf(i)).value());
+        if (i % 10 != 0) {
+            ASSERT_TRUE(small.remove(keyOf(i)).ok());
+        }
+    }
+    for (int i = -1; i < 100; ++i) {
+        ASSERT_EQ(small.exists(keyOf(i)).value(), i % 10 == 0 || i < 0) << i;
+    }
 }

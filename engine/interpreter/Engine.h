@@ -161,7 +161,7 @@ public:
     InlineCall& back() noexcept { return *m_pool[m_size - 1]; }
     InlineCall& push()
     {
-        if (m_size == m_pool.size()) [[unlikely]]
+        if (m_size == m_capacity) [[unlikely]]
             grow();
         return *m_pool[m_size++];
     }
@@ -178,9 +178,11 @@ private:
         auto call = std::make_unique<InlineCall>();
         call->frame.call = call.get();
         m_pool.push_back(std::move(call));
+        m_capacity = m_pool.size();
     }
     std::vector<std::unique_ptr<InlineCall>> m_pool;
     size_t m_size = 0;
+    size_t m_capacity = 0;
 };
 
 // The memory of finished class instances, kept by variable count for the

@@ -1099,7 +1099,10 @@ enterFrame:
                     const bool inside = inst == f.me;
                     const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;
                     if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {
-                        CHECK(checkDepth());
+                        // An inline call does not grow the C++ stack.
+                        POLL();
+                        if (m_callDepth >= MaxCallDepth) [[unlikely]]
+                            FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
                         Variant* savedTop;
                         if (inlineFrame(*proc, args, in.b + 1, savedTop)) {
                             ENTER_INLINE(*proc, inst, args, args - 1, savedTop, false);
@@ -1460,17 +1463,15 @@ enterFrame:
         case Op::Move: op_Move: {
             OPERAND(v, in.b, scratchB);
             if (v->isPlain()) {
-                // A number, Boolean, Empty or Null: copied as it is.
-                Variant* d;
-                {
-                    const Variant plain = Variant::plainCopy(*v);
-                    FINISH_OPERANDS(in);
-                    d = TARGET(in.a);
-                    if (d)
-                        d->setPlain(plain);
-                    else
-                        CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, Variant(plain), StoreMode(in.x), code));
+                // A number, Boolean, Empty or Null: copied as it is. A
+                // scratch operand is then plain too and may wait.
+                const Variant::PlainBits plain = v->plainBits();
+                FINISH_PLAIN_OPERANDS(in);
+                if (Variant* d = TARGET(in.a)) [[likely]] {
+                    d->setPlain(plain);
+                    NEXT();
                 }
+                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, Variant::fromPlain(plain), StoreMode(in.x), code));
                 NEXT();
             }
             Variant value = *v;
@@ -1656,9 +1657,12 @@ enterFrame:
             Variant* const localsEnd = slots + code.slotCount;
             while (sp != localsEnd)
                 (--sp)->clear();
-            DROP_LOCKS();
-            if (!f.call)
+            if (!f.call) {
+                DROP_LOCKS();
                 return {};
+            }
+            // No call is being set up here: the callee holds no locks of its
+            // own, and the caller's call's are dropped below.
             InlineCall& call = *f.call;
             if (f.usedResumeNext)
                 clearErr();

@@ -172,19 +172,30 @@ public:
     }
     // Owns no string, array or object: copies are plain bytes.
     bool isPlain() const noexcept { return !ownsHeap(); }
-    // A copy of a plain Variant, made without the check.
-    static Variant plainCopy(const Variant& plain) noexcept
-    {
-        Variant v;
-        v.m_type = plain.m_type;
-        v.m_i64 = plain.m_i64;
-        return v;
-    }
     void setPlain(const Variant& plain) noexcept
     {
         release();
         m_type = plain.m_type;
         m_i64 = plain.m_i64;
+    }
+    // A plain value as two words, to carry in registers.
+    struct PlainBits {
+        VarType type;
+        int64_t bits;
+    };
+    PlainBits plainBits() const noexcept { return { m_type, m_i64 }; }
+    void setPlain(PlainBits plain) noexcept
+    {
+        release();
+        m_type = plain.type;
+        m_i64 = plain.bits;
+    }
+    static Variant fromPlain(PlainBits plain) noexcept
+    {
+        Variant v;
+        v.m_type = plain.type;
+        v.m_i64 = plain.bits;
+        return v;
     }
     void setLong(int32_t v) noexcept
     {

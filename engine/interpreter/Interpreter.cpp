@@ -474,14 +474,20 @@ Status ScriptEngine::Impl::execute(Frame& root)
     Variant scratchB, scratchC;
     bool scratchUsed = false;
 
+    // The running frame, its code and its slots: set on entering a frame,
+    // by a call and a return in place.
+#define f (*fp)
+#define CODE (*codeP)
+    const Code* codeP;
+    const Instr* instrs;
+    Variant* slots;
 enterFrame:
-    Frame& f = *fp;
-    const Code& code = *f.code;
-    const Instr* const instrs = code.instrs.data();
-    Variant* const slots = f.slots;
+    codeP = fp->code;
+    instrs = CODE.instrs.data();
+    slots = f.slots;
     // Read through code where used: a frame's entry sets fewer locals.
-#define NAMES (const_cast<NameSite*>(code.names.data()))
-#define CONSTS (code.consts.data())
+#define NAMES (const_cast<NameSite*>(CODE.names.data()))
+#define CONSTS (CODE.consts.data())
     if (pending.error) [[unlikely]]
         goto onError;
 
@@ -499,7 +505,7 @@ enterFrame:
         }                                   \
     } while (0)
 // The frame's member sites, read where needed: one register less for the loop.
-#define MEMBER(i) const_cast<MemberSite&>(code.members[i])
+#define MEMBER(i) const_cast<MemberSite&>(CODE.members[i])
 // Operand-stack slots above sp are always Empty: copy-construct into them.
 #define PUSH_COPY(value) Variant::copyTo(sp++, value)
 #define DROP_LOCKS()                  \
@@ -519,7 +525,7 @@ enterFrame:
                _e && _e->kind == GlobalEntry::Kind::Variable) {                                  \
         var = &_e->value;                                                                        \
     } else {                                                                                     \
-        auto _g = loadGlobal(NAMES[operandSite(o)], {}, false, code);                            \
+        auto _g = loadGlobal(NAMES[operandSite(o)], {}, false, CODE);                            \
         CHECK(_g);                                                                               \
         scratch = std::move(_g.value());                                                         \
         scratchUsed = true;                                                                      \
@@ -557,7 +563,7 @@ enterFrame:
     if (Variant* _d = TARGET(o)) {                                                            \
         *_d = val;                                                                            \
     } else {                                                                                  \
-        CHECK(storeGlobal(NAMES[operandSite(o)], {}, val, StoreMode::Let, code));             \
+        CHECK(storeGlobal(NAMES[operandSite(o)], {}, val, StoreMode::Let, CODE));             \
     }
 // A comparison's or Is's truth: with x & Branch it jumps to a when the truth
 // is BranchIfTrue's; otherwise the Boolean goes into the R operand a.
@@ -576,7 +582,7 @@ enterFrame:
         NEXT();                                                                            \
     }                                                                                      \
     CHECK(storeGlobal(NAMES[operandSite((in).a)], {}, Variant((truth) ? TrueValue : FalseValue), \
-                      StoreMode::Let, code));                                              \
+                      StoreMode::Let, CODE));                                              \
     break
 // Makes callee's frame, which starts at argsAt, the current one: the caller
 // resumes at ip with its top at resultPos, where the result goes.
@@ -600,10 +606,14 @@ enterFrame:
         m_frameScope = nullptr;                                   \
         ++m_callDepth;                                            \
         fp = &_f;                                                 \
-        ip = (callee).code.instrs.data();                         \
-        sp = (argsAt) + (callee).code.slotCount;                  \
+        codeP = &(callee).code;                                   \
+        instrs = ip = CODE.instrs.data();                         \
+        slots = (argsAt);                                         \
+        sp = (argsAt) + CODE.slotCount;                           \
         lockBase = m_locks.size();                                \
     } while (0)
+// The callee ENTER_INLINE made current starts at once.
+#define START_CALLEE() goto* handlers[static_cast<uint8_t>(in.op)]
 // The time-out and interrupt check, on back-edges and calls.
 #define POLL()                        \
     if (--m_pollCountdown <= 0)       \
@@ -653,7 +663,7 @@ enterFrame:
         goto* handlers[static_cast<uint8_t>(in.op)];
         switch (in.op) {
         case Op::PushConst: op_PushConst:
-            PUSH_COPY(code.consts[in.a]);
+            PUSH_COPY(CODE.consts[in.a]);
             break;
         case Op::Pop: op_Pop:
             (--sp)->clear();
@@ -674,10 +684,10 @@ enterFrame:
                 new (sp++) Variant(std::move(inst.value()));
                 break;
             }
-            auto r = newObject(code.consts[in.a].stringView());
+            auto r = newObject(CODE.consts[in.a].stringView());
             if (!r.ok() && (in.x & NewUndeclared) && r.error().number == errorNumber(ErrorCode::ClassNotDefined)
-                && !m_globals.find(code.consts[in.a].stringView()))
-                FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, code.consts[in.a].stringView()));
+                && !m_globals.find(CODE.consts[in.a].stringView()))
+                FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, CODE.consts[in.a].stringView()));
             CHECK(r);
             new (sp++) Variant(std::move(r.value()));
             break;
@@ -725,7 +735,7 @@ enterFrame:
                 PUSH_COPY(site.entry->value);
                 break;
             }
-            auto r = loadGlobal(site, {}, false, code);
+            auto r = loadGlobal(site, {}, false, CODE);
             CHECK(r);
             new (sp++) Variant(std::move(r.value()));
             break;
@@ -745,7 +755,7 @@ enterFrame:
                 CHECK(assign(*v, std::move(value), storeModeOf(in.x)));
                 break;
             }
-            CHECK(storeGlobal(NAMES[in.a], {}, std::move(value), storeModeOf(in.x), code));
+            CHECK(storeGlobal(NAMES[in.a], {}, std::move(value), storeModeOf(in.x), CODE));
             break;
         }
         case Op::RefVar: op_RefVar: {
@@ -758,7 +768,7 @@ enterFrame:
                 new (sp++) Variant(Variant::fromRef(&site.entry->value));
                 break;
             }
-            auto r = refGlobal(site, code);
+            auto r = refGlobal(site, CODE);
             CHECK(r);
             new (sp++) Variant(std::move(r.value()));
             break;
@@ -793,7 +803,7 @@ enterFrame:
             if (target) {
                 current = *target;
             } else {
-                auto r = loadGlobal(NAMES[in.a], {}, false, code);
+                auto r = loadGlobal(NAMES[in.a], {}, false, CODE);
                 CHECK(r);
                 current = std::move(r.value());
             }
@@ -803,7 +813,7 @@ enterFrame:
             if (target)
                 CHECK(assign(*target, std::move(joined.value()), StoreMode::Let));
             else
-                CHECK(storeGlobal(NAMES[in.a], {}, std::move(joined.value()), StoreMode::Let, code));
+                CHECK(storeGlobal(NAMES[in.a], {}, std::move(joined.value()), StoreMode::Let, CODE));
             break;
         }
         case Op::LoadIndexed: op_LoadIndexed: {
@@ -867,9 +877,9 @@ enterFrame:
                     r = el.takeError();
                 }
             } else if (v) {
-                r = callValue(*v, Args(args, in.b), varName(code, in));
+                r = callValue(*v, Args(args, in.b), varName(CODE, in));
             } else {
-                r = loadGlobal(NAMES[in.a], Args(args, in.b), true, code);
+                r = loadGlobal(NAMES[in.a], Args(args, in.b), true, CODE);
             }
             while (sp != args)
                 (--sp)->clear();
@@ -912,7 +922,7 @@ enterFrame:
             Variant* v = VAR_SLOT(in);
             if (!v) {
                 GlobalEntry* e = resolveSite(NAMES[in.a]);
-                if (!e && !code.optionExplicit) {
+                if (!e && !CODE.optionExplicit) {
                     e = &m_globals.add(NAMES[in.a].name, GlobalEntry::Kind::Variable);
                     cacheSite(NAMES[in.a], e);
                 }
@@ -946,7 +956,7 @@ enterFrame:
                 GlobalEntry* e = resolveSite(NAMES[in.a]);
                 v = e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
             }
-            if (!v && code.optionExplicit && !resolveSite(NAMES[in.a]))
+            if (!v && CODE.optionExplicit && !resolveSite(NAMES[in.a]))
                 FAIL_WITH(makeError(ErrorCode::VariableIsUndefined, NAMES[in.a].name));
             if (!v || !v->isArray())
                 FAIL_WITH(makeError(ErrorCode::TypeMismatch, u"Erase"));
@@ -989,7 +999,7 @@ enterFrame:
                 Variant* savedTop;
                 if (inlineFrame(proc, args, in.b, savedTop)) {
                     ENTER_INLINE(proc, nullptr, args, args, savedTop, in.x & 1);
-                    goto enterFrame;
+                    START_CALLEE();
                 }
             }
             if (e && e->kind == GlobalEntry::Kind::Procedure) {
@@ -1004,7 +1014,7 @@ enterFrame:
                     new (sp++) Variant(std::move(result));
                 break;
             }
-            auto r = loadGlobal(site, Args(args, in.b), true, code, in.x & 1);
+            auto r = loadGlobal(site, Args(args, in.b), true, CODE, in.x & 1);
             while (sp != args)
                 (--sp)->clear();
             DROP_LOCKS();
@@ -1044,7 +1054,7 @@ enterFrame:
                         FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
                     if (inlineFrame(*proc, args, in.b, savedTop)) {
                         ENTER_INLINE(*proc, f.me, args, args, savedTop, in.x & 1);
-                        goto enterFrame;
+                        START_CALLEE();
                     }
                 }
             }
@@ -1074,7 +1084,7 @@ enterFrame:
                     Variant* savedTop;
                     if (inlineFrame(*proc, args, in.b, savedTop)) {
                         ENTER_INLINE(*proc, inst, args, args - 1, savedTop, in.x & 1);
-                        goto enterFrame;
+                        START_CALLEE();
                     }
                 }
             }
@@ -1106,7 +1116,7 @@ enterFrame:
                         Variant* savedTop;
                         if (inlineFrame(*proc, args, in.b + 1, savedTop)) {
                             ENTER_INLINE(*proc, inst, args, args - 1, savedTop, false);
-                            goto enterFrame;
+                            START_CALLEE();
                         }
                     }
                     if (m && m->field >= 0 && in.b == 0 && (m->isPublic || inside)) {
@@ -1192,7 +1202,7 @@ enterFrame:
                 }                                                                 \
                 Variant t;                                                        \
                 setWide(t, v, lt, rt);                                            \
-                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code)); \
+                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(t), StoreMode::Let, CODE)); \
                 break;                                                            \
             }                                                                     \
             Variant out;                                                          \
@@ -1224,7 +1234,7 @@ enterFrame:
     {                                                                             \
         Variant t;                                                                \
         setWide(t, v, lt, IMMEDIATE_TYPE(in));                                    \
-        CHECK(storeGlobal(NAMES[operandSite((in).a)], {}, std::move(t), StoreMode::Let, code)); \
+        CHECK(storeGlobal(NAMES[operandSite((in).a)], {}, std::move(t), StoreMode::Let, CODE)); \
     }                                                                             \
     break
 // The general path of an immediate arithmetic form.
@@ -1369,7 +1379,7 @@ enterFrame:
                 }
                 Variant t;
                 setWide(t, q, lt, rt);
-                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(t), StoreMode::Let, code));
+                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(t), StoreMode::Let, CODE));
                 break;
             }
             auto res = slowBinary(in.op, *l, *r);
@@ -1471,7 +1481,7 @@ enterFrame:
                     d->setPlain(plain);
                     NEXT();
                 }
-                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, Variant::fromPlain(plain), StoreMode(in.x), code));
+                CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, Variant::fromPlain(plain), StoreMode(in.x), CODE));
                 NEXT();
             }
             Variant value = *v;
@@ -1481,7 +1491,7 @@ enterFrame:
                 if (Variant* d = TARGET(in.a))
                     CHECK(assign(*d, std::move(value), StoreMode(in.x)));
                 else
-                    CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(value), StoreMode(in.x), code));
+                    CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(value), StoreMode(in.x), CODE));
                 break;
             }
             PUT(in.a, std::move(value));
@@ -1579,7 +1589,7 @@ enterFrame:
             if (c) {
                 counter = *c;
             } else {
-                auto g = loadGlobal(NAMES[operandSite(in.c)], {}, false, code);
+                auto g = loadGlobal(NAMES[operandSite(in.c)], {}, false, CODE);
                 CHECK(g);
                 counter = std::move(g.value());
             }
@@ -1591,7 +1601,7 @@ enterFrame:
             if (c)
                 *c = next;
             else
-                CHECK(storeGlobal(NAMES[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, code));
+                CHECK(storeGlobal(NAMES[operandSite(in.c)], {}, Variant(next), StoreMode::Raw, CODE));
             if (!done.value()) {
                 POLL();
                 JUMP_OUT(in.a);
@@ -1648,13 +1658,13 @@ enterFrame:
             break;
         case Op::Raise: op_Raise:
             FAIL_WITH(makeError(ErrorCode(in.a),
-                                in.b == 0xFFFF ? std::u16string_view() : code.consts[in.b].stringView()));
+                                in.b == 0xFFFF ? std::u16string_view() : CODE.consts[in.b].stringView()));
         case Op::ExitProc: op_ExitProc:
             clearErr();
             f.usedResumeNext = false;
             [[fallthrough]];
         case Op::Return: op_Return: {
-            Variant* const localsEnd = slots + code.slotCount;
+            Variant* const localsEnd = slots + CODE.slotCount;
             while (sp != localsEnd)
                 (--sp)->clear();
             if (!f.call) {
@@ -1679,9 +1689,9 @@ enterFrame:
             m_frameScope = call.outerScope;
             ip = call.returnIp;
             lockBase = call.lockBase;
+            if (call.frame.scope) [[unlikely]]
+                call.frame.scope.reset();
             fp = call.caller;
-            if (f.scope) [[unlikely]]
-                f.scope.reset();
             // A member call's object, below the arguments, goes too.
             sp = slots;
             while (sp != call.resultAt)
@@ -1692,7 +1702,10 @@ enterFrame:
             m_inlineCalls.drop();
             DROP_LOCKS(); // the call's ByRef elements, at and above sp
             sp += call.wantResult;
-            goto enterFrame;
+            codeP = f.code;
+            instrs = CODE.instrs.data();
+            slots = f.slots;
+            goto* handlers[static_cast<uint8_t>(in.op)];
         }
         default:
             // The compiler emits only the operations above: no range check.
@@ -1705,12 +1718,12 @@ enterFrame:
     onError:
         // ip is the failing instruction.
         const size_t pc = static_cast<size_t>(ip - instrs);
-        annotate(*pending.error, code, pc);
+        annotate(*pending.error, CODE, pc);
         // A failing instruction may have popped an operand it had not
         // released yet: clear the frame's whole operand area, so that the
         // slots above sp are Empty again whichever path failed.
-        Variant* const base = slots + code.slotCount;
-        for (Variant* p = base + code.maxStack; p != base;)
+        Variant* const base = slots + CODE.slotCount;
+        for (Variant* p = base + CODE.maxStack; p != base;)
             (--p)->clear();
         sp = base;
         scratchB.clear();
@@ -1720,7 +1733,7 @@ enterFrame:
         if (!pending.error->uncatchable && f.resumeNext) {
             setErr(*pending.error);
             pending.error.reset();
-            const size_t resumePc = static_cast<size_t>(code.info[pc].resumePc);
+            const size_t resumePc = static_cast<size_t>(CODE.info[pc].resumePc);
             ip = instrs + resumePc;
             // Going on backwards is a loop's turn (a failing test at a loop's
             // end goes on into its body): poll, as a back-edge does.
@@ -1732,7 +1745,7 @@ enterFrame:
             return pending;
         // The callee's error fails the caller's call instruction.
         InlineCall& call = *f.call;
-        leaveInline(call, slots, code.slotCount);
+        leaveInline(call, slots, CODE.slotCount);
         ip = call.returnIp - 1;
         sp = call.frame.slots;
         while (sp != call.resultAt)
@@ -1767,8 +1780,11 @@ enterFrame:
 #undef PUT
 #undef TARGET
 #undef ENTER_INLINE
+#undef START_CALLEE
 #undef BRANCH_OR_PUT_TRUTH
 #undef PUT_TRUTH
+#undef CODE
+#undef f
 }
 
 } // namespace vbs

@@ -1349,9 +1349,9 @@ enterFrame:
                     break;
                 }
             }
-            // x = a & b, x's string held nowhere else: the text is written
-            // into its block when it fits, without a new allocation.
-            if (Variant* d = TARGET(in.a); d && d != l && d != r && d->stringRefs() == 1) {
+            // x = a & b: the text is written into x's block when x holds the
+            // only reference and it fits, else into a new block x takes.
+            if (Variant* d = TARGET(in.a); d && d != l && d != r) {
                 NumberText ln, rn;
                 std::u16string_view lv, rv;
                 if (concatText(*l, ln, lv) && concatText(*r, rn, rv) && d->replaceString(lv, rv)) {

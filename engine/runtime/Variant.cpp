@@ -58,12 +58,28 @@ bool Variant::replaceString(std::u16string_view a, std::u16string_view b) noexce
 {
     StringRep* rep = m_type == VarType::String ? m_str : nullptr;
     const size_t n = a.size() + b.size();
-    if (!rep || rep->refs != 1 || !rep->fits(n))
+    if (rep && rep->refs == 1 && rep->fits(n)) {
+        copyUnits(rep->data, a.data(), a.size());
+        copyUnits(rep->data + a.size(), b.data(), b.size());
+        rep->data[n] = 0;
+        rep->length = static_cast<uint32_t>(n);
+        return true;
+    }
+    if (m_type != VarType::String && !isPlain())
         return false;
-    copyUnits(rep->data, a.data(), a.size());
-    copyUnits(rep->data + a.size(), b.data(), b.size());
-    rep->data[n] = 0;
-    rep->length = static_cast<uint32_t>(n);
+    // A new block, filled before the old value goes (a or b may be its text).
+    StringRep* fresh = nullptr;
+    if (n != 0) {
+        fresh = StringRep::allocate(n, n);
+        if (!fresh)
+            return false;
+        copyUnits(fresh->data, a.data(), a.size());
+        copyUnits(fresh->data + a.size(), b.data(), b.size());
+    }
+    if (rep)
+        rep->release();
+    m_type = VarType::String;
+    m_str = fresh;
     return true;
 }
 

@@ -142,8 +142,10 @@ public:
     // In-place string append when this Variant holds the only reference
     // (`s = s & x`). Returns false on out-of-memory.
     [[nodiscard]] bool appendString(std::u16string_view tail);
-    // Makes a uniquely held string's text a & b in its own block when it
-    // fits; false (and nothing changed) otherwise. Neither may be its text.
+    // Makes this a string whose text is a & b: a uniquely held string's own
+    // block is rewritten when it fits (then neither may be its text), and a
+    // plain value or another string gets a new block. False, with nothing
+    // changed, for arrays and objects and when memory runs out.
     bool replaceString(std::u16string_view a, std::u16string_view b) noexcept;
     // Mutable array payload, copied first when shared (copy-on-write).
     Array* mutableArray();

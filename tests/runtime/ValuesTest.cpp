@@ -79,14 +79,25 @@ TEST(Str, ShortAndLongBlocksTurnIntoEachOther)
     EXPECT_EQ(s, expect);
     EXPECT_EQ(s.data()[s.size()], u'\0');
 
+    // replaceString writes into the block when it may, else into a new one.
     Variant v = Variant::fromString(Str(std::u16string(100, u'x')));
-    EXPECT_FALSE(v.replaceString(u"ab", u"c")); // a long block takes no short text
+    const char16_t* block = v.stringView().data();
     EXPECT_TRUE(v.replaceString(std::u16string(50, u'y'), std::u16string(30, u'z')));
     EXPECT_EQ(v.stringView().size(), 80u);
+    EXPECT_EQ(v.stringView().data(), block);
+    EXPECT_TRUE(v.replaceString(u"ab", u"c")); // a long block takes no short text
+    EXPECT_EQ(v.stringView(), u"abc");
     Variant w = Variant::fromString(Str(u"abcdefghij")); // room for 15
+    block = w.stringView().data();
     EXPECT_TRUE(w.replaceString(u"0123456", u"789ABCDE"));
-    EXPECT_FALSE(w.replaceString(u"0123456", u"789ABCDEF"));
-    EXPECT_EQ(w.stringView(), u"0123456789ABCDE");
+    EXPECT_EQ(w.stringView().data(), block);
+    Variant shared = w;
+    EXPECT_TRUE(w.replaceString(shared.stringView(), u"F")); // 16 units, and shared
+    EXPECT_EQ(w.stringView(), u"0123456789ABCDEF");
+    EXPECT_EQ(shared.stringView(), u"0123456789ABCDE");
+    Variant n = Variant::fromLong(5);
+    EXPECT_TRUE(n.replaceString(u"", u""));
+    EXPECT_TRUE(n.isString() && n.stringView().empty());
 }
 
 TEST(Str, LengthLimitFailsInsteadOfAllocating)

@@ -46,3 +46,17 @@ Dim buf : Set buf = New Buffer
 buf.Add "x", 1
 buf.Add "y", 2
 WriteLine Build(2) & " " & buf.Text
+
+' x = a & b into a target of each kind: a string another variable shares (and
+' that is itself a piece), a number, an array, and an object, which the text
+' replaces while another variable keeps it.
+Dim p, q, w, z
+p = "ab": q = p: p = q & "c"
+w = 12: w = "w" & w
+z = Array(1): z = "z" & "!"
+Class Holder
+    Public Value
+End Class
+Dim h, h2 : Set h = New Holder : Set h2 = h : h2.Value = "kept"
+h = "h" & 1
+WriteLine p & " " & q & " " & w & " " & z & " " & h & " " & TypeName(h2) & " " & h2.Value

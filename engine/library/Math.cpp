@@ -30,9 +30,32 @@ Result<Variant> numberArg(Args args, size_t i)
     return numberOf(v);
 }
 
-// Applies a whole-number rounding (trunc or floor) keeping the subtype.
-Result<Variant> wholePart(Args args, double (*round)(double))
+// A Currency's scaled value rounded to a multiple of `unit` (a power of ten
+// up to 10000): down (floor), towards zero, or half to even. Exact at any
+// size; a result beyond the Currency range is 6.
+enum class CurrencyRounding { Floor, Truncate, HalfEven };
+
+Result<Variant> roundCurrency(int64_t scaled, int64_t unit, CurrencyRounding how)
 {
+    int64_t q = scaled / unit;
+    const int64_t r = scaled % unit;
+    if (r != 0 && how == CurrencyRounding::Floor && r < 0) {
+        --q;
+    } else if (r != 0 && how == CurrencyRounding::HalfEven) {
+        const int64_t twice = 2 * (r < 0 ? -r : r);
+        if (twice > unit || (twice == unit && q % 2 != 0))
+            q += r < 0 ? -1 : 1;
+    }
+    int64_t result;
+    if (__builtin_mul_overflow(q, unit, &result))
+        return fail(ErrorCode::Overflow);
+    return Variant::fromCurrency(result);
+}
+
+// Applies a whole-number rounding (floor or trunc) keeping the subtype.
+Result<Variant> wholePart(Args args, bool floor)
+{
+    const auto round = [floor](double x) { return (floor ? std::floor(x) : std::trunc(x)) + 0.0; }; // -0 shows as 0
     TRY_ASSIGN(n, numberArg(args, 0));
     switch (n.type()) {
     case VarType::Double:
@@ -41,25 +64,24 @@ Result<Variant> wholePart(Args args, double (*round)(double))
         return Variant::fromSingle(float(round(n.asSingle())));
     case VarType::Date:
         return Variant::fromDate(round(n.asDate()));
-    case VarType::Currency: {
-        double whole = round(double(n.asCurrency()) / 10000.0);
-        return Variant::fromCurrency(int64_t(whole) * 10000);
-    }
+    case VarType::Currency:
+        return roundCurrency(n.asCurrency(), 10000, floor ? CurrencyRounding::Floor : CurrencyRounding::Truncate);
     default:
         return n; // Null, Byte, Integer, Long: already whole
     }
 }
 
 // Int(number) / Fix(number): the whole part, rounded down (Int) or towards
-// zero (Fix), of the same subtype. Null gives Null; text not a number 13.
+// zero (Fix), of the same subtype. Null gives Null; text not a number 13;
+// Int of a Currency below -922337203685477 is 6.
 Result<Variant> intFn(BuiltinContext&, Args args)
 {
-    return wholePart(args, [](double x) { return std::floor(x) + 0.0; });
+    return wholePart(args, true);
 }
 
 Result<Variant> fixFn(BuiltinContext&, Args args)
 {
-    return wholePart(args, [](double x) { return std::trunc(x) + 0.0; }); // -0 shows as 0
+    return wholePart(args, false);
 }
 
 // Abs(number): same subtype (Integer -32768 widens to Long, as negation
@@ -198,8 +220,10 @@ Result<Variant> roundFn(BuiltinContext&, Args args)
     case VarType::Currency: {
         if (places >= 4)
             return n;
-        int64_t unit = int64_t(std::pow(10.0, 4 - places));
-        return Variant::fromCurrency(int64_t(roundHalfEven(double(n.asCurrency()) / double(unit))) * unit);
+        int64_t unit = 1;
+        for (int32_t i = places; i < 4; ++i)
+            unit *= 10;
+        return roundCurrency(n.asCurrency(), unit, CurrencyRounding::HalfEven);
     }
     default:
         return n;

@@ -17,6 +17,10 @@ WriteLine Round(1.2345, 2) & " " & Round(0.125, 2) & " " & Round(0.375, 2) & " "
 WriteLine Round(5, 2) & " " & Round("2.5") & " " & Round(-0.4)
 WriteLine TypeName(Round(2.5)) & " " & TypeName(Round(5)) & " " & TypeName(Round(CCur(1.25), 1))
 WriteLine (Round(CCur(1.25), 1) & " " & Round(CCur(1.35), 1)) & " | " & IsNull(Round(Null))
+' --- Currency beyond a Double's 15 digits stays exact; a whole part beyond the range is 6
+c = CCur("1234567890123.9999") : m = CCur("922337203685477.5807")
+WriteLine Int(c) & " " & Fix(-c) & " " & Int(-c) & " " & Round(-c, 3) & " " & Round(m, 2) & " " & Round(CCur("900719925474.0995"), 3)
+Errs Array("Int(-m - CCur(""0.0001""))", "Fix(-m - CCur(""0.0001""))", "Round(m)", "Round(m, 3)")
 ' --- Hex and Oct
 WriteLine Hex(5) & " " & Hex(10) & " " & Hex(459) & " " & Hex(255) & " " & Hex(65536)
 WriteLine Hex(-1) & " " & Hex(CLng(-1)) & " " & Hex(CInt(-32768)) & " " & Hex(-32769)

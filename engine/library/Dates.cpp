@@ -354,7 +354,9 @@ Result<Variant> fnDateAdd(BuiltinContext&, Args args)
     if (isNull)
         return Variant::null();
     const double count = roundHalfEven(number);
-    if (!std::isfinite(count) || std::fabs(count) > 1e9)
+    // Even in seconds, 1e12 intervals leave the range of dates: no larger
+    // count reaches the arithmetic, which stays within 64 bits.
+    if (!std::isfinite(count) || std::fabs(count) > 1e12)
         return invalidArgument();
     const auto n = static_cast<int64_t>(count);
     switch (interval) {

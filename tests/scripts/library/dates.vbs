@@ -92,6 +92,7 @@ WriteLine (DateAdd("ww", 1, #12/6/2026#)) & " | " & (DateAdd("d", 1.6, #12/6/202
 ' --- hours, minutes, seconds
 WriteLine (DateAdd("h", 25, #12/6/2026#)) & " | " & (DateAdd("n", 90, #12/6/2026 11:00:00 PM#)) & " | " & (DateAdd("s", -1, #12/6/2026#))
 WriteLine DateAdd("h", -6, #12/30/1899#)
+WriteLine DateAdd("s", 1700000000, #1/1/1970#) & " | " & DateAdd("s", 2147483647, #1/1/1970#) & " | " & DateAdd("s", -2147483648, #1/1/2026#)
 ' --- other argument types
 WriteLine (DateAdd("d", 1, "12/6/2026")) & " | " & (DateAdd("d", "2", 46362)) & " | " & (TypeName(DateAdd("d", 1, "12/6/2026")))
 WriteLine IsNull(DateAdd("d", 1, Null))

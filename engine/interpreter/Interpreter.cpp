@@ -427,8 +427,19 @@ Status ScriptEngine::Impl::callThroughDispatch(const Instr& in, Frame& f, Varian
     // Each kind builds its result in place: no Result is moved or assigned.
     const bool want = in.x & 1;
     if (in.op == Op::CallMember) {
-        Result<Variant> r = callMember(args[-1], const_cast<MemberSite&>(f.code->members[in.a]),
-                                       InvokeKind::MethodOrGet, Args(args, in.b), f,
+        // A host object's member the site knows: called without callMember's
+        // layers (a Dictionary's Exists, a RegExp's Test).
+        MemberSite& site = const_cast<MemberSite&>(f.code->members[in.a]);
+        if (const Variant& ov = args[-1].deref(); ov.isObject()) {
+            Object* obj = ov.asObject();
+            if (obj && obj->objectKind() == ObjectKind::Host
+                && site.typeKey == &static_cast<HostObject*>(obj)->classInfo() && site.id != DispIdUnknown) {
+                Ref<Object> keepAlive(obj);
+                Result<Variant> r = obj->invoke(site.id, InvokeKind::MethodOrGet, Args(args, in.b));
+                return consumeInto(r, args - 1, sp, lockBase, want);
+            }
+        }
+        Result<Variant> r = callMember(args[-1], site, InvokeKind::MethodOrGet, Args(args, in.b), f,
                                        in.x & EmptyListCall ? CallForm::EmptyList : CallForm::Plain);
         return consumeInto(r, args - 1, sp, lockBase, want);
     }

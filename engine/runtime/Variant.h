@@ -258,7 +258,7 @@ public:
         o.m_type = VarType::Empty;
         o.m_i64 = 0;
     }
-    void clearString() noexcept
+    [[gnu::always_inline]] void clearString() noexcept
     {
         if (m_type == VarType::String) {
             if (m_str)

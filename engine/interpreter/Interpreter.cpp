@@ -327,18 +327,20 @@ Status ScriptEngine::Impl::getElemGeneral(const Instr& in, Frame& f, Variant* ho
                                           Variant& out)
 {
     const Code& code = *f.code;
-    Variant indexValue = index;
     if (Object* obj = holder && holder->isObject() ? holder->asObject() : nullptr;
         obj && obj->objectKind() == ObjectKind::Host) {
         // A host object's default member (a Dictionary's Item), called as
-        // callValue would, without its layers.
+        // callValue would, without its layers. A variable goes by reference,
+        // as to any call (and without a count); a constant by value.
+        Variant arg = isConstOperand(in.c) ? index : Variant::fromRef(const_cast<Variant*>(&index));
         Ref<Object> keepAlive(obj);
-        Result<Variant> r = obj->invoke(DispIdValue, InvokeKind::MethodOrGet, Args(&indexValue, 1));
+        Result<Variant> r = obj->invoke(DispIdValue, InvokeKind::MethodOrGet, Args(&arg, 1));
         if (!r.ok())
             return r.takeError();
         out = std::move(r.value());
         return {};
     }
+    Variant indexValue = index;
     Result<Variant> r = Variant();
     if (holder && holder->isArray()) {
         auto el = element(*holder, Args(&indexValue, 1), false);
@@ -1476,9 +1478,13 @@ enterFrame:
                     break;
                 }
             }
-            Variant pair[2] = { *index, *value };
+            // The index goes by reference (a constant by value), as to any
+            // call; a consumed temporary's value moves.
+            Variant pair[2] = { isConstOperand(in.b) ? *index : Variant::fromRef(const_cast<Variant*>(index)),
+                                in.x & ReleaseC ? std::move(*const_cast<Variant*>(value)) : *value };
+            Status st = setElemGeneral(in, f, holder, pair);
             FINISH_OPERANDS(in);
-            CHECK(setElemGeneral(in, f, holder, pair));
+            CHECK(st);
             break;
         }
         case Op::Move: op_Move: {

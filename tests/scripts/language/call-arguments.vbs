@@ -61,3 +61,14 @@ Sub Take(ByVal o, ByRef p) : WriteLine "inside " & o.Name & " " & p : End Sub
 Take Make("first"), "second"
 WriteLine "after call"
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function
+
+' An object's default member given a variable as its index takes it by
+' reference, as any call does; a constant index stays as it is.
+Class Shelf
+    Public Default Property Get Slot(k) : k = k & "?" : End Property
+    Public Property Let Slot(k, v) : k = k & "!" : End Property
+End Class
+Dim rack, slotKey : Set rack = New Shelf : slotKey = "a"
+rack(slotKey) = 1
+rack("b") = 2
+WriteLine slotKey

@@ -100,6 +100,26 @@ uint64_t hashStringKey(std::u16string_view s, CompareMode mode)
     return true;
 }
 
+// Equal units, the first and last words of a short key compared in place.
+inline bool sameUnits(const char16_t* a, const char16_t* b, size_t n)
+{
+    const size_t bytes = n * sizeof(char16_t);
+    const auto word = [](const char16_t* p, size_t at, auto size) {
+        decltype(size) w;
+        std::memcpy(&w, reinterpret_cast<const char*>(p) + at, sizeof w);
+        return w;
+    };
+    if (bytes >= 8 && bytes <= 16)
+        return word(a, 0, uint64_t()) == word(b, 0, uint64_t())
+            && word(a, bytes - 8, uint64_t()) == word(b, bytes - 8, uint64_t());
+    if (bytes >= 4 && bytes < 8)
+        return word(a, 0, uint32_t()) == word(b, 0, uint32_t())
+            && word(a, bytes - 4, uint32_t()) == word(b, bytes - 4, uint32_t());
+    if (bytes == 2)
+        return a[0] == b[0];
+    return std::memcmp(a, b, bytes) == 0;
+}
+
 inline bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
 {
     if (a.size() != b.size())
@@ -107,7 +127,7 @@ inline bool sameString(std::u16string_view a, std::u16string_view b, CompareMode
     if (a.data() == b.data() || a.empty()) // the same string (For Each k: d(k))
         return true;
     if (mode == CompareMode::Binary)
-        return std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+        return sameUnits(a.data(), b.data(), a.size());
     return sameFolded(a, b);
 }
 

@@ -64,3 +64,19 @@ TEST(Dictionary, ManyInsertsRemovalsAndLookUpsStayConsistent)
         ASSERT_EQ(small.exists(keyOf(i)).value(), i % 10 == 0 || i < 0) << i;
     }
 }
+
+// Keys of every short length that differ in a single unit are different keys.
+TEST(Dictionary, KeysDifferingInOneUnitAreDistinct)
+{
+    for (size_t n = 1; n <= 12; ++n) {
+        Dictionary d;
+        for (size_t at = 0; at < n; ++at) {
+            std::u16string key(n, u'a');
+            key[at] = u'b';
+            ASSERT_TRUE(d.add(str(key), Variant::fromLong(static_cast<int32_t>(at))).ok()) << n << " " << at;
+            ASSERT_TRUE(d.exists(str(key)).value());
+        }
+        EXPECT_FALSE(d.exists(str(std::u16string(n, u'a'))).value()) << n;
+        EXPECT_EQ(d.count(), n);
+    }
+}

@@ -340,7 +340,10 @@ Status ScriptEngine::Impl::getElemGeneral(const Instr& in, Frame& f, Variant* ho
         out = std::move(r.value());
         return {};
     }
-    Variant indexValue = index;
+    // An object's default member takes a variable by reference too.
+    Variant indexValue = holder && holder->isObject() && !isConstOperand(in.c)
+        ? Variant::fromRef(const_cast<Variant*>(&index))
+        : index;
     Result<Variant> r = Variant();
     if (holder && holder->isArray()) {
         auto el = element(*holder, Args(&indexValue, 1), false);

@@ -62,13 +62,16 @@ Take Make("first"), "second"
 WriteLine "after call"
 Function ErrNo() : ErrNo = Err.Number : Err.Clear : End Function
 
-' An object's default member given a variable as its index takes it by
-' reference, as any call does; a constant index stays as it is.
+' An object's default member, or a GetRef reference, given one variable takes
+' it by reference, as any call does; a constant stays as it is.
 Class Shelf
-    Public Default Property Get Slot(k) : k = k & "?" : End Property
+    Public Default Property Get Slot(k) : k = k & "?" : Slot = "got" : End Property
     Public Property Let Slot(k, v) : k = k & "!" : End Property
 End Class
 Dim rack, slotKey : Set rack = New Shelf : slotKey = "a"
 rack(slotKey) = 1
 rack("b") = 2
 WriteLine slotKey
+Function Doubled(n) : n = n * 2 : Doubled = n : End Function
+Dim doubler, count : Set doubler = GetRef("Doubled") : count = 3
+WriteLine rack(slotKey) & " " & slotKey & " " & doubler(count) & " " & count

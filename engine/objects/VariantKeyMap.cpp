@@ -235,15 +235,23 @@ size_t VariantKeyMap::find(const HashedKey& key) const
 Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
 {
     const Variant& k = key.deref();
-    if (k.isString() && m_recentPosition != npos) {
-        // The same units are the same key in either compare mode.
+    if (m_recentPosition != npos) {
+        // The same units are the same key in either compare mode; an Integer
+        // or Long is the same key as one of its own subtype and value.
         const Entry& recent = m_entries[m_recentPosition];
-        if (recent.key.isString() && sameString(recent.key.stringView(), k.stringView(), CompareMode::Binary))
+        const bool same = k.isString()
+            ? recent.key.isString() && sameString(recent.key.stringView(), k.stringView(), CompareMode::Binary)
+            : (k.type() == VarType::Long || k.type() == VarType::Integer) && recent.key.type() == k.type()
+                && recent.key.asIntegerOrLong() == k.asIntegerOrLong();
+        if (same)
             return Lookup { HashedKey { &k, recent.hash() }, m_recentPosition };
     }
     if (!k.isString()) {
         TRY_ASSIGN(hashed, prepare(k));
-        return Lookup { hashed, find(hashed) };
+        const size_t position = find(hashed);
+        if (position != npos)
+            m_recentPosition = position;
+        return Lookup { hashed, position };
     }
     // A string key, the usual kind: hashed here, without a Result to unwrap.
     const HashedKey hashed { &k, folded(hashStringKey(k.stringView(), m_mode)) };

@@ -53,9 +53,9 @@ public:
     // Position of the entry with this key, or npos.
     size_t find(const HashedKey& key) const;
 
-    // prepare and find in one step. A string key found last time is
-    // recognised by identity, without hashing or probing: scripts ask
-    // Exists(k) and then read Item(k) with the same string.
+    // prepare and find in one step. The key found last time, a string or a
+    // whole number, is recognised without hashing or probing: scripts ask
+    // Exists(k) and then read Item(k) with the same key.
     struct Lookup {
         HashedKey key;
         size_t position = npos;
@@ -180,8 +180,8 @@ private:
     size_t m_live = 0;
     size_t m_usedSlots = 0; // live plus deleted slots
     CompareMode m_mode;
-    // The entry the last successful string look-up found: the same text is
-    // found again by comparing it with that entry's key, without hashing.
+    // The entry the last successful look-up found: the same text or whole
+    // number is found again by comparing it with that entry's key.
     // No reference to the looked-up string is kept, so a variable holding
     // it can still be rewritten in place. Forgotten when entries move or die.
     mutable size_t m_recentPosition = npos;

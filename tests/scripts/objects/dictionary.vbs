@@ -123,6 +123,13 @@ i = 7
 c("p") = i
 i = 8
 WriteLine c("p")
+' the same whole number asked again, as each subtype, across changes
+c(5) = "five"
+WriteLine c.Exists(5) & " " & c(CInt(5)) & " " & c(CLng(5)) & " " & c(5.0)
+c.Remove CLng(5)
+WriteLine c.Exists(5) & " " & c.Exists(CInt(5)) & " " & IsEmpty(c(5)) & " " & c.Exists(5)
+c.Key(5) = 6
+WriteLine c.Exists(5) & " " & c.Exists(6)
 
 ' --- text keys: accented letters fold, the empty string is a key of its own
 Set t = CreateObject("Scripting.Dictionary")

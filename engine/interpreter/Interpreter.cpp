@@ -327,23 +327,20 @@ Status ScriptEngine::Impl::getElemGeneral(const Instr& in, Frame& f, Variant* ho
                                           Variant& out)
 {
     const Code& code = *f.code;
-    if (Object* obj = holder && holder->isObject() ? holder->asObject() : nullptr;
-        obj && obj->objectKind() == ObjectKind::Host) {
+    // An object's default member takes a variable by reference, as any call
+    // does (and without a count); a constant, or an array's index, by value.
+    const bool object = holder && holder->isObject();
+    Variant indexValue = object && !isConstOperand(in.c) ? Variant::fromRef(const_cast<Variant*>(&index)) : index;
+    if (Object* obj = object ? holder->asObject() : nullptr; obj && obj->objectKind() == ObjectKind::Host) {
         // A host object's default member (a Dictionary's Item), called as
-        // callValue would, without its layers. A variable goes by reference,
-        // as to any call (and without a count); a constant by value.
-        Variant arg = isConstOperand(in.c) ? index : Variant::fromRef(const_cast<Variant*>(&index));
+        // callValue would, without its layers.
         Ref<Object> keepAlive(obj);
-        Result<Variant> r = obj->invoke(DispIdValue, InvokeKind::MethodOrGet, Args(&arg, 1));
+        Result<Variant> r = obj->invoke(DispIdValue, InvokeKind::MethodOrGet, Args(&indexValue, 1));
         if (!r.ok())
             return r.takeError();
         out = std::move(r.value());
         return {};
     }
-    // An object's default member takes a variable by reference too.
-    Variant indexValue = holder && holder->isObject() && !isConstOperand(in.c)
-        ? Variant::fromRef(const_cast<Variant*>(&index))
-        : index;
     Result<Variant> r = Variant();
     if (holder && holder->isArray()) {
         auto el = element(*holder, Args(&indexValue, 1), false);

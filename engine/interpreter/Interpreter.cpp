@@ -1463,6 +1463,17 @@ enterFrame:
             OPERAND(value, in.c, scratchC);
             Variant* holder = TARGET(in.a);
             if (holder && holder->isArray() && !value->isObject() && isSmallInt(index->type())) {
+                // A plain value over a plain element of an unshared vector:
+                // nothing to copy, count or release.
+                if (Array* arr = holder->asArray(); value->isPlain() && (arr->refCount() == 1 || arr->locked())) {
+                    const uint64_t i = static_cast<uint64_t>(intOf(*index));
+                    if (i < arr->vectorCount() && arr->data()[i].isPlain()) [[likely]] {
+                        const Variant::PlainBits plain = value->plainBits();
+                        FINISH_PLAIN_OPERANDS(in);
+                        arr->data()[i].setPlain(plain);
+                        NEXT();
+                    }
+                }
                 // The value is copied before the array is made unshared:
                 // a(0) = a stores the old array into a new one.
                 Variant copy;
@@ -1592,15 +1603,19 @@ enterFrame:
             Variant* c = in.c >= 0 ? &slots[in.c].deref() : globalVariable(NAMES[operandSite(in.c)]);
             const Variant& end = slots[in.b];
             const Variant& step = slots[in.b + 1];
-            if (c && bothSmallInts(c->type(), step.type()) && isSmallInt(end.type())) {
-                const int64_t by = step.asIntegerOrLong();
-                const int64_t n = c->asIntegerOrLong() + by;
-                c->overwriteWide(n, c->type(), step.type());
-                if (by >= 0 ? n <= end.asIntegerOrLong() : n >= end.asIntegerOrLong()) {
-                    POLL();
-                    JUMP(in.a);
+            if (c) [[likely]] {
+                const VarType ct = c->type(), st = step.type();
+                if (((static_cast<unsigned>(ct) ^ 2u) | (static_cast<unsigned>(st) ^ 2u)
+                     | (static_cast<unsigned>(end.type()) ^ 2u)) < 2u) [[likely]] {
+                    const int64_t by = step.asIntegerOrLong();
+                    const int64_t n = c->asIntegerOrLong() + by;
+                    c->overwriteWide(n, ct, st);
+                    if (by >= 0 ? n <= end.asIntegerOrLong() : n >= end.asIntegerOrLong()) {
+                        POLL();
+                        JUMP(in.a);
+                    }
+                    NEXT();
                 }
-                break;
             }
             Variant counter;
             if (c) {

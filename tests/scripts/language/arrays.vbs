@@ -30,6 +30,9 @@ WriteLine src(0)
 Dim e, seen
 For Each e In src : src(1) = "changed" : seen = seen & "[" & e & "]" : Next
 WriteLine seen & " " & src(1)
+Dim nums : nums = Array(1, 2, 3) : seen = ""
+For Each e In nums : nums(2) = 0 : copy = nums : copy(1) = 9 : seen = seen & e : Next
+WriteLine seen & " " & Join(nums, "") & Join(copy, "")
 ' --- Erase
 Erase fixed
 WriteLine UBound(fixed) & IsEmpty(fixed(0))

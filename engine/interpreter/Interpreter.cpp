@@ -96,6 +96,17 @@ inline bool fastArith(Op op, const Variant& l, const Variant& r, Variant& out)
     return false;
 }
 
+// A Double, Integer or Long operand as a Double; false for any other type.
+inline bool doubleOperand(const Variant& v, VarType t, double& out)
+{
+    if (t == VarType::Double) {
+        out = v.asDouble();
+        return true;
+    }
+    out = static_cast<double>(intOf(v));
+    return isSmallInt(t);
+}
+
 // The counter of a For loop after one step; an Empty step means the bounds
 // never got set (an error skipped by On Error Resume Next).
 Result<Variant> stepped(const Variant& counter, const Variant& step)
@@ -1218,6 +1229,17 @@ enterFrame:
                 CHECK(storeGlobal(NAMES[operandSite(in.a)], {}, std::move(t), StoreMode::Let, CODE)); \
                 break;                                                            \
             }                                                                     \
+            /* A Double with a Double, Integer or Long: a finite result */       \
+            /* (else the general path reports the overflow). */                  \
+            if (double a, b; doubleOperand(*l, lt, a) && doubleOperand(*r, rt, b)) { \
+                const double v = a OPER b;                                        \
+                Variant* d = TARGET(in.a);                                        \
+                if (d && std::isfinite(v)) [[likely]] {                           \
+                    FINISH_PLAIN_OPERANDS(in);                                    \
+                    d->setDouble(v);                                              \
+                    NEXT();                                                       \
+                }                                                                 \
+            }                                                                     \
             Variant out;                                                          \
             if (!fastArith(Op::NAME, *l, *r, out)) {                              \
                 auto res = slowBinary(Op::NAME, *l, *r);                          \
@@ -1299,8 +1321,10 @@ enterFrame:
                 truth = intOf(*l) CMP intOf(*r);                                  \
                 FINISH_PLAIN_OPERANDS(in);                                        \
                 BRANCH_OR_PUT_TRUTH(in, truth);                                   \
-            } else if (lt == VarType::Double && rt == VarType::Double) {          \
-                truth = l->asDouble() CMP r->asDouble();                          \
+            } else if (double a, b; doubleOperand(*l, lt, a) && doubleOperand(*r, rt, b)) { \
+                truth = a CMP b;                                                  \
+                FINISH_PLAIN_OPERANDS(in);                                        \
+                BRANCH_OR_PUT_TRUTH(in, truth);                                   \
             } else if (lt == VarType::String && rt == VarType::String) {          \
                 truth = compareUnits(l->stringView(), r->stringView()) CMP 0;     \
             } else {                                                              \
@@ -1422,6 +1446,18 @@ enterFrame:
         case Op::And: op_And: case Op::Or: op_Or: case Op::Xor: op_Xor: case Op::Eqv: op_Eqv: case Op::Imp: op_Imp: {
             OPERAND(l, in.b, scratchB);
             OPERAND(r, in.c, scratchC);
+            // / of Doubles, Integers and Longs with a finite result (a zero
+            // divisor and an overflow take the general path to their errors).
+            if (double a, b; in.op == Op::Div && doubleOperand(*l, l->type(), a)
+                && doubleOperand(*r, r->type(), b) && b != 0) {
+                const double v = a / b;
+                Variant* d = TARGET(in.a);
+                if (d && std::isfinite(v)) [[likely]] {
+                    FINISH_PLAIN_OPERANDS(in);
+                    d->setDouble(v);
+                    NEXT();
+                }
+            }
             // And and Or of two Booleans: no general path.
             int truth = -1;
             if (l->type() == VarType::Boolean && r->type() == VarType::Boolean

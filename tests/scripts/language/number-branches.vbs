@@ -84,3 +84,15 @@ For gi = 1 To 7
     If gi Mod 3 = 0 Then gs = gs & (gi \ 3) & TypeName(gi \ 3) & (gi Mod 40000)
 Next
 WriteLine gs
+' --- Doubles with Integers and Longs: Double results, overflow and / by zero
+Dim dd, big, cnt : dd = 0.5 : big = 1E+308 : cnt = 40000
+WriteLine TypeName(cnt * dd) & " " & (cnt * dd) & " " & (dd - cnt) & " " & (cnt / 16) & " " & TypeName(i / 1)
+WriteLine (cnt > dd) & (dd < cnt) & (cnt = 40000.0) & (dd >= 0.5) & (dd <> 0.5)
+If dd < cnt Then WriteLine "branch taken"
+On Error Resume Next
+b = big * cnt : WriteLine Err.Number : Err.Clear
+b = big + big : WriteLine Err.Number : Err.Clear
+b = cnt / 0 : WriteLine Err.Number : Err.Clear
+b = dd / (cnt - cnt) : WriteLine Err.Number : Err.Clear
+b = 0 / (dd - dd) : WriteLine Err.Number : Err.Clear
+On Error GoTo 0

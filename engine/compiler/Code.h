@@ -164,6 +164,7 @@ struct MemberSite {
     Str objectName; // the object's variable name, for "Object required: 'x'"
     const void* typeKey = nullptr; // the ClassInfo / ClassDef the id was found for
     DispId id = DispIdUnknown;
+    int32_t field = -1; // with a ClassDef key: the public field the member is, else -1
 };
 
 // The lines of one added text, shared by all code compiled from it.

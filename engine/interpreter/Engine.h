@@ -464,6 +464,8 @@ inline int32_t memberIndex(ClassInstance& inst, MemberSite& site)
     if (site.typeKey != cls) {
         site.typeKey = cls;
         site.id = cls->find(site.name);
+        const ClassMember* m = site.id >= 0 ? &cls->members[site.id] : nullptr;
+        site.field = m && m->isPublic ? m->field : -1;
     }
     return site.id;
 }

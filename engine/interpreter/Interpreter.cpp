@@ -724,6 +724,12 @@ enterFrame:
             if (o.isObject()) {
                 ClassInstance* inst = asInstance(o.asObject());
                 if (inst && inst->engine() == this) {
+                    // A public field this site has seen in the class.
+                    if (const MemberSite& site = MEMBER(ip[1].a); site.typeKey == &inst->classDef() && site.field >= 0) {
+                        PUSH_COPY(inst->fields()[site.field]);
+                        ip += 2;
+                        goto* handlers[static_cast<uint8_t>(in.op)];
+                    }
                     const ClassMember* m = memberOf(*inst, MEMBER(ip[1].a));
                     if (m && m->field >= 0 && (m->isPublic || inst == f.me)) {
                         PUSH_COPY(inst->fields()[m->field]);
@@ -1129,6 +1135,16 @@ enterFrame:
                 ClassInstance* inst = asInstance(args[-1].deref().asObject());
                 StoreMode mode = StoreMode(in.x);
                 if (inst && inst->engine() == this && (mode == StoreMode::Let || sp[-1].isObject())) {
+                    // A public field this site has seen in the class, given
+                    // a value that goes in as it is.
+                    if (const MemberSite& site = MEMBER(in.a); site.typeKey == &inst->classDef() && site.field >= 0
+                        && in.b == 0 && storesInPlace(mode, sp[-1])) {
+                        inst->fields()[site.field].swap(sp[-1]);
+                        (--sp)->clearObject();
+                        (--sp)->clearObject();
+                        DROP_LOCKS();
+                        break;
+                    }
                     const ClassMember* m = memberOf(*inst, MEMBER(in.a));
                     const bool inside = inst == f.me;
                     const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;

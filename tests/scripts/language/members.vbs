@@ -103,3 +103,18 @@ WriteLine ReadAll(r1) & " | " & r1.Peek(r1) & " | " & r1.Peek(r1.Nxt)
 Function CountOf(o) : On Error Resume Next : CountOf = "-" : CountOf = o.Count : CountOf = CountOf & " e" & ErrNo : End Function
 Dim dc : Set dc = CreateObject("Scripting.Dictionary") : dc.Add 1, 1
 WriteLine CountOf(dc) & " | " & CountOf(Nothing) & " | " & CountOf(r1)
+' --- one site over classes where the name is a public field, a property or private
+Class FieldA : Public V : Sub Class_Initialize : V = 1 : End Sub : End Class
+Class FieldB : Private V : Sub Class_Initialize : V = 3 : End Sub : End Class
+Class FieldC
+    Public Property Get V : V = 5 : End Property
+    Public Property Let V(x) : WriteLine "let " & x : End Property
+End Class
+Dim poly, one, seen : poly = Array(New FieldA, New FieldC, New FieldA, New FieldB)
+On Error Resume Next
+For Each one In poly
+    seen = "" : seen = one.V : one.V = 7
+    WriteLine TypeName(one) & " " & seen & " " & ErrNo
+Next
+On Error GoTo 0
+WriteLine poly(0).V & poly(2).V

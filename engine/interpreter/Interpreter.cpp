@@ -8,8 +8,10 @@
 #include "runtime/Convert.h"
 #include "runtime/Operators.h"
 
+#include <array>
 #include <cmath>
 #include <new>
+#include <span>
 
 namespace vbs {
 
@@ -234,12 +236,16 @@ Result<bool> pastEnd(const Variant& counter, const Variant& end, const Variant& 
     return st >= 0 ? c > e : c < e;
 }
 
-Status collectBounds(Variant* first, int n, std::vector<int32_t>& out)
+// The bounds of a Dim or ReDim, without an allocation: past MaxDims only
+// one more is kept, which is enough for the array to refuse the shape.
+using Bounds = std::array<int32_t, Array::MaxDims + 1>;
+Status collectBounds(Variant* first, int n, Bounds& out, size_t& count)
 {
-    out.clear();
+    count = 0;
     for (int i = 0; i < n; ++i) {
         TRY_ASSIGN(b, toLong(first[i].deref()));
-        out.push_back(b);
+        if (count < out.size())
+            out[count++] = b;
     }
     return {};
 }
@@ -944,8 +950,9 @@ enterFrame:
             bool empty = in.op == Op::ReDim && (in.b & 0x4000);
             int n = in.b & 0x3FFF;
             Variant* first = sp - n;
-            std::vector<int32_t> bounds;
-            Status st = collectBounds(first, n, bounds);
+            Bounds boundValues;
+            size_t boundCount;
+            Status st = collectBounds(first, n, boundValues, boundCount);
             while (sp != first)
                 (--sp)->clear();
             CHECK(st);
@@ -967,14 +974,13 @@ enterFrame:
                 FAIL_WITH(makeError(ErrorCode::TypeMismatch, NAMES[in.a].name));
             if (v->isArray() && (v->asArray()->fixed() || v->asArray()->locked()) && in.op == Op::ReDim)
                 FAIL_WITH(makeError(ErrorCode::ArrayFixedOrLocked));
+            const std::span<const int32_t> bounds(boundValues.data(), empty ? 0 : boundCount);
             if (preserve && v->isArray()) {
                 // Kept alive: elements cut off may run script that redims v.
                 Ref<Array> arr(v->mutableArray());
                 CHECK(arr->redimPreserve(bounds));
                 break;
             }
-            if (empty)
-                bounds.clear();
             auto arr = Array::create(bounds, in.op == Op::DimArray);
             CHECK(arr);
             *v = Variant::fromArray(arr.value());

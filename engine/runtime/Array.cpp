@@ -155,7 +155,8 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
         const auto count = static_cast<uint64_t>(upperBounds[0]) + 1;
         if (count > maxElements)
             return fail(ErrorCode::OutOfMemory);
-        TRY_STATUS(reserveFor(static_cast<size_t>(count)));
+        if (count > m_data.capacity())
+            TRY_STATUS(reserveFor(static_cast<size_t>(count)));
         m_data.resize(static_cast<size_t>(count)); // within capacity: cannot throw
         m_upper[0] = upperBounds[0];
         shapeChanged();

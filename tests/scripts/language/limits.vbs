@@ -22,6 +22,10 @@ Execute Nest("If True Then" & vbLf, "x = 1", vbLf & "End If") : WriteLine IsComp
 Execute Nest("Do" & vbLf, "", vbLf & "Loop") : WriteLine IsCompileError
 ' --- absurd allocations
 ReDim big(2000000000) : WriteLine Caught
+Dim dims : dims = Replace(Space(59), " ", "0, ")
+Execute "ReDim many(" & dims & "1)" : WriteLine ErrNo & " " & UBound(many, 60)
+Execute "ReDim Preserve many(" & dims & "0, 0)" : WriteLine ErrNo
+Execute "ReDim many(" & dims & "0, 0)" : WriteLine ErrNo & " " & UBound(many, 60)
 Dim s : s = Space(100000000)
 s = s & s & s : WriteLine Caught
 ' --- still usable

@@ -4,6 +4,8 @@
 #include "runtime/Error.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace vbs {
@@ -38,6 +40,73 @@ Result<size_t> elementCount(std::span<const int32_t> upperBounds)
 }
 
 } // namespace
+
+Elements::~Elements()
+{
+    for (size_t i = 0; i < m_size; ++i)
+        m_p[i].~Variant();
+    std::free(static_cast<void*>(m_p));
+}
+
+bool Elements::reserve(size_t n) noexcept
+{
+    if (n <= m_capacity)
+        return true;
+    if (n > SIZE_MAX / sizeof(Variant))
+        return false;
+    void* grown = std::realloc(static_cast<void*>(m_p), n * sizeof(Variant));
+    if (!grown)
+        return false;
+    m_p = static_cast<Variant*>(grown);
+    m_capacity = n;
+    return true;
+}
+
+bool Elements::resize(size_t n) noexcept
+{
+    if (n <= m_size) {
+        while (m_size > n)
+            m_p[--m_size].~Variant();
+        return true;
+    }
+    if (!reserve(n))
+        return false;
+    std::memset(static_cast<void*>(m_p + m_size), 0, (n - m_size) * sizeof(Variant));
+    m_size = n;
+    return true;
+}
+
+bool Elements::makeEmpty(size_t n) noexcept
+{
+    if (n == 0)
+        return true;
+    void* block = std::calloc(n, sizeof(Variant));
+    if (!block)
+        return false;
+    m_p = static_cast<Variant*>(block);
+    m_size = m_capacity = n;
+    return true;
+}
+
+bool Elements::makeCopy(const Elements& o) noexcept
+{
+    if (!reserve(o.m_size))
+        return false;
+    for (size_t i = 0; i < o.m_size; ++i)
+        new (m_p + i) Variant(o.m_p[i]);
+    m_size = o.m_size;
+    return true;
+}
+
+bool Elements::makeMoved(std::vector<Variant>& v) noexcept
+{
+    if (!reserve(v.size()))
+        return false;
+    for (size_t i = 0; i < v.size(); ++i)
+        new (m_p + i) Variant(std::move(v[i]));
+    m_size = v.size();
+    return true;
+}
 
 void Array::destroy(Array* root) noexcept
 {
@@ -76,8 +145,11 @@ Result<Array*> Array::create(std::span<const int32_t> upperBounds, bool fixed)
         return fail(ErrorCode::OutOfMemory);
     try {
         a->m_upper.assign(upperBounds.begin(), upperBounds.end());
-        a->m_data.resize(upperBounds.empty() ? 0 : count);
     } catch (const std::bad_alloc&) {
+        delete a;
+        return fail(ErrorCode::OutOfMemory);
+    }
+    if (!a->m_data.makeEmpty(upperBounds.empty() ? 0 : count)) {
         delete a;
         return fail(ErrorCode::OutOfMemory);
     }
@@ -90,7 +162,10 @@ Array* Array::createVector(std::vector<Variant> elements)
 {
     Array* a = new Array();
     a->m_upper.push_back(static_cast<int32_t>(elements.size()) - 1);
-    a->m_data = std::move(elements);
+    if (!a->m_data.makeMoved(elements)) {
+        delete a;
+        throw std::bad_alloc();
+    }
     a->shapeChanged();
     return a;
 }
@@ -102,8 +177,11 @@ Array* Array::clone() const
         return nullptr;
     try {
         a->m_upper = m_upper;
-        a->m_data = m_data;
     } catch (const std::bad_alloc&) {
+        delete a;
+        return nullptr;
+    }
+    if (!a->m_data.makeCopy(m_data)) {
         delete a;
         return nullptr;
     }
@@ -133,17 +211,9 @@ Status Array::reserveFor(size_t count)
     if (count <= m_data.capacity())
         return {};
     const size_t doubled = std::min<size_t>(m_data.capacity() * 2, maxElements);
-    try {
-        m_data.reserve(std::max(count, doubled));
+    if (m_data.reserve(std::max(count, doubled)) || m_data.reserve(count)) // else exactly what was asked
         return {};
-    } catch (const std::bad_alloc&) {
-    }
-    try {
-        m_data.reserve(count); // no room to spare: exactly what was asked
-    } catch (const std::bad_alloc&) {
-        return fail(ErrorCode::OutOfMemory);
-    }
-    return {};
+    return fail(ErrorCode::OutOfMemory);
 }
 
 Status Array::redimPreserve(std::span<const int32_t> upperBounds)
@@ -157,7 +227,7 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
             return fail(ErrorCode::OutOfMemory);
         if (count > m_data.capacity())
             TRY_STATUS(reserveFor(static_cast<size_t>(count)));
-        m_data.resize(static_cast<size_t>(count)); // within capacity: cannot throw
+        m_data.resize(static_cast<size_t>(count)); // within capacity: cannot fail
         m_upper[0] = upperBounds[0];
         shapeChanged();
         return {};
@@ -188,7 +258,7 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
         return fail(ErrorCode::OutOfMemory);
     }
     TRY_STATUS(reserveFor(count));
-    m_data.resize(count);
+    m_data.resize(count); // within capacity: cannot fail
     m_upper.assign(upperBounds.begin(), upperBounds.end());
     shapeChanged();
     return {};

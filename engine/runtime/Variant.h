@@ -417,6 +417,42 @@ inline Variant Variant::fromError(int32_t code) noexcept
 
 
 // Arrays of Variants, up to 60 dimensions, lower bounds 0 as in the language.
+// An array's elements in one block that grows with realloc: a Variant holds
+// no pointer into itself, so its bytes may move, and the bytes of Empty are
+// all zero, so new elements are zeroed memory. Large blocks then grow by
+// remapping pages instead of copying them. Failures leave it as it was.
+class Elements {
+public:
+    Elements() = default;
+    Elements(const Elements&) = delete;
+    Elements& operator=(const Elements&) = delete;
+    ~Elements();
+    Variant* data() noexcept { return m_p; }
+    const Variant* data() const noexcept { return m_p; }
+    size_t size() const noexcept { return m_size; }
+    size_t capacity() const noexcept { return m_capacity; }
+    bool empty() const noexcept { return m_size == 0; }
+    Variant& operator[](size_t i) noexcept { return m_p[i]; }
+    const Variant& operator[](size_t i) const noexcept { return m_p[i]; }
+    Variant* begin() noexcept { return m_p; }
+    Variant* end() noexcept { return m_p + m_size; }
+    // Room for n elements in all.
+    bool reserve(size_t n) noexcept;
+    // n elements: new ones Empty, those past n destroyed.
+    bool resize(size_t n) noexcept;
+    // n Empty elements, for an Elements that holds none yet.
+    bool makeEmpty(size_t n) noexcept;
+    // Copies of o's elements, for an Elements that holds none yet.
+    bool makeCopy(const Elements& o) noexcept;
+    // v's elements moved in, for an Elements that holds none yet.
+    bool makeMoved(std::vector<Variant>& v) noexcept;
+
+private:
+    Variant* m_p = nullptr;
+    size_t m_size = 0;
+    size_t m_capacity = 0;
+};
+
 // Stored with the first index varying fastest, so that ReDim Preserve (which
 // may change only the last dimension) is a resize. Counted; the Variant that
 // holds one copies it before writing when it is shared (assignment copies
@@ -495,7 +531,7 @@ public:
     }
     Variant& operator[](size_t flat) noexcept { return m_data[flat]; }
     const Variant& operator[](size_t flat) const noexcept { return m_data[flat]; }
-    std::vector<Variant>& elements() noexcept { return m_data; }
+    Elements& elements() noexcept { return m_data; }
 
     // ReDim Preserve: same dimension count, only the last bound may change.
     // Growth reserves geometrically, so an array grown one element at a time
@@ -519,7 +555,7 @@ private:
     uint16_t m_locks = 0;
     bool m_fixed = false;
     std::vector<int32_t> m_upper;
-    std::vector<Variant> m_data;
+    Elements m_data;
 };
 
 } // namespace vbs

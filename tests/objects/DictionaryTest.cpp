@@ -48,7 +48,7 @@ TEST(Dictionary, ManyInsertsRemovalsAndLookUpsStayConsistent)
     ASSERT_EQ(d.count(), static_cast<size_t>(n));
     for (int i = 0; i < n; i += 7)
         ASSERT_EQ(d.item(keyOf(i)).value().asLong(), -i);
-    EXPECT_EQ(d.keysArray().asArray()->elements().front().stringView(), u"k0");
+    EXPECT_EQ(d.keysArray().asArray()->elements()[0].stringView(), u"k0");
 
     // A small table whose removed entries outnumber the live ones.
     Dictionary small;

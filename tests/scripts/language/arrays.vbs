@@ -55,6 +55,13 @@ ReDim g(-1)
 WriteLine UBound(g)
 For gi = 0 To 999 : ReDim Preserve g(gi) : g(gi) = gi : Next
 WriteLine UBound(g) & " " & g(0) & " " & g(999)
+' strings, objects and nested arrays move intact as the block grows and shrinks
+Class Holder : Public V : End Class
+Dim mv() : ReDim mv(-1)
+For gi = 0 To 2999 : ReDim Preserve mv(gi) : mv(gi) = "v" & gi : Next
+mv(5) = Array(1, "x") : Set mv(6) = New Holder : mv(6).V = "held"
+ReDim Preserve mv(9999) : ReDim Preserve mv(999)
+WriteLine mv(999) & mv(4) & mv(5)(1) & mv(6).V & IsEmpty(mv(998)) & UBound(mv)
 WriteLine g(1000) : WriteLine ErrNo
 g(1000) = 1 : WriteLine ErrNo & " " & UBound(g)
 ReDim Preserve g(9)

@@ -513,12 +513,11 @@ Status Compiler::whileStatement(const ast::WhileStmt& s)
     TRY_ASSIGN(exitJump, jumpOn(*s.condition, false));
     endStatement(here());
     const size_t top = here();
-    m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
+    // No Exit of its own: an Exit Do inside leaves the enclosing Do.
     TRY_STATUS(block(s.body));
     beginStatement(s.pos);
     TRY_STATUS(repeatTest(*s.condition, true, top));
     patch(exitJump, here());
-    m_ctx->loops.pop_back();
     return {};
 }
 

@@ -138,3 +138,12 @@ Sub Skipping()
     WriteLine "skipped test " & c
 End Sub
 Skipping
+' --- While has no Exit of its own: Exit Do inside one leaves the Do around it
+c = 0
+Do
+    While True
+        c = c + 1
+        If c = 3 Then Exit Do
+    Wend
+Loop
+WriteLine "exit do through while " & c

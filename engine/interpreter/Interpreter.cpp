@@ -1771,9 +1771,14 @@ enterFrame:
             // (script code run by a release meanwhile stacks above it).
             // (A Sub used as a value has no result slot: its value is Empty.)
             Variant* const result = call.wantResult && f.proc->resultSlot >= 0 ? slots + f.proc->resultSlot : nullptr;
+            // (Parameters often hold objects: their counts drop inline.)
             for (Variant* p = slots; p != localsEnd; ++p) {
-                if (p != result)
-                    p->clear();
+                if (p == result)
+                    continue;
+                if (p->isPlain())
+                    p->forgetPlain();
+                else
+                    p->clearObject();
             }
             --m_callDepth;
             m_frameScope = call.outerScope;

@@ -347,6 +347,7 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
     TRY_STATUS(expr(*s.subject));
     emit(Op::StoreLocal, subject, 0, static_cast<uint8_t>(StoreMode::Raw));
     endStatement(here());
+    m_ctx->heldSlots.push_back(subject);
     std::vector<size_t> toEnd;
     for (size_t i = 0; i < s.cases.size(); ++i) {
         const auto& c = s.cases[i];
@@ -383,6 +384,7 @@ Status Compiler::selectStatement(const ast::SelectStmt& s)
         TRY_STATUS(block(s.elseBody));
     for (size_t j : toEnd)
         patch(j, here());
+    m_ctx->heldSlots.pop_back();
     emit(Op::ClearLocal, subject);
     beginStatement(s.pos);
     return {};
@@ -413,7 +415,7 @@ Status Compiler::forStatement(const ast::ForStmt& s)
     size_t exitJump = emit(Op::ForTest, 0, hidden);
     endStatement(here());
     m_ctx->depth = 0;
-    m_ctx->loops.push_back({ ast::ExitKind::For, {} });
+    m_ctx->loops.push_back({ ast::ExitKind::For, {}, m_ctx->heldSlots.size() });
     const size_t body = here();
     TRY_STATUS(block(s.body));
     beginStatement(s.pos);
@@ -449,7 +451,9 @@ Status Compiler::forEachStatement(const ast::ForEachStmt& s)
     TRY_STATUS(storeName(s.variable, StoreMode::Raw));
     endStatement(here());
     m_ctx->depth = 0;
-    m_ctx->loops.push_back({ ast::ExitKind::For, {} });
+    m_ctx->heldSlots.push_back(hidden);
+    m_ctx->heldSlots.push_back(hidden + 1);
+    m_ctx->loops.push_back({ ast::ExitKind::For, {}, m_ctx->heldSlots.size() });
     TRY_STATUS(block(s.body));
     beginStatement(s.pos);
     emit(Op::Jump, static_cast<int32_t>(top));
@@ -459,6 +463,7 @@ Status Compiler::forEachStatement(const ast::ForEachStmt& s)
     for (size_t j : m_ctx->loops.back().exits)
         patch(j, end);
     m_ctx->loops.pop_back();
+    m_ctx->heldSlots.resize(m_ctx->heldSlots.size() - 2);
     emit(Op::ClearLocal, hidden);
     emit(Op::ClearLocal, hidden + 1);
     return {};
@@ -476,7 +481,7 @@ Status Compiler::doStatement(const ast::DoStmt& s)
         endStatement(here());
         top = here();
     }
-    m_ctx->loops.push_back({ ast::ExitKind::Do, {} });
+    m_ctx->loops.push_back({ ast::ExitKind::Do, {}, m_ctx->heldSlots.size() });
     TRY_STATUS(block(s.body));
     beginStatement(s.pos);
     if (s.conditionKind != LC::None && s.testAtEnd) {
@@ -527,6 +532,8 @@ Status Compiler::exitStatement(const ast::ExitStmt& s)
     if (s.what == E::Do || s.what == E::For) {
         for (auto it = m_ctx->loops.rbegin(); it != m_ctx->loops.rend(); ++it) {
             if (it->kind == s.what) {
+                for (size_t i = m_ctx->heldSlots.size(); i > it->held; --i)
+                    emit(Op::ClearLocal, m_ctx->heldSlots[i - 1]);
                 it->exits.push_back(emit(Op::Jump));
                 return {};
             }
@@ -552,7 +559,9 @@ Status Compiler::withStatement(const ast::WithStmt& s)
     emit(Op::StoreLocal, slot, 0, static_cast<uint8_t>(StoreMode::Set));
     endStatement(here());
     m_ctx->withSlots.push_back(slot);
+    m_ctx->heldSlots.push_back(slot);
     Status st = block(s.body);
+    m_ctx->heldSlots.pop_back();
     m_ctx->withSlots.pop_back();
     TRY_STATUS(std::move(st));
     beginStatement(s.pos);

@@ -29,6 +29,7 @@ struct Resolved {
 struct Loop {
     ast::ExitKind kind;
     std::vector<size_t> exits; // jumps to patch to the loop's end
+    size_t held = 0; // heldSlots at the loop's start
 };
 
 // One body being compiled: a procedure or the top level.
@@ -46,6 +47,10 @@ struct Context {
     std::unordered_set<std::u16string> constNames; // Const statements anywhere in the body
     std::unordered_map<std::u16string, int32_t> sites; // folded name -> name site
     std::vector<int32_t> withSlots;
+    // Hidden slots holding a value while their statement runs (With object,
+    // Select subject, For Each source): an Exit out of them clears them, so
+    // an object is released when the script drops it, not at the body's end.
+    std::vector<int32_t> heldSlots;
     std::vector<Loop> loops;
     std::vector<size_t> exitProcJumps;
     int32_t depth = 0;

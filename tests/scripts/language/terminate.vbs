@@ -20,6 +20,17 @@ Sub Scoped()
 End Sub
 Scoped
 WriteLine "left"
+' --- Exit Do / Exit For out of With, Select Case and For Each drops what they held
+Dim held, k
+Set held = Make("with")
+Do : With held : Exit Do : End With : Loop
+Set held = Nothing
+Set held = Make("select")
+For k = 1 To 2 : Select Case held.Name : Case "select" : Exit For : End Select : Next
+Set held = Nothing
+Do : For Each k In Array(Make("for each")) : Exit Do : Next : Loop
+k = Empty
+WriteLine "exits done"
 ' --- a cycle lives until the engine closes; globals go before it
 Dim x, y, keep
 Set x = Make("cycle x")

@@ -1721,15 +1721,15 @@ enterFrame:
             POLL();
             Variant& src = slots[in.b];
             if (src.isArray()) {
-                int32_t i = slots[in.b + 1].asLong();
-                Array* arr = src.asArray();
-                if (size_t(i) >= arr->size()) {
+                // The hidden position is a Long that ForEachInit set.
+                Variant& position = slots[in.b + 1];
+                const int32_t i = position.asLong();
+                const Array* arr = src.asArray();
+                if (size_t(i) >= arr->size())
                     JUMP(in.a);
-                    break;
-                }
-                new (sp++) Variant((*arr)[size_t(i)]);
-                slots[in.b + 1] = Variant::fromLong(i + 1);
-                break;
+                Variant::copyTo(sp++, (*arr)[size_t(i)]);
+                position.setLong(i + 1);
+                NEXT();
             }
             Enumerator* en = enumeratorOf(src.asObject());
             Variant out;

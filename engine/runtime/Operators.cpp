@@ -4,6 +4,7 @@
 #include "runtime/Operators.h"
 
 #include "runtime/Convert.h"
+#include "runtime/DateTime.h"
 
 #include <cmath>
 #include <limits>
@@ -197,8 +198,9 @@ Result<Variant> arithmetic(const Num& a, const Num& b, ArithOp op)
     }
     case NumKind::Currency: return currencyArith(a, b, op);
     case NumKind::Date: {
+        // A date past the calendar's range (after 9999, before 100) is 6.
         const double r = applyFloating(toDoubleValue(a), toDoubleValue(b), op);
-        if (!std::isfinite(r))
+        if (!isValidDateSerial(r))
             return fail(ErrorCode::Overflow);
         return Variant::fromDate(r);
     }
@@ -441,7 +443,10 @@ Result<Variant> opNeg(const Variant& a0)
     case VarType::Empty: return Variant::fromInteger(0);
     case VarType::Byte: return Variant::fromInteger(static_cast<int16_t>(-a.asByte()));
     case VarType::Single: return Variant::fromSingle(-a.asSingle());
-    case VarType::Date: return Variant::fromDate(-a.asDate());
+    case VarType::Date:
+        if (!isValidDateSerial(-a.asDate()))
+            return fail(ErrorCode::Overflow);
+        return Variant::fromDate(-a.asDate());
     case VarType::Currency:
         if (a.asCurrency() == std::numeric_limits<int64_t>::min())
             return fail(ErrorCode::Overflow);

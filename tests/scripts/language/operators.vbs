@@ -39,3 +39,8 @@ WriteLine "a" + 1 : WriteLine Caught
 WriteLine CInt(40000)
 WriteLine Err.Number & " " & Err.Description
 Function Caught() : Caught = Err.Number & " " & Err.Description : Err.Clear : End Function
+' a Date result outside the years 100 to 9999 overflows
+Err.Clear
+WriteLine #12/31/9999# + 1 : WriteLine Caught
+WriteLine -#12/31/9999# : WriteLine Caught
+WriteLine TypeName(#12/31/9999# - 0.5) & " " & (#1/1/100# + 1)

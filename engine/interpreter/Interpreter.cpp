@@ -645,8 +645,8 @@ enterFrame:
 // The callee ENTER_INLINE made current starts at once.
 #define START_CALLEE() goto* handlers[static_cast<uint8_t>(in.op)]
 // The time-out and interrupt check, on back-edges and calls.
-#define POLL()                        \
-    if (--m_pollCountdown <= 0)       \
+#define POLL()                                    \
+    if (--m_pollCountdown <= 0) [[unlikely]]      \
     CHECK(poll())
 // ip is the running instruction until its handler ends; a jump goes on at
 // its target at once.

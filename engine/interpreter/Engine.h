@@ -289,6 +289,7 @@ struct ScriptEngine::Impl {
     Status storeIndexedGeneral(const Instr& in, Frame& f, Variant* v, Variant* args, Variant* sp);
     inline bool inlineFrame(const Proc& proc, Variant* args, int32_t argc, Variant*& savedTop); // Interpreter.cpp
     Status poll();
+    [[gnu::noinline]] Status pollAfterSlice(); // a loop used up its slice of the countdown
     void annotate(ScriptError& e, const Code& code, size_t pc) const;
 
     // --- calls and names (Calls.cpp)

@@ -18,6 +18,7 @@ namespace vbs {
 namespace {
 
 constexpr int PollInterval = 4096;
+constexpr int PollSlice = 32;
 
 // Comparison results are copied from these rather than built by a call.
 const Variant TrueValue = Variant::fromBool(true);
@@ -286,6 +287,12 @@ Status ScriptEngine::Impl::stop()
     return fail(std::move(e));
 }
 
+Status ScriptEngine::Impl::pollAfterSlice()
+{
+    m_pollCountdown -= PollSlice;
+    return m_pollCountdown <= 0 ? poll() : Status();
+}
+
 // The time-out and interrupt check, every PollInterval back-edges and calls.
 Status ScriptEngine::Impl::poll()
 {
@@ -503,6 +510,7 @@ Status ScriptEngine::Impl::execute(Frame& root)
     ErrorTag pending;
     Variant scratchB, scratchC;
     bool scratchUsed = false;
+    int pollSlice = 1; // the first back-edge or call polls
 
     // The running frame, its code and its slots: set on entering a frame,
     // by a call and a return in place.
@@ -645,9 +653,16 @@ enterFrame:
 // The callee ENTER_INLINE made current starts at once.
 #define START_CALLEE() goto* handlers[static_cast<uint8_t>(in.op)]
 // The time-out and interrupt check, on back-edges and calls.
+// A loop counts down its own slice (a stack slot, not the engine's field)
+// and takes it from the engine's countdown when the slice is used up: a stop,
+// which zeroes that countdown, is seen within one slice.
 #define POLL()                                    \
-    if (--m_pollCountdown <= 0) [[unlikely]]      \
-    CHECK(poll())
+    do {                                          \
+        if (--pollSlice <= 0) [[unlikely]] {      \
+            pollSlice = PollSlice;                \
+            CHECK(pollAfterSlice());              \
+        }                                         \
+    } while (0)
 // ip is the running instruction until its handler ends; a jump goes on at
 // its target at once.
 #define JUMP(target)                  \

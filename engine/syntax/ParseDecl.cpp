@@ -117,8 +117,7 @@ void Parser::parseModifiedDeclaration(Program* program, ClassDecl* cls)
             addScriptProcedure(*program, std::move(proc));
             return;
         }
-        declare(proc->name, nameKindOf(proc->kind), proc->pos);
-        cls->procedures.push_back(std::move(proc));
+        addClassProcedure(*cls, std::move(proc));
         return;
     }
     if (isDefault) {
@@ -310,13 +309,31 @@ void Parser::parseClassMember(ClassDecl& cls)
         if (StmtPtr s = parseConst(Visibility::Default, p))
             cls.consts.emplace_back(static_cast<ConstStmt*>(s.release()));
     } else if (atDeclarationStart() && !atKw(Kw::Class)) {
-        if (ProcedurePtr proc = parseProcedure(Visibility::Default, false, true, p)) {
-            declare(proc->name, nameKindOf(proc->kind), proc->pos);
-            cls.procedures.push_back(std::move(proc));
-        }
+        if (ProcedurePtr proc = parseProcedure(Visibility::Default, false, true, p))
+            addClassProcedure(cls, std::move(proc));
     } else {
         error(ErrorCode::ExpectedStatement);
     }
+}
+
+// A property's Let and Set take its Get's arguments and the value: 1051
+// when another property of the name counts them differently.
+void Parser::addClassProcedure(ClassDecl& cls, ProcedurePtr proc)
+{
+    declare(proc->name, nameKindOf(proc->kind), proc->pos);
+    auto indexCount = [](const Procedure& p) {
+        return p.params.size() - (p.kind == ProcKind::PropertyGet || p.params.empty() ? 0 : 1);
+    };
+    if (!m_failed && proc->kind >= ProcKind::PropertyGet) {
+        for (const ProcedurePtr& other : cls.procedures) {
+            if (other->kind >= ProcKind::PropertyGet && equalsIgnoreCase(other->name, proc->name)
+                && indexCount(*other) != indexCount(*proc)) {
+                error(ErrorCode::InconsistentArgCount, proc->pos);
+                return;
+            }
+        }
+    }
+    cls.procedures.push_back(std::move(proc));
 }
 
 } // namespace vbs::syntax

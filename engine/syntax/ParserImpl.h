@@ -124,6 +124,7 @@ private:
     bool parseParams(std::vector<ast::Param>& params);
     ast::ClassDeclPtr parseClass();
     void parseClassMember(ast::ClassDecl& cls);
+    void addClassProcedure(ast::ClassDecl& cls, ast::ProcedurePtr proc);
     bool checkDefault(ast::Procedure& proc, ast::ClassDecl* cls, ast::SourcePos p);
 
     // ------------------------------------------------------------ names

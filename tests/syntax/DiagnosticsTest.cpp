@@ -141,6 +141,9 @@ TEST(Diagnostics, Declarations)
         { "Class C\nPrivate Default Property Get a: End Property\nEnd Class", 1057, 2, 8 },
         { "Class C\nPublic Default Property Let a(v): End Property\nEnd Class", 1058, 2, 7 },
         { "Class C\nPublic Default x\nEnd Class", 1056, 2, 7 },
+        // A Let or Set takes the Get's arguments and one more.
+        { "Class C\nProperty Get p(a): End Property\nProperty Let p(v): End Property\nEnd Class", 1051, 3, 0 },
+        { "Class C\nProperty Let p(v): End Property\nProperty Set p(i, v): End Property\nEnd Class", 1051, 3, 0 },
     });
 }
 
@@ -179,6 +182,7 @@ TEST(Diagnostics, NameRedefined)
     for (const char* fine : { "Dim a\nSub s\nDim a\nEnd Sub",
                               "Class C\nProperty Get p: End Property\nProperty Let p(v): End Property\n"
                               "Property Set p(v): End Property\nEnd Class",
+                              "Class C\nProperty Let p(i, j, v): End Property\nProperty Get p(i, j): End Property\nEnd Class",
                               "Sub s(a)\nEnd Sub\nSub t(a)\nDim b\nEnd Sub\nDim b",
                               "Class C\nDim x\nEnd Class\nClass D\nDim x\nEnd Class" })
         EXPECT_EQ(parsed(fine), "ok") << fine;

@@ -745,17 +745,18 @@ enterFrame:
             if (o.isObject()) {
                 ClassInstance* inst = asInstance(o.asObject());
                 if (inst && inst->engine() == this) {
-                    // A public field this site has seen in the class.
-                    if (const MemberSite& site = MEMBER(ip[1].a); site.typeKey == &inst->classDef() && site.field >= 0) {
-                        PUSH_COPY(inst->fields()[site.field]);
+                    // A public field the site has seen in this class is read
+                    // at once; a private one from inside after a look-up.
+                    MemberSite& site = MEMBER(ip[1].a);
+                    int32_t field = site.typeKey == &inst->classDef() ? site.field : -1;
+                    if (field < 0) {
+                        const ClassMember* m = memberOf(*inst, site);
+                        field = m && (m->isPublic || inst == f.me) ? m->field : -1;
+                    }
+                    if (field >= 0) {
+                        PUSH_COPY(inst->fields()[field]);
                         ip += 2;
                         goto* handlers[static_cast<uint8_t>(in.op)];
-                    }
-                    const ClassMember* m = memberOf(*inst, MEMBER(ip[1].a));
-                    if (m && m->field >= 0 && (m->isPublic || inst == f.me)) {
-                        PUSH_COPY(inst->fields()[m->field]);
-                        ++ip;
-                        break;
                     }
                 }
             }
@@ -1156,32 +1157,29 @@ enterFrame:
                 ClassInstance* inst = asInstance(args[-1].deref().asObject());
                 StoreMode mode = StoreMode(in.x);
                 if (inst && inst->engine() == this && (mode == StoreMode::Let || sp[-1].isObject())) {
-                    // A public field this site has seen in the class, given
-                    // a value that goes in as it is.
-                    if (const MemberSite& site = MEMBER(in.a); site.typeKey == &inst->classDef() && site.field >= 0
-                        && in.b == 0 && storesInPlace(mode, sp[-1])) {
-                        inst->fields()[site.field].swap(sp[-1]);
-                        (--sp)->clearObject();
-                        (--sp)->clearObject();
-                        DROP_LOCKS();
-                        break;
-                    }
-                    const ClassMember* m = memberOf(*inst, MEMBER(in.a));
-                    const bool inside = inst == f.me;
-                    const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;
-                    if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {
-                        // An inline call does not grow the C++ stack.
-                        POLL();
-                        if (m_callDepth >= MaxCallDepth) [[unlikely]]
-                            FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
-                        Variant* savedTop;
-                        if (inlineFrame(*proc, args, in.b + 1, savedTop)) {
-                            ENTER_INLINE(*proc, inst, args, args - 1, savedTop, false);
-                            START_CALLEE();
+                    // A public field the site has seen in this class needs
+                    // no look-up; anything else does.
+                    MemberSite& site = MEMBER(in.a);
+                    int32_t fieldIndex = site.typeKey == &inst->classDef() ? site.field : -1;
+                    if (fieldIndex < 0) {
+                        const ClassMember* m = memberOf(*inst, site);
+                        const bool inside = inst == f.me;
+                        const Proc* proc = m && m->field < 0 ? (mode == StoreMode::Set ? m->set : m->let) : nullptr;
+                        if (proc && (inside || (m->isPublic && proc->isPublic)) && in.b + 1 == proc->paramCount) {
+                            // An inline call does not grow the C++ stack.
+                            POLL();
+                            if (m_callDepth >= MaxCallDepth) [[unlikely]]
+                                FAIL_WITH(makeError(ErrorCode::OutOfStackSpace));
+                            Variant* savedTop;
+                            if (inlineFrame(*proc, args, in.b + 1, savedTop)) {
+                                ENTER_INLINE(*proc, inst, args, args - 1, savedTop, false);
+                                START_CALLEE();
+                            }
                         }
+                        fieldIndex = m && (m->isPublic || inside) ? m->field : -1;
                     }
-                    if (m && m->field >= 0 && in.b == 0 && (m->isPublic || inside)) {
-                        Variant& field = inst->fields()[m->field];
+                    if (fieldIndex >= 0 && in.b == 0) {
+                        Variant& field = inst->fields()[fieldIndex];
                         if (storesInPlace(mode, sp[-1])) {
                             // The old value is released after the field holds the new one.
                             field.swap(sp[-1]);

@@ -784,9 +784,8 @@ Result<Variant> split(BuiltinContext&, Args args)
         return nullUse();
     std::u16string_view v = expr.view();
     std::u16string_view d = present(args, 1) ? delimiter.view() : std::u16string_view(u" ");
-    std::vector<Variant> pieces;
     if (v.empty() || count == 0)
-        return arrayResult(std::move(pieces));
+        return arrayResult({});
     // Count the pieces first: the array is made at its final size. The
     // first delimiters found are remembered, later ones are found again.
     const size_t most = count < 0 ? SIZE_MAX : size_t(count);
@@ -801,17 +800,20 @@ Result<Variant> split(BuiltinContext&, Args args)
             found[expected - 1] = p;
         ++expected;
     }
-    pieces.reserve(expected);
+    const int32_t upper = static_cast<int32_t>(expected - 1);
+    TRY_ASSIGN(array, Array::create(std::span<const int32_t>(&upper, 1), false));
+    Variant result = Variant::fromArray(array);
+    Variant* out = array->data();
     size_t from = 0;
     for (size_t k = 0; k + 1 < expected; ++k) {
         const size_t p = k < Remembered ? found[k] : findText(v, d, from, mode);
         TRY_ASSIGN(piece, makeString(v.substr(from, p - from)));
-        pieces.push_back(std::move(piece));
+        out[k] = std::move(piece);
         from = p + d.size();
     }
     TRY_ASSIGN(last, makeString(v.substr(from)));
-    pieces.push_back(std::move(last));
-    return arrayResult(std::move(pieces));
+    out[expected - 1] = std::move(last);
+    return result;
 }
 
 // The one-dimensional array argument of Join and Filter: Null 94, not an

@@ -102,8 +102,9 @@ bool Elements::makeMoved(std::vector<Variant>& v) noexcept
 {
     if (!reserve(v.size()))
         return false;
-    for (size_t i = 0; i < v.size(); ++i)
-        new (m_p + i) Variant(std::move(v[i]));
+    // Relocated as bytes; the vector is left holding Empty values.
+    std::memcpy(static_cast<void*>(m_p), static_cast<const void*>(v.data()), v.size() * sizeof(Variant));
+    std::memset(static_cast<void*>(v.data()), 0, v.size() * sizeof(Variant));
     m_size = v.size();
     return true;
 }

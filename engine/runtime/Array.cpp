@@ -144,13 +144,7 @@ Result<Array*> Array::create(std::span<const int32_t> upperBounds, bool fixed)
     Array* a = new (std::nothrow) Array();
     if (!a)
         return fail(ErrorCode::OutOfMemory);
-    try {
-        a->m_upper.assign(upperBounds.begin(), upperBounds.end());
-    } catch (const std::bad_alloc&) {
-        delete a;
-        return fail(ErrorCode::OutOfMemory);
-    }
-    if (!a->m_data.makeEmpty(upperBounds.empty() ? 0 : count)) {
+    if (!a->m_upper.assign(upperBounds) || !a->m_data.makeEmpty(upperBounds.empty() ? 0 : count)) {
         delete a;
         return fail(ErrorCode::OutOfMemory);
     }
@@ -162,7 +156,8 @@ Result<Array*> Array::create(std::span<const int32_t> upperBounds, bool fixed)
 Array* Array::createVector(std::vector<Variant> elements)
 {
     Array* a = new Array();
-    a->m_upper.push_back(static_cast<int32_t>(elements.size()) - 1);
+    const int32_t upper = static_cast<int32_t>(elements.size()) - 1;
+    a->m_upper.assign(std::span<const int32_t>(&upper, 1)); // in place: cannot fail
     if (!a->m_data.makeMoved(elements)) {
         delete a;
         throw std::bad_alloc();
@@ -176,13 +171,7 @@ Array* Array::clone() const
     Array* a = new (std::nothrow) Array();
     if (!a)
         return nullptr;
-    try {
-        a->m_upper = m_upper;
-    } catch (const std::bad_alloc&) {
-        delete a;
-        return nullptr;
-    }
-    if (!a->m_data.makeCopy(m_data)) {
+    if (!a->m_upper.assign(m_upper.view()) || !a->m_data.makeCopy(m_data)) {
         delete a;
         return nullptr;
     }
@@ -247,6 +236,8 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
     TRY_ASSIGN(count, elementCount(upperBounds));
     // Elements cut off are released only once the array is consistent:
     // releasing one may run script code that reads this array.
+    if (!m_upper.reserve(upperBounds.size()))
+        return fail(ErrorCode::OutOfMemory);
     std::vector<Variant> dropped;
     try {
         if (count < m_data.size()) {
@@ -254,13 +245,12 @@ Status Array::redimPreserve(std::span<const int32_t> upperBounds)
             for (size_t i = count; i < m_data.size(); ++i)
                 dropped.push_back(std::move(m_data[i]));
         }
-        m_upper.reserve(upperBounds.size());
     } catch (const std::bad_alloc&) {
         return fail(ErrorCode::OutOfMemory);
     }
     TRY_STATUS(reserveFor(count));
     m_data.resize(count); // within capacity: cannot fail
-    m_upper.assign(upperBounds.begin(), upperBounds.end());
+    m_upper.assign(upperBounds); // reserved: cannot fail
     shapeChanged();
     return {};
 }

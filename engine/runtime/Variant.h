@@ -6,7 +6,11 @@
 #include "runtime/Str.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <new>
+#include <span>
 #include <vector>
 
 namespace vbs {
@@ -453,6 +457,51 @@ private:
     size_t m_capacity = 0;
 };
 
+// An array's upper bounds: up to two in place, more on the heap.
+class UpperBounds {
+public:
+    UpperBounds() = default;
+    UpperBounds(const UpperBounds&) = delete; // m_p may point into this
+    UpperBounds& operator=(const UpperBounds&) = delete;
+    size_t size() const noexcept { return m_size; }
+    bool empty() const noexcept { return m_size == 0; }
+    int32_t operator[](size_t d) const noexcept { return data()[d]; }
+    int32_t& operator[](size_t d) noexcept { return data()[d]; }
+    std::span<const int32_t> view() const noexcept { return { data(), m_size }; }
+    // Room for n bounds, so that assigning as many cannot fail.
+    bool reserve(size_t n) noexcept
+    {
+        if (n <= InPlace || n <= m_heapSize)
+            return true;
+        int32_t* heap = new (std::nothrow) int32_t[n];
+        if (!heap)
+            return false;
+        std::copy(data(), data() + m_size, heap);
+        m_heap.reset(heap);
+        m_p = heap;
+        m_heapSize = static_cast<uint32_t>(n);
+        return true;
+    }
+    bool assign(std::span<const int32_t> bounds) noexcept
+    {
+        if (!reserve(bounds.size()))
+            return false;
+        std::copy(bounds.begin(), bounds.end(), data());
+        m_size = static_cast<uint32_t>(bounds.size());
+        return true;
+    }
+
+private:
+    static constexpr size_t InPlace = 2;
+    const int32_t* data() const noexcept { return m_p; }
+    int32_t* data() noexcept { return m_p; }
+    int32_t m_inPlace[InPlace] = {};
+    std::unique_ptr<int32_t[]> m_heap;
+    int32_t* m_p = m_inPlace; // m_inPlace or m_heap
+    uint32_t m_heapSize = 0;
+    uint32_t m_size = 0;
+};
+
 // Stored with the first index varying fastest, so that ReDim Preserve (which
 // may change only the last dimension) is a resize. Counted; the Variant that
 // holds one copies it before writing when it is shared (assignment copies
@@ -554,7 +603,7 @@ private:
     uint32_t m_refs = 0;
     uint16_t m_locks = 0;
     bool m_fixed = false;
-    std::vector<int32_t> m_upper;
+    UpperBounds m_upper;
     Elements m_data;
 };
 

@@ -16,6 +16,8 @@ ReDim m(1, 1)
 m(1, 1) = "x"
 ReDim Preserve m(1, 3)
 WriteLine m(1, 1) & UBound(m, 2)
+Dim c3 : ReDim c3(1, 1, 2) : c3(1, 1, 2) = 7 : ReDim Preserve c3(1, 1, 4)
+WriteLine c3(1, 1, 2) & UBound(c3, 3) & UBound(c3, 1)
 ' --- assignment copies
 Dim src(1), copy
 src(0) = 1

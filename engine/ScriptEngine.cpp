@@ -67,8 +67,7 @@ void ScriptEngine::Impl::shutdown()
     for (auto& inst : live)
         inst->runTerminate();
     // Whatever the terminates left behind is freed without running them.
-    m_stopping = true;
-    m_pollCountdown = 0;
+    stopPolling();
     live.clear();
     for (ClassInstance* inst : m_instances)
         live.emplace_back(inst);

@@ -375,6 +375,21 @@ struct ScriptEngine::Impl {
     const char* m_stackBase = nullptr;
     size_t m_stackBudget = 0;
     int m_pollCountdown = 0;
+    // The poll slices of the running dispatch loops, innermost first: a
+    // stop empties them all, so that every loop polls at its next back-edge
+    // or call (code around a Class_Terminate that drops the stop included).
+    struct PollSlice {
+        int left = 1; // the first back-edge or call polls
+        PollSlice* outer = nullptr;
+    };
+    PollSlice* m_pollSlices = nullptr;
+    void stopPolling() noexcept
+    {
+        m_stopping = true;
+        m_pollCountdown = 0;
+        for (PollSlice* s = m_pollSlices; s; s = s->outer)
+            s->left = 0;
+    }
     std::chrono::steady_clock::time_point m_runStart;
     std::atomic<bool> m_interrupt { false };
     // Set by a stop (interrupt, time-out) until the outermost entry returns,

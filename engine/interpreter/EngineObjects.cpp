@@ -56,8 +56,7 @@ ClassInstance::ClassInstance(ScriptEngine::Impl* engine, ClassDef& cls)
     engine->m_instances.insert(this);
     serial = ++engine->m_instanceSerial;
     if (engine->m_closing && ++engine->m_closingInstances > MaxTeardownInstances) {
-        engine->m_stopping = true;
-        engine->m_pollCountdown = 0;
+        engine->stopPolling();
     }
 }
 

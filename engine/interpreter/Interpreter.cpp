@@ -18,7 +18,7 @@ namespace vbs {
 namespace {
 
 constexpr int PollInterval = 4096;
-constexpr int PollSlice = 32;
+constexpr int PollSliceLength = 32;
 
 // Comparison results are copied from these rather than built by a call.
 const Variant TrueValue = Variant::fromBool(true);
@@ -280,8 +280,7 @@ void ScriptEngine::Impl::annotate(ScriptError& e, const Code& code, size_t pc) c
 // fails, until the outermost entry returns.
 Status ScriptEngine::Impl::stop()
 {
-    m_stopping = true;
-    m_pollCountdown = 0;
+    stopPolling();
     ScriptError e = makeError(ErrorCode::UserInterrupt);
     e.uncatchable = true;
     return fail(std::move(e));
@@ -289,7 +288,7 @@ Status ScriptEngine::Impl::stop()
 
 Status ScriptEngine::Impl::pollAfterSlice()
 {
-    m_pollCountdown -= PollSlice;
+    m_pollCountdown -= PollSliceLength;
     return m_pollCountdown <= 0 ? poll() : Status();
 }
 
@@ -510,7 +509,19 @@ Status ScriptEngine::Impl::execute(Frame& root)
     ErrorTag pending;
     Variant scratchB, scratchC;
     bool scratchUsed = false;
-    int pollSlice = 1; // the first back-edge or call polls
+    // This loop's poll slice, linked for stopPolling while the loop runs.
+    struct SliceLink {
+        SliceLink(ScriptEngine::Impl& engine)
+            : m_engine(engine)
+        {
+            slice.outer = engine.m_pollSlices;
+            engine.m_pollSlices = &slice;
+        }
+        ~SliceLink() { m_engine.m_pollSlices = slice.outer; }
+        ScriptEngine::Impl& m_engine;
+        PollSlice slice;
+    } sliceLink(*this);
+#define pollSlice (sliceLink.slice.left)
 
     // The running frame, its code and its slots: set on entering a frame,
     // by a call and a return in place.
@@ -659,7 +670,7 @@ enterFrame:
 #define POLL()                                    \
     do {                                          \
         if (--pollSlice <= 0) [[unlikely]] {      \
-            pollSlice = PollSlice;                \
+            pollSlice = PollSliceLength;          \
             CHECK(pollAfterSlice());              \
         }                                         \
     } while (0)
@@ -1888,6 +1899,7 @@ enterFrame:
 #undef PUT
 #undef TARGET
 #undef ENTER_INLINE
+#undef pollSlice
 #undef START_CALLEE
 #undef BRANCH_OR_PUT_TRUTH
 #undef PUT_TRUTH

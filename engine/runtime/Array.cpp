@@ -100,6 +100,8 @@ bool Elements::makeCopy(const Elements& o) noexcept
 
 bool Elements::makeMoved(std::vector<Variant>& v) noexcept
 {
+    if (v.empty())
+        return true;
     if (!reserve(v.size()))
         return false;
     // Relocated as bytes; the vector is left holding Empty values.

@@ -210,8 +210,8 @@ TEST_F(Fixture, HostsCanCallClassInstances)
 }
 
 // A Class_Terminate drops its own errors, but not the time-out's stop: the
-// code around it must not go on. Twice makes an exponential chain, Refill an
-// endless one.
+// code around it must not go on, not even a short loop. Twice makes an
+// exponential chain, Refill an endless one.
 TEST_F(Fixture, TimeoutStopsTerminateChainsWhileRunning)
 {
     StopSite site;
@@ -223,7 +223,9 @@ TEST_F(Fixture, TimeoutStopsTerminateChainsWhileRunning)
                     .ok());
     for (const char16_t* chain : { u"Set x = New Twice : Set x = Nothing",
                                    u"Set x = New Refill : Set x = Nothing" })
-        expectUncatchable(std::u16string(u"On Error Resume Next\n") + chain + u"\nDo : Loop");
+        expectUncatchable(std::u16string(u"On Error Resume Next\nFor i = 1 To 3 : Next\n") + chain
+                          + u"\nFor i = 1 To 10 : n = n + 1 : Next\nWriteLine n\nDo : Loop");
+    EXPECT_TRUE(out->lines.empty());
     engine.setTimeout(0);
     EXPECT_EQ(run(u"WriteLine \"usable\""), "usable");
 }

@@ -53,11 +53,13 @@ public:
     }
     // Makes [from, from + n) in use, where from lies in the current chunk at
     // or below its top (a frame's temporaries: a callee's frame starts at its
-    // arguments). False when it does not fit in the chunk; savedTop is the
-    // top to go back to. Values past the top are Empty.
+    // arguments). The caller guarantees that much: a dispatch loop's frames
+    // lie in the chunk current when it started, current again whenever it
+    // runs. False when it does not fit in the chunk; savedTop is the top to
+    // go back to. Values past the top are Empty.
     bool extendAt(Variant* from, size_t n, Variant*& savedTop) noexcept
     {
-        if (from < m_base || from > m_top || n > static_cast<size_t>(m_limit - from))
+        if (n > static_cast<size_t>(m_limit - from)) [[unlikely]]
             return false;
         savedTop = m_top;
         if (from + n > m_top)

@@ -100,26 +100,6 @@ uint64_t hashStringKey(std::u16string_view s, CompareMode mode)
     return true;
 }
 
-// Equal units, the first and last words of a short key compared in place.
-inline bool sameUnits(const char16_t* a, const char16_t* b, size_t n)
-{
-    const size_t bytes = n * sizeof(char16_t);
-    const auto word = [](const char16_t* p, size_t at, auto size) {
-        decltype(size) w;
-        std::memcpy(&w, reinterpret_cast<const char*>(p) + at, sizeof w);
-        return w;
-    };
-    if (bytes >= 8 && bytes <= 16)
-        return word(a, 0, uint64_t()) == word(b, 0, uint64_t())
-            && word(a, bytes - 8, uint64_t()) == word(b, bytes - 8, uint64_t());
-    if (bytes >= 4 && bytes < 8)
-        return word(a, 0, uint32_t()) == word(b, 0, uint32_t())
-            && word(a, bytes - 4, uint32_t()) == word(b, bytes - 4, uint32_t());
-    if (bytes == 2)
-        return a[0] == b[0];
-    return std::memcmp(a, b, bytes) == 0;
-}
-
 inline bool sameString(std::u16string_view a, std::u16string_view b, CompareMode mode)
 {
     if (a.size() != b.size())
@@ -232,20 +212,8 @@ size_t VariantKeyMap::find(const HashedKey& key) const
     return slot == npos ? npos : m_index[slot] & indexMask();
 }
 
-Result<VariantKeyMap::Lookup> VariantKeyMap::lookup(const Variant& key) const
+Result<VariantKeyMap::Lookup> VariantKeyMap::lookupUncached(const Variant& k) const
 {
-    const Variant& k = key.deref();
-    if (m_recentPosition != npos) {
-        // The same units are the same key in either compare mode; an Integer
-        // or Long is the same key as one of its own subtype and value.
-        const Entry& recent = m_entries[m_recentPosition];
-        const bool same = k.isString()
-            ? recent.key.isString() && sameString(recent.key.stringView(), k.stringView(), CompareMode::Binary)
-            : (k.type() == VarType::Long || k.type() == VarType::Integer) && recent.key.type() == k.type()
-                && recent.key.asIntegerOrLong() == k.asIntegerOrLong();
-        if (same)
-            return Lookup { HashedKey { &k, recent.hash() }, m_recentPosition };
-    }
     if (!k.isString()) {
         TRY_ASSIGN(hashed, prepare(k));
         const size_t position = find(hashed);

@@ -15,11 +15,31 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 namespace vbs {
 
+// Equal units; the first and last words of a short key compared in place.
+inline bool sameUnits(const char16_t* a, const char16_t* b, size_t n) noexcept
+{
+    const size_t bytes = n * sizeof(char16_t);
+    const auto word = [](const char16_t* p, size_t at, auto size) {
+        decltype(size) w;
+        std::memcpy(&w, reinterpret_cast<const char*>(p) + at, sizeof w);
+        return w;
+    };
+    if (bytes >= 8 && bytes <= 16)
+        return word(a, 0, uint64_t()) == word(b, 0, uint64_t())
+            && word(a, bytes - 8, uint64_t()) == word(b, bytes - 8, uint64_t());
+    if (bytes >= 4 && bytes < 8)
+        return word(a, 0, uint32_t()) == word(b, 0, uint32_t())
+            && word(a, bytes - 4, uint32_t()) == word(b, bytes - 4, uint32_t());
+    if (bytes == 2)
+        return a[0] == b[0];
+    return std::memcmp(a, b, bytes) == 0;
+}
 class VariantKeyMap {
 public:
     static constexpr size_t npos = static_cast<size_t>(-1);
@@ -60,7 +80,13 @@ public:
         HashedKey key;
         size_t position = npos;
     };
-    Result<Lookup> lookup(const Variant& key) const;
+    Result<Lookup> lookup(const Variant& key) const
+    {
+        const Variant& k = key.deref();
+        if (m_recentPosition != npos && isRecent(k))
+            return Lookup { HashedKey { &k, m_entries[m_recentPosition].hash() }, m_recentPosition };
+        return lookupUncached(k);
+    }
     // Appends an entry; the caller has made sure the key is absent.
     // 7 Out of memory when the table cannot grow.
     Result<size_t> insert(const HashedKey& key, Variant value);
@@ -141,6 +167,22 @@ private:
     uint32_t indexMask() const noexcept { return static_cast<uint32_t>(m_index.size() - 1); }
 
     bool sameKey(const Variant& a, const Variant& b) const;
+    // Whether k is the key the last successful look-up found: the same units
+    // are the same key in either compare mode; an Integer or Long is the same
+    // key as one of its own subtype and value.
+    bool isRecent(const Variant& k) const noexcept
+    {
+        const Variant& recent = m_entries[m_recentPosition].key;
+        if (k.type() != recent.type())
+            return false;
+        if (k.isString()) {
+            const std::u16string_view a = k.stringView(), b = recent.stringView();
+            return a.size() == b.size() && (a.data() == b.data() || sameUnits(a.data(), b.data(), a.size()));
+        }
+        return (k.type() == VarType::Long || k.type() == VarType::Integer)
+            && k.asIntegerOrLong() == recent.asIntegerOrLong();
+    }
+    Result<Lookup> lookupUncached(const Variant& k) const;
     size_t findSlot(const HashedKey& key) const;
     size_t slotOfEntry(size_t position) const;
     void placeInIndex(uint32_t entry, uint32_t hash);

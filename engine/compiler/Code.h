@@ -31,6 +31,8 @@ struct Instr {
     int32_t a = 0;
     int32_t b = 0;
     int32_t c = 0;
+    // The dispatch loop's handler of op, written when the code first runs.
+    mutable const void* handler = nullptr;
 };
 
 // Register operands of the operator, Move and ForLoop instructions: a frame
@@ -183,6 +185,7 @@ struct Code {
     int32_t maxStack = 0;
     int32_t resultSlot = -1; // Eval: the slot holding the value
     bool optionExplicit = false;
+    mutable bool threaded = false; // every instruction's handler is written
     std::shared_ptr<const SourceText> source;
 };
 

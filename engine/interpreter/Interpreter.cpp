@@ -495,6 +495,14 @@ Status ScriptEngine::Impl::callThroughDispatch(const Instr& in, Frame& f, Varian
     return true;
 }
 
+// Writes each instruction's handler.
+[[gnu::cold, gnu::noinline]] static void threadCode(const Code& code, const void* const* handlers)
+{
+    for (const Instr& i : code.instrs)
+        i.handler = handlers[static_cast<uint8_t>(i.op)];
+    code.threaded = true;
+}
+
 // Runs root's code. Calls of script procedures by name run in this loop:
 // the callee's frame is pushed on m_inlineCalls and becomes the current one.
 Status ScriptEngine::Impl::execute(Frame& root)
@@ -530,8 +538,20 @@ Status ScriptEngine::Impl::execute(Frame& root)
     const Code* codeP;
     const Instr* instrs;
     Variant* slots;
+    // The handlers by opcode; the instruction running is *ip. Each
+    // instruction carries its own, written on the first entry into its code:
+    // a dispatch is one indirect jump.
+    static const void* const handlers[] = {
+#define OP(name, operands, effect) &&op_##name,
+#include "compiler/Opcodes.def"
+#undef OP
+    };
+#define THREAD_CODE()                       \
+    if (!CODE.threaded) [[unlikely]]        \
+        threadCode(CODE, handlers)
 enterFrame:
     codeP = fp->code;
+    THREAD_CODE();
     instrs = CODE.instrs.data();
     slots = f.slots;
     // Read through code where used: a frame's entry sets fewer locals.
@@ -656,13 +676,14 @@ enterFrame:
         ++m_callDepth;                                            \
         fp = &_f;                                                 \
         codeP = &(callee).code;                                   \
+        THREAD_CODE();                                            \
         instrs = ip = CODE.instrs.data();                         \
         slots = (argsAt);                                         \
         sp = (argsAt) + CODE.slotCount;                           \
         lockBase = m_locks.size();                                \
     } while (0)
 // The callee ENTER_INLINE made current starts at once.
-#define START_CALLEE() goto* handlers[static_cast<uint8_t>(in.op)]
+#define START_CALLEE() goto* in.handler
 // The time-out and interrupt check, on back-edges and calls.
 // A loop counts down its own slice (a stack slot, not the engine's field)
 // and takes it from the engine's countdown when the slice is used up: a stop,
@@ -679,7 +700,7 @@ enterFrame:
 #define JUMP(target)                  \
     do {                              \
         ip = instrs + (target);       \
-        goto* handlers[static_cast<uint8_t>(in.op)]; \
+        goto* in.handler; \
     } while (0)
 // A jump where a local with a destructor is alive: an indirect jump may not
 // leave its scope, so this one leaves the switch and takes the shared
@@ -695,18 +716,12 @@ enterFrame:
 #define NEXT()                        \
     do {                              \
         ++ip;                         \
-        goto* handlers[static_cast<uint8_t>(in.op)]; \
+        goto* in.handler; \
     } while (0)
 #define POLL_BACK(in)                 \
     if ((in).x & BackEdge)            \
     POLL()
 
-    // The handlers by opcode; the instruction running is *ip.
-    static const void* const handlers[] = {
-#define OP(name, operands, effect) &&op_##name,
-#include "compiler/Opcodes.def"
-#undef OP
-    };
 #define in (*ip)
     for (;;) {
     for (;;) {
@@ -716,7 +731,7 @@ enterFrame:
         // jump in one cache line whatever the code before it (that moved
         // timings by up to 10 % from build to build).
         asm volatile("jmp 1f\n\t.p2align 6\n1:");
-        goto* handlers[static_cast<uint8_t>(in.op)];
+        goto* in.handler;
         switch (in.op) {
         case Op::PushConst: op_PushConst:
             PUSH_COPY(CODE.consts[in.a]);
@@ -767,7 +782,7 @@ enterFrame:
                     if (field >= 0) {
                         PUSH_COPY(inst->fields()[field]);
                         ip += 2;
-                        goto* handlers[static_cast<uint8_t>(in.op)];
+                        goto* in.handler;
                     }
                 }
             }
@@ -1824,14 +1839,14 @@ enterFrame:
             codeP = f.code;
             instrs = CODE.instrs.data();
             slots = f.slots;
-            goto* handlers[static_cast<uint8_t>(in.op)];
+            goto* in.handler;
         }
         default:
             // The compiler emits only the operations above: no range check.
             __builtin_unreachable();
         }
         ++ip;
-        goto* handlers[static_cast<uint8_t>(in.op)];
+        goto* in.handler;
     }
 
     onError:
@@ -1899,6 +1914,7 @@ enterFrame:
 #undef PUT
 #undef TARGET
 #undef ENTER_INLINE
+#undef THREAD_CODE
 #undef pollSlice
 #undef START_CALLEE
 #undef BRANCH_OR_PUT_TRUTH

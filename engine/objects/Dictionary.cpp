@@ -125,7 +125,8 @@ Status Dictionary::add(const Variant& key, const Variant& item)
     return {};
 }
 
-Result<Variant> Dictionary::invoke(DispId id, InvokeKind kind, Args args)
+// Flattened: the common members and the key look-up run without calls.
+[[gnu::flatten]] Result<Variant> Dictionary::invoke(DispId id, InvokeKind kind, Args args)
 {
     const bool put = kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef;
     switch (id) {

@@ -212,7 +212,8 @@ size_t VariantKeyMap::find(const HashedKey& key) const
     return slot == npos ? npos : m_index[slot] & indexMask();
 }
 
-Result<VariantKeyMap::Lookup> VariantKeyMap::lookupUncached(const Variant& k) const
+// Flattened: hashing, probing and comparing keys run without calls.
+[[gnu::flatten]] Result<VariantKeyMap::Lookup> VariantKeyMap::lookupUncached(const Variant& k) const
 {
     if (!k.isString()) {
         TRY_ASSIGN(hashed, prepare(k));

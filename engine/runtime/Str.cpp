@@ -181,15 +181,8 @@ bool Str::allocate(size_t length)
 
 bool Str::append(std::u16string_view tail)
 {
-    if (m_rep && m_rep->refs == 1 && m_rep->length + tail.size() <= m_rep->capacity()) {
-        // The tail may be a view of this very string; its units lie before
-        // the old length, so the copy never overlaps what it reads.
-        const uint32_t oldLength = m_rep->length;
-        copyUnits(m_rep->data + oldLength, tail.data(), tail.size());
-        m_rep->length = static_cast<uint32_t>(oldLength + tail.size());
-        m_rep->data[m_rep->length] = 0;
+    if (m_rep && m_rep->appendInPlace(tail))
         return true;
-    }
     return appendSlow(tail);
 }
 

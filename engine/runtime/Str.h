@@ -43,6 +43,9 @@ struct StringRep {
             destroy();
     }
     [[gnu::noinline]] void destroy() noexcept;
+    // Appends in place when this is the only reference and the block has
+    // room; false, nothing done, otherwise.
+    inline bool appendInPlace(std::u16string_view tail) noexcept;
 };
 
 // Copies n units. Most strings scripts build are a few units long, where a
@@ -57,6 +60,18 @@ inline void copyUnits(char16_t* out, const char16_t* in, size_t n) noexcept
     case 0: return;
     default: std::memcpy(out, in, n * sizeof(char16_t));
     }
+}
+
+inline bool StringRep::appendInPlace(std::u16string_view tail) noexcept
+{
+    if (refs != 1 || length + tail.size() > capacity())
+        return false;
+    // The tail may be a view of this very string; its units lie before the
+    // old length, so the copy never overlaps what it reads.
+    copyUnits(data + length, tail.data(), tail.size());
+    length = static_cast<uint32_t>(length + tail.size());
+    data[length] = 0;
+    return true;
 }
 
 // Binary comparison of UTF-16 units: negative, zero or positive.

@@ -91,6 +91,8 @@ bool Variant::appendString(std::u16string_view tail)
     }
     if (m_type != VarType::String)
         return false;
+    if (m_str && m_str->appendInPlace(tail))
+        return true;
     Str s = Str::adopt(m_str);
     m_str = nullptr;
     const bool ok = s.append(tail);

@@ -10,6 +10,11 @@ WriteLine (LCase(ChrW(&H416)) = ChrW(&H436)) & " | " & (UCase(ChrW(&H3B1)) = Chr
 WriteLine UCase("@[`{az AZ09~ mixed text") & "|" & LCase("@[`{az AZ09~ MIXED TEXT") & "|" & UCase("ALREADY UPPER 123")
 WriteLine (UCase("abcd" & ChrW(233) & "efgh" & ChrW(&H3B1) & "ijklm") = "ABCD" & ChrW(201) & "EFGH" & ChrW(&H391) & "IJKLM") & " " & (LCase("ABCDE" & ChrW(&H416) & "FG") = "abcde" & ChrW(&H436) & "fg")
 WriteLine (UCase(True)) & " | " & (IsNull(UCase(Null)) & IsNull(LCase(Null)))
+' Latin Extended-B: s and t with comma (Romanian), caron, digraphs, letters paired with IPA small letters
+x = "&H219 &H21B &H1CE &H1C6 &H25B &H192 &H1B4 &H259" : l = "" : u = ""
+For Each c In Split(x) : l = l & ChrW(CLng(c)) : Next
+For Each c In Split("&H218 &H21A &H1CD &H1C4 &H190 &H191 &H1B3 &H18F") : u = u & ChrW(CLng(c)) : Next
+WriteLine (UCase(l) = u) & " " & (LCase(u) = l) & " " & (LCase(ChrW(&H1C5)) = ChrW(&H1C6)) & " " & (UCase(ChrW(&H1C5)) = ChrW(&H1C4))
 ' --- StrComp
 WriteLine (StrComp("ABCD", "abcd", 1)) & " | " & (StrComp("ABCD", "abcd", 0)) & " | " & (StrComp("abcd", "ABCD"))
 WriteLine (StrComp("ABC", "ABCD")) & " | " & (StrComp("", "")) & " | " & (StrComp("b", "a", vbTextCompare))

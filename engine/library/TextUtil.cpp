@@ -253,6 +253,25 @@ size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size
     }
 }
 
+namespace {
+
+// A unit's place in text order: ASCII punctuation and symbols first, then
+// digits, then letters with case ignored, then the rest by folded unit, as
+// the locale's sorting orders them ("_" before "A", "{" before "1").
+uint32_t textWeight(char16_t c) noexcept
+{
+    const char16_t f = foldCase(c);
+    if (f >= 0x80)
+        return 0x30000u | f;
+    if (f >= u'A' && f <= u'Z')
+        return 0x20000u | f;
+    if (f >= u'0' && f <= u'9')
+        return 0x10000u | f;
+    return f;
+}
+
+} // namespace
+
 int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode) noexcept
 {
     if (mode == CompareMode::Binary) {
@@ -261,13 +280,12 @@ int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode) 
     }
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
-        char16_t x = a[i], y = b[i];
+        const char16_t x = a[i], y = b[i];
         if (x == y)
             continue;
-        x = foldCase(x);
-        y = foldCase(y);
-        if (x != y)
-            return x < y ? -1 : 1;
+        const uint32_t wx = textWeight(x), wy = textWeight(y);
+        if (wx != wy)
+            return wx < wy ? -1 : 1;
     }
     if (a.size() == b.size())
         return 0;

@@ -43,7 +43,8 @@ inline size_t findText(std::u16string_view hay, std::u16string_view needle, size
 // Last position p <= `last` where `needle` starts, or npos.
 size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size_t last,
                        CompareMode mode) noexcept;
-// -1, 0 or 1 as StrComp reports it.
+// -1, 0 or 1 as StrComp reports it; text order puts punctuation before
+// digits and digits before letters.
 int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode) noexcept;
 
 // The bytes of UTF-16 text, little-endian, as the B functions see them.

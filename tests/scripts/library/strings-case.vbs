@@ -20,6 +20,8 @@ WriteLine (StrComp("ABCD", "abcd", 1)) & " | " & (StrComp("ABCD", "abcd", 0)) & 
 WriteLine (StrComp("ABC", "ABCD")) & " | " & (StrComp("", "")) & " | " & (StrComp("b", "a", vbTextCompare))
 WriteLine StrComp(ChrW(233) & "x", ChrW(201) & "X", 1) & " " & StrComp(ChrW(233) & "x", ChrW(201) & "X", 0) & " " & StrComp("a", ChrW(&HFF21), 0) & " " & StrComp("abc", "ABD", 1)
 WriteLine (TypeName(StrComp("a", "b"))) & " | " & (IsNull(StrComp(Null, "a")) & IsNull(StrComp("a", Null)))
+' text order: punctuation, then digits, then letters ("_" is above "A" only in binary order)
+WriteLine StrComp("_", "A", 0) & " " & StrComp("_", "a", 1) & " " & StrComp("a_b", "A1B", 1) & " " & StrComp("{", "1", 1) & " " & StrComp("9", "a", 1) & " " & StrComp("Name_x", "NAMEX", 1)
 On Error Resume Next
 Errs Array("StrComp(""a"", ""b"", 5)")
 On Error GoTo 0

@@ -255,19 +255,55 @@ size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, size
 
 namespace {
 
-// A unit's place in text order: ASCII punctuation and symbols first, then
-// digits, then letters with case ignored, then the rest by folded unit, as
-// the locale's sorting orders them ("_" before "A", "{" before "1").
-uint32_t textWeight(char16_t c) noexcept
+// Base letters of the accented Latin letters, folded to capitals, from
+// 0xC0 on: 0 for the others (AE, ETH, the signs, O with stroke, THORN, the
+// ligatures, L with stroke ...).
+constexpr char BaseLatin[0x180 - 0xC0 + 1] =
+    // 0xC0..0xDF
+    "AAAAAA\0CEEEEIIII\0NOOOOO\0\0UUUUY\0\0"
+    // 0xE0..0xFF: folded to 0xC0..0xDE before the look-up
+    "\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0"
+    // 0x100..0x17F
+    "AAAAAACCCCCCCCDD\0\0EEEEEEEEEEGGGGGGGGHH\0\0IIIIIIIII\0\0\0JJKK\0LLLLLL\0\0\0\0NNNNNN\0\0\0"
+    "OOOOOO\0\0RRRRRRSSSSSSSSTTTT\0\0UUUUUUUUUUUUWWYYYZZZZZZ\0";
+
+// Latin-1 signs and punctuation (not the ordinal indicators, superscript
+// digits, micro sign and fractions, which sort with letters and digits).
+bool isLatinSign(char16_t f) noexcept
 {
+    if (f == 0xD7 || f == 0xF7)
+        return true;
+    if (f < 0xA0 || f > 0xBF)
+        return false;
+    const bool withLetters = f == 0xAA || f == 0xB5 || f == 0xBA;
+    const bool withDigits = f == 0xB2 || f == 0xB3 || f == 0xB9 || (f >= 0xBC && f <= 0xBE);
+    return !withLetters && !withDigits;
+}
+
+// A unit's place in text order, as the locale's sorting has it: punctuation
+// and signs first, then digits, then letters with case ignored and accents
+// set aside (an accent decides only between texts whose letters are
+// otherwise equal), then the rest by folded unit. "_" comes before "A",
+// "{" before "1", "e" before "E" with an acute before "f".
+struct TextWeight {
+    uint32_t primary;
+    char16_t accent;
+};
+
+TextWeight textWeight(char16_t c) noexcept
+{
+    constexpr uint32_t Digit = 0x10000, Letter = 0x20000, Other = 0x30000;
     const char16_t f = foldCase(c);
-    if (f >= 0x80)
-        return 0x30000u | f;
-    if (f >= u'A' && f <= u'Z')
-        return 0x20000u | f;
-    if (f >= u'0' && f <= u'9')
-        return 0x10000u | f;
-    return f;
+    if (f < 0x80) {
+        if (f >= u'A' && f <= u'Z')
+            return { Letter | f, 0 };
+        return { f >= u'0' && f <= u'9' ? Digit | f : f, 0 };
+    }
+    if (f >= 0xC0 && f <= 0x180 && BaseLatin[f - 0xC0])
+        return { Letter | static_cast<uint32_t>(BaseLatin[f - 0xC0]), f };
+    if (isLatinSign(f))
+        return { f, 0 };
+    return { Other | f, 0 };
 }
 
 } // namespace
@@ -278,18 +314,22 @@ int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode) 
         const int c = a.compare(b);
         return c < 0 ? -1 : c > 0 ? 1 : 0;
     }
-    size_t n = std::min(a.size(), b.size());
+    // Letters and length first; the first accent that differs only after them.
+    int accents = 0;
+    const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         const char16_t x = a[i], y = b[i];
         if (x == y)
             continue;
-        const uint32_t wx = textWeight(x), wy = textWeight(y);
-        if (wx != wy)
-            return wx < wy ? -1 : 1;
+        const TextWeight wx = textWeight(x), wy = textWeight(y);
+        if (wx.primary != wy.primary)
+            return wx.primary < wy.primary ? -1 : 1;
+        if (accents == 0 && wx.accent != wy.accent)
+            accents = wx.accent < wy.accent ? -1 : 1;
     }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return accents;
 }
 
 } // namespace vbs::lib

@@ -22,6 +22,9 @@ WriteLine StrComp(ChrW(233) & "x", ChrW(201) & "X", 1) & " " & StrComp(ChrW(233)
 WriteLine (TypeName(StrComp("a", "b"))) & " | " & (IsNull(StrComp(Null, "a")) & IsNull(StrComp("a", Null)))
 ' text order: punctuation, then digits, then letters ("_" is above "A" only in binary order)
 WriteLine StrComp("_", "A", 0) & " " & StrComp("_", "a", 1) & " " & StrComp("a_b", "A1B", 1) & " " & StrComp("{", "1", 1) & " " & StrComp("9", "a", 1) & " " & StrComp("Name_x", "NAMEX", 1)
+' accents decide only between texts whose letters are otherwise equal
+ea = ChrW(233) : au = ChrW(228) : oc = ChrW(244)
+WriteLine StrComp(au & "b", "ac", 1) & " " & StrComp(ea, "f", 1) & " " & StrComp(ea, "f", 0) & " " & StrComp(ea, "E", 1) & " " & StrComp("cote", "c" & oc & "te", 1) & " " & StrComp("cot" & ea, "c" & oc & "te", 1) & " " & StrComp(ChrW(191), "1", 1)
 On Error Resume Next
 Errs Array("StrComp(""a"", ""b"", 5)")
 On Error GoTo 0

@@ -6,6 +6,7 @@
 #include "runtime/Variant.h"
 
 #include <algorithm>
+#include <cassert>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,7 @@ public:
     // go back to. Values past the top are Empty.
     bool extendAt(Variant* from, size_t n, Variant*& savedTop) noexcept
     {
+        assert(from >= m_base && from <= m_top); // checked in the debug builds
         if (n > static_cast<size_t>(m_limit - from)) [[unlikely]]
             return false;
         savedTop = m_top;

@@ -16,10 +16,8 @@ char16_t fromCodePage(uint8_t byte) noexcept;
 // UTF-16 unit -> Windows-1252 byte; '?' for units the code page lacks.
 uint8_t toCodePage(char16_t unit) noexcept;
 
-// Simple one-unit case mapping (Latin, Greek, Cyrillic, Armenian, fullwidth).
-// ASCII is mapped inline: it is nearly all the text scripts handle.
-char16_t upperOther(char16_t c) noexcept;
-char16_t lowerOther(char16_t c) noexcept;
+// Case mapping (upperOther and lowerOther), ASCII inline: it is nearly all
+// the text scripts handle.
 inline char16_t upperUnit(char16_t c) noexcept
 {
     if (c < 0x80)

@@ -104,14 +104,6 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
-// Upper case of a unit in the Latin Extended blocks where case pairs
-// alternate: `oddIsLower` says which member of each pair is the small letter.
-char16_t foldPair(char16_t c, bool oddIsLower)
-{
-    const bool odd = (c & 1) != 0;
-    return odd == oddIsLower ? static_cast<char16_t>(c - 1) : c;
-}
-
 } // namespace
 
 void StringRep::destroy() noexcept { std::free(block()); }
@@ -272,52 +264,6 @@ bool Str::growInPlace(std::u16string_view tail, size_t capacity)
     m_rep->length = static_cast<uint32_t>(newLength);
     m_rep->data[newLength] = 0;
     return true;
-}
-
-char16_t foldCaseOther(char16_t c) noexcept
-{
-    if (c < 0x100) {
-        if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-            return static_cast<char16_t>(c - 0x20);
-        return c == 0xFF ? char16_t(0x178) : c;
-    }
-    if (c < 0x180) {
-        if (c == 0x131)
-            return u'I';
-        if (c == 0x17F)
-            return u'S';
-        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (c == 0x138 || c == 0x149)
-            return c;
-        return foldPair(c, !oddUpper);
-    }
-    if (c >= 0x3B1 && c <= 0x3CB)
-        return c == 0x3C2 ? char16_t(0x3A3) : static_cast<char16_t>(c - 0x20);
-    if (c >= 0x3AC && c <= 0x3CE) {
-        switch (c) {
-        case 0x3AC: return 0x386;
-        case 0x3AD: return 0x388;
-        case 0x3AE: return 0x389;
-        case 0x3AF: return 0x38A;
-        case 0x3CC: return 0x38C;
-        case 0x3CD: return 0x38E;
-        case 0x3CE: return 0x38F;
-        default: return c;
-        }
-    }
-    if (c >= 0x430 && c <= 0x44F)
-        return static_cast<char16_t>(c - 0x20);
-    if (c >= 0x450 && c <= 0x45F)
-        return static_cast<char16_t>(c - 0x50);
-    if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x52F))
-        return foldPair(c, true);
-    if (c >= 0x561 && c <= 0x586)
-        return static_cast<char16_t>(c - 0x30);
-    if ((c >= 0x1E00 && c <= 0x1E95) || (c >= 0x1EA0 && c <= 0x1EFF))
-        return foldPair(c, true);
-    if (c >= 0xFF41 && c <= 0xFF5A)
-        return static_cast<char16_t>(c - 0x20);
-    return c;
 }
 
 std::u16string foldName(std::u16string_view name)

@@ -190,6 +190,11 @@ private:
     StringRep* m_rep = nullptr;
 };
 
+// Simple one-unit case mapping (Latin, Greek, Cyrillic, Armenian,
+// fullwidth) of the units from 0x80 on.
+char16_t upperOther(char16_t c) noexcept;
+char16_t lowerOther(char16_t c) noexcept;
+
 // Case folding used for names and text comparison (vbTextCompare): simple
 // per-unit upper-casing, the same both ways.
 // ASCII, nearly all the text scripts handle, is folded inline;

@@ -15,6 +15,9 @@ x = "&H219 &H21B &H1CE &H1C6 &H25B &H192 &H1B4 &H259" : l = "" : u = ""
 For Each c In Split(x) : l = l & ChrW(CLng(c)) : Next
 For Each c In Split("&H218 &H21A &H1CD &H1C4 &H190 &H191 &H1B3 &H18F") : u = u & ChrW(CLng(c)) : Next
 WriteLine (UCase(l) = u) & " " & (LCase(u) = l) & " " & (LCase(ChrW(&H1C5)) = ChrW(&H1C6)) & " " & (UCase(ChrW(&H1C5)) = ChrW(&H1C4))
+' ... and the text comparisons match them too
+Set tm = CreateObject("Scripting.Dictionary") : tm.CompareMode = 1 : tm.Add l, 1
+WriteLine InStr(1, "x" & l, u, 1) & " " & StrComp(l, u, 1) & " " & tm.Exists(u) & " " & Replace(l, u, "=", 1, -1, 1)
 ' --- StrComp
 WriteLine (StrComp("ABCD", "abcd", 1)) & " | " & (StrComp("ABCD", "abcd", 0)) & " | " & (StrComp("abcd", "ABCD"))
 WriteLine (StrComp("ABC", "ABCD")) & " | " & (StrComp("", "")) & " | " & (StrComp("b", "a", vbTextCompare))

@@ -391,16 +391,22 @@ char16_t Translator::octalEscape()
     return static_cast<char16_t>(value);
 }
 
-// \N outside a class, m_pos at the first digit: a back-reference when group
-// N exists, else a legacy octal escape.
+// \N outside a class, m_pos at the first digit (not 0): a back-reference to
+// the group named by the longest run of digits that exists, the digits after
+// it literal ("\12" with one group is \1 then '2'); a legacy octal escape
+// when not even the first digit names a group.
 Piece Translator::backReference()
 {
     const size_t start = m_pos;
     int number = 0;
     size_t i = start;
-    while (i < m_in.size() && isDigit(m_in[i]) && number <= m_captures)
-        number = number * 10 + (m_in[i++] - u'0');
-    if (number > m_captures)
+    while (i < m_in.size() && isDigit(m_in[i])) {
+        number = number * 10 + (m_in[i] - u'0');
+        if (number > m_captures)
+            break;
+        ++i;
+    }
+    if (i == start)
         return unitPiece(octalEscape());
     m_pos = i;
     std::u16string ref = u"\\g{";
@@ -433,10 +439,9 @@ Result<Piece> Translator::escape(bool inClass)
     case u't':
         return unitPiece(u'\t');
     case u'c':
-        if (isAsciiLetter(peek()) || (inClass && (isDigit(peek()) || peek() == u'_')))
+        if (isAsciiLetter(peek()))
             return unitPiece(static_cast<char16_t>(m_in[m_pos++] & 31));
-        --m_pos; // a lone "\c" is a backslash; the 'c' follows as itself
-        return unitPiece(u'\\');
+        return unitPiece(u'c'); // not followed by a letter: a literal 'c'
     case u'b':
     case u'B':
         if (inClass)

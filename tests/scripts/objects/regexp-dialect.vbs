@@ -50,6 +50,8 @@ End Function
 WriteLine Whole("(a)(?:b)\1", "aba", False) & Whole("(a)?b\1", "b", False) & Whole("\u00G\xZ", "u00GxZ", False) & Whole("\A\Q\z\p", "AQzp", False)
 ' \v \cJ \0, octal when there is no such group, no POSIX classes, [\b], a brace that quantifies nothing
 WriteLine Whole("\v\cJ\0", vbVerticalTab & vbLf & Chr(0), False) & Whole("\1\101", Chr(1) & "A", False) & Whole("[[:a]+", "[:a", False) & Whole("[\b]", Chr(8), False) & Whole("a{,2}}", "a{,2}}", False)
+' \nm with fewer than nm groups is \n then m; \c before a non-letter is a literal c
+WriteLine Whole("(a)\12", "aa2", False) & Whole("(a)(b)\21\12", "abb1a2", False) & Whole("\c1[\c_]+", "c1c_", False)
 ' [^] is any character, [] none; \s takes every blank; a class may end in -x
 WriteLine Whole("[^]", vbLf, False) & Show("[]", "x") & Whole("\s+", " " & vbTab & Chr(12) & vbVerticalTab & vbCrLf, False) & Whole("[\d-x]+", "1-x", False)
 ' IgnoreCase beyond ASCII, in classes too, never in a negated class, and only when set

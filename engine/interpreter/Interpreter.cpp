@@ -1447,6 +1447,23 @@ enterFrame:
                     break;
                 }
             }
+            // x = x & y where x was read into a temporary before y (a call):
+            // while x still holds the temporary's very block, no one can have
+            // changed it in place (that needs the only reference), so the
+            // temporary lets go and y is appended to x in place.
+            if ((in.x & ReleaseB) && !scratchUsed) {
+                if (Variant* d = TARGET(in.a); d && d != r && d->sameString(*l)) {
+                    NumberText number;
+                    std::u16string_view piece;
+                    if (r->isNull() || concatText(*r, number, piece)) {
+                        const_cast<Variant*>(l)->clearString();
+                        if (!d->appendString(piece))
+                            FAIL_WITH(makeError(ErrorCode::OutOfMemory));
+                        FINISH_OPERANDS(in);
+                        break;
+                    }
+                }
+            }
             // x = a & b: the text is written into x's block when x holds the
             // only reference and it fits, else into a new block x takes.
             if (Variant* d = TARGET(in.a); d && d != l && d != r) {

@@ -143,6 +143,11 @@ public:
     // References to the string payload (0 for the empty string or a non-string);
     // reading it creates no temporary Str.
     uint32_t stringRefs() const noexcept { return m_type == VarType::String && m_str ? m_str->refs : 0; }
+    // Both strings, holding the very same block (or both none).
+    bool sameString(const Variant& o) const noexcept
+    {
+        return m_type == VarType::String && o.m_type == VarType::String && m_str == o.m_str;
+    }
     // In-place string append when this Variant holds the only reference
     // (`s = s & x`). Returns false on out-of-memory.
     [[nodiscard]] bool appendString(std::u16string_view tail);

@@ -60,3 +60,14 @@ End Class
 Dim h, h2 : Set h = New Holder : Set h2 = h : h2.Value = "kept"
 h = "h" & 1
 WriteLine p & " " & q & " " & w & " " & z & " " & h & " " & TypeName(h2) & " " & h2.Value
+
+' s = s & f(): s is read before the call. What the call does to s is lost,
+' a variable sharing s's text keeps it, and a loop appends to s's own block.
+Dim cs, ct, cu
+Function Grow() : cs = cs & "!" : Grow = "b" : End Function
+Function Swap() : cs = ct : Swap = "d" : End Function
+Function Piece(n) : Piece = Chr(96 + n) : End Function
+cs = "a" : cs = cs & Grow() : WriteLine cs
+ct = "x" : cs = ct : cs = cs & Swap() : WriteLine cs & " " & ct
+cs = "" : For cu = 1 To 5 : cs = cs & Piece(cu) : Next : ct = cs : cs = cs & Piece(6)
+WriteLine cs & " " & ct & " " & (cs & Mid(cs, 2, 1))

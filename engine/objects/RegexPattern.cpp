@@ -56,27 +56,20 @@ int CompiledRegex::captureCount() const
 
 Result<CompiledRegex> CompiledRegex::compile(std::u16string_view pattern, RegexOptions options)
 {
-    TRY_ASSIGN(translated, translatePattern(pattern, options.ignoreCase));
-    // ^ also after a final newline, $ only at the very end (unless
-    // multi-line), and an unset group's back-reference matches empty.
-    uint32_t flags
-        = PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY | PCRE2_ALT_CIRCUMFLEX;
+    // Multiline is written into the pattern itself (translatePattern).
+    TRY_ASSIGN(translated, translatePattern(pattern, options));
+    // $ only at the very end, and an unset group's back-reference matches
+    // empty.
+    uint32_t flags = PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY;
     if (options.ignoreCase)
         flags |= PCRE2_CASELESS;
-    if (options.multiline)
-        flags |= PCRE2_MULTILINE;
 
-    pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
-    if (!context)
-        return fail(ErrorCode::OutOfMemory);
-    pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF); // CR and LF both end a line
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
     static constexpr char16_t emptyPattern[] = u"";
     const char16_t* text = translated.empty() ? emptyPattern : translated.data();
     pcre2_code* code = pcre2_compile(
-        reinterpret_cast<PCRE2_SPTR>(text), translated.size(), flags, &errorCode, &errorOffset, context);
-    pcre2_compile_context_free(context);
+        reinterpret_cast<PCRE2_SPTR>(text), translated.size(), flags, &errorCode, &errorOffset, nullptr);
     if (!code)
         return fail(compileError(errorCode));
 

@@ -33,8 +33,9 @@ struct GroupSpan {
 // The pattern rewritten for PCRE2, or the language's regular-expression error
 // (5017 syntax, 5018 quantifier, 5019 ']', 5020 ')', 5021 range). With
 // ignoreCase, letters beyond ASCII are given their other-case forms
-// explicitly: PCRE2 without UTF folds only ASCII.
-Result<std::u16string> translatePattern(std::u16string_view pattern, bool ignoreCase = false);
+// explicitly: PCRE2 without UTF folds only ASCII. '.', '^' and '$' are
+// rewritten for the dialect's line ends (LF and CR, each on its own).
+Result<std::u16string> translatePattern(std::u16string_view pattern, RegexOptions options = {});
 
 class CompiledRegex {
 public:

@@ -101,10 +101,11 @@ Piece syntaxPiece(std::u16string s, bool assertion = false)
 
 class Translator {
 public:
-    Translator(std::u16string_view pattern, bool ignoreCase)
+    Translator(std::u16string_view pattern, RegexOptions options)
         : m_in(pattern)
         , m_captures(countCaptures(pattern))
-        , m_ignoreCase(ignoreCase)
+        , m_ignoreCase(options.ignoreCase)
+        , m_multiline(options.multiline)
     {
         m_out.reserve(pattern.size() + 8);
     }
@@ -123,6 +124,7 @@ private:
     void emitUnit(char16_t c);
     void literal(char16_t c);
     void punctuation(char16_t c, Prev next);
+    void lineSyntax(char16_t c);
     Status group();
     Status quantifier(char16_t c);
     bool braceQuantifier();
@@ -138,6 +140,7 @@ private:
     size_t m_pos = 0;
     int m_captures;
     bool m_ignoreCase;
+    bool m_multiline;
     std::u16string m_out;
     Prev m_prev = Prev::Nothing;
 };
@@ -179,6 +182,24 @@ void Translator::punctuation(char16_t c, Prev next)
     m_prev = next;
 }
 
+// '.' is anything but LF (a CR included). With Multiline, '^' is also just
+// after a CR or LF and '$' just before one, so both match between the two of
+// a CRLF; without it they are the ends of the subject.
+void Translator::lineSyntax(char16_t c)
+{
+    ++m_pos;
+    if (c == u'.') {
+        m_out.append(u"[^\\n]");
+        m_prev = Prev::Atom;
+        return;
+    }
+    if (!m_multiline)
+        m_out.push_back(c);
+    else
+        m_out.append(c == u'^' ? u"(?<![^\\n\\r])" : u"(?![^\\n\\r])");
+    m_prev = Prev::Assertion;
+}
+
 Result<std::u16string> Translator::run()
 {
     while (!atEnd()) {
@@ -200,15 +221,15 @@ Result<std::u16string> Translator::run()
             TRY_STATUS(group());
             break;
         case u')':
-        case u'.':
             punctuation(c, Prev::Atom);
             break;
         case u'|':
             punctuation(c, Prev::Nothing);
             break;
+        case u'.':
         case u'^':
         case u'$':
-            punctuation(c, Prev::Assertion);
+            lineSyntax(c);
             break;
         case u'*':
         case u'+':
@@ -468,10 +489,10 @@ Result<Piece> Translator::escape(bool inClass)
 
 } // namespace
 
-Result<std::u16string> translatePattern(std::u16string_view pattern, bool ignoreCase)
+Result<std::u16string> translatePattern(std::u16string_view pattern, RegexOptions options)
 {
     try {
-        return Translator(pattern, ignoreCase).run();
+        return Translator(pattern, options).run();
     } catch (const std::bad_alloc&) {
         return fail(ErrorCode::OutOfMemory);
     }

@@ -33,8 +33,8 @@ WriteLine Show("\d$", "1a2")
 WriteLine Show("\x41\u0042", "zABz") & " | " & Show("\.\*\+\?\(\)\[\]\{\}\|\\\/\^\$", "x.*+?()[]{}|\/^$x")
 WriteLine Show("\u00e9+", "caf" & ChrW(233) & ChrW(233))
 
-' --- dot does not match a line break
-WriteLine Show("a.c", "abc a" & vbLf & "c a" & vbCr & "c a.c")
+' --- dot matches anything but a line feed, a carriage return included
+WriteLine Show("a.c", "abc a" & vbLf & "c a.c") & " | " & (Show("a.c", "a" & vbCr & "c") = "a.c [a" & vbCr & "c]")
 
 ' --- the dialect's own escapes and references, each matching its whole subject
 Function Whole(pattern, subject, ignoreCase)

@@ -1,5 +1,5 @@
 ' RegExp: creation, properties and Test.
-Dim re, re2
+Dim re, re2, m, s
 
 ' --- New RegExp and its defaults
 Set re = New RegExp
@@ -25,6 +25,12 @@ re.Pattern = "a$"
 WriteLine re.Test("a" & vbCrLf & "b")
 re.Pattern = "^$"
 WriteLine re.Execute("a" & vbLf)(0).FirstIndex
+' CR and LF each end a line: ^ and $ also match between the two of a CRLF, and . takes the CR
+re.Global = True
+re.Pattern = "^" : s = "" : For Each m In re.Execute("a" & vbCrLf & "b") : s = s & m.FirstIndex : Next
+re.Pattern = "$" : s = s & " " : For Each m In re.Execute("a" & vbCrLf & "b") : s = s & m.FirstIndex : Next
+re.Pattern = "^.*$" : WriteLine s & " " & Len(re.Execute("a" & vbCrLf)(0))
+re.Global = False
 re.Multiline = False
 re.Pattern = "a$"
 WriteLine re.Test("a" & vbCrLf & "b") & " " & re.Test("ba")

@@ -43,6 +43,7 @@ Status copyData(int in, int out)
 }
 
 // Copies one file's bytes to a temporary name beside target, then renames.
+// The copy keeps the source's permissions and access and modification times.
 Status copyOne(const std::string& source, const std::string& target, const struct stat& st)
 {
     int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
@@ -58,7 +59,8 @@ Status copyOne(const std::string& source, const std::string& target, const struc
     }
     Status status = copyData(in, out);
     ::close(in);
-    if (status.ok() && ::fchmod(out, st.st_mode & 07777) != 0)
+    const timespec times[2] = { st.st_atim, st.st_mtim };
+    if (status.ok() && (::fchmod(out, st.st_mode & 07777) != 0 || ::futimens(out, times) != 0))
         status = fileError(errno);
     if (::close(out) != 0 && status.ok())
         status = fileError(errno);

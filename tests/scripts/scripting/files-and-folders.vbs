@@ -50,8 +50,9 @@ WriteLine Listing("copy")
 Touch "a.txt", "new a"
 Try "fso.CopyFile P(""a.txt""), P(""copy/a.txt""), False"
 WriteLine fso.GetFile(P("copy/a.txt")).Size
-fso.CopyFile P("a.txt"), P("copy/a.txt")
-WriteLine fso.GetFile(P("copy/a.txt")).Size
+CreateObject("WScript.Shell").Run "touch -m -t 200102030405.06 '" & P("a.txt") & "'", 0, True
+fso.CopyFile P("a.txt"), P("copy/a.txt") ' the copy keeps the modification time
+WriteLine fso.GetFile(P("copy/a.txt")).Size & " " & (fso.GetFile(P("copy/a.txt")).DateLastModified = #2001-02-03 04:05:06#)
 fso.GetFile(P("copy/b.txt")).Attributes = 1
 Try "fso.CopyFile P(""a.txt""), P(""copy/b.txt"")"
 Try "fso.CopyFile P(""*.none""), P(""copy/"")"

@@ -112,9 +112,19 @@ Status eachMatch(const std::string& source, const std::string& destination, bool
     return {};
 }
 
-// Removes a folder tree. Without force a read-only file stops it (70).
+// Removes a folder tree. Without force a read-only file or folder stops it
+// (70); with force a read-only folder is made writable to empty it.
 Status removeTree(const std::string& path, bool force)
 {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return fileError(errno, true);
+    if (readOnly(st)) {
+        if (!force)
+            return vbs::fail(ErrorCode::PermissionDenied);
+        if (::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0)
+            return fileError(errno, true);
+    }
     TRY_ASSIGN(folders, matchEntries(path, "*", true));
     TRY_ASSIGN(files, matchEntries(path, "*", false));
     for (const auto& name : folders)

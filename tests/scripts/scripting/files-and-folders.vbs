@@ -94,8 +94,10 @@ fso.GetFolder(root).SubFolders.Add "added"
 fso.CopyFolder P("sub*"), P("added/")
 WriteLine Listing("added")
 fso.GetFile(P("added/sub/d.txt")).Attributes = 1
+fso.GetFolder(P("added/sub3")).Attributes = 1
+Try "fso.DeleteFolder P(""added/sub3"")"
 Try "fso.DeleteFolder P(""added"")"
-WriteLine fso.FileExists(P("added/sub/d.txt"))
+WriteLine fso.FileExists(P("added/sub/d.txt")) & " " & fso.GetFolder(P("added/sub3")).Attributes
 fso.DeleteFolder P("added"), True
 WriteLine Listing("")
 

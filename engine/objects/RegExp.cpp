@@ -86,11 +86,19 @@ std::vector<MemberInfo> regExpMembers()
                 TRY_ASSIGN(matches, self(o).execute(text(a[0])));
                 return Variant::fromObject(matches);
             } },
-        // Replace(sourceString, replaceString): String; $1..$99, $&, $`, $'
-        // and $$ in replaceString are expanded.
-        { u"Replace", IdReplace, MemberKind::Method, { StringParam, { u"replaceString", ParamType::String } },
+        // Replace(sourceString, replaceVar): String. replaceVar is a
+        // procedure reference (GetRef) that returns each replacement, or
+        // else converted to a String in which $1..$99, $&, $`, $' and $$
+        // are expanded.
+        { u"Replace", IdReplace, MemberKind::Method, { StringParam, { u"replaceVar", ParamType::Variant } },
             [](Object& o, Args a) -> Result<Variant> {
-                TRY_ASSIGN(out, self(o).replace(text(a[0]), text(a[1])));
+                const Variant& with = a[1].deref();
+                if (with.isObject() && with.asObject() && with.asObject()->objectKind() == ObjectKind::Other) {
+                    TRY_ASSIGN(out, self(o).replace(text(a[0]), *with.asObject()));
+                    return Variant::fromString(std::move(out));
+                }
+                TRY_ASSIGN(replacement, convertArgument(with, ParamType::String));
+                TRY_ASSIGN(out, self(o).replace(text(a[0]), text(replacement)));
                 return Variant::fromString(std::move(out));
             } },
     };
@@ -189,30 +197,34 @@ void RegExp::setPattern(Str pattern)
     if (pattern == m_pattern)
         return;
     m_pattern = std::move(pattern);
-    m_compiled = CompiledRegex();
+    m_compiled.reset();
 }
 
 void RegExp::setIgnoreCase(bool on)
 {
     if (on != m_options.ignoreCase)
-        m_compiled = CompiledRegex();
+        m_compiled.reset();
     m_options.ignoreCase = on;
 }
 
 void RegExp::setMultiline(bool on)
 {
     if (on != m_options.multiline)
-        m_compiled = CompiledRegex();
+        m_compiled.reset();
     m_options.multiline = on;
 }
 
-Result<CompiledRegex*> RegExp::compiled()
+Result<std::shared_ptr<CompiledRegex>> RegExp::compiled()
 {
-    if (!m_compiled.valid()) {
+    if (!m_compiled) {
         TRY_ASSIGN(fresh, CompiledRegex::compile(m_pattern.view(), m_options));
-        m_compiled = std::move(fresh);
+        try {
+            m_compiled = std::make_shared<CompiledRegex>(std::move(fresh));
+        } catch (const std::bad_alloc&) {
+            return fail(ErrorCode::OutOfMemory);
+        }
     }
-    return &m_compiled;
+    return m_compiled;
 }
 
 Result<bool> RegExp::test(std::u16string_view subject)
@@ -248,6 +260,38 @@ Result<Ref<Object>> RegExp::execute(std::u16string_view subject)
 
 Result<Str> RegExp::replace(std::u16string_view subject, std::u16string_view replacement)
 {
+    return replaceMatches(subject,
+        [replacement](std::u16string& out, std::u16string_view s, const std::vector<GroupSpan>& groups) {
+            expandReplacement(out, replacement, s, groups);
+            return Status {};
+        });
+}
+
+Result<Str> RegExp::replace(std::u16string_view subject, Object& function)
+{
+    Ref<Object> keepFunction(&function);
+    Ref<Object> keepSelf(this);
+    const Variant source = Variant::fromString(subject);
+    return replaceMatches(subject,
+        [&](std::u16string& out, std::u16string_view s, const std::vector<GroupSpan>& groups) -> Status {
+            const GroupSpan& m = groups[0];
+            std::vector<Variant> args;
+            args.reserve(groups.size() + 2);
+            args.push_back(Variant::fromString(s.substr(m.begin, m.end - m.begin)));
+            for (Variant& g : groupValues(s, groups))
+                args.push_back(std::move(g));
+            args.push_back(Variant::fromLong(static_cast<int32_t>(m.begin)));
+            args.push_back(source);
+            TRY_ASSIGN(result, function.invoke(DispIdValue, InvokeKind::Method, Args(args)));
+            TRY_ASSIGN(piece, convertArgument(result, ParamType::String));
+            out.append(piece.stringView());
+            return {};
+        });
+}
+
+Result<Str> RegExp::replaceMatches(std::u16string_view subject, const Replacer& replacer)
+{
+    // A local reference: the replacer may run a script that changes Pattern.
     TRY_ASSIGN(re, compiled());
     std::u16string out;
     std::vector<GroupSpan> groups;
@@ -260,7 +304,7 @@ Result<Str> RegExp::replace(std::u16string_view subject, std::u16string_view rep
                 break;
             const GroupSpan& m = groups[0];
             out.append(subject.substr(copied, m.begin - copied));
-            expandReplacement(out, replacement, subject, groups);
+            TRY_STATUS(replacer(out, subject, groups));
             copied = m.end;
             if (out.size() > Str::MaxLength)
                 return fail(ErrorCode::OutOfMemory);

@@ -7,6 +7,9 @@
 #include "automation/Dispatch.h"
 #include "objects/RegexPattern.h"
 
+#include <functional>
+#include <memory>
+
 namespace vbs {
 
 class RegExp final : public HostObject {
@@ -30,14 +33,25 @@ public:
     // The subject with every match (Global) or the first replaced; the
     // replacement understands $1..$99, $&, $`, $' and $$.
     Result<Str> replace(std::u16string_view subject, std::u16string_view replacement);
+    // The same with each match's text returned by a procedure reference
+    // (GetRef), called with the match, each submatch (Empty when unmatched),
+    // FirstIndex and the subject; its result is converted to a String.
+    Result<Str> replace(std::u16string_view subject, Object& function);
 
 private:
-    Result<CompiledRegex*> compiled();
+    // Appends the text that replaces one match (groups[0]) to `out`.
+    using Replacer = std::function<Status(
+        std::u16string& out, std::u16string_view subject, const std::vector<GroupSpan>& groups)>;
+
+    Result<std::shared_ptr<CompiledRegex>> compiled();
+    Result<Str> replaceMatches(std::u16string_view subject, const Replacer& replacer);
 
     Str m_pattern;
     RegexOptions m_options;
     bool m_global = false;
-    CompiledRegex m_compiled; // invalid until needed, and after a change
+    // Null until needed, and after a change; shared so that a replacing
+    // procedure may change the pattern while a Replace goes on.
+    std::shared_ptr<CompiledRegex> m_compiled;
 };
 
 } // namespace vbs

@@ -48,3 +48,8 @@ re.Pattern = "\d"
 WriteLine re.Replace(12345, 0)
 re.Pattern = "z"
 WriteLine re.Replace("abc", "-")
+
+' --- a procedure reference returns each replacement, given the match, its submatches, FirstIndex and the subject
+Function Upper(m, p1, pos, src) : Upper = UCase(m) & p1 & pos & Len(src) : End Function
+re.Pattern = "(b)"
+WriteLine re.Replace("abcb", GetRef("Upper"))

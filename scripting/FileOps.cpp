@@ -11,6 +11,15 @@ namespace {
 
 bool readOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
 
+// A source file that cannot be found: 76 when its folder is missing too.
+vbs::ErrorTag sourceError(const std::string& path, int err)
+{
+    std::string parent = parentName(path);
+    if (err == ENOENT && !parent.empty() && !isDirectory(parent))
+        return vbs::fail(ErrorCode::PathNotFound);
+    return fileError(err);
+}
+
 // Checks for a destination that is a folder name ("dir/"): the item goes
 // into it under its own name.
 std::string intoFolder(const std::string& source, const std::string& destination)
@@ -172,7 +181,7 @@ Status copyFile(const std::string& source, const std::string& destination, bool 
 {
     struct stat st;
     if (::stat(source.c_str(), &st) != 0)
-        return fileError(errno);
+        return sourceError(source, errno);
     if (S_ISDIR(st.st_mode))
         return vbs::fail(ErrorCode::FileNotFound);
     std::string target = intoFolder(source, destination);
@@ -186,7 +195,7 @@ Status moveFile(const std::string& source, const std::string& destination)
 {
     struct stat st;
     if (::lstat(source.c_str(), &st) != 0)
-        return fileError(errno);
+        return sourceError(source, errno);
     if (S_ISDIR(st.st_mode))
         return vbs::fail(ErrorCode::FileNotFound);
     std::string target = intoFolder(source, destination);
@@ -210,7 +219,7 @@ Status deleteFile(const std::string& path, bool force)
 {
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0)
-        return fileError(errno);
+        return sourceError(path, errno);
     if (S_ISDIR(st.st_mode))
         return vbs::fail(ErrorCode::FileNotFound);
     if (!force && !S_ISLNK(st.st_mode) && readOnly(st))

@@ -57,6 +57,7 @@ fso.GetFile(P("copy/b.txt")).Attributes = 1
 Try "fso.CopyFile P(""a.txt""), P(""copy/b.txt"")"
 Try "fso.CopyFile P(""*.none""), P(""copy/"")"
 Try "fso.CopyFile P(""missing.txt""), P(""copy/"")"
+Try "fso.CopyFile P(""nofolder/a.txt""), P(""copy/"")"
 Try "fso.CopyFile P(""a.txt""), P(""nofolder/a.txt"")"
 Try "fso.CopyFile P(""a.txt""), P(""copy"")"
 WriteLine Listing("copy") & " " & fso.GetFile(P("copy/b.txt")).Size & " " & fso.GetFile(P("copy/b.txt")).Attributes
@@ -65,6 +66,7 @@ WriteLine Listing("copy") & " " & fso.GetFile(P("copy/b.txt")).Size & " " & fso.
 Try "fso.DeleteFile P(""copy/b.txt"")"
 Try "fso.DeleteFile P(""copy/*.none"")"
 Try "fso.DeleteFile P(""copy/missing.txt"")"
+Try "fso.DeleteFile P(""nofolder/a.txt"")"
 fso.DeleteFile P("copy/*.txt"), True
 WriteLine "[" & Listing("copy") & "]"
 
@@ -72,6 +74,7 @@ WriteLine "[" & Listing("copy") & "]"
 fso.MoveFile P("*.log"), P("sub/")
 Try "fso.MoveFile P(""a.txt""), P(""sub/d.txt"")"
 Try "fso.MoveFile P(""missing.txt""), P(""sub/"")"
+Try "fso.MoveFile P(""nofolder/a.txt""), P(""sub/"")"
 Set f = fso.GetFile(P("b.txt"))
 f.Move P("sub/")
 WriteLine (f.Path = P("sub/b.txt")) & " " & Listing("sub")

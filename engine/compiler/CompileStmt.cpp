@@ -92,10 +92,10 @@ Status Compiler::storeName(std::u16string_view name, StoreMode mode)
     }
 }
 
-// `s = s & a & b`: the pieces after s, outermost last; false when the
-// value is not such a chain of two pieces or more, or a piece could see or
-// change s.
-bool Compiler::appendChain(std::u16string_view target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces)
+// `s = s & a & b`: s, with the pieces after it in order; null when the
+// value is no such chain.
+const ast::Expr* Compiler::concatChain(std::u16string_view target, const ast::Expr& value,
+                                       std::vector<const ast::Expr*>& pieces)
 {
     const ast::Expr* e = &value;
     while (e->kind == ast::ExprKind::Binary && static_cast<const ast::BinaryExpr*>(e)->op == ast::BinaryOp::Concat) {
@@ -105,8 +105,17 @@ bool Compiler::appendChain(std::u16string_view target, const ast::Expr& value, s
     }
     if (pieces.empty() || e->kind != ast::ExprKind::Name
         || !equalsIgnoreCase(static_cast<const ast::NameExpr*>(e)->name, target))
-        return false;
+        return nullptr;
     std::reverse(pieces.begin(), pieces.end());
+    return e;
+}
+
+// `s = s & a & b` with two pieces or more, none of which could see or
+// change s.
+bool Compiler::appendChain(std::u16string_view target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces)
+{
+    if (!concatChain(target, value, pieces))
+        return false;
     // One piece is the operator's case: Concat appends in place when it may
     // read the target after the piece, and reads it first when not.
     if (pieces.size() == 1)
@@ -177,6 +186,34 @@ Status Compiler::assign(const ast::AssignStmt& s)
                     }
                 }
                 emitVar(Op::AppendVar, r);
+                return {};
+            }
+        }
+        // s = s & a & f(): s is read first (a piece may change it), the
+        // pieces are joined, and the joined text goes after s: in place while
+        // s still holds the block it was read from. & is associative; only
+        // the first piece's conversion to text moves, past the second
+        // piece, which must then run no code unless the first is a literal.
+        pieces.clear();
+        const ast::Expr* first = s.isSet ? nullptr : concatChain(name, *s.value, pieces);
+        const auto literal = [](const ast::Expr* e) {
+            while (e->kind == ast::ExprKind::Paren)
+                e = static_cast<const ast::ParenExpr*>(e)->inner.get();
+            return e->kind == ast::ExprKind::Literal;
+        };
+        if (first && pieces.size() >= 2 && (plainPiece(name, *pieces[1]) || literal(pieces[0]))) {
+            const int32_t dst = variableOperand(name, true);
+            if (dst != NoDest) {
+                const int32_t d0 = m_ctx->depth;
+                TRY_STATUS(expr(*first));
+                for (size_t i = 0; i < pieces.size(); ++i) {
+                    TRY_STATUS(expr(*pieces[i]));
+                    if (i > 0) {
+                        const int32_t d = m_ctx->depth;
+                        emitReg(Op::Concat, temp(d - 2), temp(d - 2), temp(d - 1), ReleaseC, d - 1);
+                    }
+                }
+                emitReg(Op::Concat, dst, temp(d0), temp(d0 + 1), ReleaseB | ReleaseC, d0);
                 return {};
             }
         }

@@ -97,6 +97,8 @@ private:
     Status block(const ast::Block& body);
     Status statement(const ast::Stmt& s);
     Status assign(const ast::AssignStmt& s);
+    const ast::Expr* concatChain(std::u16string_view target, const ast::Expr& value,
+                                 std::vector<const ast::Expr*>& pieces);
     bool appendChain(std::u16string_view target, const ast::Expr& value, std::vector<const ast::Expr*>& pieces);
     bool plainPiece(std::u16string_view target, const ast::Expr& e);
     Status callStatement(const ast::Expr& target, const std::vector<ast::ExprPtr>& args, bool explicitCall);

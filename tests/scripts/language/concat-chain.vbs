@@ -71,3 +71,9 @@ cs = "a" : cs = cs & Grow() : WriteLine cs
 ct = "x" : cs = ct : cs = cs & Swap() : WriteLine cs & " " & ct
 cs = "" : For cu = 1 To 5 : cs = cs & Piece(cu) : Next : ct = cs : cs = cs & Piece(6)
 WriteLine cs & " " & ct & " " & (cs & Mid(cs, 2, 1))
+' ... and with more pieces: s = s & f() & "," and s = s & "," & f(), Null among them.
+Function Nada() : Nada = Null : End Function
+cs = "a" : ct = cs : cs = cs & Grow() & "," : cs = cs & "," & Grow() : WriteLine cs & " " & ct
+cs = Null : cs = cs & Nada() & Null : ct = "q" : ct = ct & Nada() & Null
+WriteLine TypeName(cs) & " " & ct
+cs = "" : For cu = 1 To 4 : cs = cs & Piece(cu) & "-" : cs = cs & "." & Piece(cu) : Next : WriteLine cs

@@ -94,6 +94,15 @@ std::string joinPath(const std::string& folder, const std::string& name)
 
 bool hasWildcards(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
 
+namespace {
+// A trailing ".*" also matches no extension: "*.*" is every name, "a.*" takes "a".
+bool patternMatch(std::string_view pattern, std::string_view name)
+{
+    if (wildcardMatch(pattern, name))
+        return true;
+    return pattern.ends_with(".*") && wildcardMatch(pattern.substr(0, pattern.size() - 2), name);
+}
+} // namespace
 
 Result<std::vector<std::string>> matchEntries(const std::string& folder, const std::string& pattern, bool folders)
 {
@@ -103,7 +112,7 @@ Result<std::vector<std::string>> matchEntries(const std::string& folder, const s
         return fileError(errno, true);
     while (dirent* e = ::readdir(dir)) {
         std::string name = e->d_name;
-        if (name == "." || name == ".." || !wildcardMatch(pattern, name))
+        if (name == "." || name == ".." || !patternMatch(pattern, name))
             continue;
         if (isDirectory(joinPath(folder, name)) == folders)
             out.push_back(name);

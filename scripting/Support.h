@@ -56,7 +56,8 @@ std::string joinPath(const std::string& folder, const std::string& name);
 // '*' and '?' in a name (the last element of a source path).
 bool hasWildcards(const std::string& name);
 using vbs::wildcardMatch;
-// The entries of folder matching the wildcard pattern, sorted; folders or
+// The entries of folder matching the wildcard pattern ("*.*" takes names
+// without a dot too), sorted; folders or
 // files only as asked. A folder that cannot be read is an error (70, 76).
 Result<std::vector<std::string>> matchEntries(const std::string& folder, const std::string& pattern, bool folders);
 

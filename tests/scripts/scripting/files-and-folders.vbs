@@ -67,7 +67,8 @@ Try "fso.DeleteFile P(""copy/b.txt"")"
 Try "fso.DeleteFile P(""copy/*.none"")"
 Try "fso.DeleteFile P(""copy/missing.txt"")"
 Try "fso.DeleteFile P(""nofolder/a.txt"")"
-fso.DeleteFile P("copy/*.txt"), True
+Touch "copy/noext", ""
+fso.DeleteFile P("copy/*.*"), True ' names without a dot too
 WriteLine "[" & Listing("copy") & "]"
 
 ' --- move and rename

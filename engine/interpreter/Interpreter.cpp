@@ -1301,6 +1301,10 @@ enterFrame:
                     NEXT();                                                       \
                 }                                                                 \
             }                                                                     \
+            /* A string + a string (or Empty) is Concat's, in place too. */      \
+            if (Op::NAME == Op::Add && rt == VarType::String                      \
+                && (lt == VarType::String || lt == VarType::Empty) && !scratchUsed) \
+                goto op_Concat;                                                   \
             Variant out;                                                          \
             if (!fastArith(Op::NAME, *l, *r, out)) {                              \
                 auto res = slowBinary(Op::NAME, *l, *r);                          \

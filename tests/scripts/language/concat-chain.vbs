@@ -77,3 +77,8 @@ cs = "a" : ct = cs : cs = cs & Grow() & "," : cs = cs & "," & Grow() : WriteLine
 cs = Null : cs = cs & Nada() & Null : ct = "q" : ct = ct & Nada() & Null
 WriteLine TypeName(cs) & " " & ct
 cs = "" : For cu = 1 To 4 : cs = cs & Piece(cu) & "-" : cs = cs & "." & Piece(cu) : Next : WriteLine cs
+' + of two strings (or Empty and a string) joins them, in place as & does;
+' with a number it adds.
+Dim ps, pt, pe : ps = "a" : pt = ps : For cu = 1 To 3 : ps = ps + "b" : Next : ps = ps + ps
+pe = Empty : pe = pe + "x"
+WriteLine ps & " " & pt & " " & pe & TypeName(pe) & " " & ("1" + 2) & " " & (1 + "2") & " " & ("1" + "2") & " " & IsNull(Null + "x")

@@ -122,12 +122,20 @@ Status eachMatch(const std::string& source, const std::string& destination, bool
 }
 
 // Removes a folder tree. Without force a read-only file or folder stops it
-// (70); with force a read-only folder is made writable to empty it.
-Status removeTree(const std::string& path, bool force)
+// (70); with force a read-only folder is made writable to empty it. A link
+// to a folder is removed itself: what it links to is never entered.
+Status removeTree(std::string path, bool force)
 {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back(); // "link/" would name the linked folder
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
+    if (::lstat(path.c_str(), &st) != 0)
         return fileError(errno, true);
+    if (!S_ISDIR(st.st_mode)) {
+        if (::unlink(path.c_str()) != 0)
+            return fileError(errno, true);
+        return {};
+    }
     if (readOnly(st)) {
         if (!force)
             return vbs::fail(ErrorCode::PermissionDenied);

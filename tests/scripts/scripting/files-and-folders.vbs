@@ -102,8 +102,9 @@ fso.GetFolder(P("added/sub3")).Attributes = 1
 Try "fso.DeleteFolder P(""added/sub3"")"
 Try "fso.DeleteFolder P(""added"")"
 WriteLine fso.FileExists(P("added/sub/d.txt")) & " " & fso.GetFolder(P("added/sub3")).Attributes
-fso.DeleteFolder P("added"), True
-WriteLine Listing("")
+CreateObject("WScript.Shell").Run "ln -s '" & P("sub") & "' '" & P("added/link") & "'", 0, True
+fso.DeleteFolder P("added"), True ' the link goes, not the files in sub
+WriteLine Listing("") & " / " & Listing("sub")
 
 fso.DeleteFolder root, True
 WriteLine fso.FolderExists(root)

@@ -1,8 +1,10 @@
 #include "FileOps.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <set>
 #include <unistd.h>
 
 namespace vorna::scripting {
@@ -153,17 +155,22 @@ Status removeTree(std::string path, bool force)
     return {};
 }
 
+// A folder's identity, to notice a link back to a folder being walked.
+using FolderId = std::pair<dev_t, ino_t>;
+
 // A folder copied into target (created, or merged into an existing one). A
 // new folder stays writable until its contents are in, then takes the
-// source's permissions.
-Status copyTree(const std::string& source, const std::string& target, bool overwrite)
+// source's permissions. A link to a folder being copied is an error, as is
+// a folder copied into itself.
+Status copyTree(const std::string& source, const std::string& target, bool overwrite, std::vector<FolderId>& walking)
 {
     struct stat st;
     if (::stat(source.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         return vbs::fail(ErrorCode::PathNotFound);
     std::string abs = absolutePath(source), dest = absolutePath(target);
-    if (dest == abs || dest.starts_with(abs + "/"))
-        return vbs::fail(ErrorCode::PermissionDenied); // a folder into itself
+    const FolderId id { st.st_dev, st.st_ino };
+    if (dest == abs || dest.starts_with(abs + "/") || std::find(walking.begin(), walking.end(), id) != walking.end())
+        return vbs::fail(ErrorCode::PermissionDenied);
     TRY_ASSIGN(folders, matchEntries(source, "*", true));
     TRY_ASSIGN(files, matchEntries(source, "*", false));
     bool created = false;
@@ -174,8 +181,10 @@ Status copyTree(const std::string& source, const std::string& target, bool overw
             return fileError(errno, true);
         created = true;
     }
+    walking.push_back(id);
     for (const auto& name : folders)
-        TRY_STATUS(copyTree(joinPath(source, name), joinPath(target, name), overwrite));
+        TRY_STATUS(copyTree(joinPath(source, name), joinPath(target, name), overwrite, walking));
+    walking.pop_back();
     for (const auto& name : files)
         TRY_STATUS(copyFile(joinPath(source, name), joinPath(target, name), overwrite));
     if (created && ::chmod(target.c_str(), st.st_mode & 07777) != 0)
@@ -243,7 +252,8 @@ Status copyFolder(const std::string& source, const std::string& destination, boo
         return vbs::fail(ErrorCode::PathNotFound);
     std::string target = intoFolder(source, destination);
     bool existed = exists(target);
-    Status status = copyTree(source, target, overwrite);
+    std::vector<FolderId> walking;
+    Status status = copyTree(source, target, overwrite, walking);
     if (!status.ok() && !existed)
         (void)removeTree(target, true); // no half copy of a new folder
     return status;
@@ -318,20 +328,32 @@ Status deleteFolders(const std::string& path, bool force)
     return eachMatch(path, "", true, [&](const std::string& s, const std::string&) { return deleteFolder(s, force); });
 }
 
-uint64_t folderSize(const std::string& path)
+namespace {
+// What cannot be read counts nothing; a folder reached again through a link
+// counts once.
+uint64_t treeSize(const std::string& path, std::set<FolderId>& seen)
 {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !seen.insert({ st.st_dev, st.st_ino }).second)
+        return 0;
     uint64_t total = 0;
-    // What cannot be read counts nothing.
     auto folders = matchEntries(path, "*", true);
     auto files = matchEntries(path, "*", false);
     for (const auto& name : folders.value())
-        total += folderSize(joinPath(path, name));
+        total += treeSize(joinPath(path, name), seen);
     for (const auto& name : files.value()) {
-        struct stat st;
-        if (::stat(joinPath(path, name).c_str(), &st) == 0)
-            total += uint64_t(st.st_size);
+        struct stat file;
+        if (::stat(joinPath(path, name).c_str(), &file) == 0)
+            total += uint64_t(file.st_size);
     }
     return total;
+}
+} // namespace
+
+uint64_t folderSize(const std::string& path)
+{
+    std::set<FolderId> seen;
+    return treeSize(path, seen);
 }
 
 } // namespace vorna::scripting

@@ -102,6 +102,9 @@ fso.GetFolder(P("added/sub3")).Attributes = 1
 Try "fso.DeleteFolder P(""added/sub3"")"
 Try "fso.DeleteFolder P(""added"")"
 WriteLine fso.FileExists(P("added/sub/d.txt")) & " " & fso.GetFolder(P("added/sub3")).Attributes
+CreateObject("WScript.Shell").Run "ln -s . '" & P("added/sub/self") & "'", 0, True ' a link back: counted once
+Try "fso.CopyFolder P(""added""), P(""looped"")"
+WriteLine fso.GetFolder(P("added")).Size & " " & fso.FolderExists(P("looped"))
 CreateObject("WScript.Shell").Run "ln -s '" & P("sub") & "' '" & P("added/link") & "'", 0, True
 fso.DeleteFolder P("added"), True ' the link goes, not the files in sub
 WriteLine Listing("") & " / " & Listing("sub")

@@ -153,6 +153,9 @@ bool Compiler::plainPiece(std::u16string_view target, const ast::Expr& e)
         const auto& c = static_cast<const ast::CallExpr&>(e);
         if (c.callee->kind != K::Name || !plainPiece(target, *c.callee))
             return false;
+        // A function's own name with arguments is a recursive call.
+        if (resultOwner(resolve(static_cast<const ast::NameExpr&>(*c.callee).name)))
+            return false;
         for (const auto& a : c.args) {
             if (a && !plainPiece(target, *a))
                 return false;
@@ -186,6 +189,27 @@ Status Compiler::assign(const ast::AssignStmt& s)
                     }
                 }
                 emitVar(Op::AppendVar, r);
+                return {};
+            }
+        }
+        // s = s + a + b, no piece seeing or changing s: the pieces first, then
+        // one instruction adds them in turn, appending in place when all are
+        // strings (a string grown by + would be copied at every piece).
+        if (!s.isSet) {
+            std::vector<const ast::Expr*> terms;
+            const ast::Expr* e = s.value.get();
+            while (e->kind == ast::ExprKind::Binary && static_cast<const ast::BinaryExpr*>(e)->op == ast::BinaryOp::Add) {
+                terms.push_back(static_cast<const ast::BinaryExpr*>(e)->right.get());
+                e = static_cast<const ast::BinaryExpr*>(e)->left.get();
+            }
+            Resolved r = resolve(name);
+            if (terms.size() >= 2 && e->kind == ast::ExprKind::Name
+                && equalsIgnoreCase(static_cast<const ast::NameExpr*>(e)->name, name)
+                && std::all_of(terms.begin(), terms.end(), [&](const ast::Expr* t) { return plainPiece(name, *t); })
+                && (r.isVariable() || (r.kind == Resolved::Kind::Global && !r.knownProcedure))) {
+                for (auto it = terms.rbegin(); it != terms.rend(); ++it)
+                    TRY_STATUS(expr(**it));
+                emitVar(Op::AddVar, r, StoreMode::Let, static_cast<int32_t>(terms.size()));
                 return {};
             }
         }

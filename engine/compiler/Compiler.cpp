@@ -74,7 +74,7 @@ int stackEffect(const Instr& in)
         return -1;
     case Op::LoadIndexed: case Op::RefIndexed:
         return 1 - b;
-    case Op::RefElement:
+    case Op::RefElement: case Op::AddVar:
         return -b;
     case Op::StoreIndexed:
         return -b - 1;

@@ -851,6 +851,54 @@ enterFrame:
             new (sp++) Variant(std::move(r.value()));
             break;
         }
+        case Op::AddVar: op_AddVar: {
+            // s = s + p1 + ... + pb, the pieces (which run no code) on the stack.
+            Variant* const pieces = sp - in.b;
+            Variant* target = VAR_SLOT(in);
+            if (!target) {
+                GlobalEntry* e = resolveSite(NAMES[in.a]);
+                if (e && e->kind == GlobalEntry::Kind::Variable)
+                    target = &e->value;
+            }
+            bool strings = target && (target->isString() || target->isEmpty());
+            for (Variant* p = pieces; strings && p != sp; ++p)
+                strings = p->isString();
+            if (strings) {
+                bool ok = true;
+                for (Variant* p = pieces; ok && p != sp; ++p)
+                    ok = target->appendString(p->stringView());
+                while (sp != pieces)
+                    (--sp)->clearString();
+                if (!ok)
+                    FAIL_WITH(makeError(ErrorCode::OutOfMemory));
+                break;
+            }
+            // Otherwise + in turn, as written.
+            Variant sum;
+            if (target) {
+                sum = *target;
+            } else {
+                auto g = loadGlobal(NAMES[in.a], {}, false, CODE);
+                CHECK(g);
+                sum = std::move(g.value());
+            }
+            Status st;
+            for (Variant* p = pieces; st.ok() && p != sp; ++p) {
+                auto next = slowBinary(Op::Add, sum, *p);
+                if (next.ok())
+                    sum = std::move(next.value());
+                else
+                    st = next.takeError();
+            }
+            while (sp != pieces)
+                (--sp)->clear();
+            CHECK(st);
+            if (target)
+                CHECK(assign(*target, std::move(sum), StoreMode::Let));
+            else
+                CHECK(storeGlobal(NAMES[in.a], {}, std::move(sum), StoreMode::Let, CODE));
+            break;
+        }
         case Op::AppendVar: op_AppendVar: {
             Variant tail = std::move(*--sp);
             Variant* target = VAR_SLOT(in);

@@ -52,6 +52,31 @@ TEST(Compiler, LocalsAreSlotsAndAppendIsInPlace)
 )");
 }
 
+TEST(Compiler, PiecesAddedToAStringGoAfterItInOneStep)
+{
+    std::string code = compileProc(u"Function Grow(x)\n"
+                                   u"  Dim s\n"
+                                   u"  s = s + \"a\" + x\n"
+                                   u"  s = s & Grow(1) & \",\"\n"
+                                   u"  Grow = s\n"
+                                   u"End Function");
+    // + pieces that run no code: pushed, then added to s in one AddVar. A
+    // piece that is a call (here a recursive one): s read first, the pieces
+    // joined, the joined text appended by one Concat into s.
+    EXPECT_EQ(code, R"(   0 PushConst     a=0 b=0 x=0
+   1 LoadLocal     a=0 b=0 x=0
+   2 AddVar        a=2 b=2 x=0
+   3 LoadLocal     a=2 b=0 x=0
+   4 PushConst     a=1 b=0 x=0
+   5 CallProc      a=0 b=1 x=1
+   6 PushConst     a=2 b=0 x=0
+   7 Concat        r4 r4 r5 x=32
+   8 Concat        r2 r3 r4 x=48
+   9 Move          r1 r2 x=0
+  10 Return        a=0 b=0 x=0
+)");
+}
+
 TEST(Compiler, TopLevelCodeBindsItsVariablesAndProceduresUseSites)
 {
     const std::u16string text = u"Dim total, i\n"

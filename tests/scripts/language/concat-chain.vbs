@@ -82,3 +82,20 @@ cs = "" : For cu = 1 To 4 : cs = cs & Piece(cu) & "-" : cs = cs & "." & Piece(cu
 Dim ps, pt, pe : ps = "a" : pt = ps : For cu = 1 To 3 : ps = ps + "b" : Next : ps = ps + ps
 pe = Empty : pe = pe + "x"
 WriteLine ps & " " & pt & " " & pe & TypeName(pe) & " " & ("1" + 2) & " " & (1 + "2") & " " & ("1" + "2") & " " & IsNull(Null + "x")
+' s = s + a + b adds piece by piece: joined when all are strings, numbers
+' when a piece makes it one, an error where + fails.
+ps = "a" : pt = ps : ps = ps + "b" + "c" : pe = Empty : pe = pe + "x" + "y"
+WriteLine ps & " " & pt & " " & pe & TypeName(pe)
+ps = "1" : ps = ps + 2 + "3" : pt = "1" : pt = pt + "2" + 3 : pe = Empty : pe = pe + Empty + Empty
+WriteLine ps & TypeName(ps) & " " & pt & " " & pe & TypeName(pe)
+On Error Resume Next
+ps = "a" : ps = ps + "b" + Array(1) : WriteLine Err.Number & " " & ps : Err.Clear
+On Error GoTo 0
+' A function's own name with arguments is a call: g is read before it.
+Dim gn
+Function Nest(n)
+    If n > 0 Then gn = gn & Nest(n - 1) & "|"
+    Nest = "<" & n & ">"
+    gn = gn & "#"
+End Function
+gn = "" : cs = Nest(2) : WriteLine gn

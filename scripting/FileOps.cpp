@@ -287,7 +287,7 @@ Status deleteFolder(const std::string& path, bool force)
 
 Status createFolder(const std::string& path)
 {
-    if (path.empty())
+    if (path.empty() || hasWildcards(baseName(path)))
         return vbs::fail(ErrorCode::BadFileNameOrNumber);
     if (exists(path))
         return vbs::fail(ErrorCode::FileAlreadyExists);

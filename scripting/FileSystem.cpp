@@ -192,7 +192,7 @@ public:
     Status rename(const Str& name)
     {
         std::string n = name.toUtf8();
-        if (n.empty() || n.find_first_of("/\\") != std::string::npos || n == "." || n == "..")
+        if (n.empty() || n.find_first_of("/\\*?") != std::string::npos || n == "." || n == "..")
             return vbs::fail(ErrorCode::BadFileNameOrNumber);
         TRY_STATUS(status());
         std::string target = joinPath(parentName(m_path), n);

@@ -38,6 +38,7 @@ WriteLine TypeName(x) & " " & TypeName(x.Files) & " " & TypeName(x.SubFolders) &
 WriteLine fso.Drives.Count & " " & fso.GetDrive("/").Path & " " & f.Drive.Path & " " & (fso.GetFolder("/").ParentFolder Is Nothing)
 Try "fso.CreateFolder P(""sub"")"
 Try "fso.CreateFolder P(""no/such"")"
+Try "fso.CreateFolder P(""wild*"")"
 Try "fso.GetFile P(""missing.txt"")"
 Try "fso.GetFolder P(""missing"")"
 Try "x = fso.GetFolder(root).Files(""missing.txt"")"
@@ -82,6 +83,7 @@ WriteLine (f.Path = P("sub/b.txt")) & " " & Listing("sub")
 f.Name = "e.txt"
 WriteLine f.Name & " " & fso.FileExists(P("sub/e.txt"))
 Try "f.Name = ""d.txt"""
+Try "f.Name = ""e?.txt"""
 f.Copy P("e-copy.txt")
 WriteLine fso.GetFile(P("e-copy.txt")).Size & " " & f.Size
 

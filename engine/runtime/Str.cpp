@@ -187,9 +187,16 @@ bool Str::appendSlow(std::u16string_view tail)
     if (tail.size() > MaxLength - oldLength)
         return false;
     const size_t newLength = oldLength + tail.size();
+    // A string this one owns grows geometrically: appends to it cost O(1)
+    // each. A shared one is copied with an eighth to spare, for the pieces
+    // that follow in the same expression: the copy is usually stored where
+    // the shared text was (a(i) = a(i) & x), and doubling it would make
+    // every such store touch twice the memory.
     size_t capacity = newLength;
-    if (oldLength > 0)
+    if (oldLength > 0 && m_rep && m_rep->refs == 1)
         capacity = std::min(MaxLength, std::max(newLength, oldLength * 2));
+    else if (oldLength > 0)
+        capacity = std::min(MaxLength, newLength + newLength / 8);
     if (m_rep && m_rep->refs == 1)
         return growInPlace(tail, capacity);
     StringRep* rep = StringRep::allocate(newLength, capacity);

@@ -306,6 +306,12 @@ struct ScriptEngine::Impl {
     Result<Variant> callValue(const Variant& callee, Args args, std::u16string_view name);
     Result<Variant*> element(Variant& array, Args indexes, bool forWrite);
     GlobalEntry* resolveSite(NameSite& site) { return site.entry ? site.entry : lookupSite(site); }
+    // A var operand's script-level variable (null when the name is none), and
+    // the value of a var operand's variable read or written: target when
+    // there is one, else through the name's general look-up (Interpreter.cpp).
+    Variant* boundVariable(NameSite& site);
+    Result<Variant> readVariable(Variant* target, NameSite& site, const Code& code);
+    Status writeVariable(Variant* target, NameSite& site, Variant&& value, const Code& code);
     GlobalEntry* lookupSite(NameSite& site);
     void cacheSite(NameSite& site, GlobalEntry* e)
     {

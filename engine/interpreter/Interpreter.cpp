@@ -326,6 +326,26 @@ void ScriptEngine::Impl::leaveInline(InlineCall& call, Variant* slots, int32_t s
     m_stack.restoreTop(call.savedTop);
 }
 
+Variant* ScriptEngine::Impl::boundVariable(NameSite& site)
+{
+    GlobalEntry* e = resolveSite(site);
+    return e && e->kind == GlobalEntry::Kind::Variable ? &e->value : nullptr;
+}
+
+Result<Variant> ScriptEngine::Impl::readVariable(Variant* target, NameSite& site, const Code& code)
+{
+    if (target)
+        return *target;
+    return loadGlobal(site, {}, false, code);
+}
+
+Status ScriptEngine::Impl::writeVariable(Variant* target, NameSite& site, Variant&& value, const Code& code)
+{
+    if (target)
+        return assign(*target, std::move(value), StoreMode::Let);
+    return storeGlobal(site, {}, std::move(value), StoreMode::Let, code);
+}
+
 // The end of a general path: the values it consumed, from `from` up to sp,
 // go with their ByRef element locks; the result, if wanted, takes their place.
 inline Status ScriptEngine::Impl::consumeInto(Result<Variant>& r, Variant* from, Variant* sp, size_t lockBase, bool want)
@@ -855,11 +875,8 @@ enterFrame:
             // s = s + p1 + ... + pb, the pieces (which run no code) on the stack.
             Variant* const pieces = sp - in.b;
             Variant* target = VAR_SLOT(in);
-            if (!target) {
-                GlobalEntry* e = resolveSite(NAMES[in.a]);
-                if (e && e->kind == GlobalEntry::Kind::Variable)
-                    target = &e->value;
-            }
+            if (!target)
+                target = boundVariable(NAMES[in.a]);
             bool strings = target && (target->isString() || target->isEmpty());
             for (Variant* p = pieces; strings && p != sp; ++p)
                 strings = p->isString();
@@ -874,14 +891,9 @@ enterFrame:
                 break;
             }
             // Otherwise + in turn, as written.
-            Variant sum;
-            if (target) {
-                sum = *target;
-            } else {
-                auto g = loadGlobal(NAMES[in.a], {}, false, CODE);
-                CHECK(g);
-                sum = std::move(g.value());
-            }
+            auto current = readVariable(target, NAMES[in.a], CODE);
+            CHECK(current);
+            Variant sum = std::move(current.value());
             Status st;
             for (Variant* p = pieces; st.ok() && p != sp; ++p) {
                 auto next = slowBinary(Op::Add, sum, *p);
@@ -893,20 +905,14 @@ enterFrame:
             while (sp != pieces)
                 (--sp)->clear();
             CHECK(st);
-            if (target)
-                CHECK(assign(*target, std::move(sum), StoreMode::Let));
-            else
-                CHECK(storeGlobal(NAMES[in.a], {}, std::move(sum), StoreMode::Let, CODE));
+            CHECK(writeVariable(target, NAMES[in.a], std::move(sum), CODE));
             break;
         }
         case Op::AppendVar: op_AppendVar: {
             Variant tail = std::move(*--sp);
             Variant* target = VAR_SLOT(in);
-            if (!target) {
-                GlobalEntry* e = resolveSite(NAMES[in.a]);
-                if (e && e->kind == GlobalEntry::Kind::Variable)
-                    target = &e->value;
-            }
+            if (!target)
+                target = boundVariable(NAMES[in.a]);
             if (target && (target->isString() || target->isEmpty()) && !tail.isObject() && !tail.isArray()) {
                 Str text;
                 NumberText number;
@@ -925,21 +931,12 @@ enterFrame:
                     FAIL_WITH(makeError(ErrorCode::OutOfMemory));
                 break;
             }
-            Variant current;
-            if (target) {
-                current = *target;
-            } else {
-                auto r = loadGlobal(NAMES[in.a], {}, false, CODE);
-                CHECK(r);
-                current = std::move(r.value());
-            }
-            auto joined = opConcat(current, tail);
+            auto current = readVariable(target, NAMES[in.a], CODE);
+            CHECK(current);
+            auto joined = opConcat(current.value(), tail);
             CHECK(joined);
-            current.clear();
-            if (target)
-                CHECK(assign(*target, std::move(joined.value()), StoreMode::Let));
-            else
-                CHECK(storeGlobal(NAMES[in.a], {}, std::move(joined.value()), StoreMode::Let, CODE));
+            current.value().clear();
+            CHECK(writeVariable(target, NAMES[in.a], std::move(joined.value()), CODE));
             break;
         }
         case Op::LoadIndexed: op_LoadIndexed: {
